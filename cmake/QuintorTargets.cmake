@@ -1,0 +1,51 @@
+# Shared helpers for the project's targets.
+
+# A static library from every .cpp under the given folders (not recursive).
+# New files are picked up at build time, so adding a class never touches a list.
+function(quintor_library NAME)
+  cmake_parse_arguments(ARG "" "" "DIRS;LIBS" ${ARGN})
+  set(sources)
+  foreach(dir IN LISTS ARG_DIRS)
+    file(GLOB found CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
+    list(APPEND sources ${found})
+  endforeach()
+  list(FILTER sources INCLUDE REGEX "\\.(cpp|qrc)$")
+  if(NOT sources)
+    # A layer whose folders hold no code yet: it still passes on what it links.
+    add_library(${NAME} INTERFACE)
+    target_include_directories(${NAME} INTERFACE ${ARG_DIRS} ${CMAKE_BINARY_DIR}/generated)
+    target_link_libraries(${NAME} INTERFACE ${ARG_LIBS})
+    return()
+  endif()
+  add_library(${NAME} STATIC ${sources})
+  set_target_properties(${NAME} PROPERTIES AUTOMOC ON AUTORCC ON)
+  target_include_directories(${NAME} PUBLIC ${ARG_DIRS} ${CMAKE_BINARY_DIR}/generated)
+  target_link_libraries(${NAME} PUBLIC ${ARG_LIBS})
+  target_compile_options(${NAME} PRIVATE -Wall -Wextra)
+endfunction()
+
+# Environment every test process gets: the headless engine, no sandbox (CI runs as root).
+set(QUINTOR_TEST_ENV
+  "QT_QPA_PLATFORM=offscreen"
+  "QTWEBENGINE_DISABLE_SANDBOX=1"
+  "QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu --no-sandbox"
+  "QT_LOGGING_RULES=qt.webenginecontext.debug=false"
+  "LC_ALL=C.UTF-8")
+
+# One QtTest executable per test_*.cpp file in the calling folder.
+function(quintor_tests)
+  cmake_parse_arguments(ARG "" "LABEL" "LIBS" ${ARGN})
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/test_*.cpp)
+  foreach(file IN LISTS tests)
+    get_filename_component(name ${file} NAME_WE)
+    set(target ${ARG_LABEL}_${name})
+    add_executable(${target} ${file})
+    set_target_properties(${target} PROPERTIES AUTOMOC ON AUTORCC ON
+      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    target_link_libraries(${target} PRIVATE ${ARG_LIBS} testsupport Qt6::Test)
+    add_test(NAME ${ARG_LABEL}.${name} COMMAND ${target})
+    set_tests_properties(${ARG_LABEL}.${name} PROPERTIES
+      ENVIRONMENT "${QUINTOR_TEST_ENV};QUINTOR_BIN_DIR=${CMAKE_BINARY_DIR}/bin;QUINTOR_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+      LABELS ${ARG_LABEL} TIMEOUT 180)
+  endforeach()
+endfunction()

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <optional>
+
+class QDialog;
+
+// Every message box, question, prompt, system dialog and modal window goes through
+// this one port. The programs use QtUserDialogs; tests use ScriptedUserDialogs, which
+// answers from queues and records every request. A cancelled dialog is an empty
+// optional, never an exception.
+
+enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel };
+enum class MsgIcon { None, Critical, Question, Exclamation, Information };
+enum class MsgAnswer { OK, Cancel, Yes, No };
+
+struct FileDialogRequest {
+    QString Title;
+    QString Filter;   // in the program's own form: "Text|pattern|Text|pattern"
+    QString FileName; // proposed file name; may be empty
+    bool Save = false;             // save dialog, else open dialog
+    bool MustExist = false;        // open: only an existing file may be chosen
+    bool ConfirmOverwrite = false; // save: ask before an existing file is replaced
+};
+
+struct FontChoice {
+    QString Name;
+    double Size = 0;
+    bool HasSize = false;
+    bool Bold = false;
+    bool Italic = false;
+    bool Strikethrough = false;
+    bool Underline = false;
+    QColor Colour; // invalid when none was set
+};
+
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+
+    virtual MsgAnswer MsgBox(const QString& Text, MsgButtons Buttons, MsgIcon Icon,
+                             const QString& Title,
+                             std::optional<MsgAnswer> DefaultButton = std::nullopt) = 0;
+    // Empty optional on Cancel.
+    virtual std::optional<QString> InputBox(const QString& Prompt, const QString& Title,
+                                            const QString& Default) = 0;
+    virtual std::optional<QString> FileDialog(const FileDialogRequest& Request) = 0;
+    virtual std::optional<FontChoice> FontDialog(const FontChoice& Initial) = 0;
+    virtual std::optional<QColor> ColourDialog(const QColor& Initial) = 0;
+    // The chosen folder, or an empty optional when the user cancels.
+    virtual std::optional<QString> BrowseForFolder(const QString& Prompt) = 0;
+    // Shows a window modally; returns QDialog::Accepted or QDialog::Rejected.
+    virtual int ShowModal(QDialog& Window) = 0;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// Where things are on this system.
+namespace SystemPaths {
+// The folder of the running program, ending in the native separator (APath).
+QString ProgramFolder();
+// A program's file name as it lies in ProgramFolder(): "quintor2" here, "quintor2.exe"
+// on Windows.
+QString ProgramFile(const QString& BaseName);
+// The temporary folder: $TEMP when set, else the system's; no trailing separator.
+QString TempFolder();
+// Appends a file name to a folder with exactly one separator between them.
+QString Join(const QString& Folder, const QString& Name);
+} // namespace SystemPaths

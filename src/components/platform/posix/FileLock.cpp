@@ -1,0 +1,53 @@
+#include "FileLock.h"
+
+#include <QFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+FileLock::~FileLock() { Release(); }
+
+FileLock::FileLock(FileLock&& Other) noexcept
+    : Descriptor(Other.Descriptor), LockedPath(std::move(Other.LockedPath)),
+      Conflict(Other.Conflict) {
+    Other.Descriptor = -1;
+}
+
+FileLock& FileLock::operator=(FileLock&& Other) noexcept {
+    if (this != &Other) {
+        Release();
+        Descriptor = Other.Descriptor;
+        LockedPath = std::move(Other.LockedPath);
+        Conflict = Other.Conflict;
+        Other.Descriptor = -1;
+    }
+    return *this;
+}
+
+bool FileLock::Take(const QString& Path, Mode LockMode) {
+    Release();
+    Conflict = false;
+    const QByteArray native = QFile::encodeName(Path);
+    int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const int operation = (LockMode == Mode::Exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
+    if (::flock(fd, operation) != 0) {
+        Conflict = (errno == EWOULDBLOCK);
+        ::close(fd);
+        return false;
+    }
+    Descriptor = fd;
+    LockedPath = Path;
+    return true;
+}
+
+void FileLock::Release() {
+    if (Descriptor >= 0) {
+        ::flock(Descriptor, LOCK_UN);
+        ::close(Descriptor);
+    }
+    Descriptor = -1;
+    LockedPath.clear();
+}

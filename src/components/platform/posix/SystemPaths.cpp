@@ -1,0 +1,29 @@
+#include "SystemPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+QString SystemPaths::ProgramFolder() {
+    QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    if (!folder.endsWith(QDir::separator()))
+        folder += QDir::separator();
+    return folder;
+}
+
+QString SystemPaths::ProgramFile(const QString& BaseName) { return BaseName; }
+
+QString SystemPaths::TempFolder() {
+    QString folder = qEnvironmentVariable("TEMP");
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    folder = QDir::toNativeSeparators(folder);
+    if (folder.size() > 1 && folder.endsWith(QDir::separator()))
+        folder.chop(1);
+    return folder;
+}
+
+QString SystemPaths::Join(const QString& Folder, const QString& Name) {
+    if (Folder.isEmpty() || Folder.endsWith(QDir::separator()))
+        return Folder + Name;
+    return Folder + QDir::separator() + Name;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "LauncherItem.h"
+
+#include <QAbstractTableModel>
+#include <QVector>
+
+// The item list of the document, in list order, addressed by 1-based position.
+// It is also the model that the item list view shows: every change goes through
+// these operations, so the view always shows the rows as they are.
+class ItemRows : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int Count() const { return static_cast<int>(Rows.size()); }
+    const LauncherItem& Row(int Pos) const { return Rows[Pos - 1]; }
+    QString Cell(int Pos, int Cell) const { return Rows[Pos - 1][Cell]; }
+    bool IsSection(int Pos) const { return Rows[Pos - 1].IsSection(); }
+    const QVector<LauncherItem>& All() const { return Rows; }
+
+    void SetCell(int Pos, int Cell, const QString& Text);
+    void SetRow(int Pos, const LauncherItem& Item);
+    // Rows from Pos on move one down; Pos = Count() + 1 appends.
+    void Insert(int Pos, const LauncherItem& Item);
+    void Append(const LauncherItem& Item) { Insert(Count() + 1, Item); }
+    void AppendAll(const QVector<LauncherItem>& Items);
+    void Remove(int Pos);
+    void Clear() { ReplaceAll({}); }
+    // Bulk change (load, block moves): one reset of the view instead of one per row.
+    void ReplaceAll(QVector<LauncherItem> Items);
+
+    // Model face for the list view: seven columns, the Description editable in place.
+    int rowCount(const QModelIndex& Parent = {}) const override;
+    int columnCount(const QModelIndex& Parent = {}) const override;
+    QVariant data(const QModelIndex& Index, int Role) const override;
+    QVariant headerData(int Section, Qt::Orientation Orientation, int Role) const override;
+    Qt::ItemFlags flags(const QModelIndex& Index) const override;
+    // In-place edit of a Description; a text beginning "SECTION:" is refused.
+    bool setData(const QModelIndex& Index, const QVariant& Value, int Role) override;
+
+    static QString ColumnCaption(int Cell);
+
+private:
+    QVector<LauncherItem> Rows;
+};

@@ -1,0 +1,140 @@
+#include "LauncherFile.h"
+
+#include "AppError.h"
+#include "BusyCursor.h"
+#include "LauncherDocument.h"
+#include "PackStore.h"
+#include "PropertyTable.h"
+#include "UserDialogs.h"
+
+#include <QPair>
+
+namespace {
+
+const char* const CellEntries[LauncherItem::CellCount] = {"DESC",  "COMMAND", "PARAM",   "STARTIN",
+                                                          "ICON",  "RUN",     "COMMENTS"};
+
+QString EntryName(const PackStore& Pack, int Index) {
+    QString name = Pack.PackGetField(3, Index).toString();
+    name.remove(QChar(0));
+    return name;
+}
+
+QString EntryData(const PackStore& Pack, const QString& FLE, int Index) {
+    return Pack.PackReadData(FLE, Pack.PackGetField(1, Index), Pack.PackGetField(2, Index), false);
+}
+
+// What a launcher file holds, read completely before the document is touched.
+struct FileContent {
+    QVector<LauncherItem> Items;
+    QVector<QPair<QString, QString>> Properties; // display name, value, in file order
+};
+
+FileContent ReadContent(const QString& FLE, bool Imprt) {
+    PackStore pack;
+    pack.PackOpen(FLE);
+    const int count = pack.PackGetField(1, 0).toInt();
+    FileContent content;
+    content.Items.reserve(count / LauncherItem::CellCount);
+    int p = 0; // the property search moves forward over the whole load
+    for (int i = 1; i <= count; ++i) {
+        const QString name = EntryName(pack, i);
+        if (name.startsWith(QLatin1String("P_"))) {
+            if (Imprt)
+                continue;
+            // A key out of table order, repeated or unknown has no place: skip it,
+            // leaving the search where it was.
+            int q = p + 1;
+            while (q <= PropertyTable::Count && QLatin1String(PropertyTable::At(q)->Key) != name)
+                ++q;
+            if (q > PropertyTable::Count)
+                continue;
+            p = q;
+            content.Properties.append(
+                {QString::fromLatin1(PropertyTable::At(p)->Name), EntryData(pack, FLE, i)});
+        } else if (name == QLatin1String("DESC")) {
+            if (i + LauncherItem::CellCount - 1 > count)
+                throw AppError(QStringLiteral("The file is damaged: its last item is incomplete"),
+                               ErrNo::BadFileFormat);
+            LauncherItem item;
+            for (int c = 0; c < LauncherItem::CellCount; ++c)
+                item[c] = EntryData(pack, FLE, i + c);
+            content.Items.append(std::move(item));
+        }
+    }
+    return content;
+}
+
+// Drops the lock before the file is read or written, and takes it again on the
+// document's file when the operation ends, however it ends.
+class LockPause {
+public:
+    explicit LockPause(LauncherDocument& Doc) : Doc(Doc) { Doc.CO.Release(); }
+    ~LockPause() {
+        if (!Doc.CurFile.isEmpty())
+            Doc.CO.Take(Doc.CurFile);
+    }
+
+private:
+    LauncherDocument& Doc;
+};
+
+} // namespace
+
+void LauncherFile::OpenFile(LauncherDocument& Doc, const QString& FLE, bool Imprt) {
+    LockPause pause(Doc);
+    BusyCursor busy;
+    FileContent content = ReadContent(FLE, Imprt);
+    if (Imprt) {
+        Doc.Items.AppendAll(content.Items);
+        return;
+    }
+    Doc.Items.ReplaceAll(std::move(content.Items));
+    for (const auto& [name, value] : content.Properties)
+        Doc.WriteProp(name, value);
+    Doc.CurFile = FLE;
+    Doc.SetCaption(Doc.FileCaption(Doc.ReadProp(QStringLiteral("Title"), true)));
+}
+
+void LauncherFile::SaveFile(LauncherDocument& Doc, const QString& FLE) {
+    LockPause pause(Doc);
+    BusyCursor busy;
+    PackStore pack;
+    qint32 n = 0;
+    for (const LauncherItem& item : Doc.Items.All()) {
+        for (int c = 0; c < LauncherItem::CellCount; ++c) {
+            ++n;
+            pack.PackSetField(QString::fromLatin1(CellEntries[c]), 3, n);
+            pack.PackSetField(item[c], 5, n);
+        }
+    }
+    for (int pos = 1; pos <= PropertyTable::Count; ++pos) {
+        ++n;
+        pack.PackSetField(Doc.GetProp(pos, 3), 3, n);
+        pack.PackSetField(Doc.ReadProp(Doc.GetProp(pos, 1), true), 5, n);
+    }
+    pack.PackSetField(n, 1, 0);
+    pack.PackWrite(FLE);
+    Doc.CurFile = FLE;
+    Doc.SetCaption(Doc.FileCaption(Doc.ReadProp(QStringLiteral("Title"), true)));
+    Doc.Changed = false;
+}
+
+bool LauncherFile::ChangeFile(LauncherDocument& Doc, UserDialogs& Dialogs,
+                              const std::function<void()>& SaveCommand) {
+    const QString suffix =
+        Doc.CurFile.isEmpty() ? QString() : QStringLiteral("('") + Doc.CurFile + QStringLiteral("')");
+    if (!Doc.Changed)
+        return true;
+    const QString question = QStringLiteral("The file '") + Doc.ReadProp(QStringLiteral("Title"), true) +
+                             QStringLiteral("' ") + suffix +
+                             QStringLiteral(" has changed.  Do you want to save the changes?");
+    switch (Dialogs.MsgBox(question, MsgButtons::YesNoCancel, MsgIcon::Question,
+                           LauncherDocument::ProgramTitle)) {
+    case MsgAnswer::Yes:
+        SaveCommand();
+        return !Doc.Changed;
+    case MsgAnswer::No: return true;
+    default: return false;
+    }
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class LauncherDocument;
+class UserDialogs;
+
+// The launcher file (.qtf): a pack file holding, for each item row, seven entries
+// "DESC", "COMMAND", "PARAM", "STARTIN", "ICON", "RUN", "COMMENTS", then the 36 page
+// properties by key in table order.
+namespace LauncherFile {
+
+// Loads the file at FLE. Imprt False: the document is replaced by the file;
+// True: the file's item rows are appended and nothing else changes. The file is read
+// completely before the document changes, so a failure (AppError) leaves the
+// document, CurFile, Changed and the lock as they were.
+void OpenFile(LauncherDocument& Doc, const QString& FLE, bool Imprt);
+
+// Writes the whole document to FLE and makes FLE the document's file (AppError on
+// failure; the old file and the document state are then left as they were).
+void SaveFile(LauncherDocument& Doc, const QString& FLE);
+
+// True when the current document may be discarded: nothing unsaved, saved now
+// (SaveCommand ran and left Changed False), or the user chose not to save.
+bool ChangeFile(LauncherDocument& Doc, UserDialogs& Dialogs,
+                const std::function<void()>& SaveCommand);
+
+} // namespace LauncherFile
