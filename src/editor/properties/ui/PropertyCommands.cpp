@@ -1,0 +1,212 @@
+#include "PropertyCommands.h"
+
+#include "AppError.h"
+#include "EditorContext.h"
+#include "LauncherDocument.h"
+#include "PackStore.h"
+#include "PropertyEditors.h"
+#include "PropertyRules.h"
+#include "UserDialogs.h"
+#include "frmPCol.h"
+#include "frmPFile.h"
+#include "frmPMTB.h"
+
+#include <QLocale>
+
+namespace PropertyCommands {
+namespace {
+
+constexpr int PropertiesTab = 1;
+
+const QString& RowName(EditorContext& Ctx, int ListPos) {
+    return Ctx.Doc().Props.At(ListPos).Name;
+}
+
+void Toggle(EditorContext& Ctx, int ListPos) {
+    LauncherDocument& doc = Ctx.Doc();
+    const QString name = RowName(Ctx, ListPos);
+    const QString now = PropertyRules::Toggled(doc.Props.At(ListPos).Setting);
+    doc.WriteProp(name, now);
+    doc.Changed = true;
+    if (name != QLatin1String("Show edit command") || now != QLatin1String("True") ||
+        PackStore::PackFileExists(doc.CurFile))
+        return;
+    // The page's edit command opens the launcher file, so the page must know its path.
+    const MsgAnswer answer = Ctx.Dialogs().MsgBox(
+        QStringLiteral("This property requires that the file is saved.  Do you want to save now?"),
+        MsgButtons::YesNo, MsgIcon::Question, QStringLiteral("Save File"));
+    if (answer == MsgAnswer::Yes)
+        Ctx.FileSave();
+    // A save that was cancelled or failed leaves no file to name: the same as "No".
+    if (!PackStore::PackFileExists(doc.CurFile))
+        doc.WriteProp(name, QStringLiteral("False"));
+}
+
+void Title(EditorContext& Ctx, int ListPos) {
+    LauncherDocument& doc = Ctx.Doc();
+    const std::optional<QString> answer =
+        Ctx.Dialogs().InputBox(QStringLiteral("Type the window title:"), QStringLiteral("Title"),
+                               doc.Props.At(ListPos).Setting);
+    if (!answer || answer->isEmpty())
+        return;
+    doc.WriteProp(RowName(Ctx, ListPos), *answer);
+    doc.SetCaption(doc.FileCaption(*answer));
+    doc.Changed = true;
+}
+
+bool IsTrue(const LauncherDocument& Doc, const char* Name) {
+    return Doc.ReadProp(QString::fromLatin1(Name), true) == QLatin1String("True");
+}
+
+QString TrueFalse(bool Value) {
+    return Value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+void Font(EditorContext& Ctx) {
+    LauncherDocument& doc = Ctx.Doc();
+    FontChoice initial;
+    initial.Name = doc.ReadProp(QStringLiteral("Font"), true);
+    initial.Bold = IsTrue(doc, "Font bold");
+    initial.Italic = IsTrue(doc, "Font italic");
+    initial.Strikethrough = IsTrue(doc, "Font strikethrough");
+    initial.Underline = IsTrue(doc, "Font underline");
+    const QString size = doc.ReadProp(QStringLiteral("Font size"), true);
+    if (!size.isEmpty())
+        initial.Size = QLocale().toDouble(size, &initial.HasSize);
+    initial.Colour = PropertyRules::ColourOf(doc.ReadProp(QStringLiteral("Text colour"), true));
+
+    const std::optional<FontChoice> chosen = Ctx.Dialogs().FontDialog(initial);
+    if (!chosen)
+        return;
+    doc.WriteProp(QStringLiteral("Font"), chosen->Name);
+    doc.WriteProp(QStringLiteral("Font bold"), TrueFalse(chosen->Bold));
+    doc.WriteProp(QStringLiteral("Font italic"), TrueFalse(chosen->Italic));
+    doc.WriteProp(QStringLiteral("Font size"),
+                  chosen->HasSize ? QLocale().toString(chosen->Size) : QString());
+    doc.WriteProp(QStringLiteral("Font strikethrough"), TrueFalse(chosen->Strikethrough));
+    doc.WriteProp(QStringLiteral("Font underline"), TrueFalse(chosen->Underline));
+    doc.WriteProp(QStringLiteral("Text colour"), PropertyRules::ColourText(chosen->Colour));
+    doc.Changed = true;
+}
+
+void HtmlText(EditorContext& Ctx, int ListPos) {
+    frmPMTB window(Ctx.Doc(), ListPos, Ctx.MainWindow());
+    Ctx.Dialogs().ShowModal(window);
+}
+
+void Dispatch(EditorContext& Ctx, int ListPos) {
+    Ctx.SetPropertyCommandEnabled(true);
+    using PropertyEditors::Kind;
+    const PropertyEditors::Editor editor = PropertyEditors::For(RowName(Ctx, ListPos));
+    switch (editor.EditorKind) {
+    case Kind::Toggle:
+        Toggle(Ctx, ListPos);
+        break;
+    case Kind::Colour:
+        PCol(Ctx, ListPos, PropertyEditors::SwatchColour(editor.SwatchDefault));
+        break;
+    case Kind::File:
+        PFile(Ctx, ListPos, editor.HtmlFile, editor.FileTitle, editor.FileFilter, editor.FileUrl);
+        break;
+    case Kind::Font:
+        Font(Ctx);
+        break;
+    case Kind::Number:
+        NumBox(Ctx, ListPos, editor.Prompt, editor.Lower, editor.Upper, editor.Fraction);
+        break;
+    case Kind::Title:
+        Title(Ctx, ListPos);
+        break;
+    case Kind::HtmlText:
+        HtmlText(Ctx, ListPos);
+        break;
+    }
+}
+
+bool ValidRow(EditorContext& Ctx, int ListPos) {
+    return ListPos >= 1 && ListPos <= Ctx.Doc().Props.Count();
+}
+
+} // namespace
+
+void NumBox(EditorContext& Ctx, int ListPos, const QString& Cap, int LowerNum, int UpperNum,
+            bool Fraction) {
+    LauncherDocument& doc = Ctx.Doc();
+    const QString name = RowName(Ctx, ListPos);
+    const std::optional<QString> answer =
+        Ctx.Dialogs().InputBox(Cap, name, doc.Props.At(ListPos).Setting);
+    if (!answer || answer->isEmpty())
+        return;
+    if (const std::optional<QString> refusal =
+            PropertyRules::NumberRefusal(*answer, LowerNum, UpperNum, Fraction)) {
+        Ctx.Dialogs().MsgBox(*refusal, MsgButtons::OK, MsgIcon::Exclamation,
+                             name + QStringLiteral(" Error"));
+        return;
+    }
+    doc.WriteProp(name, *answer);
+    doc.Changed = true;
+}
+
+void PFile(EditorContext& Ctx, int ListPos, bool HTMLFile, const QString& DTitle,
+           const QString& FPattern, bool FileUrl) {
+    FileDialogRequest browse;
+    browse.Title = DTitle;
+    browse.Filter = FPattern + QStringLiteral("|All Files (*.*)|*.*");
+    // The first row of the list is the page to build: a place to save, not a file to open.
+    browse.Save = ListPos == 1;
+    browse.MustExist = !browse.Save;
+    const QString description = HTMLFile ? QStringLiteral("&HTML File Location:")
+                                         : RowName(Ctx, ListPos) + QStringLiteral(":");
+    frmPFile window(Ctx.Doc(), ListPos, description, browse, FileUrl, Ctx.Dialogs(),
+                    Ctx.MainWindow());
+    Ctx.Dialogs().ShowModal(window);
+}
+
+void PCol(EditorContext& Ctx, int ListPos, const QColor& DColour) {
+    frmPCol window(Ctx.Doc(), ListPos, DColour, Ctx.Dialogs(), Ctx.MainWindow());
+    Ctx.Dialogs().ShowModal(window);
+}
+
+void lvProp_ItemClick(EditorContext& Ctx, int ListPos) {
+    if (!ValidRow(Ctx, ListPos))
+        return;
+    try {
+        Dispatch(Ctx, ListPos);
+    } catch (const AppError&) {
+        // A failure inside an editor ends the edit with the values as they are.
+    }
+    // "(HTML File)" decides whether Run and the desktop shortcut have a page to name.
+    Ctx.Checkmenus();
+}
+
+void lvProp_KeyDown(EditorContext& Ctx, int Key) {
+    const int row = Ctx.SelectedPropertyRow();
+    if (Key != Qt::Key_Delete || !ValidRow(Ctx, row))
+        return;
+    const QString& name = RowName(Ctx, row);
+    if (name != QLatin1String("Font") && name != QLatin1String("Font size") &&
+        name != QLatin1String("Icon size"))
+        return;
+    Ctx.Doc().WriteProp(name, QString());
+    Ctx.Doc().Changed = true;
+}
+
+void mnuEditProperty_Click(EditorContext& Ctx) {
+    Ctx.ShowTab(PropertiesTab);
+    lvProp_ItemClick(Ctx, Ctx.SelectedPropertyRow());
+}
+
+void mnuEditReset_Click(EditorContext& Ctx) {
+    Ctx.ShowTab(PropertiesTab);
+    const MsgAnswer answer = Ctx.Dialogs().MsgBox(
+        QStringLiteral("Are you sure you want to reset the properties?"), MsgButtons::YesNo,
+        MsgIcon::Question, QStringLiteral("Reset Properties"));
+    if (answer != MsgAnswer::Yes)
+        return;
+    Ctx.Doc().Propulate();
+    Ctx.Doc().Changed = true;
+    Ctx.SetPropertyCommandEnabled(false);
+    Ctx.Checkmenus();
+}
+
+} // namespace PropertyCommands

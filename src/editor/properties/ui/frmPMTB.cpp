@@ -1,0 +1,68 @@
+#include "frmPMTB.h"
+
+#include "LauncherDocument.h"
+#include "PropertyRules.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+QFont CourierNew() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // Prefer the named face where it is installed; the fixed-pitch system font otherwise.
+    if (QFontDatabase::hasFamily(QStringLiteral("Courier New")))
+        font.setFamily(QStringLiteral("Courier New"));
+    return font;
+}
+} // namespace
+
+frmPMTB::frmPMTB(LauncherDocument& Doc, int ListPos, QWidget* Parent)
+    : QDialog(Parent), Doc(Doc), ListPos(ListPos) {
+    setObjectName(QStringLiteral("frmPMTB"));
+    setWindowTitle(QStringLiteral("Text Editor"));
+
+    lblDesc = new QLabel(this);
+    lblDesc->setObjectName(QStringLiteral("lblDesc"));
+    txtMTB = new QPlainTextEdit(this);
+    txtMTB->setObjectName(QStringLiteral("txtMTB"));
+    txtMTB->setFont(CourierNew());
+    txtMTB->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtMTB->setMinimumSize(480, 240);
+    lblDesc->setBuddy(txtMTB);
+    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(lblDesc, 0, 0);
+    grid->addWidget(txtMTB, 1, 0);
+    grid->addLayout(buttons, 2, 0);
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmPMTB::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    Form_Load();
+}
+
+void frmPMTB::Form_Load() {
+    const QString name = Doc.Props.At(ListPos).Name;
+    lblDesc->setText(QStringLiteral("&") + name + QStringLiteral(":"));
+    txtMTB->setPlainText(PropertyRules::HtmlTextToEditor(Doc.ReadProp(name)));
+}
+
+void frmPMTB::cmdOK_Click() {
+    const QString name = Doc.Props.At(ListPos).Name;
+    const QString text = PropertyRules::HtmlTextFromEditor(txtMTB->toPlainText());
+    Doc.WriteProp(name, text);
+    // The row shows the text on one line; WriteProp's own preview keeps the breaks.
+    Doc.Props.SetSetting(ListPos, PropertyRules::HtmlTextPreview(text));
+    Doc.Changed = true;
+    accept();
+}
