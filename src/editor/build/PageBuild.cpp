@@ -1,0 +1,64 @@
+#include "PageBuild.h"
+
+#include "AppError.h"
+#include "AtomicFile.h"
+#include "LauncherDocument.h"
+#include "SystemPaths.h"
+#include "modGenHTML.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace PageBuild {
+
+QString IconFolderFor(const QString& PagePath) {
+    const int nameStart =
+        std::max(PagePath.lastIndexOf(QLatin1Char('/')), PagePath.lastIndexOf(QDir::separator())) +
+        1;
+    const int dot = PagePath.lastIndexOf(QLatin1Char('.'));
+    // A leading dot names a hidden file, it does not start an extension.
+    if (dot > nameStart)
+        return PagePath.left(dot);
+    return PagePath + QStringLiteral("_files");
+}
+
+void WritePage(const LauncherDocument& Doc, const QString& PagePath) {
+    const QString page = GenHTML(Doc, true, IconFolderFor(PagePath));
+    WriteFileAtomically(PagePath, page.toUtf8());
+}
+
+QString PreviewFile() {
+    return SystemPaths::Join(SystemPaths::TempFolder(), QStringLiteral("QTE.htm"));
+}
+
+void WritePreview(const LauncherDocument& Doc) {
+    const QString page = GenHTML(Doc, false, QString());
+    WriteFileAtomically(PreviewFile(), page.toUtf8());
+}
+
+RunCommand RunCommandFor(const LauncherDocument& Doc) {
+    RunCommand command;
+    command.Program = Doc.APath + SystemPaths::ProgramFile(QStringLiteral("quintor2"));
+    // The path as stored: page-text escaping would turn a "&" in a folder name into "&amp;".
+    const QString page = Doc.ReadProp(QStringLiteral("(HTML File)"), true);
+    command.Arguments = QStringList{page};
+    command.CommandLine = command.Program + QLatin1Char(' ') + page;
+    return command;
+}
+
+void Start(const RunCommand& Command) {
+    const QFileInfo program(Command.Program);
+    if (!program.isFile())
+        throw AppError(QStringLiteral("File not found"), ErrNo::FileNotFound);
+    if (!program.isExecutable())
+        throw AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
+    QProcess process;
+    process.setProgram(Command.Program);
+    process.setArguments(Command.Arguments);
+    process.setStandardInputFile(QProcess::nullDevice());
+    if (!process.startDetached())
+        throw AppError(process.errorString(), ErrNo::PathFileAccess);
+}
+
+} // namespace PageBuild

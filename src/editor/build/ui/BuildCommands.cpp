@@ -1,0 +1,133 @@
+#include "BuildCommands.h"
+
+#include "AppError.h"
+#include "BusyCursor.h"
+#include "EditorContext.h"
+#include "LauncherDocument.h"
+#include "PageBuild.h"
+#include "PreviewPane.h"
+#include "UserDialogs.h"
+#include "modGenHTML.h"
+
+#include <QLayout>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace BuildCommands {
+namespace {
+
+constexpr int HtmlTab = 2;
+constexpr int PreviewTab = 3;
+
+void ShowError(EditorContext& Ctx, const QString& Text, const AppError& Error,
+               const QString& Title) {
+    Ctx.Dialogs().MsgBox(Text + QStringLiteral(" - ") + Error.Description + QStringLiteral(", ") +
+                             QString::number(Error.Number),
+                         MsgButtons::OK, MsgIcon::Critical, Title);
+}
+
+PreviewPane* ExistingPane(EditorContext& Ctx) {
+    return Ctx.PreviewHost().findChild<PreviewPane*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+PreviewPane& Pane(EditorContext& Ctx) {
+    if (PreviewPane* pane = ExistingPane(Ctx))
+        return *pane;
+    QWidget& host = Ctx.PreviewHost();
+    QLayout* layout = host.layout() ? host.layout() : new QVBoxLayout(&host);
+    auto* pane = new PreviewPane(&host);
+    layout->addWidget(pane);
+    return *pane;
+}
+
+void ShowSource(EditorContext& Ctx) {
+    QString page;
+    try {
+        page = GenHTML(Ctx.Doc(), false, QString());
+    } catch (const AppError& e) {
+        Ctx.HtmlView().clear();
+        ShowError(Ctx, QStringLiteral("An error occurred when attempting to generate the HTML"), e,
+                  QStringLiteral("HTML Error"));
+        return;
+    }
+    page.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    Ctx.HtmlView().setPlainText(page);
+}
+
+void ShowPreview(EditorContext& Ctx) {
+    try {
+        PageBuild::WritePreview(Ctx.Doc());
+    } catch (const AppError& e) {
+        if (PreviewPane* pane = ExistingPane(Ctx))
+            pane->Blank();
+        ShowError(Ctx,
+                  QStringLiteral("An error occurred when attempting to preview the HTML file '") +
+                      PageBuild::PreviewFile() + QLatin1Char('\''),
+                  e, QStringLiteral("Preview Error"));
+        return;
+    }
+    Pane(Ctx).Navigate(QUrl::fromLocalFile(PageBuild::PreviewFile()));
+}
+
+} // namespace
+
+void mnuFileBuild_Click(EditorContext& Ctx) {
+    LauncherDocument& doc = Ctx.Doc();
+    UserDialogs& dialogs = Ctx.Dialogs();
+    if (doc.Items.Count() == 0 &&
+        dialogs.MsgBox(QStringLiteral("There are no icons in the list.  Do you still want to build "
+                                      "the HTML file?"),
+                       MsgButtons::YesNo, MsgIcon::Question, QStringLiteral("No Items in List"),
+                       MsgAnswer::No) != MsgAnswer::Yes)
+        return;
+
+    FileDialogRequest request;
+    request.Title = QStringLiteral("Build the HTML File");
+    request.Filter =
+        QStringLiteral("HTML Document (*.htm;*.html)|*.htm;*.html|All files (*.*)|*.*");
+    request.FileName = doc.ReadProp(QStringLiteral("(HTML File)"), true);
+    request.Save = true;
+    request.ConfirmOverwrite = true;
+    const std::optional<QString> path = dialogs.FileDialog(request);
+    if (!path)
+        return;
+
+    try {
+        BusyCursor busy;
+        PageBuild::WritePage(doc, *path);
+    } catch (const AppError& e) {
+        ShowError(Ctx,
+                  QStringLiteral("An error occurred when attempting to build the HTML file '") +
+                      *path + QLatin1Char('\''),
+                  e, QStringLiteral("Build Error"));
+        return;
+    }
+    doc.WriteProp(QStringLiteral("(HTML File)"), *path);
+    doc.Changed = true;
+    Ctx.Checkmenus();
+}
+
+void mnuFileRun_Click(EditorContext& Ctx) {
+    const PageBuild::RunCommand command = PageBuild::RunCommandFor(Ctx.Doc());
+    try {
+        PageBuild::Start(command);
+    } catch (const AppError& e) {
+        ShowError(Ctx,
+                  QStringLiteral("An error occurred when running the command - '") +
+                      command.CommandLine + QLatin1Char('\''),
+                  e, QStringLiteral("Run Error"));
+    }
+}
+
+void tabMain_Click(EditorContext& Ctx, int PreviousTab) {
+    const int tab = Ctx.CurrentTab();
+    if (tab == HtmlTab)
+        ShowSource(Ctx);
+    else if (tab == PreviewTab)
+        ShowPreview(Ctx);
+    if (PreviousTab == PreviewTab && tab != PreviewTab)
+        if (PreviewPane* pane = ExistingPane(Ctx))
+            pane->Blank();
+}
+
+} // namespace BuildCommands

@@ -1,0 +1,55 @@
+#include "PreviewPage.h"
+
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+// Takes the first navigation of a new-window request and hands it to the preview.
+class WindowRequest : public QWebEnginePage {
+public:
+    WindowRequest(QWebEngineProfile* Profile, PreviewPage* Target)
+        : QWebEnginePage(Profile, Target), Target(Target) {}
+
+protected:
+    bool acceptNavigationRequest(const QUrl& Url, NavigationType, bool) override {
+        QPointer<PreviewPage> target = Target;
+        const bool refused = PreviewPage::Refused(Url);
+        // Act after the engine's callback has returned, never inside it.
+        QTimer::singleShot(0, Target, [target, Url, refused] {
+            if (!target)
+                return;
+            if (refused)
+                emit target->NavigationRefused(Url);
+            else
+                target->setUrl(Url);
+        });
+        deleteLater();
+        return false;
+    }
+
+private:
+    PreviewPage* Target;
+};
+} // namespace
+
+PreviewPage::PreviewPage(QObject* Parent) : QWebEnginePage(Parent) {
+    connect(this, &QWebEnginePage::featurePermissionRequested, this,
+            [this](const QUrl& Origin, Feature What) {
+                setFeaturePermission(Origin, What, PermissionDeniedByUser);
+            });
+}
+
+bool PreviewPage::Refused(const QUrl& Url) {
+    return Url.toString(QUrl::FullyDecoded).startsWith(QLatin1String("qt"));
+}
+
+bool PreviewPage::acceptNavigationRequest(const QUrl& Url, NavigationType, bool) {
+    if (!Refused(Url))
+        return true;
+    emit NavigationRefused(Url);
+    return false;
+}
+
+QWebEnginePage* PreviewPage::createWindow(WebWindowType) {
+    return new WindowRequest(profile(), this);
+}
