@@ -340,7 +340,7 @@ void TestProperties::colourPicker() {
     QString description;
     QString shownFirst;
     ctx.Scripted.ModalScripts << Drive<frmPCol>([&](frmPCol& f) {
-        description = f.lblDesc->text();
+        description = f.windowTitle() + QStringLiteral(" / ") + f.lblDesc->text();
         shownFirst = f.txtCol->text();
         if (typed == QLatin1String("<default>"))
             f.cmdDefault->click();
@@ -355,7 +355,7 @@ void TestProperties::colourPicker() {
     });
     Click(ctx, property);
     QCOMPARE(ctx.Scripted.ModalWindows, QStringList{"frmPCol"});
-    QCOMPARE(description, property + QStringLiteral(":"));
+    QCOMPARE(description, QStringLiteral("Colour Picker / ") + property + QStringLiteral(":"));
     QCOMPARE(shownFirst, before);
     QCOMPARE(Setting(ctx, property), stored);
     QCOMPARE(ctx.Document.Changed, button == QLatin1String("cmdOK"));
@@ -424,7 +424,7 @@ void TestProperties::fileChooser() {
     QString labelText;
     ctx.Scripted.ModalScripts << Drive<frmPFile>([&](frmPFile& f) {
         shownFirst = f.txtFile->text();
-        labelText = f.lblDesc->text();
+        labelText = f.windowTitle() + QStringLiteral(" / ") + f.lblDesc->text();
         f.txtFile->setText(QStringLiteral("typed.ico"));
         if (!chosen.isEmpty())
             ctx.Scripted.FileAnswers << chosen;
@@ -433,7 +433,7 @@ void TestProperties::fileChooser() {
     });
     Click(ctx, property);
     QCOMPARE(shownFirst, QStringLiteral("old"));
-    QCOMPARE(labelText, label);
+    QCOMPARE(labelText, QStringLiteral("Choose File / ") + label);
     QCOMPARE(Setting(ctx, property), stored);
     QVERIFY(ctx.Document.Changed);
     QCOMPARE(ctx.Scripted.FileRequests.size(), 1);
@@ -520,14 +520,17 @@ void TestProperties::headerEditor() {
     ctx.Document.WriteProp(property, QStringLiteral("<b>one</b>\r\ntwo"));
     QString label;
     QString loaded;
+    QFont font;
     ctx.Scripted.ModalScripts << Drive<frmPMTB>([&](frmPMTB& f) {
-        label = f.lblDesc->text();
+        font = f.txtMTB->font();
+        label = f.windowTitle() + QStringLiteral(" / ") + f.lblDesc->text();
         loaded = f.txtMTB->toPlainText();
         f.txtMTB->setPlainText(typed);
         f.cmdOK->click();
     });
     Click(ctx, property);
-    QCOMPARE(label, QStringLiteral("&") + property + QStringLiteral(":"));
+    QCOMPARE(label, QStringLiteral("Text Editor / &") + property + QStringLiteral(":"));
+    QVERIFY(QFontInfo(font).fixedPitch());
     QCOMPARE(loaded, QStringLiteral("<b>one</b>\ntwo"));
     QCOMPARE(ctx.Document.ReadProp(property), held);
     QCOMPARE(ctx.Document.Props.At(Row(ctx, property)).Setting, shown);
