@@ -76,6 +76,8 @@ void TestBuildPreview::previewShowsThePageAndRefusesItsCommands() {
             QStringLiteral("Normal Window"));
     AddItem(doc, QStringLiteral("Other"), other, QStringLiteral("Hyperlink"));
 
+    ctx.Preview.resize(640, 480);
+    ctx.Preview.show();
     // Nothing of the engine exists before the first visit.
     QVERIFY(ctx.Preview.findChild<PreviewPane*>() == nullptr);
     ctx.Tab = 3;
@@ -89,6 +91,17 @@ void TestBuildPreview::previewShowsThePageAndRefusesItsCommands() {
     QCOMPARE(wb->url(), preview);
     QTRY_COMPARE_WITH_TIMEOUT(Evaluate(wb, "document.title").toString(),
                               QStringLiteral("Preview Ü"), Timeout);
+
+    // The status label names the link under the mouse.
+    const QVariantList centre =
+        Evaluate(wb, "var r = document.querySelector('a[href=\"qtc:exit\"]')"
+                     ".getBoundingClientRect(); [r.left + r.width / 2, r.top + r.height / 2]")
+            .toList();
+    QCOMPARE(centre.size(), 2);
+    QWidget* surface = wb->focusProxy();
+    QVERIFY(surface);
+    QTest::mouseMove(surface, QPoint(centre[0].toInt(), centre[1].toInt()));
+    QTRY_COMPARE_WITH_TIMEOUT(pane->lblWBStat->text(), QStringLiteral("qtc:exit"), Timeout);
 
     // An item link and a window command are refused; the preview stays on its page.
     QSignalSpy refused(pane, &PreviewPane::NavigationRefused);

@@ -40,7 +40,8 @@ PreviewPage::PreviewPage(QObject* Parent) : QWebEnginePage(Parent) {
 }
 
 bool PreviewPage::Refused(const QUrl& Url) {
-    return Url.toString(QUrl::FullyDecoded).startsWith(QLatin1String("qt"));
+    // The scheme leads the text, so this sees "qt:" and "qtc:" whatever the rest holds.
+    return Url.toString().startsWith(QLatin1String("qt"));
 }
 
 bool PreviewPage::acceptNavigationRequest(const QUrl& Url, NavigationType, bool) {
