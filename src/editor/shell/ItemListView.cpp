@@ -7,12 +7,19 @@
 
 namespace {
 
-// Tells the view when an in-place edit really changed the text (the model refuses
-// some texts, and an unchanged text is no change).
+// Shows section rows in bold, so the sections stand out from their items, and tells
+// the view when an in-place edit really changed a text (the model refuses some
+// texts, and an unchanged text is no change).
 class DescriptionDelegate : public QStyledItemDelegate {
 public:
-    DescriptionDelegate(std::function<void()> OnEdited, QObject* Parent)
-        : QStyledItemDelegate(Parent), OnEdited(std::move(OnEdited)) {}
+    DescriptionDelegate(const ItemRows& Items, std::function<void()> OnEdited, QObject* Parent)
+        : QStyledItemDelegate(Parent), Items(Items), OnEdited(std::move(OnEdited)) {}
+
+    void initStyleOption(QStyleOptionViewItem* Option, const QModelIndex& Index) const override {
+        QStyledItemDelegate::initStyleOption(Option, Index);
+        if (Index.isValid() && Items.IsSection(Index.row() + 1))
+            Option->font.setBold(true);
+    }
 
     void setModelData(QWidget* Editor, QAbstractItemModel* Model,
                       const QModelIndex& Index) const override {
@@ -23,6 +30,7 @@ public:
     }
 
 private:
+    const ItemRows& Items;
     std::function<void()> OnEdited;
 };
 
@@ -40,7 +48,8 @@ ItemListView::ItemListView(ItemRows& Items, QWidget* Parent) : QTreeView(Parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
-    setItemDelegate(new DescriptionDelegate([this] { emit DescriptionEdited(); }, this));
+    setItemDelegate(new DescriptionDelegate(
+        Items, [this] { emit DescriptionEdited(); }, this));
     setModel(&Items);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
