@@ -11,6 +11,7 @@ class ItemListView : public QTreeView {
     Q_OBJECT
 public:
     explicit ItemListView(ItemRows& Items, QWidget* Parent = nullptr);
+    using QTreeView::edit;
 
 signals:
     // An in-place edit was asked for on a section row: the section is edited in its
