@@ -182,6 +182,12 @@ bool frmQTE::eventFilter(QObject* Watched, QEvent* Event) {
     if (Watched == lvProp && Event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(Event);
         lvProp_KeyDown(key->key(), key->modifiers());
+        // Enter on a property does what a click does, for those who use the keyboard.
+        const QModelIndex current = lvProp->currentIndex();
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && current.isValid()) {
+            lvProp_ItemClick(current.row() + 1);
+            return true;
+        }
     }
     return QMainWindow::eventFilter(Watched, Event);
 }
