@@ -82,7 +82,8 @@ frmQTE::frmQTE(UserDialogs* Dialogs, QWidget* Parent) : QMainWindow(Parent) {
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
 }
 
-frmQTE::~frmQTE() = default;
+// The views go before the document they show, not after it with the other children.
+frmQTE::~frmQTE() { delete tabMain; }
 
 void frmQTE::CreateTabs() {
     tabMain = new QTabWidget(this);
