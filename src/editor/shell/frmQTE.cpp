@@ -43,11 +43,12 @@ constexpr int PageMargin = 8;         // half the 240 twips the lists are narrow
 constexpr int PropNameWidth = 235;    // 3519 twips
 constexpr int PropSettingWidth = 640; // 9604 twips
 
-QWidget* TabPage(QWidget* Content, bool Margins) {
+// A tab page whose content keeps the same offset from every edge, so it follows the
+// window's size with the relations of the design.
+QWidget* TabPage(QWidget* Content) {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    const int m = Margins ? PageMargin : 0;
-    layout->setContentsMargins(m, m, m, m);
+    layout->setContentsMargins(PageMargin, PageMargin, PageMargin, PageMargin);
     layout->addWidget(Content);
     return page;
 }
@@ -83,7 +84,9 @@ frmQTE::frmQTE(UserDialogs* Dialogs, QWidget* Parent) : QMainWindow(Parent) {
 }
 
 // The views go before the document they show, not after it with the other children.
-frmQTE::~frmQTE() { delete tabMain; }
+frmQTE::~frmQTE() {
+    delete tabMain;
+}
 
 void frmQTE::CreateTabs() {
     tabMain = new QTabWidget(this);
@@ -117,10 +120,10 @@ void frmQTE::CreateTabs() {
     auto* previewLayout = new QVBoxLayout(fraPreview);
     previewLayout->setContentsMargins(0, 0, 0, 0);
 
-    tabMain->addTab(TabPage(lvItems, true), QStringLiteral("&Icons"));
-    tabMain->addTab(TabPage(lvProp, true), QStringLiteral("&Properties"));
-    tabMain->addTab(TabPage(rtfHTML, true), QStringLiteral("&HTML"));
-    tabMain->addTab(TabPage(fraPreview, true), QStringLiteral("P&review"));
+    tabMain->addTab(TabPage(lvItems), QStringLiteral("&Icons"));
+    tabMain->addTab(TabPage(lvProp), QStringLiteral("&Properties"));
+    tabMain->addTab(TabPage(rtfHTML), QStringLiteral("&HTML"));
+    tabMain->addTab(TabPage(fraPreview), QStringLiteral("P&review"));
 }
 
 void frmQTE::ConnectCommands() {
