@@ -26,12 +26,10 @@ QString DecodeSectionName(const QString& Encoded) {
 }
 
 QString SectionRowText(const SectionDetails& Details) {
-    const auto boolText = [](bool b) {
-        return b ? QStringLiteral("True") : QStringLiteral("False");
-    };
-    return QStringLiteral("SECTION:") + EncodeSectionName(Details.Name) +
-           QStringLiteral(";Columns:") + Details.Columns + QStringLiteral(";Icon size:") +
-           Details.IconSize + QStringLiteral(";Icons above:") + boolText(Details.IconsAbove) +
+    const auto boolText = [](bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); };
+    return QStringLiteral("SECTION:") + EncodeSectionName(Details.Name) + QStringLiteral(";Columns:") +
+           Details.Columns + QStringLiteral(";Icon size:") + Details.IconSize +
+           QStringLiteral(";Icons above:") + boolText(Details.IconsAbove) +
            QStringLiteral(";Table border:") + boolText(Details.TableBorder);
 }
 
