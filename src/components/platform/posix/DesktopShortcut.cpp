@@ -16,10 +16,10 @@
 namespace {
 
 const QString Extension = QStringLiteral(".desktop");
-// A file name may hold 255 bytes; the atomic write puts a temporary file beside the
-// target whose name is the target's plus a suffix of up to this many bytes.
+// A file name may hold 255 bytes. Where the file system has no unnamed temporary
+// files, the atomic write names its temporary file after the target plus ".XXXXXX".
 constexpr int NameMax = 255;
-constexpr int TemporarySuffix = 8;
+constexpr int TemporarySuffix = 7;
 
 // The general escapes of a Desktop Entry string value.
 QString EscapeValue(const QString& Value) {
@@ -112,7 +112,8 @@ void MarkTrusted(const QString& Path) {
     // Desktops that do not keep the mark still show the launcher; a failure here costs
     // the user one question on the first start, so it is not an error.
     QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
     process.start(gio, {QStringLiteral("set"), Path, QStringLiteral("metadata::trusted"),
                         QStringLiteral("true")});
     if (process.waitForStarted(2000) && !process.waitForFinished(5000)) {
