@@ -26,8 +26,9 @@ bool ColumnReplace::ReplaceAll(ItemRows& Items, const ReplaceRequest& Request) {
     for (int row = 1; row <= count; ++row) {
         if (Items.IsSection(row))
             continue;
+        LauncherItem item = Items.Row(row);
         for (int cell : cells) {
-            QString text = Items.Cell(row, cell);
+            QString& text = item[cell];
             if (!Request.MatchCase)
                 text = text.toLower();
             if (find.isEmpty()) {
@@ -38,10 +39,11 @@ bool ColumnReplace::ReplaceAll(ItemRows& Items, const ReplaceRequest& Request) {
             } else {
                 text.replace(find, Request.Replacement, Qt::CaseSensitive);
             }
-            if (text != Items.Cell(row, cell))
-                Items.SetCell(row, cell, text);
-            worked = true;
         }
+        worked = true;
+        // One update of the view per row, and none for a row that stays as it was.
+        if (item != Items.Row(row))
+            Items.SetRow(row, item);
     }
     return worked;
 }
