@@ -231,6 +231,37 @@ private slots:
         QVERIFY(QFile::remove(file));
     }
 
+    // The desktop's own launcher starts the runner with the page path as one argument,
+    // character for character. A recorder program stands in for the runner.
+    void startsTheRunnerFromTheDesktop() {
+        const QString gio = QStandardPaths::findExecutable(QStringLiteral("gio"));
+        const QString recorder = TestFiles::TestBinDir() + QStringLiteral("/argrecorder");
+        if (gio.isEmpty() || !QFileInfo(recorder).isExecutable())
+            QSKIP("needs gio and the argrecorder test program");
+        LauncherDocument doc;
+        doc.APath = Dir.filePath(QStringLiteral("runner bin")) + QLatin1Char('/');
+        QVERIFY(QDir().mkpath(doc.APath));
+        QFile::remove(doc.APath + QStringLiteral("quintor2"));
+        QVERIFY(QFile::copy(recorder, doc.APath + QStringLiteral("quintor2")));
+        const QString page = Dir.filePath(QStringLiteral("My \"100%\" $HOME `x` \\ 'q' & ;.htm"));
+        doc.WriteProp(QStringLiteral("(HTML File)"), page);
+        SetTitle(doc, QStringLiteral("Launch test"));
+        const QString shortcut = Shortcut::Create(doc, Desktop);
+        const QString argsFile = Dir.filePath(QStringLiteral("args.txt"));
+        QProcess launch;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QUINTOR_ARGS_FILE"), argsFile);
+        launch.setProcessEnvironment(env);
+        launch.start(gio, {QStringLiteral("launch"), shortcut});
+        QVERIFY(launch.waitForFinished(10000));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(argsFile), 10000);
+        const QStringList lines =
+            QString::fromUtf8(TestFiles::Read(argsFile)).split(QLatin1Char('\n'));
+        QCOMPARE(lines.value(1), page);
+        QCOMPARE(lines.value(2), QString()); // one argument only
+        QVERIFY(QFile::remove(shortcut));
+    }
+
     // Without an icon file of its own the shortcut shows the runner's.
     void iconFallback_data() {
         QTest::addColumn<QString>("icon");
