@@ -2,8 +2,6 @@
 
 #include "ItemRows.h"
 
-#include <algorithm>
-
 namespace {
 
 // The Run cell holds one of a fixed set of words and is never offered.
