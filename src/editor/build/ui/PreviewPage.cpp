@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QTimer>
+#include <QWebEngineSettings>
 
 namespace {
 // Takes the first navigation of a new-window request and hands it to the preview.
@@ -33,6 +34,9 @@ private:
 } // namespace
 
 PreviewPage::PreviewPage(QObject* Parent) : QWebEnginePage(Parent) {
+    // Where "qt" was not registered before start-up, its links count as unknown schemes,
+    // which the engine would otherwise hand to the desktop after a real click.
+    settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
     connect(this, &QWebEnginePage::featurePermissionRequested, this,
             [this](const QUrl& Origin, Feature What) {
                 setFeaturePermission(Origin, What, PermissionDeniedByUser);
