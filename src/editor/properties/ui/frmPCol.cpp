@@ -2,9 +2,11 @@
 
 #include "LauncherDocument.h"
 #include "PropertyRules.h"
+#include "PropertyWindowParts.h"
 #include "UserDialogs.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,11 +32,8 @@ frmPCol::frmPCol(LauncherDocument& Doc, int ListPos, const QColor& SwatchDefault
     cmdChoose->setObjectName(QStringLiteral("cmdChoose"));
     cmdDefault = new QPushButton(QStringLiteral("&Default colour"), this);
     cmdDefault->setObjectName(QStringLiteral("cmdDefault"));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    QHBoxLayout* buttons =
+        PropertyWindowParts::OkCancelRow(*this, QStringLiteral("OK"), cmdOK, cmdCancel);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(lblDesc, 0, 0, 1, 2);
@@ -43,15 +42,13 @@ frmPCol::frmPCol(LauncherDocument& Doc, int ListPos, const QColor& SwatchDefault
     grid->addWidget(cmdChoose, 2, 0);
     grid->addWidget(cmdDefault, 2, 1);
     grid->setRowMinimumHeight(3, 8);
-    grid->addWidget(cmdOK, 4, 1);
-    grid->addWidget(cmdCancel, 4, 2);
+    grid->addLayout(buttons, 4, 0, 1, 3);
     grid->setColumnStretch(0, 1);
 
     connect(txtCol, &QLineEdit::textChanged, this, &frmPCol::txtCol_Change);
     connect(cmdChoose, &QPushButton::clicked, this, &frmPCol::cmdChoose_Click);
     connect(cmdDefault, &QPushButton::clicked, this, &frmPCol::cmdDefault_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmPCol::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     Form_Load();
 }
 

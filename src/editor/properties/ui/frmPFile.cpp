@@ -2,8 +2,10 @@
 
 #include "LauncherDocument.h"
 #include "PropertyRules.h"
+#include "PropertyWindowParts.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,16 +28,8 @@ frmPFile::frmPFile(LauncherDocument& Doc, int ListPos, const QString& Descriptio
     cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     cmdBrowse->setFixedWidth(cmdBrowse->fontMetrics().horizontalAdvance(QStringLiteral("....")) +
                              16);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    QHBoxLayout* buttons =
+        PropertyWindowParts::OkCancelRow(*this, QStringLiteral("OK"), cmdOK, cmdCancel);
     auto* grid = new QGridLayout(this);
     grid->addWidget(lblDesc, 0, 0, 1, 2);
     grid->addWidget(txtFile, 1, 0);
@@ -45,7 +39,6 @@ frmPFile::frmPFile(LauncherDocument& Doc, int ListPos, const QString& Descriptio
 
     connect(cmdBrowse, &QPushButton::clicked, this, &frmPFile::cmdBrowse_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmPFile::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     Form_Load();
 }
 

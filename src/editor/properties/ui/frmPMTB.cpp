@@ -2,9 +2,11 @@
 
 #include "LauncherDocument.h"
 #include "PropertyRules.h"
+#include "PropertyWindowParts.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -32,22 +34,14 @@ frmPMTB::frmPMTB(LauncherDocument& Doc, int ListPos, QWidget* Parent)
     txtMTB->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtMTB->setMinimumSize(480, 240);
     lblDesc->setBuddy(txtMTB);
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    QHBoxLayout* buttons =
+        PropertyWindowParts::OkCancelRow(*this, QStringLiteral("&OK"), cmdOK, cmdCancel);
     auto* grid = new QGridLayout(this);
     grid->addWidget(lblDesc, 0, 0);
     grid->addWidget(txtMTB, 1, 0);
     grid->addLayout(buttons, 2, 0);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmPMTB::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     Form_Load();
 }
 

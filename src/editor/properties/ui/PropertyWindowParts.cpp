@@ -1,0 +1,20 @@
+#include "PropertyWindowParts.h"
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+QHBoxLayout* PropertyWindowParts::OkCancelRow(QDialog& Window, const QString& OkCaption,
+                                              QPushButton*& cmdOK, QPushButton*& cmdCancel) {
+    cmdOK = new QPushButton(OkCaption, &Window);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), &Window);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    QObject::connect(cmdCancel, &QPushButton::clicked, &Window, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(cmdOK);
+    row->addWidget(cmdCancel);
+    return row;
+}
