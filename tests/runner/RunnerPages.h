@@ -3,11 +3,13 @@
 // Launcher pages written by hand in the editor's exact format, and a launch port that
 // records what it is asked (and passes programs on to the real one when told to).
 
+#include "AppError.h"
 #include "LaunchPort.h"
 #include "TestFiles.h"
 
 #include <QList>
 #include <QStringList>
+#include <optional>
 
 namespace RunnerPages {
 
@@ -49,6 +51,7 @@ public:
     QList<QStringList> Programs; // StartProgram: program, then its arguments
     int Result = 42;
     bool PassOn = false; // hand ShellExecute to the system after recording
+    std::optional<AppError> StartFailure; // thrown by StartProgram
 
     int ShellExecute(const QString& File, const QString& Parameters, const QString& Folder,
                      int ShowCommand) override {
@@ -57,6 +60,8 @@ public:
     }
     void StartProgram(const QString& Program, const QStringList& Arguments) override {
         Programs.append(QStringList{Program} + Arguments);
+        if (StartFailure)
+            throw *StartFailure;
         if (PassOn)
             System.StartProgram(Program, Arguments);
     }
