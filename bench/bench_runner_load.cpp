@@ -67,7 +67,8 @@ long ResidentKb(const QString& Pid, int* Count) {
 int main(int argc, char* argv[]) {
     SinceMain.start();
     if (argc == 3 && QByteArray(argv[1]) == "--write")
-        return TestFiles::Write(QString::fromLocal8Bit(argv[2]), ThousandItemPage().toUtf8()) ? 0 : 1;
+        return TestFiles::Write(QString::fromLocal8Bit(argv[2]), ThousandItemPage().toUtf8()) ? 0
+                                                                                              : 1;
     if (argc != 2) {
         std::fprintf(stderr, "usage: bench_runner_load [--write] PAGE\n");
         return 2;

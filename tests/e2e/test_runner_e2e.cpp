@@ -1,7 +1,7 @@
 // The runner in the real engine: pages written in the editor's format, links clicked by
 // script, programs really started (argrecorder writes down what it was given).
 #include "../runner/RunnerPages.h"
-#include "BrowserPage.h"
+#include "../runner/RunnerTestMain.h"
 #include "ScriptedUserDialogs.h"
 #include "TestFiles.h"
 #include "frmMain.h"
@@ -62,15 +62,18 @@ private slots:
         QTest::addColumn<QString>("Params"); // as written in the href
         QTest::addColumn<QString>("Extra");  // the extra-commands box
         QTest::addColumn<QStringList>("Expected");
-        QTest::newRow("comma") << "-a&amp;comma;b" << "" << QStringList{"-a,b"};
-        QTest::newRow("quoted blanks") << "&quot;two words&quot; x" << ""
-                                       << QStringList{"two words", "x"};
-        QTest::newRow("percent quote") << "%22a b%22" << "" << QStringList{"a b"};
+        QTest::newRow("comma") << "-a&amp;comma;b"
+                               << "" << QStringList{"-a,b"};
+        QTest::newRow("quoted blanks") << "&quot;two words&quot; x"
+                                       << "" << QStringList{"two words", "x"};
+        QTest::newRow("percent quote") << "%22a b%22"
+                                       << "" << QStringList{"a b"};
         QTest::newRow("non-ASCII, empty pair") << QString::fromUtf8("Grüße &quot;&quot; z") << ""
                                                << QStringList{QString::fromUtf8("Grüße"), "", "z"};
-        QTest::newRow("backslash, hash, query") << "C:\\x a#b ?c=d" << ""
-                                                << QStringList{"C:\\x", "a#b", "?c=d"};
-        QTest::newRow("extra commands") << "-a&amp;comma;b" << "-v" << QStringList{"-a,b", "-v"};
+        QTest::newRow("backslash, hash, query") << "C:\\x a#b ?c=d"
+                                                << "" << QStringList{"C:\\x", "a#b", "?c=d"};
+        QTest::newRow("extra commands") << "-a&amp;comma;b"
+                                        << "-v" << QStringList{"-a,b", "-v"};
     }
     void itemStartsWithItsParametersAndFolder() {
         QFETCH(QString, Params);
@@ -79,10 +82,10 @@ private slots:
         const QString folder = Dir.filePath(QString::fromUtf8("Start in ö"));
         QVERIFY(QDir().mkpath(folder));
         const QString page = Dir.filePath(QStringLiteral("items.htm"));
-        QVERIFY(WritePage(page, Page(QStringLiteral("Items"),
-                                     {{"rec", "qt:" + Recorder() + "," + Params + "," + folder +
-                                                  ",maxfocus"}},
-                                     {"Height=300", "Width=400"})));
+        QVERIFY(WritePage(
+            page, Page(QStringLiteral("Items"),
+                       {{"rec", "qt:" + Recorder() + "," + Params + "," + folder + ",maxfocus"}},
+                       {"Height=300", "Width=400"})));
         ScriptedUserDialogs dialogs;
         RecordingLaunchPort port;
         port.PassOn = true;
@@ -168,10 +171,10 @@ private slots:
         QVERIFY(WritePage(second, Page(QStringLiteral("Second"), {{"run", "qt:/bin/true"}},
                                        {"Extra commands=False", "Height=280", "Width=380"})));
         const QString first = Dir.filePath(QStringLiteral("first.htm"));
-        QVERIFY(WritePage(first, Page(QStringLiteral("First"),
-                                      {{"next", "Second Page.htm"},
-                                       {"web", "https://example.com/a b?q=1"}},
-                                      {"Height=300", "Width=400"})));
+        QVERIFY(WritePage(
+            first, Page(QStringLiteral("First"),
+                        {{"next", "Second Page.htm"}, {"web", "https://example.com/a b?q=1"}},
+                        {"Height=300", "Width=400"})));
         ScriptedUserDialogs dialogs;
         RecordingLaunchPort port;
         auto window = Open(dialogs, port, first);
@@ -202,8 +205,9 @@ private slots:
         const QString inner = Dir.filePath(QStringLiteral("inner.htm"));
         QVERIFY(WritePage(inner, Page(QStringLiteral("Inner"), {{"run", "qt:/bin/true"}}, {})));
         const QString outer = Dir.filePath(QStringLiteral("outer.htm"));
-        QVERIFY(WritePage(outer, Page(QStringLiteral("Outer"), {}, {"Height=300", "Width=400"},
-                                      QStringLiteral("<iframe id=\"f\" src=\"inner.htm\"></iframe>"))));
+        QVERIFY(
+            WritePage(outer, Page(QStringLiteral("Outer"), {}, {"Height=300", "Width=400"},
+                                  QStringLiteral("<iframe id=\"f\" src=\"inner.htm\"></iframe>"))));
         ScriptedUserDialogs dialogs;
         RecordingLaunchPort port;
         auto window = Open(dialogs, port, outer);
@@ -223,11 +227,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[]) {
-    BrowserPage::RegisterSchemes();
-    QApplication app(argc, argv);
-    TestRunnerE2E test;
-    return QTest::qExec(&test, argc, argv);
-}
+RUNNER_TEST_MAIN(TestRunnerE2E)
 
 #include "test_runner_e2e.moc"

@@ -28,8 +28,8 @@ inline QString Page(const QString& Title, const QList<Link>& Links, const QStrin
                    QStringLiteral("</head>") + crlf + crlf + QStringLiteral("<body>") + crlf +
                    QStringLiteral("<h1>") + Title + QStringLiteral("</h1>") + crlf + Extra + crlf;
     for (const Link& link : Links)
-        page += QStringLiteral("<p><a id=\"%1\" href=\"%2\">%1</a></p>").arg(link.Id, link.Href) +
-                crlf;
+        page +=
+            QStringLiteral("<p><a id=\"%1\" href=\"%2\">%1</a></p>").arg(link.Id, link.Href) + crlf;
     page += QStringLiteral("</body>") + crlf + crlf + QStringLiteral("</html>") + crlf + crlf;
     page += QStringLiteral("<!-- Quintor info:") + crlf;
     for (const QString& line : InfoLines)
@@ -50,7 +50,7 @@ public:
     QList<Call> Calls;
     QList<QStringList> Programs; // StartProgram: program, then its arguments
     int Result = 42;
-    bool PassOn = false; // hand ShellExecute to the system after recording
+    bool PassOn = false;                  // hand ShellExecute to the system after recording
     std::optional<AppError> StartFailure; // thrown by StartProgram
 
     int ShellExecute(const QString& File, const QString& Parameters, const QString& Folder,

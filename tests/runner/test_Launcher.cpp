@@ -23,8 +23,8 @@ private slots:
                                          "for a in \"$@\"; do echo \"[$a]\"; done; } > \"" +
                                              Out.toUtf8() + ".tmp\"\nmv \"" + Out.toUtf8() +
                                              ".tmp\" \"" + Out.toUtf8() + "\"\n"));
-        QVERIFY(QFile::setPermissions(Script, QFile::ReadOwner | QFile::WriteOwner |
-                                                  QFile::ExeOwner));
+        QVERIFY(
+            QFile::setPermissions(Script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
 
     void splitArguments_data() {
@@ -38,7 +38,8 @@ private slots:
         QTest::newRow("empty pair") << "a \"\" b" << QStringList{"a", "", "b"};
         QTest::newRow("backslash literal") << "C:\\x \\\"y" << QStringList{"C:\\x", "\\y"};
         QTest::newRow("unclosed quote") << "\"a b" << QStringList{"a b"};
-        QTest::newRow("no expansion") << "$HOME *.txt `x` ;|" << QStringList{"$HOME", "*.txt", "`x`", ";|"};
+        QTest::newRow("no expansion")
+            << "$HOME *.txt `x` ;|" << QStringList{"$HOME", "*.txt", "`x`", ";|"};
     }
     void splitArguments() {
         QFETCH(QString, Text);
@@ -75,8 +76,8 @@ private slots:
         QFile::remove(Out);
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", Dir.path().toUtf8() + ':' + path);
-        const int result = Launcher::Open(QStringLiteral("my tool.sh"), QStringLiteral("x"),
-                                          QString(), 1);
+        const int result =
+            Launcher::Open(QStringLiteral("my tool.sh"), QStringLiteral("x"), QString(), 1);
         qputenv("PATH", path);
         QVERIFY(result > 32);
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(Out), 5000);

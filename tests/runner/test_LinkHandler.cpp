@@ -22,7 +22,10 @@ public:
     QStringList Log;
 
     QString CurFile() const override { return Cur; }
-    void SetCurFile(const QString& Path) override { Cur = Path; Log << "CurFile:" + Path; }
+    void SetCurFile(const QString& Path) override {
+        Cur = Path;
+        Log << "CurFile:" + Path;
+    }
     QString LocationURL() const override { return Location; }
     QString ApplicationPath() const override { return QStringLiteral("/opt/q/"); }
     QString InfoValue(const QString& Key) const override { return CF.GetValue(Key); }
@@ -39,7 +42,8 @@ public:
 QString CallText(const RecordingLaunchPort& Port) {
     QStringList calls;
     for (const auto& c : Port.Calls)
-        calls << QStringList{c.File, c.Parameters, c.Folder, QString::number(c.ShowCommand)}.join('|');
+        calls << QStringList{c.File, c.Parameters, c.Folder, QString::number(c.ShowCommand)}.join(
+            '|');
     for (const auto& p : Port.Programs)
         calls << "start " + p.join('|');
     return calls.join(';');
@@ -62,46 +66,67 @@ private slots:
 
     void procURL_data() {
         QTest::addColumn<QString>("Url");
-        QTest::addColumn<QString>("Block");    // the page's info lines
-        QTest::addColumn<QString>("Box");      // extra-commands text; "-" hides the box
-        QTest::addColumn<int>("Result");       // of the launch
+        QTest::addColumn<QString>("Block"); // the page's info lines
+        QTest::addColumn<QString>("Box");   // extra-commands text; "-" hides the box
+        QTest::addColumn<int>("Result");    // of the launch
         QTest::addColumn<QString>("Calls");
         QTest::addColumn<QStringList>("Log");
         QTest::addColumn<QString>("Message");
         const QString notFound = "The command '%1' could not be executed.  Please check that the "
                                  "file exists";
-        QTest::newRow("command only") << "qt:gedit" << "" << "" << 42 << "gedit|||1"
-                                      << QStringList() << "";
+        QTest::newRow("command only") << "qt:gedit"
+                                      << ""
+                                      << "" << 42 << "gedit|||1" << QStringList() << "";
         QTest::newRow("four fields")
-            << "qt:/My%20Tools/t,-a&comma;b,/tmp,MAXFOCUS" << "" << "" << 42
-            << "/My Tools/t|-a,b|/tmp|3" << QStringList() << "";
-        QTest::newRow("extra commands") << "qt:t,-a&comma;b" << "" << "-v" << 42 << "t|-a,b -v||1"
-                                        << QStringList() << "";
-        QTest::newRow("hidden box ignored") << "qt:t,-a" << "" << "-" << 42 << "t|-a||1"
-                                            << QStringList() << "";
-        QTest::newRow("five fields") << "qt:a,b,c,d,e" << "" << "" << 42 << "" << QStringList()
-                                     << "An error occurred: Subscript out of range, 9";
+            << "qt:/My%20Tools/t,-a&comma;b,/tmp,MAXFOCUS"
+            << ""
+            << "" << 42 << "/My Tools/t|-a,b|/tmp|3" << QStringList() << "";
+        QTest::newRow("extra commands") << "qt:t,-a&comma;b"
+                                        << ""
+                                        << "-v" << 42 << "t|-a,b -v||1" << QStringList() << "";
+        QTest::newRow("hidden box ignored") << "qt:t,-a"
+                                            << ""
+                                            << "-" << 42 << "t|-a||1" << QStringList() << "";
+        QTest::newRow("five fields")
+            << "qt:a,b,c,d,e"
+            << ""
+            << "" << 42 << "" << QStringList() << "An error occurred: Subscript out of range, 9";
         QTest::newRow("missing, minimise on use first")
-            << "qt:/gone,x" << "Minimise on use=True" << "" << 2 << "/gone|x||1"
-            << QStringList{"Minimise"} << notFound.arg("/gone");
-        QTest::newRow("other failures say nothing") << "qt:/x" << "" << "" << 31 << "/x|||1"
-                                                    << QStringList() << "";
-        QTest::newRow("minimise on use needs True") << "qt:/x" << "Minimise on use=true" << ""
-                                                    << 42 << "/x|||1" << QStringList() << "";
-        QTest::newRow("exit") << "qtc:EXIT" << "" << "" << 42 << "" << QStringList{"Exit"} << "";
-        QTest::newRow("max") << "qtc:max" << "" << "" << 42 << "" << QStringList{"ToggleMaximise"}
-                             << "";
-        QTest::newRow("min") << "qtc:min" << "" << "" << 42 << "" << QStringList{"Minimise"} << "";
-        QTest::newRow("open") << "qtc:Open" << "" << "" << 42 << "" << QStringList{"OpenDialog"}
+            << "qt:/gone,x"
+            << "Minimise on use=True"
+            << "" << 2 << "/gone|x||1" << QStringList{"Minimise"} << notFound.arg("/gone");
+        QTest::newRow("other failures say nothing") << "qt:/x"
+                                                    << ""
+                                                    << "" << 31 << "/x|||1" << QStringList() << "";
+        QTest::newRow("minimise on use needs True") << "qt:/x"
+                                                    << "Minimise on use=true"
+                                                    << "" << 42 << "/x|||1" << QStringList() << "";
+        QTest::newRow("exit") << "qtc:EXIT"
+                              << ""
+                              << "" << 42 << "" << QStringList{"Exit"} << "";
+        QTest::newRow("max") << "qtc:max"
+                             << ""
+                             << "" << 42 << "" << QStringList{"ToggleMaximise"} << "";
+        QTest::newRow("min") << "qtc:min"
+                             << ""
+                             << "" << 42 << "" << QStringList{"Minimise"} << "";
+        QTest::newRow("open") << "qtc:Open"
+                              << ""
+                              << "" << 42 << "" << QStringList{"OpenDialog"} << "";
+        QTest::newRow("refresh") << "qtc:refresh"
+                                 << ""
+                                 << "" << 42 << "" << QStringList{"Refresh"} << "";
+        QTest::newRow("unknown word") << "qtc:close"
+                                      << ""
+                                      << "" << 42 << "" << QStringList() << "";
+        QTest::newRow("edit") << "qtc:edit"
+                              << "Source file=/home/a b/T.qtf"
+                              << "" << 42 << "start /opt/q/qtedit2|/home/a b/T.qtf" << QStringList()
                               << "";
-        QTest::newRow("refresh") << "qtc:refresh" << "" << "" << 42 << "" << QStringList{"Refresh"}
-                                 << "";
-        QTest::newRow("unknown word") << "qtc:close" << "" << "" << 42 << "" << QStringList() << "";
-        QTest::newRow("edit") << "qtc:edit" << "Source file=/home/a b/T.qtf" << "" << 42
-                              << "start /opt/q/qtedit2|/home/a b/T.qtf" << QStringList() << "";
-        QTest::newRow("edit without source") << "qtc:edit" << "" << "" << 42
-                                             << "start /opt/q/qtedit2|[NOT FOUND]" << QStringList()
-                                             << "";
+        QTest::newRow("edit without source")
+            << "qtc:edit"
+            << ""
+            << "" << 42 << "start /opt/q/qtedit2|[NOT FOUND]" << QStringList() << "";
     }
     void procURL() {
         QFETCH(QString, Url);
@@ -154,41 +179,67 @@ private slots:
         QTest::addColumn<QStringList>("Log");
         QTest::addColumn<QString>("Message");
         const QString refused = "Unable to execute command '%1'.  Please open a file first.";
-        QTest::newRow("item on the open page") << "page" << "page" << "qt:/bin/x,a" << true << 42
-                                               << false << "/bin/x|a||1" << QStringList() << "";
+        QTest::newRow("item on the open page")
+            << "page"
+            << "page"
+            << "qt:/bin/x,a" << true << 42 << false << "/bin/x|a||1" << QStringList() << "";
         QTest::newRow("item on the welcome page")
-            << "" << "data:text/html;charset=UTF-8,<title>" << "qt:/bin/x" << true << 42 << false
-            << "" << QStringList{"OpenDialog"} << refused.arg("qt:/bin/x");
-        QTest::newRow("open works everywhere") << "" << "" << "QTC:open" << true << 42 << false
-                                               << "" << QStringList{"OpenDialog"} << "";
-        QTest::newRow("command from a frame") << "page" << "page" << "qtc:exit" << false << 42
-                                              << false << "" << QStringList{"OpenDialog"}
-                                              << refused.arg("qtc:exit");
-        QTest::newRow("command from another page") << "page" << "other" << "qtc:min" << true << 42
-                                                   << false << "" << QStringList{"OpenDialog"}
-                                                   << refused.arg("qtc:min");
+            << ""
+            << "data:text/html;charset=UTF-8,<title>"
+            << "qt:/bin/x" << true << 42 << false << "" << QStringList{"OpenDialog"}
+            << refused.arg("qt:/bin/x");
+        QTest::newRow("open works everywhere")
+            << ""
+            << ""
+            << "QTC:open" << true << 42 << false << "" << QStringList{"OpenDialog"} << "";
+        QTest::newRow("command from a frame")
+            << "page"
+            << "page"
+            << "qtc:exit" << false << 42 << false << "" << QStringList{"OpenDialog"}
+            << refused.arg("qtc:exit");
+        QTest::newRow("command from another page")
+            << "page"
+            << "other"
+            << "qtc:min" << true << 42 << false << "" << QStringList{"OpenDialog"}
+            << refused.arg("qtc:min");
         QTest::newRow("letter case of the path counts")
-            << "page" << "file://" + Dir.filePath("my page.htm") << "qtc:min" << true << 42
-            << false << "" << QStringList{"OpenDialog"} << refused.arg("qtc:min");
+            << "page"
+            << "file://" + Dir.filePath("my page.htm") << "qtc:min" << true << 42 << false << ""
+            << QStringList{"OpenDialog"} << refused.arg("qtc:min");
         QTest::newRow("local page becomes current")
-            << "page" << "page" << "other" << true << 42 << true << ""
+            << "page"
+            << "page"
+            << "other" << true << 42 << true << ""
             << QStringList{"ProcInfo:" + OtherPath, "CurFile:" + OtherPath} << "";
         QTest::newRow("anchor on a local page")
-            << "page" << "page" << "file://" + PagePath + "#top" << true << 42 << true << ""
+            << "page"
+            << "page"
+            << "file://" + PagePath + "#top" << true << 42 << true << ""
             << QStringList{"ProcInfo:" + PagePath, "CurFile:" + PagePath} << "";
-        QTest::newRow("local page in a frame") << "page" << "page" << "other" << false << 42
-                                               << true << "" << QStringList() << "";
+        QTest::newRow("local page in a frame")
+            << "page"
+            << "page"
+            << "other" << false << 42 << true << "" << QStringList() << "";
         QTest::newRow("web address to the system")
-            << "page" << "page" << "https://example.com/a b" << true << 42 << false
-            << "https://example.com/a b|||1" << QStringList() << "";
+            << "page"
+            << "page"
+            << "https://example.com/a b" << true << 42 << false << "https://example.com/a b|||1"
+            << QStringList() << "";
         QTest::newRow("missing local file")
-            << "page" << "page" << "file:///no/such.htm" << true << 2 << false
-            << "file:///no/such.htm|||1" << QStringList()
+            << "page"
+            << "page"
+            << "file:///no/such.htm" << true << 2 << false << "file:///no/such.htm|||1"
+            << QStringList()
             << "The command 'file:///no/such.htm' could not be executed.  Please check that the "
                "file exists";
-        QTest::newRow("frames hand nothing out") << "page" << "page" << "https://example.com/"
-                                                 << false << 42 << false << "" << QStringList()
-                                                 << "";
+        QTest::newRow("engine-only address stays inside")
+            << "page"
+            << "page"
+            << "data:text/html,<b>x</b>" << true << 42 << false << "" << QStringList() << "";
+        QTest::newRow("frames hand nothing out")
+            << "page"
+            << "page"
+            << "https://example.com/" << false << 42 << false << "" << QStringList() << "";
     }
     void beforeNavigate2() {
         QFETCH(QString, Cur);
@@ -230,9 +281,12 @@ private slots:
         QTest::addColumn<QString>("A");
         QTest::addColumn<QString>("B");
         QTest::addColumn<bool>("Same");
-        QTest::newRow("both empty") << "" << "" << false;
-        QTest::newRow("dot segments") << "/a/./b/../c.htm" << "/a/c.htm" << true;
-        QTest::newRow("case counts") << "/a/C.htm" << "/a/c.htm" << false;
+        QTest::newRow("both empty") << ""
+                                    << "" << false;
+        QTest::newRow("dot segments") << "/a/./b/../c.htm"
+                                      << "/a/c.htm" << true;
+        QTest::newRow("case counts") << "/a/C.htm"
+                                     << "/a/c.htm" << false;
     }
     void samePath() {
         QFETCH(QString, A);

@@ -1,6 +1,6 @@
 #include "AppError.h"
-#include "InfoBlock.h"
 #include "ConfigStore.h"
+#include "InfoBlock.h"
 #include "ItemLink.h"
 
 #include <QTest>
@@ -12,14 +12,22 @@ private slots:
     void decodeField_data() {
         QTest::addColumn<QString>("Field");
         QTest::addColumn<QString>("Expected");
-        QTest::newRow("comma") << "-a&comma;b" << "-a,b";
-        QTest::newRow("blank") << "My%20Tools" << "My Tools";
-        QTest::newRow("quote") << "%22x y%22" << "\"x y\"";
-        QTest::newRow("comma escape built from %") << "&comma%3B" << "&comma%3B";
-        QTest::newRow("no other escape") << "%41%2C%25%5C" << "%41%2C%25%5C";
-        QTest::newRow("%25 is not undone first") << "%2520" << "%2520";
-        QTest::newRow("entities other than comma") << "&amp;&quot;" << "&amp;&quot;";
-        QTest::newRow("all together") << "%22a&comma;%20b%22" << "\"a, b\"";
+        QTest::newRow("comma") << "-a&comma;b"
+                               << "-a,b";
+        QTest::newRow("blank") << "My%20Tools"
+                               << "My Tools";
+        QTest::newRow("quote") << "%22x y%22"
+                               << "\"x y\"";
+        QTest::newRow("comma escape built from %") << "&comma%3B"
+                                                   << "&comma%3B";
+        QTest::newRow("no other escape") << "%41%2C%25%5C"
+                                         << "%41%2C%25%5C";
+        QTest::newRow("%25 is not undone first") << "%2520"
+                                                 << "%2520";
+        QTest::newRow("entities other than comma") << "&amp;&quot;"
+                                                   << "&amp;&quot;";
+        QTest::newRow("all together") << "%22a&comma;%20b%22"
+                                      << "\"a, b\"";
     }
     void decodeField() {
         QFETCH(QString, Field);
@@ -40,7 +48,8 @@ private slots:
         QFETCH(QString, Fields);
         QFETCH(QStringList, Expected);
         const ItemLink link = ItemLink::Decode(Fields);
-        QCOMPARE((QStringList{link.Command, link.Parameters, link.StartIn, link.RunWord}), Expected);
+        QCOMPARE((QStringList{link.Command, link.Parameters, link.StartIn, link.RunWord}),
+                 Expected);
     }
 
     void fiveFieldsAreAnError() {
@@ -75,12 +84,18 @@ private slots:
         QTest::addColumn<bool>("Visible");
         QTest::addColumn<QString>("Box");
         QTest::addColumn<QString>("Expected");
-        QTest::newRow("appended") << "-a,b" << true << "-v" << "-a,b -v";
-        QTest::newRow("box empty") << "-a,b" << true << "" << "-a,b";
-        QTest::newRow("box hidden") << "-a,b" << false << "-v" << "-a,b";
-        QTest::newRow("no parameters: trimmed") << "" << true << "-v" << "-v";
-        QTest::newRow("whole text trimmed") << " x " << true << "y  " << "x  y";
-        QTest::newRow("untouched without box") << " x " << true << "" << " x ";
+        QTest::newRow("appended") << "-a,b" << true << "-v"
+                                  << "-a,b -v";
+        QTest::newRow("box empty") << "-a,b" << true << ""
+                                   << "-a,b";
+        QTest::newRow("box hidden") << "-a,b" << false << "-v"
+                                    << "-a,b";
+        QTest::newRow("no parameters: trimmed") << "" << true << "-v"
+                                                << "-v";
+        QTest::newRow("whole text trimmed") << " x " << true << "y  "
+                                            << "x  y";
+        QTest::newRow("untouched without box") << " x " << true << ""
+                                               << " x ";
     }
     void extraCommands() {
         QFETCH(QString, Parameters);
@@ -96,15 +111,18 @@ private slots:
         QTest::newRow("generated page")
             << "<html>\r\n</html>\r\n\r\n<!-- Quintor info:\r\nHeight=300\r\nWidth=400\r\n-->"
             << "Height=300\r\nWidth=400\r";
-        QTest::newRow("no start marker") << "Closable=False\r\n-->" << "Closable=False\r";
-        QTest::newRow("no end marker") << "<!-- Quintor info:\r\nHeight=300\r\n" << "";
-        QTest::newRow("neither") << "<html></html>" << "";
-        QTest::newRow("marker case counts")
-            << "<!-- quintor info:\r\nA=1\r\n-->" << "<!-- quintor info:\r\nA=1\r";
+        QTest::newRow("no start marker") << "Closable=False\r\n-->"
+                                         << "Closable=False\r";
+        QTest::newRow("no end marker") << "<!-- Quintor info:\r\nHeight=300\r\n"
+                                       << "";
+        QTest::newRow("neither") << "<html></html>"
+                                 << "";
+        QTest::newRow("marker case counts") << "<!-- quintor info:\r\nA=1\r\n-->"
+                                            << "<!-- quintor info:\r\nA=1\r";
         QTest::newRow("marker needs CR LF") << "x<!-- Quintor info:\nA=1\r\n-->"
                                             << "x<!-- Quintor info:\nA=1\r";
-        QTest::newRow("first end marker")
-            << "<!-- Quintor info:\r\nA=1\r\n-->\r\n-->" << "A=1\r";
+        QTest::newRow("first end marker") << "<!-- Quintor info:\r\nA=1\r\n-->\r\n-->"
+                                          << "A=1\r";
         QTest::newRow("repeated start marker")
             << "<!-- Quintor info:\r\nA=1\r\n<!-- Quintor info:\r\nB=2\r\n-->"
             << "A=1\r\nB=2\r";
@@ -129,13 +147,13 @@ private slots:
         QTest::newRow("lower case words") << "Closable=false\r\nExtra commands=false\r\n"
                                              "Start maximised=true\r"
                                           << true << true << 0 << 0 << false;
-        QTest::newRow("other words") << "Closable=No\r\nStart maximised=Yes\r" << true << true
-                                     << 0 << 0 << false;
+        QTest::newRow("other words")
+            << "Closable=No\r\nStart maximised=Yes\r" << true << true << 0 << 0 << false;
         QTest::newRow("not numbers") << "Height=abc\r\nWidth=\r" << true << true << 0 << 0 << false;
-        QTest::newRow("fractions") << "Height=300.6\r\nWidth=400,4\r" << true << true << 301 << 400
-                                   << false;
-        QTest::newRow("unusable sizes") << "Height=-5\r\nWidth=1e9\r" << true << true << 0 << 0
-                                        << false;
+        QTest::newRow("fractions")
+            << "Height=300.6\r\nWidth=400,4\r" << true << true << 301 << 400 << false;
+        QTest::newRow("unusable sizes")
+            << "Height=-5\r\nWidth=1e9\r" << true << true << 0 << 0 << false;
     }
     void settings() {
         QFETCH(QString, Block);

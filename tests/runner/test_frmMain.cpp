@@ -1,5 +1,5 @@
-#include "BrowserPage.h"
 #include "RunnerPages.h"
+#include "RunnerTestMain.h"
 #include "ScriptedUserDialogs.h"
 #include "frmMain.h"
 
@@ -157,11 +157,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[]) {
-    BrowserPage::RegisterSchemes();
-    QApplication app(argc, argv);
-    TestFrmMain test;
-    return QTest::qExec(&test, argc, argv);
-}
+RUNNER_TEST_MAIN(TestFrmMain)
 
 #include "test_frmMain.moc"

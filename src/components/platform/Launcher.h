@@ -32,8 +32,7 @@ inline constexpr char ShowCommandVariable[] = "QUINTOR_SHOW_COMMAND";
 // started detached with Parameters split into arguments, in Folder when that is not
 // empty; anything else that exists, or an address with a scheme, goes to the
 // default application (Parameters then do not apply). Never runs a shell.
-int Open(const QString& File, const QString& Parameters, const QString& Folder,
-         int ShowCommand);
+int Open(const QString& File, const QString& Parameters, const QString& Folder, int ShowCommand);
 
 // Starts Program detached with exactly these arguments; throws AppError when the
 // program file is missing (53) or cannot be started (70).

@@ -8,8 +8,8 @@ class LaunchPort {
 public:
     virtual ~LaunchPort() = default;
     // The system's "open" of a command: 2 when it names nothing, above 32 on success.
-    virtual int ShellExecute(const QString& File, const QString& Parameters,
-                             const QString& Folder, int ShowCommand) = 0;
+    virtual int ShellExecute(const QString& File, const QString& Parameters, const QString& Folder,
+                             int ShowCommand) = 0;
     // Starts a program file with these arguments; throws AppError when it cannot.
     virtual void StartProgram(const QString& Program, const QStringList& Arguments) = 0;
 };

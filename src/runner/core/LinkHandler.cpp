@@ -24,6 +24,17 @@ QString EditorProgram(const RunnerWindow& Window) {
     return Window.ApplicationPath() + SystemPaths::ProgramFile(QStringLiteral("qtedit2"));
 }
 
+// Addresses that only mean something inside the engine (a page's own content, a blank
+// page, history back to the welcome page); the system must never be handed one.
+bool IsEngineOnly(const QString& Url) {
+    static const QLatin1String schemes[] = {QLatin1String("about:"), QLatin1String("data:"),
+                                            QLatin1String("blob:"), QLatin1String("javascript:")};
+    for (const QLatin1String& scheme : schemes)
+        if (Url.startsWith(scheme, Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
 // The existing local file an address names. An in-page anchor ("page.htm#top") still
 // names the page itself.
 QString ExistingFile(const QString& Url) {
@@ -85,7 +96,7 @@ LinkHandler::Decision LinkHandler::BeforeNavigate2(const QString& Url, bool Main
                 }};
     }
     // A frame never hands anything to the system behind the user's back.
-    if (!MainFrame)
+    if (!MainFrame || IsEngineOnly(Url))
         return {false, {}};
     return {false, [self, Url] {
                 if (self->Launch.ShellExecute(Url, QString(), QString(), Launcher::Show::Normal) ==

@@ -11,7 +11,7 @@ public:
     virtual void SetCurFile(const QString& Path) = 0;
     // The address the browser shows now, fully decoded.
     virtual QString LocationURL() const = 0;
-    virtual QString ApplicationPath() const = 0; // APath, ending in a separator
+    virtual QString ApplicationPath() const = 0;             // APath, ending in a separator
     virtual QString InfoValue(const QString& Key) const = 0; // CF's GetValue
     virtual bool ExtraCommandsVisible() const = 0;
     virtual QString ExtraCommandsText() const = 0;

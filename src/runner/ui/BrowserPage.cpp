@@ -25,8 +25,7 @@ void BrowserPage::RegisterSchemes() {
         QWebEngineUrlScheme scheme(name);
         // "qt:C:\a b,x" is a path, not host and port.
         scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
-        scheme.setFlags(QWebEngineUrlScheme::LocalScheme |
-                        QWebEngineUrlScheme::LocalAccessAllowed);
+        scheme.setFlags(QWebEngineUrlScheme::LocalScheme | QWebEngineUrlScheme::LocalAccessAllowed);
         QWebEngineUrlScheme::registerScheme(scheme);
     }
 }

@@ -17,7 +17,9 @@
 #include <QWebEngineView>
 
 // The icon lives in a static library: its resources are registered by hand.
-static void InitRunnerResources() { Q_INIT_RESOURCE(runner); }
+static void InitRunnerResources() {
+    Q_INIT_RESOURCE(runner);
+}
 
 namespace {
 // Each step of applying a page's settings stands alone: one that fails is skipped.
@@ -138,11 +140,17 @@ bool frmMain::BeforeNavigate2(const QUrl& Url, int Type, bool MainFrame) {
     return decision.Proceed;
 }
 
-QString frmMain::LocationURL() const { return BrowserPage::LinkText(Page->url()); }
+QString frmMain::LocationURL() const {
+    return BrowserPage::LinkText(Page->url());
+}
 
-bool frmMain::ExtraCommandsVisible() const { return !txtEC->isHidden(); }
+bool frmMain::ExtraCommandsVisible() const {
+    return !txtEC->isHidden();
+}
 
-QString frmMain::ExtraCommandsText() const { return txtEC->text(); }
+QString frmMain::ExtraCommandsText() const {
+    return txtEC->text();
+}
 
 void frmMain::OpenDialog() {
     FileDialogRequest request;
@@ -223,7 +231,9 @@ void frmMain::RemoveCloseCommand(bool, bool RemoveClose) {
         show();
 }
 
-void frmMain::Minimise() { setWindowState(windowState() | Qt::WindowMinimized); }
+void frmMain::Minimise() {
+    setWindowState(windowState() | Qt::WindowMinimized);
+}
 
 void frmMain::ToggleMaximise() {
     if (windowState() & Qt::WindowMaximized)
@@ -238,7 +248,9 @@ void frmMain::Exit() {
     close();
 }
 
-void frmMain::Refresh() { Page->triggerAction(QWebEnginePage::Reload); }
+void frmMain::Refresh() {
+    Page->triggerAction(QWebEnginePage::Reload);
+}
 
 void frmMain::resizeEvent(QResizeEvent* Event) {
     QWidget::resizeEvent(Event);

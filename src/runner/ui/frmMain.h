@@ -78,7 +78,7 @@ private:
     QWebEngineProfile* Profile;
     BrowserPage* Page;
     QString CurrentFile;
-    QString LastOpened;     // the open dialog starts from here
-    QUrl PendingOwn;        // the navigation the runner itself started last
+    QString LastOpened; // the open dialog starts from here
+    QUrl PendingOwn;    // the navigation the runner itself started last
     bool CloseCommandRemoved = false;
 };

@@ -79,8 +79,7 @@ int Launcher::Open(const QString& File, const QString& Parameters, const QString
     return OpenExisting(path, Parameters, Folder, ShowCommand);
 }
 
-void Launcher::StartProgram(const QString& Program, const QStringList& Arguments,
-                            int ShowCommand) {
+void Launcher::StartProgram(const QString& Program, const QStringList& Arguments, int ShowCommand) {
     const QFileInfo info(Program);
     if (!info.isFile())
         throw AppError(QStringLiteral("File not found"), ErrNo::FileNotFound);
