@@ -2,6 +2,7 @@
 #include "Launcher.h"
 #include "TestFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -82,6 +83,20 @@ private slots:
         QVERIFY(result > 32);
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(Out), 5000);
         QVERIFY(TestFiles::Read(Out).endsWith("\n1\n[x]\n"));
+    }
+
+    void startedProgramIsNotOurChild() {
+        const QString parent = Dir.filePath(QStringLiteral("parent.txt"));
+        QVERIFY(Launcher::Open(
+                    QStringLiteral("sh"),
+                    QStringLiteral("-c \"sleep 0.3; cut -d' ' -f4 /proc/$$/stat > '%1.tmp'; mv "
+                                   "'%1.tmp' '%1'\"")
+                        .arg(parent),
+                    QString(), 1) > 32);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(parent), 5000);
+        const qint64 ppid = TestFiles::Read(parent).trimmed().toLongLong();
+        QVERIFY(ppid > 0);
+        QVERIFY(ppid != QCoreApplication::applicationPid());
     }
 
     void missingStartInFolderStartsNothing() {

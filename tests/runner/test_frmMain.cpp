@@ -116,6 +116,9 @@ private slots:
 
         window->ProcInfo(PageWith(QStringLiteral("lower.htm"), {"Start maximised=true"}));
         QVERIFY(!window->isMaximized());
+        window->Minimise();
+        window->ToggleMaximise();
+        QVERIFY(window->isMaximized() && !window->isMinimized());
     }
 
     void icon() {

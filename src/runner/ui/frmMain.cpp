@@ -236,7 +236,9 @@ void frmMain::Minimise() {
 }
 
 void frmMain::ToggleMaximise() {
-    if (windowState() & Qt::WindowMaximized)
+    // A minimised window comes back maximised, whatever it was before.
+    const Qt::WindowStates state = windowState();
+    if ((state & Qt::WindowMaximized) && !(state & Qt::WindowMinimized))
         setWindowState(Qt::WindowNoState);
     else
         setWindowState(Qt::WindowMaximized);
