@@ -134,7 +134,44 @@ private:
     QHash<QString, QString> IconByProgram;
 };
 
+// Without a desktop session (the offscreen platform, a bare window manager) Qt knows
+// no icon theme and no theme folders. Fill in what a freedesktop desktop would, and
+// only what the platform left empty.
+void EnsureIconTheme() {
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    QStringList dataFolders{QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)};
+    dataFolders += QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    QStringList themeFolders = QIcon::themeSearchPaths(),
+                pixmapFolders = QIcon::fallbackSearchPaths();
+    for (const QString& folder : dataFolders) {
+        if (QFileInfo(folder + QStringLiteral("/icons")).isDir() &&
+            !themeFolders.contains(folder + QStringLiteral("/icons")))
+            themeFolders.append(folder + QStringLiteral("/icons"));
+        if (QFileInfo(folder + QStringLiteral("/pixmaps")).isDir() &&
+            !pixmapFolders.contains(folder + QStringLiteral("/pixmaps")))
+            pixmapFolders.append(folder + QStringLiteral("/pixmaps"));
+    }
+    QIcon::setThemeSearchPaths(themeFolders);
+    QIcon::setFallbackSearchPaths(pixmapFolders);
+    const auto installed = [&themeFolders](const QString& Theme) {
+        for (const QString& folder : themeFolders)
+            if (QFileInfo::exists(folder + QLatin1Char('/') + Theme +
+                                  QStringLiteral("/index.theme")))
+                return true;
+        return false;
+    };
+    if (QIcon::fallbackThemeName().isEmpty())
+        QIcon::setFallbackThemeName(QStringLiteral("hicolor"));
+    if (QIcon::themeName().isEmpty())
+        QIcon::setThemeName(installed(QStringLiteral("Adwaita")) ? QStringLiteral("Adwaita")
+                                                                 : QStringLiteral("hicolor"));
+}
+
 QIcon ThemeIcon(const QStringList& Names) {
+    EnsureIconTheme();
     for (const QString& name : Names) {
         if (name.isEmpty())
             continue;
