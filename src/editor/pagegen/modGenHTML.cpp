@@ -1,3 +1,6 @@
+// Chains of "+" build each piece in one allocation.
+#define QT_USE_QSTRINGBUILDER
+
 #include "modGenHTML.h"
 
 #include "AppError.h"
@@ -288,8 +291,13 @@ QString GenIcons(const LauncherDocument& Doc, ConfigStore& Cache, bool ExtractIc
     const QString one = QStringLiteral("1"), zero = QStringLiteral("0");
 
     IconExtractor extractor(Cache, IconFolder);
+    // The page repeats each cell about twice plus some 200 characters of markup.
+    qsizetype expected = 0;
+    for (const LauncherItem& row : Doc.Items.All())
+        for (const QString& cell : row.Cells)
+            expected += cell.size();
     QString out;
-    out.reserve(count * 256);
+    out.reserve(expected * 5 / 4 + count * 200);
     bool tableOpen = false;
     int cellsInRow = 0;
     qint16 columns = 0;
