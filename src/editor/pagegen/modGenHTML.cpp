@@ -291,13 +291,9 @@ QString GenIcons(const LauncherDocument& Doc, ConfigStore& Cache, bool ExtractIc
     const QString one = QStringLiteral("1"), zero = QStringLiteral("0");
 
     IconExtractor extractor(Cache, IconFolder);
-    // The page repeats each cell about twice plus some 200 characters of markup.
-    qsizetype expected = 0;
-    for (const LauncherItem& row : Doc.Items.All())
-        for (const QString& cell : row.Cells)
-            expected += cell.size();
+    // About 200 characters of markup per item, and its texts twice over.
     QString out;
-    out.reserve(expected * 5 / 4 + count * 200);
+    out.reserve(count * 384);
     bool tableOpen = false;
     int cellsInRow = 0;
     qint16 columns = 0;
@@ -305,7 +301,8 @@ QString GenIcons(const LauncherDocument& Doc, ConfigStore& Cache, bool ExtractIc
     QString sectIconSize, sectIconsAbove;
 
     for (int i = 1; i <= count; ++i) {
-        if (Doc.Items.IsSection(i)) {
+        const QString description = Doc.GetLV(i, cellDescription);
+        if (description.startsWith(QLatin1String("SECTION:"))) {
             if (tableOpen) {
                 if (cellsInRow > 0)
                     out += QStringLiteral("  </tr>") + CRLF;
@@ -359,7 +356,6 @@ QString GenIcons(const LauncherDocument& Doc, ConfigStore& Cache, bool ExtractIc
         while (out.endsWith(QLatin1Char(',')))
             out.chop(1);
 
-        const QString description = Doc.GetLV(i, cellDescription);
         QString tip = Doc.GetLV(i, cellComments);
         if (tip.isEmpty())
             tip = description;

@@ -5,10 +5,12 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHash>
 #include <QIcon>
 #include <QMimeDatabase>
 #include <QPainter>
+#include <QSet>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTextStream>
@@ -88,18 +90,57 @@ public:
             Stamp = stamp;
             Build(folders);
         }
-        return IconByProgram.value(Program);
+        return Choose(Program, ByProgram.value(Program));
     }
 
 private:
+    struct Entry {
+        QString Id; // file name without ".desktop"
+        QString Icon;
+    };
+
+    // Shells and wrappers start other applications; only an entry named after
+    // the wrapper itself speaks for its icon.
+    static bool IsWrapper(const QString& Name) {
+        static const QStringList wrappers{"sh",      "bash",     "dash",       "zsh",
+                                          "flatpak", "snap",     "sudo",       "pkexec",
+                                          "wine",    "xdg-open", "gtk-launch", "java"};
+        return wrappers.contains(Name);
+    }
+
+    // The entry named after the program (vim.desktop, org.example.Vim.desktop), else
+    // the icon every entry agrees on. Entries that disagree leave the program to its
+    // file-type icon: it is then a launcher of many applications, none of them.
+    static QString Choose(const QString& Program, const QList<Entry>& Entries) {
+        const QString name = QFileInfo(Program).fileName().toLower();
+        for (const Entry& entry : Entries) {
+            const QString id = entry.Id.toLower();
+            if (id == name || id.section(QLatin1Char('.'), -1) == name)
+                return entry.Icon;
+        }
+        if (Entries.isEmpty() || IsWrapper(name))
+            return {};
+        for (const Entry& entry : Entries)
+            if (entry.Icon != Entries.first().Icon)
+                return {};
+        return Entries.first().Icon;
+    }
+
     void Build(const QStringList& Folders) {
-        IconByProgram.clear();
-        // Earlier folders take precedence, as for the desktop's own lookup.
+        ByProgram.clear();
+        QSet<QString> seen;
+        // An entry in an earlier folder hides an entry of the same name in a later one.
         for (const QString& folder : Folders) {
             QDirIterator it(folder, {QStringLiteral("*.desktop")}, QDir::Files,
                             QDirIterator::Subdirectories);
-            while (it.hasNext())
-                Read(it.next());
+            while (it.hasNext()) {
+                const QString file = it.next();
+                const QString id = QDir(folder).relativeFilePath(file);
+                if (!seen.contains(id)) {
+                    seen.insert(id);
+                    Read(file);
+                }
+            }
         }
     }
 
@@ -126,12 +167,12 @@ private:
         if (exec.isEmpty() || icon.isEmpty())
             return;
         const QString program = ProgramPath(ExecProgram(exec));
-        if (!program.isEmpty() && !IconByProgram.contains(program))
-            IconByProgram.insert(program, icon);
+        if (!program.isEmpty())
+            ByProgram[program].append({QFileInfo(File).completeBaseName(), icon});
     }
 
     QStringList Stamp;
-    QHash<QString, QString> IconByProgram;
+    QHash<QString, QList<Entry>> ByProgram;
 };
 
 // Without a desktop session (the offscreen platform, a bare window manager) Qt knows
@@ -204,6 +245,9 @@ QImage PlainFileIcon(int Size) {
 }
 
 QImage Render(const QIcon& Icon, int Size) {
+    // Theme icons are drawn through the windowing system: none, no theme icon.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return PlainFileIcon(Size);
     QImage image = Icon.pixmap(QSize(Size, Size)).toImage();
     if (image.isNull())
         return PlainFileIcon(Size);
