@@ -19,6 +19,13 @@ void SetProps(LauncherDocument& Doc, const PropList& Props) {
         Doc.WriteProp(p.first, p.second);
 }
 
+std::unique_ptr<LauncherDocument> MakeDoc(const QVector<LauncherItem>& Rows, const PropList& Props) {
+    auto doc = std::make_unique<LauncherDocument>();
+    SetProps(*doc, Props);
+    doc->Items.AppendAll(Rows);
+    return doc;
+}
+
 QString Preview(const LauncherDocument& Doc) {
     return GenHTML(Doc, false, QString());
 }
@@ -352,10 +359,7 @@ void TestPageGen::tableLayout() {
     QFETCH(QVector<LauncherItem>, rows);
     QFETCH(PropList, props);
     QFETCH(QString, expected);
-    LauncherDocument doc;
-    SetProps(doc, props);
-    doc.Items.AppendAll(rows);
-    QCOMPARE(Body(Preview(doc)), expected);
+    QCOMPARE(Body(Preview(*MakeDoc(rows, props))), expected);
 }
 
 void TestPageGen::info_data() {
@@ -451,11 +455,8 @@ void TestPageGen::failures() {
     QFETCH(QVector<LauncherItem>, rows);
     QFETCH(PropList, props);
     QFETCH(int, number);
-    LauncherDocument doc;
-    SetProps(doc, props);
-    doc.Items.AppendAll(rows);
     try {
-        Preview(doc);
+        Preview(*MakeDoc(rows, props));
         QFAIL("the page was generated");
     } catch (const AppError& e) {
         QCOMPARE(e.Number, number);
