@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -65,6 +66,8 @@ private:
 
 void TestTolvikIcons::initTestCase() {
     QVERIFY(Root.isValid());
+    // What a bare X session leaves: a theme without any file-type icons.
+    QIcon::setThemeName("hicolor");
     Bin = Root.filePath("bin");
     Apps = Root.filePath("data/applications");
     QVERIFY(QDir().mkpath(Bin));

@@ -204,11 +204,14 @@ void EnsureIconTheme() {
                 return true;
         return false;
     };
-    if (QIcon::fallbackThemeName().isEmpty())
-        QIcon::setFallbackThemeName(QStringLiteral("hicolor"));
-    if (QIcon::themeName().isEmpty())
-        QIcon::setThemeName(installed(QStringLiteral("Adwaita")) ? QStringLiteral("Adwaita")
-                                                                 : QStringLiteral("hicolor"));
+    // "hicolor" is every theme's last resort, not a choice: it holds no file-type icons.
+    const QString preferred = installed(QStringLiteral("Adwaita")) ? QStringLiteral("Adwaita")
+                                                                   : QStringLiteral("hicolor");
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
+        QIcon::setThemeName(preferred);
+    else if (QIcon::fallbackThemeName().isEmpty() ||
+             QIcon::fallbackThemeName() == QLatin1String("hicolor"))
+        QIcon::setFallbackThemeName(preferred);
 }
 
 QIcon ThemeIcon(const QStringList& Names) {
