@@ -115,6 +115,8 @@ QString InfoBlock(const QString& PageText) {
     if (p < 0)
         return {};
     QString block = PageText.mid(p + marker.size());
+    if (block.startsWith(QLatin1String("-->")))
+        return {};
     // The block ends with the carriage return of its last key line.
     const qsizetype end = block.indexOf(QLatin1String("\r\n-->"));
     if (end >= 0)
