@@ -4,8 +4,8 @@
 #include "ItemRows.h"
 
 #include <QApplication>
-#include <QTableView>
 #include <QElapsedTimer>
+#include <QTableView>
 #include <QTextStream>
 #include <algorithm>
 
@@ -20,7 +20,9 @@ int main(int argc, char** argv) {
     rows.reserve(Sections * (ItemsPerSection + 1));
     for (int s = 0; s < Sections; ++s) {
         LauncherItem section;
-        section[cellDescription] = QStringLiteral("SECTION:S%1;Columns:5;Icon size:32;Icons above:True;Table border:False").arg(s);
+        section[cellDescription] =
+            QStringLiteral("SECTION:S%1;Columns:5;Icon size:32;Icons above:True;Table border:False")
+                .arg(s);
         rows << section;
         for (int i = 0; i < ItemsPerSection; ++i) {
             LauncherItem item;
@@ -57,8 +59,8 @@ int main(int argc, char** argv) {
         for (int r = 0; r < Repeats; ++r) {
             QElapsedTimer timer;
             timer.start();
-            const RowSelection moved =
-                c.Up ? ItemListOps::MoveSectionUp(items, c.Row) : ItemListOps::MoveSectionDown(items, c.Row);
+            const RowSelection moved = c.Up ? ItemListOps::MoveSectionUp(items, c.Row)
+                                            : ItemListOps::MoveSectionDown(items, c.Row);
             const qint64 moveTime = timer.nsecsElapsed();
             // The view catches up in the event loop, as it does after a menu command.
             QCoreApplication::processEvents();

@@ -10,8 +10,9 @@ namespace ItemTestRows {
 inline LauncherItem Row(const QString& Word) {
     LauncherItem row;
     if (Word.startsWith(QLatin1Char('#'))) {
-        row[cellDescription] = QStringLiteral("SECTION:") + Word.mid(1) +
-                               QStringLiteral(";Columns:5;Icon size:32;Icons above:True;Table border:False");
+        row[cellDescription] =
+            QStringLiteral("SECTION:") + Word.mid(1) +
+            QStringLiteral(";Columns:5;Icon size:32;Icons above:True;Table border:False");
     } else {
         row[cellDescription] = Word;
         row[cellCommand] = Word + QStringLiteral(".exe");
@@ -31,8 +32,10 @@ inline void Fill(ItemRows& Items, const QString& Words) {
 inline QString Words(const ItemRows& Items) {
     QStringList words;
     for (const LauncherItem& row : Items.All()) {
-        QString word = row.IsSection() ? QLatin1Char('#') + row[cellDescription].mid(8).section(QLatin1Char(';'), 0, 0)
-                                       : row[cellDescription];
+        QString word =
+            row.IsSection()
+                ? QLatin1Char('#') + row[cellDescription].mid(8).section(QLatin1Char(';'), 0, 0)
+                : row[cellDescription];
         words << (Row(word) == row ? word : word + QLatin1Char('?'));
     }
     return words.join(QLatin1Char(' '));

@@ -87,19 +87,42 @@ void TestItemDialog::validation_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
     QTest::addColumn<QString>("storedCom");
-    QTest::newRow("spaces-only description") << "   " << "run" << "" << "txtDesc" << "run";
-    QTest::newRow("command trimmed") << "d" << "  /bin/app  " << "" << "txtDesc" << "/bin/app";
-    QTest::newRow("empty description") << "" << "run" << "You must enter a description for this icon"
-                                       << "txtDesc" << "";
-    QTest::newRow("blank command") << "d" << "   " << "You must enter a command for this icon"
-                                   << "txtCom" << "";
-    QTest::newRow("section word") << "SECTION:x" << "run"
+    QTest::newRow("spaces-only description") << "   "
+                                             << "run"
+                                             << ""
+                                             << "txtDesc"
+                                             << "run";
+    QTest::newRow("command trimmed") << "d"
+                                     << "  /bin/app  "
+                                     << ""
+                                     << "txtDesc"
+                                     << "/bin/app";
+    QTest::newRow("empty description") << ""
+                                       << "run"
+                                       << "You must enter a description for this icon"
+                                       << "txtDesc"
+                                       << "";
+    QTest::newRow("blank command") << "d"
+                                   << "   "
+                                   << "You must enter a command for this icon"
+                                   << "txtCom"
+                                   << "";
+    QTest::newRow("section word") << "SECTION:x"
+                                  << "run"
                                   << "The description cannot start with the word 'SECTION:'"
-                                  << "txtCom" << "";
-    QTest::newRow("section word after blanks") << "  SECTION:" << "run"
-                                               << "The description cannot start with the word 'SECTION:'"
-                                               << "txtCom" << "";
-    QTest::newRow("section word in other case") << "Section:x" << "run" << "" << "txtDesc" << "run";
+                                  << "txtCom"
+                                  << "";
+    QTest::newRow("section word after blanks")
+        << "  SECTION:"
+        << "run"
+        << "The description cannot start with the word 'SECTION:'"
+        << "txtCom"
+        << "";
+    QTest::newRow("section word in other case") << "Section:x"
+                                                << "run"
+                                                << ""
+                                                << "txtDesc"
+                                                << "run";
 }
 
 void TestItemDialog::validation() {
@@ -266,8 +289,8 @@ void TestItemDialog::browseButtons() {
     d.txtCom->setText(QStringLiteral("old"));
     ctx.Scripted.FileAnswers << QStringLiteral("/bin/a b") << std::nullopt
                              << QStringLiteral("/i/x.ico");
-    ctx.Scripted.FolderAnswers << QStringLiteral("/srv/w d") << std::nullopt
-                               << QStringLiteral("/f") << QStringLiteral("/g");
+    ctx.Scripted.FolderAnswers << QStringLiteral("/srv/w d") << std::nullopt << QStringLiteral("/f")
+                               << QStringLiteral("/g");
     d.cmdC1->click();
     QCOMPARE(d.txtCom->text(), QStringLiteral("/bin/a b"));
     d.cmdC1->click();
@@ -374,9 +397,11 @@ void TestItemDialog::linkBuilder_data() {
     QTest::addColumn<bool>("newWindow");
     QTest::addColumn<QString>("desc");
     QTest::addColumn<QString>("icon");
-    const QByteArray info = "</html>\r\n\r\n<!-- Quintor info:\r\nHeight=300\r\nIcon=/pics/tools.ico\r\nWidth=400\r\n-->";
-    QTest::newRow("title with a line break") << QByteArray("<html><head><TITLE>  My\r\nTools </title>") + info
-                                             << false << "My Tools" << "/pics/tools.ico";
+    const QByteArray info = "</html>\r\n\r\n<!-- Quintor "
+                            "info:\r\nHeight=300\r\nIcon=/pics/tools.ico\r\nWidth=400\r\n-->";
+    QTest::newRow("title with a line break")
+        << QByteArray("<html><head><TITLE>  My\r\nTools </title>") + info << false << "My Tools"
+        << "/pics/tools.ico";
     QTest::newRow("new window") << QByteArray("<title>T</title>") + info << true << "T"
                                 << "/pics/tools.ico";
     QTest::newRow("no title") << QByteArray("<html><body></body>") + info << false << "links"
@@ -384,12 +409,13 @@ void TestItemDialog::linkBuilder_data() {
     QTest::newRow("no Icon line")
         << QByteArray("<title>T</title></html>\r\n<!-- Quintor info:\r\nHeight=3\r\nWidth=4\r\n-->")
         << false << "T" << Runner;
-    QTest::newRow("no info block") << QByteArray("<title>T</title></html>") << true << "T" << Runner;
+    QTest::newRow("no info block")
+        << QByteArray("<title>T</title></html>") << true << "T" << Runner;
     QTest::newRow("Icon after the block's end")
-        << QByteArray("<title>T</title><!-- Quintor info:\r\nWidth=4\r\n-->\r\nIcon=/x.ico") << false
-        << "T" << Runner;
-    QTest::newRow("non-ASCII title") << QByteArray("<title>Über</title>") << false
-                                     << QStringLiteral("Über") << Runner;
+        << QByteArray("<title>T</title><!-- Quintor info:\r\nWidth=4\r\n-->\r\nIcon=/x.ico")
+        << false << "T" << Runner;
+    QTest::newRow("non-ASCII title")
+        << QByteArray("<title>Über</title>") << false << QStringLiteral("Über") << Runner;
 }
 
 void TestItemDialog::linkBuilder() {
@@ -413,8 +439,8 @@ void TestItemDialog::linkBuilder() {
     QCOMPARE(d.txtDesc->text(), desc);
     QCOMPARE(d.txtCom->text(), newWindow ? Runner : path);
     QCOMPARE(d.txtParam->text(), newWindow ? path : QString());
-    QCOMPARE(d.cmbRun->currentText(), newWindow ? QStringLiteral("Normal Window")
-                                                : QStringLiteral("Hyperlink"));
+    QCOMPARE(d.cmbRun->currentText(),
+             newWindow ? QStringLiteral("Normal Window") : QStringLiteral("Hyperlink"));
     QCOMPARE(d.txtIcon->text(), icon);
     QCOMPARE(d.txtComments->text(), QString());
     QCOMPARE(ctx.Document.Items.Count(), 0);
@@ -479,13 +505,27 @@ void TestItemDialog::pageReaders_data() {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("block");
-    QTest::newRow("title tags in other case") << "<Title>\r\nA\r\nB\r\n</TITLE>" << "A B" << "";
-    QTest::newRow("bare line feeds") << "<title>A\nB</title>" << "A B" << "";
-    QTest::newRow("no closing tag") << "<title>A" << "" << "";
-    QTest::newRow("closing tag first") << "</title><title>A" << "" << "";
-    QTest::newRow("block") << "x<!-- Quintor info:\r\nA=1\r\nB=2\r\n-->" << "p" << "A=1\r\nB=2\r";
-    QTest::newRow("empty block") << "<!-- Quintor info:\r\n-->" << "p" << "";
-    QTest::newRow("marker without its line end") << "<!-- Quintor info:A=1\r\n-->" << "p" << "";
+    QTest::newRow("title tags in other case") << "<Title>\r\nA\r\nB\r\n</TITLE>"
+                                              << "A B"
+                                              << "";
+    QTest::newRow("bare line feeds") << "<title>A\nB</title>"
+                                     << "A B"
+                                     << "";
+    QTest::newRow("no closing tag") << "<title>A"
+                                    << ""
+                                    << "";
+    QTest::newRow("closing tag first") << "</title><title>A"
+                                       << ""
+                                       << "";
+    QTest::newRow("block") << "x<!-- Quintor info:\r\nA=1\r\nB=2\r\n-->"
+                           << "p"
+                           << "A=1\r\nB=2\r";
+    QTest::newRow("empty block") << "<!-- Quintor info:\r\n-->"
+                                 << "p"
+                                 << "";
+    QTest::newRow("marker without its line end") << "<!-- Quintor info:A=1\r\n-->"
+                                                 << "p"
+                                                 << "";
 }
 
 void TestItemDialog::pageReaders() {

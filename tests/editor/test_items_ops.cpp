@@ -33,12 +33,12 @@ void TestItemOps::moves_data() {
     QTest::addColumn<bool>("up");
     QTest::addColumn<QString>("after");
     QTest::addColumn<int>("current");
-    QTest::newRow("worked example, down") << "#A a1 a2 #B b1 #C c1" << 1 << false
-                                          << "#B b1 #A a1 a2 #C c1" << 3;
-    QTest::newRow("worked example, up") << "#A a1 a2 #B b1 #C c1" << 4 << true
-                                        << "#B b1 #A a1 a2 #C c1" << 1;
-    QTest::newRow("next block runs to the end") << "#A a1 #B b1 b2" << 1 << false
-                                                << "#B b1 b2 #A a1" << 4;
+    QTest::newRow("worked example, down")
+        << "#A a1 a2 #B b1 #C c1" << 1 << false << "#B b1 #A a1 a2 #C c1" << 3;
+    QTest::newRow("worked example, up")
+        << "#A a1 a2 #B b1 #C c1" << 4 << true << "#B b1 #A a1 a2 #C c1" << 1;
+    QTest::newRow("next block runs to the end")
+        << "#A a1 #B b1 b2" << 1 << false << "#B b1 b2 #A a1" << 4;
     QTest::newRow("empty section down") << "#A #B b1 #C" << 1 << false << "#B b1 #A #C" << 3;
     QTest::newRow("empty section up") << "#A a1 #B #C c1" << 3 << true << "#B #A a1 #C c1" << 1;
     QTest::newRow("middle blocks after a leading block")
@@ -95,8 +95,10 @@ void TestItemOps::moveCommands_data() {
     QTest::addColumn<bool>("up");
     QTest::addColumn<QString>("after");
     QTest::addColumn<int>("current");
-    QTest::newRow("section down") << "#A a1 a2 #B b1 #C c1" << 1 << false << "#B b1 #A a1 a2 #C c1" << 3;
-    QTest::newRow("section up") << "#A a1 a2 #B b1 #C c1" << 4 << true << "#B b1 #A a1 a2 #C c1" << 1;
+    QTest::newRow("section down") << "#A a1 a2 #B b1 #C c1" << 1 << false << "#B b1 #A a1 a2 #C c1"
+                                  << 3;
+    QTest::newRow("section up") << "#A a1 a2 #B b1 #C c1" << 4 << true << "#B b1 #A a1 a2 #C c1"
+                                << 1;
     QTest::newRow("item up") << "x y z" << 3 << true << "x z y" << 2;
     QTest::newRow("nothing to move") << "x y" << 2 << false << "x y" << 2;
 }
@@ -131,12 +133,12 @@ void TestItemOps::deleteCommand_data() {
     QTest::addColumn<QList<int>>("selectedAfter");
     QTest::newRow("three selected, focused one goes")
         << "a b c d" << 2 << QList<int>{1, 2, 3} << "a c d" << QList<int>{1, 2};
-    QTest::newRow("row 1 joins the selection") << "a b c d" << 4 << QList<int>{3, 4} << "a b c"
-                                               << QList<int>{1, 3};
+    QTest::newRow("row 1 joins the selection")
+        << "a b c d" << 4 << QList<int>{3, 4} << "a b c" << QList<int>{1, 3};
     QTest::newRow("first row") << "a b" << 1 << QList<int>{1} << "b" << QList<int>{1};
     QTest::newRow("only row") << "a" << 1 << QList<int>{1} << "" << QList<int>{};
-    QTest::newRow("section row alone, not its block") << "#A a1 #B" << 1 << QList<int>{1}
-                                                      << "a1 #B" << QList<int>{1};
+    QTest::newRow("section row alone, not its block")
+        << "#A a1 #B" << 1 << QList<int>{1} << "a1 #B" << QList<int>{1};
 }
 
 void TestItemOps::deleteCommand() {

@@ -62,16 +62,24 @@ private slots:
 void TestSections::nameRoundTrip_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("encoded");
-    QTest::newRow("colon and semicolon") << "a:b;c" << "a{c}b{s}c";
-    QTest::newRow("braces") << "{x}" << "{l}x{r}";
-    QTest::newRow("literal {c}") << "{c}" << "{l}c{r}";
-    QTest::newRow("literal {l} {r} {s}") << "{l}{r}{s}" << "{l}l{r}{l}r{r}{l}s{r}";
+    QTest::newRow("colon and semicolon") << "a:b;c"
+                                         << "a{c}b{s}c";
+    QTest::newRow("braces") << "{x}"
+                            << "{l}x{r}";
+    QTest::newRow("literal {c}") << "{c}"
+                                 << "{l}c{r}";
+    QTest::newRow("literal {l} {r} {s}") << "{l}{r}{s}"
+                                         << "{l}l{r}{l}r{r}{l}s{r}";
     // The escaped forms hold ";" themselves, which the encoding then hides.
-    QTest::newRow("ampersand") << "R&D" << "R&amp{s}D";
-    QTest::newRow("an entity typed") << "&amp;" << "&amp{s}amp{s}";
-    QTest::newRow("quotes and tags") << "\"<b>\"" << "&quot{s}&lt{s}b&gt{s}&quot{s}";
+    QTest::newRow("ampersand") << "R&D"
+                               << "R&amp{s}D";
+    QTest::newRow("an entity typed") << "&amp;"
+                                     << "&amp{s}amp{s}";
+    QTest::newRow("quotes and tags") << "\"<b>\""
+                                     << "&quot{s}&lt{s}b&gt{s}&quot{s}";
     QTest::newRow("non-ASCII") << QStringLiteral("Über€ 中文") << QStringLiteral("Über€ 中文");
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestSections::nameRoundTrip() {
@@ -88,8 +96,9 @@ void TestSections::nameRoundTrip() {
 
 void TestSections::nameRoundTripGenerated() {
     // Every three-piece name over the characters and words the format gives meaning to.
-    const QStringList pieces{":", ";", "{", "}", "{c}", "{l}", "{r}", "{s}", "{l_", "&",
-                             "\"", "c", " ", QStringLiteral("é"), "&quot;"};
+    const QStringList pieces{":",     ";",   "{", "}",  "{c}", "{l}", "{r}",
+                             "{s}",   "{l_", "&", "\"", "c",   " ",   QStringLiteral("é"),
+                             "&quot;"};
     int failures = 0;
     for (const QString& a : pieces)
         for (const QString& b : pieces)
@@ -186,23 +195,40 @@ void TestSections::numberCorrections_data() {
     QTest::addColumn<bool>("columns");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("result");
-    QTest::newRow("columns 0") << true << "0" << "1";
-    QTest::newRow("columns 250") << true << "250" << "100";
-    QTest::newRow("columns word") << true << "many" << "5";
-    QTest::newRow("columns empty") << true << "" << "5";
-    QTest::newRow("columns negative") << true << "-3" << "1";
-    QTest::newRow("columns fraction inside") << true << "2.5" << "2.5";
-    QTest::newRow("columns 100.5 has whole part 100") << true << "100.5" << "100.5";
-    QTest::newRow("columns 0.9 rounds down below 1") << true << "0.9" << "1";
-    QTest::newRow("columns exponent") << true << "1e3" << "100";
-    QTest::newRow("columns infinity") << true << "inf" << "5";
-    QTest::newRow("columns blanks around") << true << " 7 " << " 7 ";
-    QTest::newRow("icon size 8") << false << "8" << "16";
-    QTest::newRow("icon size 5000") << false << "5000" << "1024";
-    QTest::newRow("icon size word") << false << "big" << "32";
-    QTest::newRow("icon size 15.9") << false << "15.9" << "16";
-    QTest::newRow("icon size 1024.9") << false << "1024.9" << "1024.9";
-    QTest::newRow("icon size 48") << false << "48" << "48";
+    QTest::newRow("columns 0") << true << "0"
+                               << "1";
+    QTest::newRow("columns 250") << true << "250"
+                                 << "100";
+    QTest::newRow("columns word") << true << "many"
+                                  << "5";
+    QTest::newRow("columns empty") << true << ""
+                                   << "5";
+    QTest::newRow("columns negative") << true << "-3"
+                                      << "1";
+    QTest::newRow("columns fraction inside") << true << "2.5"
+                                             << "2.5";
+    QTest::newRow("columns 100.5 has whole part 100") << true << "100.5"
+                                                      << "100.5";
+    QTest::newRow("columns 0.9 rounds down below 1") << true << "0.9"
+                                                     << "1";
+    QTest::newRow("columns exponent") << true << "1e3"
+                                      << "100";
+    QTest::newRow("columns infinity") << true << "inf"
+                                      << "5";
+    QTest::newRow("columns blanks around") << true << " 7 "
+                                           << " 7 ";
+    QTest::newRow("icon size 8") << false << "8"
+                                 << "16";
+    QTest::newRow("icon size 5000") << false << "5000"
+                                    << "1024";
+    QTest::newRow("icon size word") << false << "big"
+                                    << "32";
+    QTest::newRow("icon size 15.9") << false << "15.9"
+                                    << "16";
+    QTest::newRow("icon size 1024.9") << false << "1024.9"
+                                      << "1024.9";
+    QTest::newRow("icon size 48") << false << "48"
+                                  << "48";
 }
 
 void TestSections::numberCorrections() {
@@ -263,8 +289,9 @@ void TestSections::addSectionStoresFields() {
     };
     SectionCommands::mnuEditAddSection_Click(ctx);
     QCOMPARE(ctx.Document.Items.Count(), 1);
-    QCOMPARE(ctx.Document.Items.Cell(1, cellDescription),
-             QStringLiteral("SECTION:A{s}b;Columns:3;Icon size:48;Icons above:False;Table border:True"));
+    QCOMPARE(
+        ctx.Document.Items.Cell(1, cellDescription),
+        QStringLiteral("SECTION:A{s}b;Columns:3;Icon size:48;Icons above:False;Table border:True"));
     for (int cell = 1; cell < LauncherItem::CellCount; ++cell)
         QVERIFY(ctx.Document.Items.Cell(1, cell).isEmpty());
 }
@@ -288,8 +315,8 @@ void TestSections::editModeReadsRow() {
     FakeEditorContext ctx;
     Fill(ctx.Document.Items, "a #S b");
     LauncherItem section = ctx.Document.Items.Row(2);
-    section[cellDescription] =
-        QStringLiteral("SECTION:R&amp{s}D{c};Columns:7;Icon size:64;Icons above:False;Table border:True");
+    section[cellDescription] = QStringLiteral(
+        "SECTION:R&amp{s}D{c};Columns:7;Icon size:64;Icons above:False;Table border:True");
     section[cellComments] = QStringLiteral("kept");
     ctx.Document.Items.SetRow(2, section);
     ctx.SelectRow(2);
@@ -316,8 +343,9 @@ void TestSections::editModeReadsRow() {
     QVERIFY(!above);
     QVERIFY(border);
     QCOMPARE(ctx.Document.Items.Count(), 3);
-    QCOMPARE(ctx.Document.Items.Cell(2, cellDescription),
-             QStringLiteral("SECTION:New;Columns:7;Icon size:64;Icons above:False;Table border:True"));
+    QCOMPARE(
+        ctx.Document.Items.Cell(2, cellDescription),
+        QStringLiteral("SECTION:New;Columns:7;Icon size:64;Icons above:False;Table border:True"));
     QCOMPARE(ctx.Document.Items.Cell(2, cellComments), QStringLiteral("kept"));
     QVERIFY(ctx.Document.Changed);
 }

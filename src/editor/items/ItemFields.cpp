@@ -6,8 +6,8 @@ namespace ItemFields {
 
 const QStringList& RunStyles() {
     static const QStringList styles{
-        QStringLiteral("Normal Window"),   QStringLiteral("Maximised Focus"),
-        QStringLiteral("Minimised Focus"), QStringLiteral("Normal No Focus"),
+        QStringLiteral("Normal Window"),      QStringLiteral("Maximised Focus"),
+        QStringLiteral("Minimised Focus"),    QStringLiteral("Normal No Focus"),
         QStringLiteral("Minimised No Focus"), QStringLiteral("Hidden"),
         QStringLiteral("Hyperlink")};
     return styles;
@@ -42,8 +42,8 @@ QString RemoveQuotes(const QString& Text) {
 }
 
 LauncherItem RowFromFields(const QString& Description, const QString& Command,
-                           const QString& Parameters, const QString& StartIn,
-                           const QString& Icon, const QString& Run, const QString& Comments) {
+                           const QString& Parameters, const QString& StartIn, const QString& Icon,
+                           const QString& Run, const QString& Comments) {
     LauncherItem row;
     row[cellDescription] = Description;
     row[cellCommand] = TrimSpaces(Command);
@@ -58,8 +58,8 @@ LauncherItem RowFromFields(const QString& Description, const QString& Command,
 QString ApplyPick(const QString& Current, const QString& Picked, bool Param) {
     if (!Param)
         return Picked;
-    const QString r = Picked.contains(QLatin1Char(' ')) ? QLatin1Char('"') + Picked + QLatin1Char('"')
-                                                        : Picked;
+    const QString r =
+        Picked.contains(QLatin1Char(' ')) ? QLatin1Char('"') + Picked + QLatin1Char('"') : Picked;
     return Current.isEmpty() ? r : Current + QLatin1Char(' ') + r;
 }
 
@@ -78,9 +78,10 @@ QString WithAllFiles(const QString& Pattern) {
 }
 
 bool IsPictureFile(const QString& Path) {
-    static const QStringList pictures{
-        QStringLiteral("bmp"), QStringLiteral("gif"), QStringLiteral("jpeg"), QStringLiteral("jpg"),
-        QStringLiteral("jpe"), QStringLiteral("jfif"), QStringLiteral("ico"), QStringLiteral("png")};
+    static const QStringList pictures{QStringLiteral("bmp"),  QStringLiteral("gif"),
+                                      QStringLiteral("jpeg"), QStringLiteral("jpg"),
+                                      QStringLiteral("jpe"),  QStringLiteral("jfif"),
+                                      QStringLiteral("ico"),  QStringLiteral("png")};
     // Without a "." the whole text stands for the extension.
     const QString ext = Path.mid(Path.lastIndexOf(QLatin1Char('.')) + 1).toLower();
     return pictures.contains(ext);

@@ -32,8 +32,8 @@ QString RemoveQuotes(const QString& Text);
 // The row the fields are stored as: Command trimmed, Icon without quotes and trimmed,
 // everything else as typed.
 LauncherItem RowFromFields(const QString& Description, const QString& Command,
-                           const QString& Parameters, const QString& StartIn,
-                           const QString& Icon, const QString& Run, const QString& Comments);
+                           const QString& Parameters, const QString& StartIn, const QString& Icon,
+                           const QString& Run, const QString& Comments);
 
 // The text a field gets from a browse pick. For the Parameters field (Param) a pick
 // that holds a blank is quoted and every pick is appended, so several files can be

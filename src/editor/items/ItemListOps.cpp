@@ -5,7 +5,9 @@
 #include <algorithm>
 
 namespace {
-bool ValidRow(const ItemRows& Items, int Pos) { return Pos >= 1 && Pos <= Items.Count(); }
+bool ValidRow(const ItemRows& Items, int Pos) {
+    return Pos >= 1 && Pos <= Items.Count();
+}
 
 RowSelection Unchanged(int Current) {
     RowSelection result;

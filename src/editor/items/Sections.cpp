@@ -29,10 +29,12 @@ QString DecodeSectionName(const QString& Encoded) {
 }
 
 QString SectionRowText(const SectionDetails& Details) {
-    const auto boolText = [](bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); };
-    return QStringLiteral("SECTION:") + EncodeSectionName(Details.Name) + QStringLiteral(";Columns:") +
-           Details.Columns + QStringLiteral(";Icon size:") + Details.IconSize +
-           QStringLiteral(";Icons above:") + boolText(Details.IconsAbove) +
+    const auto boolText = [](bool b) {
+        return b ? QStringLiteral("True") : QStringLiteral("False");
+    };
+    return QStringLiteral("SECTION:") + EncodeSectionName(Details.Name) +
+           QStringLiteral(";Columns:") + Details.Columns + QStringLiteral(";Icon size:") +
+           Details.IconSize + QStringLiteral(";Icons above:") + boolText(Details.IconsAbove) +
            QStringLiteral(";Table border:") + boolText(Details.TableBorder);
 }
 
@@ -48,7 +50,9 @@ std::optional<QString> FindSectDetail(const QString& s, int P) {
     return P == 1 ? DecodeSectionName(parts[1]) : parts[1];
 }
 
-QString SectDetails(const QString& s, int P) { return FindSectDetail(s, P).value_or(QString()); }
+QString SectDetails(const QString& s, int P) {
+    return FindSectDetail(s, P).value_or(QString());
+}
 
 qint32 ItemsInSection(const ItemRows& Items, int LI) {
     const int count = Items.Count();

@@ -22,6 +22,11 @@ void Finish(EditorContext& Ctx, const RowSelection& Selection) {
     Ctx.Checkmenus();
 }
 
+template <typename Dialog> void ShowDialog(EditorContext& Ctx) {
+    Dialog dialog(Ctx, Ctx.MainWindow());
+    Ctx.Dialogs().ShowModal(dialog);
+}
+
 using ListOperation = RowSelection (*)(ItemRows&, int);
 
 // Moves and copies act on the current row; without one there is nothing to act on.
@@ -45,8 +50,7 @@ void ApplySelection(EditorContext& Ctx, const RowSelection& Selection) {
 void mnuEditAdd_Click(EditorContext& Ctx) {
     Ctx.ShowTab(0);
     Ctx.Doc().EIcon = false;
-    frmAdd dialog(Ctx, Ctx.MainWindow());
-    Ctx.Dialogs().ShowModal(dialog);
+    ShowDialog<frmAdd>(Ctx);
 }
 
 void mnuEditEdit_Click(EditorContext& Ctx) {
@@ -55,13 +59,10 @@ void mnuEditEdit_Click(EditorContext& Ctx) {
     if (pos == 0)
         return;
     Ctx.Doc().EIcon = true;
-    if (Ctx.Doc().Items.IsSection(pos)) {
-        frmSection dialog(Ctx, Ctx.MainWindow());
-        Ctx.Dialogs().ShowModal(dialog);
-    } else {
-        frmAdd dialog(Ctx, Ctx.MainWindow());
-        Ctx.Dialogs().ShowModal(dialog);
-    }
+    if (Ctx.Doc().Items.IsSection(pos))
+        ShowDialog<frmSection>(Ctx);
+    else
+        ShowDialog<frmAdd>(Ctx);
 }
 
 void mnuEditDelete_Click(EditorContext& Ctx) {
@@ -87,8 +88,12 @@ void mnuEditCopy_Click(EditorContext& Ctx) {
     Finish(Ctx, ItemListOps::CopyRow(Ctx.Doc().Items, pos));
 }
 
-void mnuEditMoveUp_Click(EditorContext& Ctx) { RunOnCurrentRow(Ctx, &ItemListOps::MoveUp); }
+void mnuEditMoveUp_Click(EditorContext& Ctx) {
+    RunOnCurrentRow(Ctx, &ItemListOps::MoveUp);
+}
 
-void mnuEditMoveDown_Click(EditorContext& Ctx) { RunOnCurrentRow(Ctx, &ItemListOps::MoveDown); }
+void mnuEditMoveDown_Click(EditorContext& Ctx) {
+    RunOnCurrentRow(Ctx, &ItemListOps::MoveDown);
+}
 
 } // namespace ItemCommands

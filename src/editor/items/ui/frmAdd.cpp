@@ -117,7 +117,8 @@ void frmAdd::BuildControls() {
     chkAddBottom =
         Named(new QCheckBox(QStringLiteral("Add item at &bottom of list"), this), "chkAddBottom");
     chkAddBottom->setChecked(true);
-    chkClear = Named(new QCheckBox(QStringLiteral("Clear &TextBoxes after adding"), this), "chkClear");
+    chkClear =
+        Named(new QCheckBox(QStringLiteral("Clear &TextBoxes after adding"), this), "chkClear");
     chkClear->setChecked(true);
     auto* checks = new QVBoxLayout;
     checks->addWidget(chkAddBottom);
@@ -144,9 +145,9 @@ void frmAdd::BuildControls() {
     layout->addLayout(middle);
     layout->addLayout(buttons);
 
-    QWidget* order[] = {txtDesc, txtCom,      cmdC1,   cmdC2,      txtParam,    cmdP1,
-                        cmdP2,   txtSI,       cmdS2,   txtIcon,    cmdI1,       cmdI2,
-                        cmbRun,  txtComments, cmdQT,   chkQTNewWin, chkAddBottom, chkClear,
+    QWidget* order[] = {txtDesc, txtCom,      cmdC1,    cmdC2,       txtParam,     cmdP1,
+                        cmdP2,   txtSI,       cmdS2,    txtIcon,     cmdI1,        cmdI2,
+                        cmbRun,  txtComments, cmdQT,    chkQTNewWin, chkAddBottom, chkClear,
                         cmdAdd,  cmdAddClose, cmdCancel};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -176,9 +177,8 @@ void frmAdd::BuildControls() {
     connect(cmdI1, &QToolButton::clicked, this, [this] {
         FD(QStringLiteral("Choose an Icon"), QLatin1String(IconsFilter), txtIcon, false);
     });
-    connect(cmdI2, &QToolButton::clicked, this, [this] {
-        DD(QStringLiteral("&Choose a Drive/Folder for the icon:"), txtIcon, false);
-    });
+    connect(cmdI2, &QToolButton::clicked, this,
+            [this] { DD(QStringLiteral("&Choose a Drive/Folder for the icon:"), txtIcon, false); });
 }
 
 void frmAdd::Form_Load() {
@@ -285,7 +285,9 @@ void frmAdd::DD(const QString& Desc, QLineEdit* TB, bool Param) {
     TB->setText(ApplyPick(TB->text(), *chosen, Param));
 }
 
-void frmAdd::SelAll(QLineEdit* TB) { TB->setSelection(0, static_cast<int>(TB->text().size())); }
+void frmAdd::SelAll(QLineEdit* TB) {
+    TB->setSelection(0, static_cast<int>(TB->text().size()));
+}
 
 bool frmAdd::eventFilter(QObject* Watched, QEvent* Event) {
     if (Event->type() == QEvent::FocusIn) {
@@ -326,8 +328,8 @@ void frmAdd::txtIcon_Change() {
         imgIcon->clear();
         return;
     }
-    imgIcon->setPixmap(QPixmap::fromImage(picture.scaled(
-        PreviewSize, PreviewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    imgIcon->setPixmap(QPixmap::fromImage(
+        picture.scaled(PreviewSize, PreviewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 QString frmAdd::RunnerProgram() const {
@@ -335,8 +337,8 @@ QString frmAdd::RunnerProgram() const {
 }
 
 void frmAdd::cmdQT_Click() {
-    const QString FN =
-        FD(QStringLiteral("Browse for Quintor HTML File"), QLatin1String(HtmlFilter), txtCom, false);
+    const QString FN = FD(QStringLiteral("Browse for Quintor HTML File"), QLatin1String(HtmlFilter),
+                          txtCom, false);
     if (FN.isEmpty())
         return;
     ClearForm();

@@ -1,10 +1,10 @@
 #include "frmSection.h"
 
 #include "EditorContext.h"
+#include "ItemCommands.h"
 #include "ItemListOps.h"
 #include "LauncherDocument.h"
 #include "Sections.h"
-#include "ItemCommands.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -73,8 +73,8 @@ void frmSection::Form_Load() {
     if (!EditMode)
         return;
     const ItemRows& items = Ctx.Doc().Items;
-    const QString s = EditRow >= 1 && EditRow <= items.Count() ? items.Cell(EditRow, cellDescription)
-                                                             : QString();
+    const QString s =
+        EditRow >= 1 && EditRow <= items.Count() ? items.Cell(EditRow, cellDescription) : QString();
     const QString name = SectDetails(s, 1);
     setWindowTitle(QStringLiteral("Edit Section ") + name);
     // A detail the row text does not hold leaves its field as it starts.
@@ -137,7 +137,8 @@ void frmSection::cmdAdd_Click() {
         LauncherItem row;
         row[cellDescription] = text;
         doc.Items.Insert(pos, row);
-        ItemCommands::ApplySelection(Ctx, ItemListOps::SelectionAfterInsert(EditRow, selected, pos));
+        ItemCommands::ApplySelection(Ctx,
+                                     ItemListOps::SelectionAfterInsert(EditRow, selected, pos));
     }
     Ctx.Checkmenus();
     doc.Changed = true;
