@@ -6,6 +6,7 @@
 
 // Error numbers, so that a message reads the same wherever it is shown.
 namespace ErrNo {
+constexpr int InvalidArgument = 5;
 constexpr int SubscriptOutOfRange = 9;
 constexpr int DivisionByZero = 11;
 constexpr int TypeMismatch = 13;

@@ -3,8 +3,14 @@
 #include <QByteArray>
 #include <QString>
 
+class QIODevice;
+
 // Replaces the file at Path with Bytes, or leaves the old file whole: the bytes go to a
 // temporary file beside it, every write is checked for its full length, and only then
 // is the new file renamed over the old one and the folder synced. Throws AppError
 // (61 disk full, 70 permission denied, 75 other access errors).
 void WriteFileAtomically(const QString& Path, const QByteArray& Bytes);
+
+// Writes all of Bytes to Device or throws AppError (61 when the device took fewer bytes
+// than it was given: a full disk answers a write with a short count, not an error).
+void WriteAllBytes(QIODevice& Device, const QByteArray& Bytes);

@@ -5,8 +5,6 @@
 #include <QVariant>
 #include <QVector>
 
-class QIODevice;
-
 // The pack file: a counted sequence of named entries behind the signature "QTFP".
 // Layout (little-endian): "QTFP"; u32 entry count; count records of
 // (u32 data offset from file start, u32 data length, 8-byte NUL-padded ASCII name);
@@ -49,8 +47,6 @@ public:
     // whole pack file (throws AppError 321 when damaged), and the bytes of a pack.
     static QVector<Entry> ParseDirectory(const QByteArray& Bytes);
     static QByteArray Serialize(const QVector<Entry>& Entries);
-    // Writes Bytes completely or throws (61 when the device took fewer bytes).
-    static void WriteAll(QIODevice& Device, const QByteArray& Bytes);
 
 private:
     QString OpenedPath;

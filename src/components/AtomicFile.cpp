@@ -1,0 +1,57 @@
+#include "AtomicFile.h"
+
+#include "AppError.h"
+#include "FileSystem.h"
+
+#include <QSaveFile>
+#include <cerrno>
+
+namespace {
+
+AppError ErrorOf(const QFileDevice& File, int SavedErrno) {
+    if (SavedErrno == ENOSPC || SavedErrno == EDQUOT || SavedErrno == EFBIG ||
+        File.error() == QFileDevice::ResourceError)
+        return AppError(QStringLiteral("Disk full"), ErrNo::DiskFull);
+    if (SavedErrno == EACCES || SavedErrno == EPERM || SavedErrno == EROFS ||
+        File.error() == QFileDevice::PermissionsError)
+        return AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
+    return AppError(QStringLiteral("Path/File access error: ") + File.errorString(),
+                    ErrNo::PathFileAccess);
+}
+
+} // namespace
+
+void WriteAllBytes(QIODevice& Device, const QByteArray& Bytes) {
+    qint64 done = 0;
+    while (done < Bytes.size()) {
+        errno = 0;
+        const qint64 n = Device.write(Bytes.constData() + done, Bytes.size() - done);
+        if (n <= 0) {
+            const int saved = errno;
+            if (auto* file = qobject_cast<QFileDevice*>(&Device))
+                throw ErrorOf(*file, saved);
+            throw AppError(QStringLiteral("Disk full"), ErrNo::DiskFull);
+        }
+        done += n;
+    }
+}
+
+void WriteFileAtomically(const QString& Path, const QByteArray& Bytes) {
+    QSaveFile file(Path);
+    // Without the fallback a folder we may not create files in fails cleanly instead of
+    // the old file being overwritten in place.
+    file.setDirectWriteFallback(false);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw ErrorOf(file, errno);
+    try {
+        WriteAllBytes(file, Bytes);
+    } catch (const AppError&) {
+        file.cancelWriting();
+        throw;
+    }
+    errno = 0;
+    if (!file.commit())
+        throw ErrorOf(file, errno);
+    FileSystem::SyncFolderOf(Path);
+}

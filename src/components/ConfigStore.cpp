@@ -1,0 +1,102 @@
+#include "ConfigStore.h"
+
+#include "AppError.h"
+#include "AtomicFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+const QString ConfigStore::NotFound = QStringLiteral("[NOT FOUND]");
+
+void ConfigStore::ClearAll() {
+    Keys.clear();
+    Values.clear();
+    ByValue.clear();
+    ByFoldedValue.clear();
+}
+
+void ConfigStore::LoadFile(const QString& Path) {
+    QFile file(Path);
+    if (!QFileInfo::exists(Path))
+        throw AppError(QStringLiteral("File not found"), ErrNo::FileNotFound);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
+    LoadText(QString::fromUtf8(file.readAll()));
+}
+
+void ConfigStore::LoadText(const QString& Text) {
+    ClearAll();
+    qsizetype start = 0;
+    const qsizetype size = Text.size();
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && Text[end] != QLatin1Char('\r') && Text[end] != QLatin1Char('\n'))
+            ++end;
+        const QStringView line = QStringView(Text).mid(start, end - start);
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq > 0)
+            SetValue(line.left(eq).toString(), line.mid(eq + 1).toString());
+        // A line ends in CR LF, LF or a lone CR.
+        if (end < size && Text[end] == QLatin1Char('\r') && end + 1 < size &&
+            Text[end + 1] == QLatin1Char('\n'))
+            ++end;
+        start = end + 1;
+    }
+}
+
+QString ConfigStore::GetValue(const QString& Key) const { return Values.value(Key, NotFound); }
+
+void ConfigStore::SetValue(const QString& Key, const QString& Value) {
+    auto it = Values.find(Key);
+    if (it == Values.end()) {
+        Keys.append(Key);
+        Values.insert(Key, Value);
+    } else {
+        Unindex(Key, it.value());
+        it.value() = Value;
+    }
+    Index(Key, Value);
+}
+
+void ConfigStore::IncrementCount(const QString& CountKey) {
+    SetValue(CountKey, QString::number(Values.value(CountKey).toInt() + 1));
+}
+
+void ConfigStore::SetListValue(const QString& CountKey, const QString& Prefix, const QString& Value) {
+    SetValue(Prefix + QString::number(Values.value(CountKey).toInt()), Value);
+}
+
+int ConfigStore::FindListValue(const QString& CountKey, const QString& Prefix, const QString& Value,
+                               bool IgnoreCase) const {
+    const int n = Values.value(CountKey).toInt();
+    const QStringList candidates =
+        IgnoreCase ? ByFoldedValue.value(Value.toCaseFolded()) : ByValue.value(Value);
+    int best = 0;
+    for (const QString& key : candidates) {
+        if (!key.startsWith(Prefix))
+            continue;
+        const QString digits = key.mid(Prefix.size());
+        bool ok = false;
+        const int k = digits.toInt(&ok);
+        if (ok && k >= 1 && k <= n && QString::number(k) == digits && (best == 0 || k < best))
+            best = k;
+    }
+    return best;
+}
+
+void ConfigStore::SaveToFile(const QString& Path) const {
+    QByteArray text;
+    for (const QString& key : Keys)
+        text += (key + QLatin1Char('=') + Values.value(key) + QStringLiteral("\r\n")).toUtf8();
+    WriteFileAtomically(Path, text);
+}
+
+void ConfigStore::Index(const QString& Key, const QString& Value) {
+    ByValue[Value].append(Key);
+    ByFoldedValue[Value.toCaseFolded()].append(Key);
+}
+
+void ConfigStore::Unindex(const QString& Key, const QString& Value) {
+    ByValue[Value].removeOne(Key);
+    ByFoldedValue[Value.toCaseFolded()].removeOne(Key);
+}

@@ -1,0 +1,201 @@
+#include "PackStore.h"
+
+#include "AppError.h"
+#include "AtomicFile.h"
+#include "FileLock.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+namespace {
+
+constexpr qint64 HeaderSize = 8;  // signature and entry count
+constexpr qint64 RecordSize = 16; // offset, length, 8-byte name
+constexpr int NameSize = 8;
+
+AppError Damaged(const QString& What) {
+    return AppError(QStringLiteral("Invalid file format: ") + What, ErrNo::BadFileFormat);
+}
+
+AppError OutOfRange() {
+    return AppError(QStringLiteral("Subscript out of range"), ErrNo::SubscriptOutOfRange);
+}
+
+quint32 U32At(const QByteArray& Bytes, qint64 At) {
+    return qFromLittleEndian<quint32>(Bytes.constData() + At);
+}
+
+void AppendU32(QByteArray& Out, quint32 Value) {
+    char le[4];
+    qToLittleEndian(Value, le);
+    Out.append(le, 4);
+}
+
+// Reads a whole file while holding a shared lock, so that a file another program
+// holds exclusively is reported as locked instead of being read half-written.
+QByteArray ReadLockedFile(const QString& Path) {
+    const QFileInfo info(Path);
+    if (Path.isEmpty() || !info.exists())
+        throw AppError(QStringLiteral("File not found"), ErrNo::FileNotFound);
+    if (info.isDir())
+        throw AppError(QStringLiteral("Path/File access error: the path is a folder"),
+                       ErrNo::PathFileAccess);
+    FileLock lock;
+    if (!lock.Take(Path, FileLock::Mode::Shared)) {
+        if (lock.LastErrorWasConflict())
+            throw AppError(QStringLiteral("Permission denied: the file is in use by another program"),
+                           ErrNo::PermissionDenied);
+        throw AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
+    }
+    QFile file;
+    if (!file.open(lock.Handle(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        throw AppError(QStringLiteral("Path/File access error"), ErrNo::PathFileAccess);
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw AppError(QStringLiteral("Path/File access error: ") + file.errorString(),
+                       ErrNo::PathFileAccess);
+    return bytes;
+}
+
+QString DataOf(const QByteArray& Bytes, qint64 Offset, qint64 Length) {
+    if (Offset < 0 || Length < 0 || Offset + Length > Bytes.size())
+        throw Damaged(QStringLiteral("an entry lies outside the file"));
+    return QString::fromUtf8(Bytes.constData() + Offset, Length);
+}
+
+} // namespace
+
+QVector<PackStore::Entry> PackStore::ParseDirectory(const QByteArray& Bytes) {
+    const qint64 size = Bytes.size();
+    if (size < HeaderSize)
+        throw Damaged(QStringLiteral("the file is too short to be a launcher file"));
+    if (!Bytes.startsWith(Signature))
+        throw Damaged(QStringLiteral("the file is not a launcher file (no QTFP signature)"));
+    const quint32 count = U32At(Bytes, 4);
+    // Checked before anything is allocated: a damaged count cannot ask for memory.
+    if (count > static_cast<quint64>(size - HeaderSize) / RecordSize)
+        throw Damaged(QStringLiteral("the directory of %1 entries is longer than the file").arg(count));
+    const qint64 dataStart = HeaderSize + RecordSize * count;
+    QVector<Entry> entries;
+    entries.reserve(static_cast<int>(count));
+    for (quint32 i = 0; i < count; ++i) {
+        const qint64 at = HeaderSize + RecordSize * i;
+        Entry e;
+        e.Offset = U32At(Bytes, at);
+        e.Length = U32At(Bytes, at + 4);
+        e.Name = Bytes.mid(at + 8, NameSize);
+        const qint64 end = static_cast<qint64>(e.Offset) + e.Length;
+        if (end > size || (e.Length > 0 && e.Offset < dataStart))
+            throw Damaged(QStringLiteral("entry %1 lies outside the data of the file").arg(i + 1));
+        entries.append(std::move(e));
+    }
+    return entries;
+}
+
+QByteArray PackStore::Serialize(const QVector<Entry>& Entries) {
+    QVector<QByteArray> data;
+    data.reserve(Entries.size());
+    qint64 total = HeaderSize + RecordSize * Entries.size();
+    for (const Entry& e : Entries) {
+        data.append(e.Data.toUtf8());
+        total += data.last().size();
+    }
+    if (total > 0xFFFFFFFFLL)
+        throw AppError(QStringLiteral("The launcher file would be larger than 4 GB"),
+                       ErrNo::InvalidArgument);
+    QByteArray out;
+    out.reserve(total);
+    out.append(Signature, 4);
+    AppendU32(out, static_cast<quint32>(Entries.size()));
+    quint32 offset = static_cast<quint32>(HeaderSize + RecordSize * Entries.size());
+    for (int i = 0; i < Entries.size(); ++i) {
+        AppendU32(out, offset);
+        AppendU32(out, static_cast<quint32>(data[i].size()));
+        QByteArray name = Entries[i].Name.left(NameSize);
+        name.append(QByteArray(NameSize - name.size(), '\0'));
+        out.append(name);
+        offset += static_cast<quint32>(data[i].size());
+    }
+    for (const QByteArray& d : data)
+        out.append(d);
+    return out;
+}
+
+void PackStore::PackOpen(const QString& Path) {
+    QByteArray bytes = ReadLockedFile(Path);
+    QVector<Entry> entries = ParseDirectory(bytes);
+    OpenedBytes = std::move(bytes);
+    Opened = std::move(entries);
+    OpenedPath = Path;
+}
+
+QVariant PackStore::PackGetField(qint32 Field, qint32 Index) const {
+    if (Index == 0 && Field == 1)
+        return static_cast<qint32>(Opened.size());
+    if (Index < 1 || Index > Opened.size())
+        throw OutOfRange();
+    const Entry& e = Opened[Index - 1];
+    switch (Field) {
+    case 1: return static_cast<qint64>(e.Offset);
+    case 2: return static_cast<qint64>(e.Length);
+    case 3: return QString::fromLatin1(e.Name);
+    default: throw OutOfRange();
+    }
+}
+
+QString PackStore::PackReadData(const QString& Path, const QVariant& Offset, const QVariant& Length,
+                                bool) const {
+    const qint64 offset = Offset.toLongLong();
+    const qint64 length = Length.toLongLong();
+    if (Path == OpenedPath)
+        return DataOf(OpenedBytes, offset, length);
+    return DataOf(ReadLockedFile(Path), offset, length);
+}
+
+void PackStore::PackSetField(const QVariant& Value, qint32 Field, qint32 Index) {
+    if (Index == 0 && Field == 1) {
+        const int count = Value.toInt();
+        if (count < 0)
+            throw OutOfRange();
+        WriteCount = count;
+        if (ToWrite.size() < count + 1)
+            ToWrite.resize(count + 1);
+        return;
+    }
+    if (Index < 1)
+        throw OutOfRange();
+    if (ToWrite.size() < Index + 1)
+        ToWrite.resize(Index + 1);
+    Entry& e = ToWrite[Index];
+    switch (Field) {
+    case 3: {
+        const QString name = Value.toString();
+        if (name.size() > NameSize)
+            throw AppError(QStringLiteral("Entry name longer than 8 characters: ") + name,
+                           ErrNo::InvalidArgument);
+        e.Name = name.toLatin1();
+        break;
+    }
+    case 5: e.Data = Value.toString(); break;
+    default: throw OutOfRange();
+    }
+}
+
+void PackStore::PackWrite(const QString& Path) const {
+    const QVector<Entry> entries = ToWrite.mid(1, WriteCount);
+    if (entries.size() < WriteCount)
+        throw OutOfRange();
+    WriteFileAtomically(Path, Serialize(entries));
+}
+
+bool PackStore::PackFileExists(const QString& Path) {
+    if (Path.isEmpty())
+        return false;
+    const QFileInfo info(Path);
+    return info.exists() && !info.isDir();
+}
+
+QString PackStore::PackReadTextFile(const QString& Path) {
+    return QString::fromUtf8(ReadLockedFile(Path));
+}
