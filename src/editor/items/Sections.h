@@ -6,9 +6,11 @@
 class ItemRows;
 
 // A section is a row of the item list whose Description reads
-// "SECTION:<encoded name>;Columns:<n>;Icon size:<n>;Icons above:<True|False>;Table
-// border:<True|False>". It governs the item rows after it up to the next section row. Item rows
-// before the first section row form the leading block, laid out from the page's own properties.
+//   SECTION:<encoded name>;Columns:<n>;Icon size:<n>;Icons above:<True|False>;
+//   Table border:<True|False>
+// (one line). It governs the item rows after it up to the next section row. Item rows
+// before the first section row form the leading block, laid out from the page's own
+// properties.
 
 // The details of a new section as the section dialog starts.
 struct SectionDetails {
