@@ -24,7 +24,6 @@ private slots:
     void commandsWithoutCurrentRow();
     void addPositions_data();
     void addPositions();
-    void selectionAfterInsert();
 };
 
 void TestItemOps::moves_data() {
@@ -244,15 +243,6 @@ void TestItemOps::addPositions() {
     QFETCH(int, section);
     QCOMPARE(ItemListOps::AddItemPosition(count, selected, atBottom), item);
     QCOMPARE(ItemListOps::AddSectionPosition(count, selected), section);
-}
-
-void TestItemOps::selectionAfterInsert() {
-    const RowSelection s = ItemListOps::SelectionAfterInsert(3, {1, 3, 4, 4}, 3);
-    QCOMPARE(s.Current, 4);
-    QCOMPARE(s.Others, (QList<int>{1, 5}));
-    const RowSelection none = ItemListOps::SelectionAfterInsert(0, {}, 1);
-    QCOMPARE(none.Current, 0);
-    QVERIFY(none.Others.isEmpty());
 }
 
 QTEST_MAIN(TestItemOps)
