@@ -144,22 +144,26 @@ void TestBuild::buildTwiceToOneFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("tools.htm"));
     const QString icons = dir.filePath(QStringLiteral("tools"));
+    const QString program = QCoreApplication::applicationFilePath();
+    auto IconFile = [&](int K) {
+        return QDir(icons).filePath(QStringLiteral("Icon%1.ico").arg(K));
+    };
     FakeEditorContext ctx;
-    AddItem(ctx.Document, QStringLiteral("Picture"), QStringLiteral("a"),
-            dir.filePath(QStringLiteral("pic.png")));
+    AddItem(ctx.Document, QStringLiteral("Program"), program, program);
     ctx.Scripted.FileAnswers << path;
     mnuFileBuild_Click(ctx);
     QVERIFY2(ctx.Scripted.Messages.isEmpty(), qPrintable(ctx.Scripted.LastMessage().Text));
+    QVERIFY(QFile::exists(IconFile(1)));
+    QVERIFY(Page(path).contains(QStringLiteral("src=\"") + IconFile(1) + QStringLiteral("\"")));
 
-    // What a first build with two program icons leaves beside the page.
+    // Make the first build's icons recognisable, and give it a second one.
+    QVERIFY(TestFiles::Write(IconFile(1), "stale icon"));
+    QVERIFY(TestFiles::Write(IconFile(2), "stale icon"));
     ConfigStore cache;
-    cache.SetValue(QStringLiteral("Icons"), QStringLiteral("2"));
-    for (int k = 1; k <= 2; ++k) {
-        const QString file = QDir(icons).filePath(QStringLiteral("Icon%1.ico").arg(k));
-        QVERIFY(TestFiles::Write(file, "stale icon"));
-        cache.SetValue(QStringLiteral("Icon%1").arg(k), file);
-        cache.SetValue(QStringLiteral("EXE%1").arg(k), QStringLiteral("/GONE/PROGRAM%1").arg(k));
-    }
+    cache.LoadFile(QDir(icons).filePath(QStringLiteral("Icons.txt")));
+    cache.IncrementCount(QStringLiteral("Icons"));
+    cache.SetListValue(QStringLiteral("Icons"), QStringLiteral("Icon"), IconFile(2));
+    cache.SetListValue(QStringLiteral("Icons"), QStringLiteral("EXE"), QStringLiteral("/GONE"));
     cache.SaveToFile(QDir(icons).filePath(QStringLiteral("Icons.txt")));
 
     ctx.Document.WriteProp(QStringLiteral("Title"), QStringLiteral("Second"));
@@ -167,11 +171,12 @@ void TestBuild::buildTwiceToOneFile() {
     mnuFileBuild_Click(ctx);
     QVERIFY2(ctx.Scripted.Messages.isEmpty(), qPrintable(ctx.Scripted.LastMessage().Text));
     QVERIFY(Page(path).contains(QStringLiteral("<h1>Second</h1>")));
-    for (int k = 1; k <= 2; ++k)
-        QVERIFY(!QFile::exists(QDir(icons).filePath(QStringLiteral("Icon%1.ico").arg(k))));
+    QVERIFY(QFile::exists(IconFile(1)));
+    QVERIFY(TestFiles::Read(IconFile(1)) != "stale icon");
+    QVERIFY(!QFile::exists(IconFile(2)));
     ConfigStore after;
     after.LoadFile(QDir(icons).filePath(QStringLiteral("Icons.txt")));
-    QCOMPARE(after.GetValue(QStringLiteral("Icons")), QStringLiteral("0"));
+    QCOMPARE(after.GetValue(QStringLiteral("Icons")), QStringLiteral("1"));
 }
 
 void TestBuild::failedBuildKeepsTheOldPage_data() {
