@@ -4,6 +4,7 @@
 #include "BuildCommands.h"
 #include "PageBuild.h"
 #include "PreviewPane.h"
+#include "Sections.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,7 +22,9 @@ void Fill(LauncherDocument& Doc, int Count) {
     for (int i = 1; i <= Count; ++i) {
         LauncherItem item;
         if (i % 100 == 1) {
-            item[cellDescription] = QStringLiteral("SECTION:Section %1").arg(i / 100 + 1);
+            SectionDetails section;
+            section.Name = QStringLiteral("Section %1").arg(i / 100 + 1);
+            item[cellDescription] = SectionRowText(section);
             rows.append(item);
             continue;
         }
@@ -66,6 +69,10 @@ QPair<double, double> VisitPreview(FakeEditorContext& Ctx, int From) {
     timer.start();
     BuildCommands::tabMain_Click(Ctx, From);
     const double click = Ms(timer);
+    if (!Ctx.Scripted.Messages.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(Ctx.Scripted.LastMessage().Text));
+        std::exit(1);
+    }
     if (!done)
         Watch(Ctx.Preview.findChild<PreviewPane*>());
     loop.exec();
