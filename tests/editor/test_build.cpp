@@ -181,23 +181,29 @@ void TestBuild::buildTwiceToOneFile() {
 
 void TestBuild::failedBuildKeepsTheOldPage_data() {
     QTest::addColumn<QString>("columns");
-    QTest::addColumn<QString>("name"); // file name chosen in the dialog
+    QTest::addColumn<QString>("name");  // file name chosen in the dialog
+    QTest::addColumn<bool>("launcher"); // the old file is the document's launcher file
     QTest::newRow("non-numeric columns") << "abc"
-                                         << "tools.htm";
+                                         << "tools.htm" << false;
     QTest::newRow("zero columns") << "0"
-                                  << "tools.htm";
+                                  << "tools.htm" << false;
     QTest::newRow("folder that does not exist") << "5"
-                                                << "missing/tools.htm";
+                                                << "missing/tools.htm" << false;
+    QTest::newRow("the launcher file itself") << "5"
+                                              << "tools.htm" << true;
 }
 
 void TestBuild::failedBuildKeepsTheOldPage() {
     QFETCH(QString, columns);
     QFETCH(QString, name);
+    QFETCH(bool, launcher);
     QTemporaryDir dir;
     const QString old = dir.filePath(QStringLiteral("tools.htm"));
     const QString path = dir.filePath(name);
     QVERIFY(TestFiles::Write(old, "<html>the old page</html>"));
     FakeEditorContext ctx;
+    if (launcher)
+        ctx.Document.CurFile = old;
     AddItem(ctx.Document, QStringLiteral("A"), QStringLiteral("a"));
     ctx.Document.WriteProp(QStringLiteral("Columns"), columns); // as a loaded file may hold it
     ctx.Document.WriteProp(QStringLiteral("(HTML File)"), QStringLiteral("/before.htm"));

@@ -24,6 +24,11 @@ QString IconFolderFor(const QString& PagePath) {
 }
 
 void WritePage(const LauncherDocument& Doc, const QString& PagePath) {
+    // The launcher file is held open for the document; where the system lets a rename
+    // pass that hold, it must not let a build put a page in the file's place.
+    const QString launcher = QFileInfo(Doc.CurFile).canonicalFilePath();
+    if (!launcher.isEmpty() && QFileInfo(PagePath).canonicalFilePath() == launcher)
+        throw AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
     const QString page = GenHTML(Doc, true, IconFolderFor(PagePath));
     WriteFileAtomically(PagePath, page.toUtf8());
 }
