@@ -52,18 +52,14 @@ private slots:
 void TestBuild::iconFolder_data() {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("folder");
-    QTest::newRow("extension") << "/pages/Tools.htm"
-                               << "/pages/Tools";
-    QTest::newRow("last dot counts") << "/pages/a.b.html"
-                                     << "/pages/a.b";
-    QTest::newRow("dot in a folder name") << "/pages.v2/Tools"
-                                          << "/pages.v2/Tools_files";
-    QTest::newRow("no dot at all") << "/pages/Tools"
-                                   << "/pages/Tools_files";
-    QTest::newRow("hidden file") << "/pages/.htm"
-                                 << "/pages/.htm_files";
-    QTest::newRow("trailing dot") << "/pages/Tools."
-                                  << "/pages/Tools";
+    // clang-format off
+    QTest::newRow("extension") << "/pages/Tools.htm" << "/pages/Tools";
+    QTest::newRow("last dot counts") << "/pages/a.b.html" << "/pages/a.b";
+    QTest::newRow("dot in a folder name") << "/pages.v2/Tools" << "/pages.v2/Tools_files";
+    QTest::newRow("no dot at all") << "/pages/Tools" << "/pages/Tools_files";
+    QTest::newRow("hidden file") << "/pages/.htm" << "/pages/.htm_files";
+    QTest::newRow("trailing dot") << "/pages/Tools." << "/pages/Tools";
+    // clang-format on
 }
 
 void TestBuild::iconFolder() {
@@ -183,14 +179,12 @@ void TestBuild::failedBuildKeepsTheOldPage_data() {
     QTest::addColumn<QString>("columns");
     QTest::addColumn<QString>("name");  // file name chosen in the dialog
     QTest::addColumn<bool>("launcher"); // the old file is the document's launcher file
-    QTest::newRow("non-numeric columns") << "abc"
-                                         << "tools.htm" << false;
-    QTest::newRow("zero columns") << "0"
-                                  << "tools.htm" << false;
-    QTest::newRow("folder that does not exist") << "5"
-                                                << "missing/tools.htm" << false;
-    QTest::newRow("the launcher file itself") << "5"
-                                              << "tools.htm" << true;
+    // clang-format off
+    QTest::newRow("non-numeric columns") << "abc" << "tools.htm" << false;
+    QTest::newRow("zero columns") << "0" << "tools.htm" << false;
+    QTest::newRow("folder that does not exist") << "5" << "missing/tools.htm" << false;
+    QTest::newRow("the launcher file itself") << "5" << "tools.htm" << true;
+    // clang-format on
 }
 
 void TestBuild::failedBuildKeepsTheOldPage() {

@@ -66,5 +66,6 @@ PreviewPane::PreviewPane(QWidget* Parent) : QWidget(Parent) {
 }
 
 void PreviewPane::Navigate(const QUrl& Url) {
+    lblWBStat->clear(); // the link it named belongs to the page being left
     WB->setUrl(Url);
 }
