@@ -4,11 +4,17 @@
 #include "CommandLine.h"
 #include "CommandState.h"
 #include "DefaultApplication.h"
+#include "ImportCommands.h"
+#include "ItemCommands.h"
 #include "ItemListView.h"
 #include "LauncherFile.h"
 #include "PackStore.h"
 #include "ProgramInfo.h"
 #include "QtUserDialogs.h"
+#include "ReplaceCommands.h"
+#include "SectionCommands.h"
+#include "ShortcutCommands.h"
+#include "SwapCommands.h"
 #include "SystemPaths.h"
 #include "Tolvik.h"
 #include "frmAbout.h"
@@ -328,7 +334,7 @@ void frmQTE::mnuFileExit_Click() {
 // ---- Commands of the other areas ------------------------------------------------------
 
 void frmQTE::mnuFileImport_Click() {
-    // wired to ImportCommands::mnuFileImport_Click when that command lands
+    ImportCommands::mnuFileImport_Click(*this);
 }
 
 void frmQTE::mnuFileBuild_Click() {
@@ -340,43 +346,43 @@ void frmQTE::mnuFileRun_Click() {
 }
 
 void frmQTE::mnuFileShortcut_Click() {
-    // wired to ShortcutCommands::mnuFileShortcut_Click when that command lands
+    ShortcutCommands::mnuFileShortcut_Click(*this);
 }
 
 void frmQTE::mnuEditCopy_Click() {
-    // wired to ItemCommands::mnuEditCopy_Click when that command lands
+    ItemCommands::mnuEditCopy_Click(*this);
 }
 
 void frmQTE::mnuEditAdd_Click() {
-    // wired to ItemCommands::mnuEditAdd_Click when that command lands
+    ItemCommands::mnuEditAdd_Click(*this);
 }
 
 void frmQTE::mnuEditAddSection_Click() {
-    // wired to SectionCommands::mnuEditAddSection_Click when that command lands
+    SectionCommands::mnuEditAddSection_Click(*this);
 }
 
 void frmQTE::mnuEditEdit_Click() {
-    // wired to ItemCommands::mnuEditEdit_Click when that command lands
+    ItemCommands::mnuEditEdit_Click(*this);
 }
 
 void frmQTE::mnuEditDelete_Click() {
-    // wired to ItemCommands::mnuEditDelete_Click when that command lands
+    ItemCommands::mnuEditDelete_Click(*this);
 }
 
 void frmQTE::mnuEditMoveUp_Click() {
-    // wired to ItemCommands::mnuEditMoveUp_Click when that command lands
+    ItemCommands::mnuEditMoveUp_Click(*this);
 }
 
 void frmQTE::mnuEditMoveDown_Click() {
-    // wired to ItemCommands::mnuEditMoveDown_Click when that command lands
+    ItemCommands::mnuEditMoveDown_Click(*this);
 }
 
 void frmQTE::mnuEditReplace_Click() {
-    // wired to ReplaceCommands::mnuEditReplace_Click when that command lands
+    ReplaceCommands::mnuEditReplace_Click(*this);
 }
 
 void frmQTE::mnuEditSwap_Click() {
-    // wired to SwapCommands::mnuEditSwap_Click when that command lands
+    SwapCommands::mnuEditSwap_Click(*this);
 }
 
 void frmQTE::mnuEditProperty_Click() {
@@ -388,6 +394,7 @@ void frmQTE::mnuEditReset_Click() {
 }
 
 void frmQTE::tabMain_Click(int /*PreviousTab*/) {
+    ReplaceCommands::CloseReplaceWindow(*this);
     // wired to BuildCommands::tabMain_Click when that command lands
 }
 
