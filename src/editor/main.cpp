@@ -1,3 +1,4 @@
+#include "PreviewPane.h"
 #include "ProgramInfo.h"
 #include "frmQTE.h"
 
@@ -6,6 +7,9 @@
 int main(int argc, char* argv[]) {
     // The preview's browser engine shares the window's graphics context.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Link schemes must be known before the application exists, or the preview never
+    // sees a click on them.
+    PreviewPane::RegisterUrlSchemes();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qtedit2"));
     QApplication::setApplicationVersion(QStringLiteral(QUINTOR_VERSION_TEXT));

@@ -1,6 +1,7 @@
 #include "frmQTE.h"
 
 #include "AppError.h"
+#include "BuildCommands.h"
 #include "CommandLine.h"
 #include "CommandState.h"
 #include "DefaultApplication.h"
@@ -9,7 +10,9 @@
 #include "ItemListView.h"
 #include "LauncherFile.h"
 #include "PackStore.h"
+#include "PageBuild.h"
 #include "ProgramInfo.h"
+#include "PropertyCommands.h"
 #include "QtUserDialogs.h"
 #include "ReplaceCommands.h"
 #include "SectionCommands.h"
@@ -237,7 +240,7 @@ void frmQTE::closeEvent(QCloseEvent* Event) {
 }
 
 void frmQTE::RemovePreviewFile() {
-    const QString preview = SystemPaths::Join(SystemPaths::TempFolder(), QStringLiteral("QTE.htm"));
+    const QString preview = PageBuild::PreviewFile();
     if (PackStore::PackFileExists(preview))
         QFile::remove(preview);
 }
@@ -338,11 +341,11 @@ void frmQTE::mnuFileImport_Click() {
 }
 
 void frmQTE::mnuFileBuild_Click() {
-    // wired to BuildCommands::mnuFileBuild_Click when that command lands
+    BuildCommands::mnuFileBuild_Click(*this);
 }
 
 void frmQTE::mnuFileRun_Click() {
-    // wired to BuildCommands::mnuFileRun_Click when that command lands
+    BuildCommands::mnuFileRun_Click(*this);
 }
 
 void frmQTE::mnuFileShortcut_Click() {
@@ -386,24 +389,24 @@ void frmQTE::mnuEditSwap_Click() {
 }
 
 void frmQTE::mnuEditProperty_Click() {
-    // wired to PropertyCommands::mnuEditProperty_Click when that command lands
+    PropertyCommands::mnuEditProperty_Click(*this);
 }
 
 void frmQTE::mnuEditReset_Click() {
-    // wired to PropertyCommands::mnuEditReset_Click when that command lands
+    PropertyCommands::mnuEditReset_Click(*this);
 }
 
-void frmQTE::tabMain_Click(int /*PreviousTab*/) {
+void frmQTE::tabMain_Click(int PreviousTab) {
     ReplaceCommands::CloseReplaceWindow(*this);
-    // wired to BuildCommands::tabMain_Click when that command lands
+    BuildCommands::tabMain_Click(*this, PreviousTab);
 }
 
-void frmQTE::lvProp_ItemClick(int /*ListPos*/) {
-    // wired to PropertyCommands::lvProp_ItemClick when that command lands
+void frmQTE::lvProp_ItemClick(int ListPos) {
+    PropertyCommands::lvProp_ItemClick(*this, ListPos);
 }
 
-void frmQTE::lvProp_KeyDown(int /*KeyCode*/, Qt::KeyboardModifiers /*Shift*/) {
-    // wired to PropertyCommands::lvProp_KeyDown when that command lands
+void frmQTE::lvProp_KeyDown(int KeyCode, Qt::KeyboardModifiers /*Shift*/) {
+    PropertyCommands::lvProp_KeyDown(*this, KeyCode);
 }
 
 // ---- Help ---------------------------------------------------------------------------
