@@ -1,3 +1,4 @@
+#include "BrowserEngine.h"
 #include "PreviewPane.h"
 #include "ProgramInfo.h"
 #include "frmQTE.h"
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     // Link schemes must be known before the application exists, or the preview never
     // sees a click on them.
     PreviewPane::RegisterUrlSchemes();
+    BrowserEngine::PrepareEnvironment();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qtedit2"));
     QApplication::setApplicationVersion(QStringLiteral(QUINTOR_VERSION_TEXT));

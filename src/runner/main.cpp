@@ -1,3 +1,4 @@
+#include "BrowserEngine.h"
 #include "BrowserPage.h"
 #include "LaunchPort.h"
 #include "QtUserDialogs.h"
@@ -7,6 +8,7 @@
 
 int main(int argc, char* argv[]) {
     BrowserPage::RegisterSchemes();
+    BrowserEngine::PrepareEnvironment();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quintor"));
 
