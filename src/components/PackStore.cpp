@@ -7,12 +7,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
+#include <functional>
 
 namespace {
 
 constexpr qint64 HeaderSize = 8;  // signature and entry count
 constexpr qint64 RecordSize = 16; // offset, length, 8-byte name
 constexpr int NameSize = 8;
+// More entries than a file of 4 GB has room for directory records.
+constexpr qint32 MaxEntries = static_cast<qint32>((0xFFFFFFFFLL - HeaderSize) / RecordSize);
 
 AppError Damaged(const QString& What) {
     return AppError(QStringLiteral("Invalid file format: ") + What, ErrNo::BadFileFormat);
@@ -34,7 +37,10 @@ void AppendU32(QByteArray& Out, quint32 Value) {
 
 // Reads a whole file while holding a shared lock, so that a file another program
 // holds exclusively is reported as locked instead of being read half-written.
-QByteArray ReadLockedFile(const QString& Path) {
+// CheckHead sees the first bytes and the file size before the rest is read, so a
+// foreign file is refused before it costs memory.
+QByteArray ReadLockedFile(const QString& Path,
+                          const std::function<void(const QByteArray&, qint64)>& CheckHead = {}) {
     const QFileInfo info(Path);
     if (Path.isEmpty() || !info.exists())
         throw AppError(QStringLiteral("File not found"), ErrNo::FileNotFound);
@@ -44,18 +50,37 @@ QByteArray ReadLockedFile(const QString& Path) {
     FileLock lock;
     if (!lock.Take(Path, FileLock::Mode::Shared)) {
         if (lock.LastErrorWasConflict())
-            throw AppError(QStringLiteral("Permission denied: the file is in use by another program"),
-                           ErrNo::PermissionDenied);
+            throw AppError(
+                QStringLiteral("Permission denied: the file is in use by another program"),
+                ErrNo::PermissionDenied);
         throw AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
     }
     QFile file;
     if (!file.open(lock.Handle(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         throw AppError(QStringLiteral("Path/File access error"), ErrNo::PathFileAccess);
-    QByteArray bytes = file.readAll();
+    QByteArray bytes;
+    if (CheckHead) {
+        bytes = file.read(HeaderSize);
+        CheckHead(bytes, file.size());
+    }
+    bytes += file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw AppError(QStringLiteral("Path/File access error: ") + file.errorString(),
                        ErrNo::PathFileAccess);
     return bytes;
+}
+
+// The signature and the entry count, checked against the file size.
+quint32 CheckedCount(const QByteArray& Head, qint64 Size) {
+    if (Head.size() < HeaderSize || Size < HeaderSize)
+        throw Damaged(QStringLiteral("the file is too short to be a launcher file"));
+    if (!Head.startsWith(PackStore::Signature))
+        throw Damaged(QStringLiteral("the file is not a launcher file (no QTFP signature)"));
+    const quint32 count = U32At(Head, 4);
+    if (count > static_cast<quint64>(Size - HeaderSize) / RecordSize)
+        throw Damaged(
+            QStringLiteral("the directory of %1 entries is longer than the file").arg(count));
+    return count;
 }
 
 QString DataOf(const QByteArray& Bytes, qint64 Offset, qint64 Length) {
@@ -68,14 +93,8 @@ QString DataOf(const QByteArray& Bytes, qint64 Offset, qint64 Length) {
 
 QVector<PackStore::Entry> PackStore::ParseDirectory(const QByteArray& Bytes) {
     const qint64 size = Bytes.size();
-    if (size < HeaderSize)
-        throw Damaged(QStringLiteral("the file is too short to be a launcher file"));
-    if (!Bytes.startsWith(Signature))
-        throw Damaged(QStringLiteral("the file is not a launcher file (no QTFP signature)"));
-    const quint32 count = U32At(Bytes, 4);
     // Checked before anything is allocated: a damaged count cannot ask for memory.
-    if (count > static_cast<quint64>(size - HeaderSize) / RecordSize)
-        throw Damaged(QStringLiteral("the directory of %1 entries is longer than the file").arg(count));
+    const quint32 count = CheckedCount(Bytes, size);
     const qint64 dataStart = HeaderSize + RecordSize * count;
     QVector<Entry> entries;
     entries.reserve(static_cast<int>(count));
@@ -123,7 +142,7 @@ QByteArray PackStore::Serialize(const QVector<Entry>& Entries) {
 }
 
 void PackStore::PackOpen(const QString& Path) {
-    QByteArray bytes = ReadLockedFile(Path);
+    QByteArray bytes = ReadLockedFile(Path, CheckedCount);
     QVector<Entry> entries = ParseDirectory(bytes);
     OpenedBytes = std::move(bytes);
     Opened = std::move(entries);
@@ -137,10 +156,14 @@ QVariant PackStore::PackGetField(qint32 Field, qint32 Index) const {
         throw OutOfRange();
     const Entry& e = Opened[Index - 1];
     switch (Field) {
-    case 1: return static_cast<qint64>(e.Offset);
-    case 2: return static_cast<qint64>(e.Length);
-    case 3: return QString::fromLatin1(e.Name);
-    default: throw OutOfRange();
+    case 1:
+        return static_cast<qint64>(e.Offset);
+    case 2:
+        return static_cast<qint64>(e.Length);
+    case 3:
+        return QString::fromLatin1(e.Name);
+    default:
+        throw OutOfRange();
     }
 }
 
@@ -156,14 +179,14 @@ QString PackStore::PackReadData(const QString& Path, const QVariant& Offset, con
 void PackStore::PackSetField(const QVariant& Value, qint32 Field, qint32 Index) {
     if (Index == 0 && Field == 1) {
         const int count = Value.toInt();
-        if (count < 0)
+        if (count < 0 || count > MaxEntries)
             throw OutOfRange();
         WriteCount = count;
         if (ToWrite.size() < count + 1)
             ToWrite.resize(count + 1);
         return;
     }
-    if (Index < 1)
+    if (Index < 1 || Index > MaxEntries)
         throw OutOfRange();
     if (ToWrite.size() < Index + 1)
         ToWrite.resize(Index + 1);
@@ -177,8 +200,11 @@ void PackStore::PackSetField(const QVariant& Value, qint32 Field, qint32 Index) 
         e.Name = name.toLatin1();
         break;
     }
-    case 5: e.Data = Value.toString(); break;
-    default: throw OutOfRange();
+    case 5:
+        e.Data = Value.toString();
+        break;
+    default:
+        throw OutOfRange();
     }
 }
 

@@ -4,9 +4,12 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-FileLock::~FileLock() { Release(); }
+FileLock::~FileLock() {
+    Release();
+}
 
 FileLock::FileLock(FileLock&& Other) noexcept
     : Descriptor(Other.Descriptor), LockedPath(std::move(Other.LockedPath)),
@@ -50,4 +53,14 @@ void FileLock::Release() {
     }
     Descriptor = -1;
     LockedPath.clear();
+}
+
+bool FileLock::Covers(const QString& Path) const {
+    if (Descriptor < 0 || Path.isEmpty())
+        return false;
+    struct stat held {
+    }, named{};
+    if (::fstat(Descriptor, &held) != 0 || ::stat(QFile::encodeName(Path).constData(), &named) != 0)
+        return false;
+    return held.st_dev == named.st_dev && held.st_ino == named.st_ino;
 }
