@@ -1,0 +1,243 @@
+#include "AppError.h"
+#include "ChildProcess.h"
+#include "FileLock.h"
+#include "PackStore.h"
+#include "RawPack.h"
+#include "TestFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// The error number an operation throws, 0 when it succeeds.
+int ErrorOf(const std::function<void()>& Operation) {
+    try {
+        Operation();
+    } catch (const AppError& e) {
+        return e.Number;
+    }
+    return 0;
+}
+
+QVector<RawPack::Entry> SmallEntries() {
+    return {{"DESC", "Editor", 0, 0}, {"COMMAND", "/usr/bin/x,y", 0, 0}, {"P_TITLE", "T\xc3\xa9st", 0, 0},
+            {"EMPTY", "", 0, 0}};
+}
+
+void WritePack(PackStore& Pack, const QVector<RawPack::Entry>& Entries) {
+    for (int i = 0; i < Entries.size(); ++i) {
+        Pack.PackSetField(QString::fromLatin1(Entries[i].Name), 3, i + 1);
+        Pack.PackSetField(QString::fromUtf8(Entries[i].Data), 5, i + 1);
+    }
+    Pack.PackSetField(static_cast<qint32>(Entries.size()), 1, 0);
+}
+
+// Loads through the store and compares every name and data text with the entries.
+bool LoadsExactly(const QString& Path, const QVector<RawPack::Entry>& Expected) {
+    PackStore pack;
+    pack.PackOpen(Path);
+    if (pack.PackGetField(1, 0).toInt() != Expected.size())
+        return false;
+    for (int i = 1; i <= Expected.size(); ++i) {
+        QString name = pack.PackGetField(3, i).toString();
+        name.remove(QChar(0));
+        const QString data = pack.PackReadData(Path, pack.PackGetField(1, i), pack.PackGetField(2, i), false);
+        if (name.toLatin1() != Expected[i - 1].Name || data != QString::fromUtf8(Expected[i - 1].Data))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestPackStore : public QObject {
+    Q_OBJECT
+    QTemporaryDir Dir;
+    QString PathOf(const QString& Name) const { return Dir.filePath(Name); }
+
+private slots:
+    void writesTheDocumentedLayout() {
+        PackStore pack;
+        WritePack(pack, SmallEntries());
+        const QString path = PathOf("layout.qtf");
+        pack.PackWrite(path);
+        const QByteArray bytes = TestFiles::Read(path);
+        QCOMPARE(bytes, RawPack::Build(SmallEntries()));
+        QVERIFY(bytes.startsWith(QByteArray("QTFP\x04\0\0\0", 8)));
+        // first record: data right after the directory, little-endian
+        QCOMPARE(bytes.mid(8, 16), QByteArray("\x48\0\0\0\x06\0\0\0DESC\0\0\0\0", 16));
+    }
+
+    void readsWhatAnotherWriterWrote() {
+        const QString path = PathOf("foreign.qtf");
+        QVector<RawPack::Entry> entries = SmallEntries();
+        entries.append({"LONGNAME", QByteArray("a\r\nb\rc\nd\0e", 10), 0, 0});
+        QVERIFY(TestFiles::Write(path, RawPack::Build(entries)));
+        QVERIFY(LoadsExactly(path, entries));
+    }
+
+    void everyTruncationIsRefusedOrLoadsExactly() {
+        const QByteArray whole = RawPack::Build(SmallEntries());
+        const QString path = PathOf("cut.qtf");
+        for (int size = 0; size < whole.size(); ++size) {
+            const QByteArray cut = whole.left(size);
+            QVERIFY(TestFiles::Write(path, cut));
+            const auto expected = RawPack::Parse(cut);
+            int error = 0;
+            bool exact = false;
+            try {
+                exact = LoadsExactly(path, expected.value_or(QVector<RawPack::Entry>{}));
+            } catch (const AppError& e) {
+                error = e.Number;
+            }
+            if (expected && exact)
+                continue;
+            QVERIFY2(error == ErrNo::BadFileFormat, qPrintable(QStringLiteral("size %1 gave %2").arg(size).arg(error)));
+        }
+    }
+
+    void damagedHeaders_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray good = RawPack::Build(SmallEntries());
+        auto patched = [&](int At, quint32 Value) {
+            QByteArray b = good;
+            RawPack::PutU32(b, At, Value);
+            return b;
+        };
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("signature only") << QByteArray("QTFP");
+        QTest::newRow("wrong signature") << QByteArray("QTFX") + good.mid(4);
+        QTest::newRow("lower-case signature") << QByteArray("qtfp") + good.mid(4);
+        QTest::newRow("huge count") << patched(4, 0xFFFFFFFF);
+        QTest::newRow("count one too many") << patched(4, 5);
+        QTest::newRow("offset past end") << patched(8, good.size() + 1);
+        QTest::newRow("offset max") << patched(8, 0xFFFFFFFF);
+        QTest::newRow("length past end") << patched(12, good.size());
+        QTest::newRow("length max") << patched(12, 0xFFFFFFFF);
+        QTest::newRow("offset + length wraps 32 bits") << [&] {
+            QByteArray b = patched(8, 0xFFFFFFF0);
+            RawPack::PutU32(b, 12, 0x20);
+            return b;
+        }();
+        QTest::newRow("data inside the directory") << patched(8, 4);
+        QTest::newRow("text file") << QByteArray("Icons=3\r\nIcon1=a.ico\r\n");
+    }
+
+    void damagedHeaders() {
+        QFETCH(QByteArray, bytes);
+        const QString path = PathOf("damaged.qtf");
+        QVERIFY(TestFiles::Write(path, bytes));
+        PackStore pack;
+        QCOMPARE(ErrorOf([&] { pack.PackOpen(path); }), ErrNo::BadFileFormat);
+        QCOMPARE(ErrorOf([&] { PackStore::ParseDirectory(bytes); }), ErrNo::BadFileFormat);
+    }
+
+    void zeroEntriesAndZeroLengthsAreValid() {
+        const QString path = PathOf("zero.qtf");
+        QVERIFY(TestFiles::Write(path, RawPack::Build({})));
+        QVERIFY(LoadsExactly(path, {}));
+        QVector<RawPack::Entry> empties = {{"A", "", 0, 0}, {"", "", 0, 0}};
+        QVERIFY(TestFiles::Write(path, RawPack::Build(empties)));
+        QVERIFY(LoadsExactly(path, empties));
+    }
+
+    // Every file of the committed corpus: "ok_" files load, the others are refused
+    // as damaged. The fuzzer's finds are added here.
+    void corpus_data() {
+        QTest::addColumn<QString>("path");
+        const QDir corpus(qEnvironmentVariable("QUINTOR_SOURCE_DIR") + QStringLiteral("/tests/corpus/pack"));
+        const QStringList files = corpus.entryList(QDir::Files, QDir::Name);
+        QVERIFY2(!files.isEmpty(), qPrintable(corpus.path()));
+        for (const QString& f : files)
+            QTest::newRow(qPrintable(f)) << corpus.filePath(f);
+    }
+
+    void corpus() {
+        QFETCH(QString, path);
+        const bool good = QFileInfo(path).fileName().startsWith(QLatin1String("ok_"));
+        const auto expected = RawPack::Parse(TestFiles::Read(path));
+        if (good) {
+            QVERIFY(expected);
+            QVERIFY(LoadsExactly(path, *expected));
+        } else {
+            PackStore pack;
+            QCOMPARE(ErrorOf([&] { pack.PackOpen(path); }), ErrNo::BadFileFormat);
+        }
+    }
+
+    void missingEmptyAndFolderPaths() {
+        PackStore pack;
+        QCOMPARE(ErrorOf([&] { pack.PackOpen(PathOf("nothing.qtf")); }), ErrNo::FileNotFound);
+        QCOMPARE(ErrorOf([&] { pack.PackOpen(QString()); }), ErrNo::FileNotFound);
+        QVERIFY(ErrorOf([&] { pack.PackOpen(Dir.path()); }) != 0);
+        QVERIFY(!PackStore::PackFileExists(QString()));
+        QVERIFY(!PackStore::PackFileExists(Dir.path()));
+        QVERIFY(!PackStore::PackFileExists(PathOf("nothing.qtf")));
+        QVERIFY(TestFiles::Write(PathOf("there.qtf"), "x"));
+        QVERIFY(PackStore::PackFileExists(PathOf("there.qtf")));
+    }
+
+    void readTextFileReturnsTheWholeText() {
+        const QByteArray text = "<html>\r\n\xc3\xa9\n<!-- Icon=a.ico -->\r";
+        QVERIFY(TestFiles::Write(PathOf("page.htm"), text));
+        QCOMPARE(PackStore::PackReadTextFile(PathOf("page.htm")), QString::fromUtf8(text));
+    }
+
+    void fileHeldByAnotherProcessIsRefused() {
+        const QString path = PathOf("held.qtf");
+        QVERIFY(TestFiles::Write(path, RawPack::Build(SmallEntries())));
+        ChildProcess::Holder holder([&] {
+            static FileLock lock;
+            return lock.Take(path);
+        });
+        QVERIFY(holder.Ready());
+        PackStore pack;
+        QCOMPARE(ErrorOf([&] { pack.PackOpen(path); }), ErrNo::PermissionDenied);
+        holder.Kill(); // a killed holder leaves no lock behind
+        QVERIFY(LoadsExactly(path, SmallEntries()));
+    }
+
+    // A full disk answers with short writes and no error: the old file must stay whole.
+    void fullDiskKeepsTheOldFile() {
+        const QString path = PathOf("full.qtf");
+        const QByteArray old = RawPack::Build(SmallEntries());
+        QVERIFY(TestFiles::Write(path, old));
+        const int error = ChildProcess::Run([&] {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{4096, 4096};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            PackStore pack;
+            WritePack(pack, {{"BIG", QByteArray(100000, 'x'), 0, 0}});
+            return ErrorOf([&] { pack.PackWrite(path); });
+        });
+        QCOMPARE(error, ErrNo::DiskFull);
+        QCOMPARE(TestFiles::Read(path), old);
+        QCOMPARE(QDir(Dir.path()).entryList({"full.qtf*"}, QDir::Files | QDir::Hidden), QStringList{"full.qtf"});
+    }
+
+    void writeReplacesTheFileWhole() {
+        const QString path = PathOf("replace.qtf");
+        QVERIFY(TestFiles::Write(path, QByteArray(5000, 'z')));
+        PackStore pack;
+        WritePack(pack, SmallEntries());
+        pack.PackWrite(path);
+        QCOMPARE(TestFiles::Read(path), RawPack::Build(SmallEntries()));
+    }
+
+    void fieldsOutsideThePackAreErrorsNotCrashes() {
+        PackStore pack;
+        QCOMPARE(pack.PackGetField(1, 0).toInt(), 0);
+        QCOMPARE(ErrorOf([&] { pack.PackGetField(3, 1); }), ErrNo::SubscriptOutOfRange);
+        QCOMPARE(ErrorOf([&] { pack.PackSetField(-1, 1, 0); }), ErrNo::SubscriptOutOfRange);
+        QCOMPARE(ErrorOf([&] { pack.PackSetField(QStringLiteral("x"), 3, 0x7FFFFFFF); }),
+                 ErrNo::SubscriptOutOfRange);
+        QCOMPARE(ErrorOf([&] { pack.PackSetField(QStringLiteral("NINECHARS"), 3, 1); }), ErrNo::InvalidArgument);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPackStore)
+#include "test_packstore.moc"
