@@ -13,20 +13,47 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
-        QTest::newRow("CR LF") << "Width=492\r\nHeight=412\r\n" << "Height" << "412";
-        QTest::newRow("LF") << "Width=492\nHeight=412\n" << "Width" << "492";
-        QTest::newRow("last line lone CR") << "Width=492\r\nIcon=/p/a.ico\r" << "Icon" << "/p/a.ico";
-        QTest::newRow("lone CR between lines") << "A=1\rB=2" << "B" << "2";
-        QTest::newRow("no line end") << "Closable=False" << "Closable" << "False";
-        QTest::newRow("equals in value") << "Exec=a=b=c\r\n" << "Exec" << "a=b=c";
-        QTest::newRow("empty value") << "Icon=\r\n" << "Icon" << "";
-        QTest::newRow("blank lines") << "\r\n\r\n\nA=1\r\n\r\n" << "A" << "1";
-        QTest::newRow("later line wins") << "A=1\nA=2\n" << "A" << "2";
-        QTest::newRow("line without equals") << "junk\nA=1" << "junk" << "[NOT FOUND]";
-        QTest::newRow("empty key ignored") << "=x\nA=1" << "" << "[NOT FOUND]";
-        QTest::newRow("missing key") << "A=1" << "B" << "[NOT FOUND]";
-        QTest::newRow("key case matters") << "Icon=a" << "icon" << "[NOT FOUND]";
-        QTest::newRow("non-ASCII") << QString::fromUtf8("Titel=Caf\xc3\xa9\r\n") << "Titel" << QString::fromUtf8("Caf\xc3\xa9");
+        QTest::newRow("CR LF") << "Width=492\r\nHeight=412\r\n"
+                               << "Height"
+                               << "412";
+        QTest::newRow("LF") << "Width=492\nHeight=412\n"
+                            << "Width"
+                            << "492";
+        QTest::newRow("last line lone CR") << "Width=492\r\nIcon=/p/a.ico\r"
+                                           << "Icon"
+                                           << "/p/a.ico";
+        QTest::newRow("lone CR between lines") << "A=1\rB=2"
+                                               << "B"
+                                               << "2";
+        QTest::newRow("no line end") << "Closable=False"
+                                     << "Closable"
+                                     << "False";
+        QTest::newRow("equals in value") << "Exec=a=b=c\r\n"
+                                         << "Exec"
+                                         << "a=b=c";
+        QTest::newRow("empty value") << "Icon=\r\n"
+                                     << "Icon"
+                                     << "";
+        QTest::newRow("blank lines") << "\r\n\r\n\nA=1\r\n\r\n"
+                                     << "A"
+                                     << "1";
+        QTest::newRow("later line wins") << "A=1\nA=2\n"
+                                         << "A"
+                                         << "2";
+        QTest::newRow("line without equals") << "junk\nA=1"
+                                             << "junk"
+                                             << "[NOT FOUND]";
+        QTest::newRow("empty key ignored") << "=x\nA=1"
+                                           << ""
+                                           << "[NOT FOUND]";
+        QTest::newRow("missing key") << "A=1"
+                                     << "B"
+                                     << "[NOT FOUND]";
+        QTest::newRow("key case matters") << "Icon=a"
+                                          << "icon"
+                                          << "[NOT FOUND]";
+        QTest::newRow("non-ASCII") << QString::fromUtf8("Titel=Caf\xc3\xa9\r\n") << "Titel"
+                                   << QString::fromUtf8("Caf\xc3\xa9");
     }
 
     void loadText() {
@@ -71,9 +98,15 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("Icons.txt");
         ConfigStore store;
-        const QStringList values = {"plain", "", "C:\\Program Files\\x.exe", "ends in backslash\\",
-                                    "line\nbreak", "cr\rlf\r\n", "\\n is not a break",
-                                    QString::fromUtf8("\xe6\x97\xa5\xe6\x9c\xac"), "a=b"};
+        const QStringList values = {"plain",
+                                    "",
+                                    "C:\\Program Files\\x.exe",
+                                    "ends in backslash\\",
+                                    "line\nbreak",
+                                    "cr\rlf\r\n",
+                                    "\\n is not a break",
+                                    QString::fromUtf8("\xe6\x97\xa5\xe6\x9c\xac"),
+                                    "a=b"};
         for (int i = 0; i < values.size(); ++i)
             store.SetValue(QStringLiteral("K%1").arg(i), values[i]);
         // a value that looks like more lines must not become keys of its own

@@ -1,5 +1,6 @@
 #include "AppError.h"
 #include "ChildProcess.h"
+#include "ErrorOf.h"
 #include "FileLock.h"
 #include "PackStore.h"
 #include "RawPack.h"
@@ -13,18 +14,10 @@
 
 namespace {
 
-// The error number an operation throws, 0 when it succeeds.
-int ErrorOf(const std::function<void()>& Operation) {
-    try {
-        Operation();
-    } catch (const AppError& e) {
-        return e.Number;
-    }
-    return 0;
-}
-
 QVector<RawPack::Entry> SmallEntries() {
-    return {{"DESC", "Editor", 0, 0}, {"COMMAND", "/usr/bin/x,y", 0, 0}, {"P_TITLE", "T\xc3\xa9st", 0, 0},
+    return {{"DESC", "Editor", 0, 0},
+            {"COMMAND", "/usr/bin/x,y", 0, 0},
+            {"P_TITLE", "T\xc3\xa9st", 0, 0},
             {"EMPTY", "", 0, 0}};
 }
 
@@ -45,8 +38,10 @@ bool LoadsExactly(const QString& Path, const QVector<RawPack::Entry>& Expected) 
     for (int i = 1; i <= Expected.size(); ++i) {
         QString name = pack.PackGetField(3, i).toString();
         name.remove(QChar(0));
-        const QString data = pack.PackReadData(Path, pack.PackGetField(1, i), pack.PackGetField(2, i), false);
-        if (name.toLatin1() != Expected[i - 1].Name || data != QString::fromUtf8(Expected[i - 1].Data))
+        const QString data =
+            pack.PackReadData(Path, pack.PackGetField(1, i), pack.PackGetField(2, i), false);
+        if (name.toLatin1() != Expected[i - 1].Name ||
+            data != QString::fromUtf8(Expected[i - 1].Data))
             return false;
     }
     return true;
@@ -96,7 +91,8 @@ private slots:
             }
             if (expected && exact)
                 continue;
-            QVERIFY2(error == ErrNo::BadFileFormat, qPrintable(QStringLiteral("size %1 gave %2").arg(size).arg(error)));
+            QVERIFY2(error == ErrNo::BadFileFormat,
+                     qPrintable(QStringLiteral("size %1 gave %2").arg(size).arg(error)));
         }
     }
 
@@ -149,7 +145,8 @@ private slots:
     // as damaged. The fuzzer's finds are added here.
     void corpus_data() {
         QTest::addColumn<QString>("path");
-        const QDir corpus(qEnvironmentVariable("QUINTOR_SOURCE_DIR") + QStringLiteral("/tests/corpus/pack"));
+        const QDir corpus(qEnvironmentVariable("QUINTOR_SOURCE_DIR") +
+                          QStringLiteral("/tests/corpus/pack"));
         const QStringList files = corpus.entryList(QDir::Files, QDir::Name);
         QVERIFY2(!files.isEmpty(), qPrintable(corpus.path()));
         for (const QString& f : files)
@@ -216,7 +213,8 @@ private slots:
         });
         QCOMPARE(error, ErrNo::DiskFull);
         QCOMPARE(TestFiles::Read(path), old);
-        QCOMPARE(QDir(Dir.path()).entryList({"full.qtf*"}, QDir::Files | QDir::Hidden), QStringList{"full.qtf"});
+        QCOMPARE(QDir(Dir.path()).entryList({"full.qtf*"}, QDir::Files | QDir::Hidden),
+                 QStringList{"full.qtf"});
     }
 
     void writeReplacesTheFileWhole() {
@@ -235,7 +233,8 @@ private slots:
         QCOMPARE(ErrorOf([&] { pack.PackSetField(-1, 1, 0); }), ErrNo::SubscriptOutOfRange);
         QCOMPARE(ErrorOf([&] { pack.PackSetField(QStringLiteral("x"), 3, 0x7FFFFFFF); }),
                  ErrNo::SubscriptOutOfRange);
-        QCOMPARE(ErrorOf([&] { pack.PackSetField(QStringLiteral("NINECHARS"), 3, 1); }), ErrNo::InvalidArgument);
+        QCOMPARE(ErrorOf([&] { pack.PackSetField(QStringLiteral("NINECHARS"), 3, 1); }),
+                 ErrNo::InvalidArgument);
     }
 };
 

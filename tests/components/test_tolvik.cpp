@@ -13,12 +13,18 @@ private slots:
     void textToHtml_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("html");
-        QTest::newRow("plain") << "abc" << "abc";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("markup") << "<b>\"x\"</b>" << "&lt;b&gt;&quot;x&quot;&lt;/b&gt;";
-        QTest::newRow("comma entity survives the browser") << "a&comma;b" << "a&amp;comma;b";
-        QTest::newRow("ampersand") << "R&D" << "R&amp;D";
-        QTest::newRow("apostrophe and comma kept") << "it's,1" << "it's,1";
+        QTest::newRow("plain") << "abc"
+                               << "abc";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("markup") << "<b>\"x\"</b>"
+                                << "&lt;b&gt;&quot;x&quot;&lt;/b&gt;";
+        QTest::newRow("comma entity survives the browser") << "a&comma;b"
+                                                           << "a&amp;comma;b";
+        QTest::newRow("ampersand") << "R&D"
+                                   << "R&amp;D";
+        QTest::newRow("apostrophe and comma kept") << "it's,1"
+                                                   << "it's,1";
     }
 
     void textToHtml() {
@@ -31,9 +37,25 @@ private slots:
     // Texts made of the pieces that confuse a decoder: entities, half entities,
     // numeric references, markup and non-ASCII.
     void roundTripOfGeneratedTexts() {
-        const QStringList pieces = {"&",     "amp;", "&amp;", "&comma;", "&#65;", "&#x41;", "&lt",
-                                    "&gt;",  ";",     "<",     ">",       "\"",    "&quot;", "a",
-                                    ",",     " ",     "\r\n",  "#",       QString::fromUtf8("\xc3\xa9"),
+        const QStringList pieces = {"&",
+                                    "amp;",
+                                    "&amp;",
+                                    "&comma;",
+                                    "&#65;",
+                                    "&#x41;",
+                                    "&lt",
+                                    "&gt;",
+                                    ";",
+                                    "<",
+                                    ">",
+                                    "\"",
+                                    "&quot;",
+                                    "a",
+                                    ",",
+                                    " ",
+                                    "\r\n",
+                                    "#",
+                                    QString::fromUtf8("\xc3\xa9"),
                                     QString::fromUtf8("\xf0\x9f\x98\x80")};
         QRandomGenerator random(20261206);
         for (int n = 0; n < 5000; ++n) {
@@ -65,8 +87,8 @@ private slots:
         QTest::addColumn<QStringList>("qt");
         QTest::newRow("launcher files") << "Quintor File (*.qtf)|*.qtf|All files (*.*)|*.*"
                                         << QStringList{"Quintor File (*.qtf)", "All files (*)"};
-        QTest::newRow("several patterns") << "Pictures|*.bmp;*.ico;*.gif"
-                                          << QStringList{"Pictures (*.bmp *.ico *.gif)"};
+        QTest::newRow("several patterns")
+            << "Pictures|*.bmp;*.ico;*.gif" << QStringList{"Pictures (*.bmp *.ico *.gif)"};
         QTest::newRow("empty last entry") << "Pages (*.htm)|*.htm|" << QStringList{"Pages (*.htm)"};
         QTest::newRow("empty") << "" << QStringList{};
     }

@@ -47,20 +47,48 @@ private slots:
 
     void propulateShowsTheRowsSortedByName() {
         LauncherDocument doc;
-        QAbstractItemModelTester tester(&doc.Props, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&doc.Props,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         doc.WriteProp("Footer HTML", "<p>x</p>");
         doc.WriteProp("Width", "800");
         doc.NextNew = 4;
         doc.Propulate();
-        const QStringList expected = {
-            "(HTML File)", "Background colour", "Background picture", "Closable", "Columns",
-            "Extra commands", "Font", "Font bold", "Font italic", "Font size", "Font strikethrough",
-            "Font underline", "Footer HTML", "Header HTML", "Height", "Icon", "Icon size",
-            "Icons above", "Link active colour", "Link colour", "Link hover colour",
-            "Link visited colour", "Minimise on use", "Show edit command", "Show exit command",
-            "Show maximise command", "Show minimise command", "Show open command",
-            "Show refresh command", "Start maximised", "Style sheet", "Table border", "Table colour",
-            "Text colour", "Title", "Width"};
+        const QStringList expected = {"(HTML File)",
+                                      "Background colour",
+                                      "Background picture",
+                                      "Closable",
+                                      "Columns",
+                                      "Extra commands",
+                                      "Font",
+                                      "Font bold",
+                                      "Font italic",
+                                      "Font size",
+                                      "Font strikethrough",
+                                      "Font underline",
+                                      "Footer HTML",
+                                      "Header HTML",
+                                      "Height",
+                                      "Icon",
+                                      "Icon size",
+                                      "Icons above",
+                                      "Link active colour",
+                                      "Link colour",
+                                      "Link hover colour",
+                                      "Link visited colour",
+                                      "Minimise on use",
+                                      "Show edit command",
+                                      "Show exit command",
+                                      "Show maximise command",
+                                      "Show minimise command",
+                                      "Show open command",
+                                      "Show refresh command",
+                                      "Start maximised",
+                                      "Style sheet",
+                                      "Table border",
+                                      "Table colour",
+                                      "Text colour",
+                                      "Title",
+                                      "Width"};
         QStringList shown;
         for (int row = 1; row <= doc.Props.Count(); ++row)
             shown << doc.Props.At(row).Name;
@@ -126,24 +154,43 @@ private slots:
     void colHexToNum_data() {
         QTest::addColumn<QString>("hex");
         QTest::addColumn<QString>("num");
-        QTest::newRow("red") << "#FF0000" << "255";
-        QTest::newRow("green") << "#00FF00" << "65280";
-        QTest::newRow("green without #") << "00FF00" << "65280";
-        QTest::newRow("blue") << "#0000FF" << "16711680";
-        QTest::newRow("white") << "#FFFFFF" << "16777215";
-        QTest::newRow("black") << "#000000" << "0";
-        QTest::newRow("lower case") << "#ffffff" << "16777215";
-        QTest::newRow("characters after six ignored") << "#0102030Z" << "197121";
-        QTest::newRow("one-digit blue") << "#FFFFF" << "1048575";
-        QTest::newRow("several #") << "#01#02#03" << "197121";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("only #") << "#" << "";
-        QTest::newRow("#FFF has no blue") << "#FFF" << "";
-        QTest::newRow("not hex") << "#GG0000" << "";
-        QTest::newRow("sign") << "#+F0000" << "";
-        QTest::newRow("blank") << "# F0000" << "";
-        QTest::newRow("0x prefix") << "0x0000" << "";
-        QTest::newRow("non-ASCII digit") << QString::fromUtf8("#\xd9\xa1\xd9\xa1" "0000") << "";
+        QTest::newRow("red") << "#FF0000"
+                             << "255";
+        QTest::newRow("green") << "#00FF00"
+                               << "65280";
+        QTest::newRow("green without #") << "00FF00"
+                                         << "65280";
+        QTest::newRow("blue") << "#0000FF"
+                              << "16711680";
+        QTest::newRow("white") << "#FFFFFF"
+                               << "16777215";
+        QTest::newRow("black") << "#000000"
+                               << "0";
+        QTest::newRow("lower case") << "#ffffff"
+                                    << "16777215";
+        QTest::newRow("characters after six ignored") << "#0102030Z"
+                                                      << "197121";
+        QTest::newRow("one-digit blue") << "#FFFFF"
+                                        << "1048575";
+        QTest::newRow("several #") << "#01#02#03"
+                                   << "197121";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("only #") << "#"
+                                << "";
+        QTest::newRow("#FFF has no blue") << "#FFF"
+                                          << "";
+        QTest::newRow("not hex") << "#GG0000"
+                                 << "";
+        QTest::newRow("sign") << "#+F0000"
+                              << "";
+        QTest::newRow("blank") << "# F0000"
+                               << "";
+        QTest::newRow("0x prefix") << "0x0000"
+                                   << "";
+        QTest::newRow("non-ASCII digit") << QString::fromUtf8("#\xd9\xa1\xd9\xa1"
+                                                              "0000")
+                                         << "";
     }
 
     void colHexToNum() {
@@ -155,18 +202,29 @@ private slots:
     void colNumToHex_data() {
         QTest::addColumn<QString>("num");
         QTest::addColumn<QString>("hex");
-        QTest::newRow("0") << "0" << "#000000";
-        QTest::newRow("1") << "1" << "#010000";
-        QTest::newRow("255") << "255" << "#FF0000";
-        QTest::newRow("65280") << "65280" << "#00FF00";
-        QTest::newRow("16711680") << "16711680" << "#0000FF";
-        QTest::newRow("16777215") << "16777215" << "#FFFFFF";
+        QTest::newRow("0") << "0"
+                           << "#000000";
+        QTest::newRow("1") << "1"
+                           << "#010000";
+        QTest::newRow("255") << "255"
+                             << "#FF0000";
+        QTest::newRow("65280") << "65280"
+                               << "#00FF00";
+        QTest::newRow("16711680") << "16711680"
+                                  << "#0000FF";
+        QTest::newRow("16777215") << "16777215"
+                                  << "#FFFFFF";
         // outside the colour range: only the low 24 bits count, and it ends
-        QTest::newRow("16777216") << "16777216" << "#000000";
-        QTest::newRow("-1") << "-1" << "#FFFFFF";
-        QTest::newRow("huge") << "99999999999999999999999" << "";
-        QTest::newRow("not a number") << "red" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("16777216") << "16777216"
+                                  << "#000000";
+        QTest::newRow("-1") << "-1"
+                            << "#FFFFFF";
+        QTest::newRow("huge") << "99999999999999999999999"
+                              << "";
+        QTest::newRow("not a number") << "red"
+                                      << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void colNumToHex() {
@@ -181,12 +239,14 @@ private slots:
             QVERIFY(hex.size() == 7 && hex == hex.toUpper());
             QCOMPARE(LauncherDocument::ColHexToNum(hex), QString::number(n));
         }
-        QCOMPARE(LauncherDocument::ColHexToNum(LauncherDocument::ColNumToHex("16777215")), QString("16777215"));
+        QCOMPARE(LauncherDocument::ColHexToNum(LauncherDocument::ColNumToHex("16777215")),
+                 QString("16777215"));
     }
 
     void itemRowsAsAModel() {
         LauncherDocument doc;
-        QAbstractItemModelTester tester(&doc.Items, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&doc.Items,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         LauncherItem a, b;
         a[cellDescription] = "A";
         b[cellDescription] = "SECTION:B";

@@ -1,5 +1,6 @@
 #include "AppError.h"
 #include "ChildProcess.h"
+#include "ErrorOf.h"
 #include "FileLock.h"
 #include "LauncherDocument.h"
 #include "LauncherFile.h"
@@ -15,15 +16,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-int ErrorOf(const std::function<void()>& Operation) {
-    try {
-        Operation();
-    } catch (const AppError& e) {
-        return e.Number;
-    }
-    return 0;
-}
 
 LauncherItem Item(const QString& Prefix) {
     LauncherItem item;
@@ -51,7 +43,7 @@ QVector<RawPack::Entry> EntriesOf(const QString& Path) {
     return RawPack::Parse(TestFiles::Read(Path)).value_or(QVector<RawPack::Entry>{});
 }
 
-QVector<RawPack::Entry> Properties(const QVector<QPair<QByteArray, QByteArray>>& Pairs) {
+QVector<RawPack::Entry> Entries(const QVector<QPair<QByteArray, QByteArray>>& Pairs) {
     QVector<RawPack::Entry> entries;
     for (const auto& [key, value] : Pairs)
         entries.append({key, value, 0, 0});
@@ -73,7 +65,8 @@ private slots:
         QTest::newRow("CR LF") << "one\r\ntwo\r\n";
         QTest::newRow("lone CR and LF") << "\rone\ntwo\r";
         QTest::newRow("quotes") << "\"C:\\Program Files\\x.exe\" 'y'";
-        QTest::newRow("non-ASCII") << QString::fromUtf8("Caf\xc3\xa9 \xe6\x97\xa5\xe6\x9c\xac \xf0\x9f\x98\x80");
+        QTest::newRow("non-ASCII")
+            << QString::fromUtf8("Caf\xc3\xa9 \xe6\x97\xa5\xe6\x9c\xac \xf0\x9f\x98\x80");
         QTest::newRow("entities") << "&comma; &amp; <b>";
         QTest::newRow("NUL") << QString(QChar(0)) + "x";
         QTest::newRow("section row") << "SECTION:Tools";
@@ -102,7 +95,8 @@ private slots:
         QCOMPARE(loaded.Items.All(), doc.Items.All());
         QCOMPARE(loaded.ReadProp("Title", true), text);
         QCOMPARE(loaded.ReadProp("Header HTML"), text);
-        QCOMPARE(loaded.Props.At(loaded.Props.Find("Header HTML")).Setting, LauncherDocument::HtmlPreview(text));
+        QCOMPARE(loaded.Props.At(loaded.Props.Find("Header HTML")).Setting,
+                 LauncherDocument::HtmlPreview(text));
     }
 
     void entrySequence_data() {
@@ -124,7 +118,8 @@ private slots:
 
         const QVector<RawPack::Entry> entries = EntriesOf(path);
         QCOMPARE(entries.size(), 7 * rows + 36);
-        const QByteArray cellNames[] = {"DESC", "COMMAND", "PARAM", "STARTIN", "ICON", "RUN", "COMMENTS"};
+        const QByteArray cellNames[] = {"DESC", "COMMAND", "PARAM",   "STARTIN",
+                                        "ICON", "RUN",     "COMMENTS"};
         for (int i = 0; i < 7 * rows; ++i) {
             QCOMPARE(entries[i].Name, cellNames[i % 7]);
             QCOMPARE(entries[i].Data, QStringLiteral("r%1c%2").arg(i / 7 + 1).arg(i % 7).toUtf8());
@@ -132,7 +127,8 @@ private slots:
         for (int pos = 1; pos <= 36; ++pos) {
             const RawPack::Entry& e = entries[7 * rows + pos - 1];
             QCOMPARE(e.Name, QByteArray(PropertyTable::At(pos)->Key));
-            QCOMPARE(QString::fromUtf8(e.Data), doc.ReadProp(QString::fromLatin1(PropertyTable::At(pos)->Name), true));
+            QCOMPARE(QString::fromUtf8(e.Data),
+                     doc.ReadProp(QString::fromLatin1(PropertyTable::At(pos)->Name), true));
         }
         QCOMPARE(entries[7 * rows].Name, QByteArray("P_BACK_C"));
         QCOMPARE(entries.last().Name, QByteArray("P_SHOW_R"));
@@ -146,7 +142,8 @@ private slots:
         LauncherFile::OpenFile(loaded, path, false);
         QCOMPARE(loaded.Items.Count(), rows);
         QCOMPARE(loaded.ReadProp("Header HTML"), header);
-        QCOMPARE(loaded.Props.At(loaded.Props.Find("Header HTML")).Setting, header.left(50) + "...");
+        QCOMPARE(loaded.Props.At(loaded.Props.Find("Header HTML")).Setting,
+                 header.left(50) + "...");
     }
 
     void saveSetsTheDocumentState() {
@@ -192,7 +189,8 @@ private slots:
         });
         QVERIFY(editor.Ready());
         LauncherDocument doc;
-        QCOMPARE(ErrorOf([&] { LauncherFile::OpenFile(doc, path, false); }), ErrNo::PermissionDenied);
+        QCOMPARE(ErrorOf([&] { LauncherFile::OpenFile(doc, path, false); }),
+                 ErrNo::PermissionDenied);
         QCOMPARE(ErrorOf([&] { LauncherFile::SaveFile(doc, path); }), ErrNo::PermissionDenied);
         QCOMPARE(doc.CurFile, QString());
         editor.Kill();
@@ -202,13 +200,18 @@ private slots:
 
     void failedOpenLeavesEverythingAsItWas_data() {
         QTest::addColumn<QByteArray>("bytes");
-        const QByteArray good = RawPack::Build({{"DESC", "d", 0, 0}, {"COMMAND", "c", 0, 0}, {"PARAM", "", 0, 0},
-                                                {"STARTIN", "", 0, 0}, {"ICON", "", 0, 0}, {"RUN", "", 0, 0},
-                                                {"COMMENTS", "", 0, 0}, {"P_TITLE", "Other", 0, 0}});
+        const QByteArray good = RawPack::Build(Entries({{"DESC", "d"},
+                                                        {"COMMAND", "c"},
+                                                        {"PARAM", ""},
+                                                        {"STARTIN", ""},
+                                                        {"ICON", ""},
+                                                        {"RUN", ""},
+                                                        {"COMMENTS", ""},
+                                                        {"P_TITLE", "Other"}}));
         QTest::newRow("truncated data") << good.left(good.size() - 2);
         QTest::newRow("foreign file") << QByteArray("<html></html>");
-        QTest::newRow("last item incomplete")
-            << RawPack::Build({{"P_TITLE", "Other", 0, 0}, {"DESC", "d", 0, 0}, {"COMMAND", "c", 0, 0}});
+        QTest::newRow("last item incomplete") << RawPack::Build(
+            {{"P_TITLE", "Other", 0, 0}, {"DESC", "d", 0, 0}, {"COMMAND", "c", 0, 0}});
         QTest::newRow("missing file") << QByteArray();
     }
 
@@ -288,19 +291,35 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("width");
         QTest::addColumn<QString>("columns");
-        QTest::newRow("in order") << Properties({{"P_COLUMN", "7"}, {"P_TITLE", "T"}, {"P_WIDTH", "600"}})
-                                  << "T" << "600" << "7";
+        QTest::newRow("in order") << Entries(
+                                         {{"P_COLUMN", "7"}, {"P_TITLE", "T"}, {"P_WIDTH", "600"}})
+                                  << "T"
+                                  << "600"
+                                  << "7";
         QTest::newRow("out of order: the earlier key is skipped")
-            << Properties({{"P_WIDTH", "600"}, {"P_TITLE", "T"}, {"P_COLUMN", "7"}}) << "New File 1" << "600" << "5";
+            << Entries({{"P_WIDTH", "600"}, {"P_TITLE", "T"}, {"P_COLUMN", "7"}}) << "New File 1"
+            << "600"
+            << "5";
         QTest::newRow("repeated: the first one counts")
-            << Properties({{"P_TITLE", "T1"}, {"P_TITLE", "T2"}, {"P_WIDTH", "600"}}) << "T1" << "600" << "5";
-        QTest::newRow("unknown keys")
-            << Properties({{"P_NOPE", "x"}, {"P_TITLE", "T"}, {"P_", "y"}, {"P_WIDTHX", "z"}, {"P_WIDTH", "600"}})
-            << "T" << "600" << "5";
-        QTest::newRow("last key first") << Properties({{"P_SHOW_R", "True"}, {"P_TITLE", "T"}}) << "New File 1"
-                                        << "492" << "5";
-        QTest::newRow("case matters") << Properties({{"p_TITLE", "T"}, {"P_title", "U"}}) << "New File 1" << "492"
+            << Entries({{"P_TITLE", "T1"}, {"P_TITLE", "T2"}, {"P_WIDTH", "600"}}) << "T1"
+            << "600"
+            << "5";
+        QTest::newRow("unknown keys") << Entries({{"P_NOPE", "x"},
+                                                  {"P_TITLE", "T"},
+                                                  {"P_", "y"},
+                                                  {"P_WIDTHX", "z"},
+                                                  {"P_WIDTH", "600"}})
+                                      << "T"
+                                      << "600"
                                       << "5";
+        QTest::newRow("last key first")
+            << Entries({{"P_SHOW_R", "True"}, {"P_TITLE", "T"}}) << "New File 1"
+            << "492"
+            << "5";
+        QTest::newRow("case matters")
+            << Entries({{"p_TITLE", "T"}, {"P_title", "U"}}) << "New File 1"
+            << "492"
+            << "5";
     }
 
     void propertyEntriesThatDoNotFitAreSkipped() {
@@ -322,10 +341,14 @@ private slots:
         // the six entries after "DESC" are taken by position, whatever their names; the
         // loop still visits them, so a key among them also sets its property
         const QString path = PathOf("names.qtf");
-        QVERIFY(TestFiles::Write(path, RawPack::Build({{"X", "ignored", 0, 0}, {"DESC", "d", 0, 0},
-                                                       {"A", "1", 0, 0}, {"B", "2", 0, 0}, {"C", "3", 0, 0},
-                                                       {"P_TITLE", "4", 0, 0}, {"E", "5", 0, 0},
-                                                       {"F", "6", 0, 0}})));
+        QVERIFY(TestFiles::Write(path, RawPack::Build(Entries({{"X", "ignored"},
+                                                               {"DESC", "d"},
+                                                               {"A", "1"},
+                                                               {"B", "2"},
+                                                               {"C", "3"},
+                                                               {"P_TITLE", "4"},
+                                                               {"E", "5"},
+                                                               {"F", "6"}}))));
         LauncherDocument doc;
         LauncherFile::OpenFile(doc, path, false);
         QCOMPARE(doc.Items.Count(), 1);
@@ -364,7 +387,8 @@ private slots:
         QTest::addColumn<bool>("result");
         QTest::addColumn<int>("saves");
         QTest::newRow("new, Yes, saved") << false << int(MsgAnswer::Yes) << true << true << 1;
-        QTest::newRow("new, Yes, save cancelled") << false << int(MsgAnswer::Yes) << false << false << 1;
+        QTest::newRow("new, Yes, save cancelled")
+            << false << int(MsgAnswer::Yes) << false << false << 1;
         QTest::newRow("new, No") << false << int(MsgAnswer::No) << true << true << 0;
         QTest::newRow("new, Cancel") << false << int(MsgAnswer::Cancel) << true << false << 0;
         QTest::newRow("file, Yes") << true << int(MsgAnswer::Yes) << true << true << 1;
@@ -398,9 +422,12 @@ private slots:
         QCOMPARE(saveCalls, saves);
         QCOMPARE(dialogs.Messages.size(), 1);
         const auto asked = dialogs.LastMessage();
-        QCOMPARE(asked.Text, saved ? "The file 'Tools' ('" + PathOf("ask.qtf") +
-                                         "') has changed.  Do you want to save the changes?"
-                                   : QString("The file 'New File 1'  has changed.  Do you want to save the changes?"));
+        QCOMPARE(
+            asked.Text,
+            saved
+                ? "The file 'Tools' ('" + PathOf("ask.qtf") +
+                      "') has changed.  Do you want to save the changes?"
+                : QString("The file 'New File 1'  has changed.  Do you want to save the changes?"));
         QCOMPARE(asked.Title, QString("Quintor Editor"));
         QCOMPARE(asked.Buttons, MsgButtons::YesNoCancel);
         QCOMPARE(asked.Icon, MsgIcon::Question);

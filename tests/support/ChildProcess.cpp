@@ -41,4 +41,6 @@ void ChildProcess::Holder::Kill() {
     Pid = -1;
 }
 
-ChildProcess::Holder::~Holder() { Kill(); }
+ChildProcess::Holder::~Holder() {
+    Kill();
+}
