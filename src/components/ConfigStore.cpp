@@ -58,6 +58,9 @@ void ConfigStore::LoadFile(const QString& Path) {
     QFile file(Path);
     if (!QFileInfo::exists(Path))
         throw AppError(QStringLiteral("File not found"), ErrNo::FileNotFound);
+    if (!QFileInfo(Path).isFile())
+        throw AppError(QStringLiteral("Path/File access error: the path is not a file"),
+                       ErrNo::PathFileAccess);
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
     Load(QString::fromUtf8(file.readAll()), true);
@@ -105,7 +108,8 @@ void ConfigStore::SetValue(const QString& Key, const QString& Value) {
 }
 
 void ConfigStore::IncrementCount(const QString& CountKey) {
-    SetValue(CountKey, QString::number(Values.value(CountKey).toInt() + 1));
+    // Wide enough that a count read from a damaged file cannot overflow.
+    SetValue(CountKey, QString::number(qint64(Values.value(CountKey).toInt()) + 1));
 }
 
 void ConfigStore::SetListValue(const QString& CountKey, const QString& Prefix,

@@ -47,6 +47,10 @@ QByteArray ReadLockedFile(const QString& Path,
     if (info.isDir())
         throw AppError(QStringLiteral("Path/File access error: the path is a folder"),
                        ErrNo::PathFileAccess);
+    // A device or a pipe has no end to read to.
+    if (!info.isFile())
+        throw AppError(QStringLiteral("Path/File access error: the path is not a file"),
+                       ErrNo::PathFileAccess);
     FileLock lock;
     if (!lock.Take(Path, FileLock::Mode::Shared)) {
         if (lock.LastErrorWasConflict())

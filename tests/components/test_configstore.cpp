@@ -89,6 +89,10 @@ private slots:
         // keys beyond the count are not in the list
         store.SetValue("EXE7", "/bin/z");
         QCOMPARE(store.FindListValue("Icons", "EXE", "/bin/z", false), 0);
+        // a count from a damaged file: counting on from the largest number must not wrap
+        store.SetValue("Icons", "2147483647");
+        store.IncrementCount("Icons");
+        QCOMPARE(store.GetValue("Icons"), QString("2147483648"));
         store.ClearAll();
         QCOMPARE(store.GetValue("Icons"), ConfigStore::NotFound);
         QCOMPARE(store.FindListValue("Icons", "EXE", "/bin/b", true), 0);

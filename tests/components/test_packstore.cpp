@@ -11,6 +11,7 @@
 #include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -170,7 +171,14 @@ private slots:
         PackStore pack;
         QCOMPARE(ErrorOf([&] { pack.PackOpen(PathOf("nothing.qtf")); }), ErrNo::FileNotFound);
         QCOMPARE(ErrorOf([&] { pack.PackOpen(QString()); }), ErrNo::FileNotFound);
-        QVERIFY(ErrorOf([&] { pack.PackOpen(Dir.path()); }) != 0);
+        QCOMPARE(ErrorOf([&] { pack.PackOpen(Dir.path()); }), ErrNo::PathFileAccess);
+        // neither an endless device nor a pipe without a writer may hang or exhaust memory
+        QCOMPARE(ErrorOf([&] { pack.PackOpen("/dev/zero"); }), ErrNo::PathFileAccess);
+        QCOMPARE(ErrorOf([&] { PackStore::PackReadTextFile("/dev/zero"); }), ErrNo::PathFileAccess);
+        QVERIFY(::mkfifo(QFile::encodeName(PathOf("pipe")).constData(), 0600) == 0);
+        QCOMPARE(ErrorOf([&] { pack.PackOpen(PathOf("pipe")); }), ErrNo::PathFileAccess);
+        FileLock onPipe;
+        onPipe.Take(PathOf("pipe")); // returns at once, whatever it answers
         QVERIFY(!PackStore::PackFileExists(QString()));
         QVERIFY(!PackStore::PackFileExists(Dir.path()));
         QVERIFY(!PackStore::PackFileExists(PathOf("nothing.qtf")));

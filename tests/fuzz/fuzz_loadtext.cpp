@@ -9,7 +9,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(Data), qsizetype(Size));
     ConfigStore store;
     store.LoadText(text);
-    for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")))) {
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    for (const QString& line : text.split(lineEnd)) {
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (eq <= 0)
             continue;

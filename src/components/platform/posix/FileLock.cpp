@@ -32,7 +32,8 @@ bool FileLock::Take(const QString& Path, Mode LockMode) {
     Release();
     Conflict = false;
     const QByteArray native = QFile::encodeName(Path);
-    int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a pipe named by the path cannot stall the program.
+    int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return false;
     const int operation = (LockMode == Mode::Exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
