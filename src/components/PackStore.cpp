@@ -6,7 +6,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <QtEndian>
+#include <algorithm>
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -27,12 +30,6 @@ AppError OutOfRange() {
 
 quint32 U32At(const QByteArray& Bytes, qint64 At) {
     return qFromLittleEndian<quint32>(Bytes.constData() + At);
-}
-
-void AppendU32(QByteArray& Out, quint32 Value) {
-    char le[4];
-    qToLittleEndian(Value, le);
-    Out.append(le, 4);
 }
 
 // Reads a whole file while holding a shared lock, so that a file another program
@@ -117,31 +114,39 @@ QVector<PackStore::Entry> PackStore::ParseDirectory(const QByteArray& Bytes) {
 }
 
 QByteArray PackStore::Serialize(const QVector<Entry>& Entries) {
-    QVector<QByteArray> data;
-    data.reserve(Entries.size());
-    qint64 total = HeaderSize + RecordSize * Entries.size();
-    for (const Entry& e : Entries) {
-        data.append(e.Data.toUtf8());
-        total += data.last().size();
-    }
-    if (total > 0xFFFFFFFFLL)
-        throw AppError(QStringLiteral("The launcher file would be larger than 4 GB"),
-                       ErrNo::InvalidArgument);
+    return SerializeRange(Entries.constData(), Entries.size());
+}
+
+// One pass and no buffer per entry: a file of 70,000 entries is written often.
+QByteArray PackStore::SerializeRange(const Entry* Entries, qsizetype Count) {
+    const qint64 dataStart = HeaderSize + RecordSize * Count;
+    qint64 capacity = dataStart;
+    for (qsizetype i = 0; i < Count; ++i)
+        capacity += Entries[i].Data.size(); // ASCII estimate; grows for other text
     QByteArray out;
-    out.reserve(total);
-    out.append(Signature, 4);
-    AppendU32(out, static_cast<quint32>(Entries.size()));
-    quint32 offset = static_cast<quint32>(HeaderSize + RecordSize * Entries.size());
-    for (int i = 0; i < Entries.size(); ++i) {
-        AppendU32(out, offset);
-        AppendU32(out, static_cast<quint32>(data[i].size()));
-        QByteArray name = Entries[i].Name.left(NameSize);
-        name.append(QByteArray(NameSize - name.size(), '\0'));
-        out.append(name);
-        offset += static_cast<quint32>(data[i].size());
+    out.reserve(capacity);
+    out.resize(dataStart);
+    char* header = out.data();
+    std::memcpy(header, Signature, 4);
+    qToLittleEndian(static_cast<quint32>(Count), header + 4);
+    QStringEncoder toUtf8(QStringEncoder::Utf8);
+    for (qsizetype i = 0; i < Count; ++i) {
+        const qint64 offset = out.size();
+        const QString& data = Entries[i].Data;
+        out.resize(offset + data.size() * 3); // the most UTF-8 can take
+        char* end = toUtf8.appendToBuffer(out.data() + offset, data);
+        out.resize(end - out.constData());
+        if (out.size() > 0xFFFFFFFFLL)
+            throw AppError(QStringLiteral("The launcher file would be larger than 4 GB"),
+                           ErrNo::InvalidArgument);
+        char* record = out.data() + HeaderSize + RecordSize * i;
+        qToLittleEndian(static_cast<quint32>(offset), record);
+        qToLittleEndian(static_cast<quint32>(out.size() - offset), record + 4);
+        const QByteArray& name = Entries[i].Name;
+        const qsizetype nameSize = std::min<qsizetype>(name.size(), NameSize);
+        std::memcpy(record + 8, name.constData(), nameSize);
+        std::memset(record + 8 + nameSize, 0, NameSize - nameSize);
     }
-    for (const QByteArray& d : data)
-        out.append(d);
     return out;
 }
 
@@ -192,8 +197,12 @@ void PackStore::PackSetField(const QVariant& Value, qint32 Field, qint32 Index) 
     }
     if (Index < 1 || Index > MaxEntries)
         throw OutOfRange();
-    if (ToWrite.size() < Index + 1)
+    if (ToWrite.size() < Index + 1) {
+        // Entries arrive one by one: grow by half again, not by one.
+        if (ToWrite.capacity() < Index + 1)
+            ToWrite.reserve(std::max<qsizetype>(Index + 1, ToWrite.capacity() * 3 / 2));
         ToWrite.resize(Index + 1);
+    }
     Entry& e = ToWrite[Index];
     switch (Field) {
     case 3: {
@@ -213,10 +222,13 @@ void PackStore::PackSetField(const QVariant& Value, qint32 Field, qint32 Index) 
 }
 
 void PackStore::PackWrite(const QString& Path) const {
-    const QVector<Entry> entries = ToWrite.mid(1, WriteCount);
-    if (entries.size() < WriteCount)
+    if (WriteCount == 0) {
+        WriteFileAtomically(Path, SerializeRange(nullptr, 0));
+        return;
+    }
+    if (ToWrite.size() < WriteCount + 1)
         throw OutOfRange();
-    WriteFileAtomically(Path, Serialize(entries));
+    WriteFileAtomically(Path, SerializeRange(ToWrite.constData() + 1, WriteCount));
 }
 
 bool PackStore::PackFileExists(const QString& Path) {

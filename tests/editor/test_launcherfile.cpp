@@ -367,7 +367,8 @@ private slots:
         const QByteArray old = TestFiles::Read(path);
         const int result = ChildProcess::Run([&] {
             ::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{old.size() + 100, old.size() + 100};
+            const rlim_t size = rlim_t(old.size()) + 100;
+            const rlimit limit{size, size};
             ::setrlimit(RLIMIT_FSIZE, &limit);
             doc.Items.Append(Item(QString(100000, 'x')));
             doc.Changed = true;
