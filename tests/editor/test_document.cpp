@@ -35,14 +35,6 @@ private slots:
         doc.NextNew += 2; // two File, New commands
         QCOMPARE(doc.GetProp(25, 2), QString("New File 3"));
         QCOMPARE(doc.Caption(), QString("New File 1 - Quintor Editor"));
-        QSet<QString> keys, names;
-        for (int pos = 1; pos <= 36; ++pos) {
-            keys << doc.GetProp(pos, 3);
-            names << doc.GetProp(pos, 1);
-            QVERIFY(doc.GetProp(pos, 3).size() <= 8);
-        }
-        QCOMPARE(keys.size(), 36);
-        QCOMPARE(names.size(), 36);
     }
 
     void propulateShowsTheRowsSortedByName() {
@@ -241,27 +233,6 @@ private slots:
         }
         QCOMPARE(LauncherDocument::ColHexToNum(LauncherDocument::ColNumToHex("16777215")),
                  QString("16777215"));
-    }
-
-    void itemRowsAsAModel() {
-        LauncherDocument doc;
-        QAbstractItemModelTester tester(&doc.Items,
-                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
-        LauncherItem a, b;
-        a[cellDescription] = "A";
-        b[cellDescription] = "SECTION:B";
-        doc.Items.Append(a);
-        doc.Items.Insert(1, b);
-        QVERIFY(doc.Items.IsSection(1));
-        QCOMPARE(doc.Items.Cell(2, cellDescription), QString("A"));
-        // a section row cannot be made by renaming in place
-        QVERIFY(!doc.Items.setData(doc.Items.index(1, 0), "SECTION:X", Qt::EditRole));
-        QVERIFY(doc.Items.setData(doc.Items.index(1, 0), "Renamed", Qt::EditRole));
-        QCOMPARE(doc.Items.Cell(2, cellDescription), QString("Renamed"));
-        doc.Items.Remove(1);
-        QCOMPARE(doc.Items.Count(), 1);
-        doc.Items.Clear();
-        QCOMPARE(doc.Items.Count(), 0);
     }
 };
 

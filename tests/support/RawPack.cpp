@@ -11,11 +11,6 @@ void AddU32(QByteArray& Bytes, quint32 Value) {
 }
 } // namespace
 
-void RawPack::PutU32(QByteArray& Bytes, int At, quint32 Value) {
-    for (int i = 0; i < 4; ++i)
-        Bytes[At + i] = char((Value >> (8 * i)) & 0xFF);
-}
-
 QByteArray RawPack::Build(const QVector<Entry>& Entries) {
     QByteArray out("QTFP");
     AddU32(out, quint32(Entries.size()));

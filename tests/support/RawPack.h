@@ -17,5 +17,4 @@ struct Entry {
 QByteArray Build(const QVector<Entry>& Entries);
 // Empty optional when the bytes do not hold a sound pack.
 std::optional<QVector<Entry>> Parse(const QByteArray& Bytes);
-void PutU32(QByteArray& Bytes, int At, quint32 Value);
 } // namespace RawPack
