@@ -3,7 +3,10 @@
 #include "ItemRows.h"
 #include "Tolvik.h"
 
+#include <QLocale>
 #include <QStringList>
+
+#include <cmath>
 
 QString EncodeSectionName(const QString& Name) {
     QString s = Tolvik::TextToHtml(Name, false);
@@ -26,23 +29,29 @@ QString DecodeSectionName(const QString& Encoded) {
 }
 
 QString SectionRowText(const SectionDetails& Details) {
-    const auto boolText = [](bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); };
-    return QStringLiteral("SECTION:") + EncodeSectionName(Details.Name) + QStringLiteral(";Columns:") +
-           Details.Columns + QStringLiteral(";Icon size:") + Details.IconSize +
-           QStringLiteral(";Icons above:") + boolText(Details.IconsAbove) +
+    const auto boolText = [](bool b) {
+        return b ? QStringLiteral("True") : QStringLiteral("False");
+    };
+    return QStringLiteral("SECTION:") + EncodeSectionName(Details.Name) +
+           QStringLiteral(";Columns:") + Details.Columns + QStringLiteral(";Icon size:") +
+           Details.IconSize + QStringLiteral(";Icons above:") + boolText(Details.IconsAbove) +
            QStringLiteral(";Table border:") + boolText(Details.TableBorder);
 }
 
-QString SectDetails(const QString& s, int P) {
+std::optional<QString> FindSectDetail(const QString& s, int P) {
     if (P < 1)
-        return {};
+        return std::nullopt;
     const QStringList fields = s.split(QLatin1Char(';'));
     if (P > fields.size())
-        return {};
+        return std::nullopt;
     const QStringList parts = fields[P - 1].split(QLatin1Char(':'));
-    // A field without ":" was not written by this system: it has no value.
-    const QString value = parts.size() > 1 ? parts[1] : QString();
-    return P == 1 ? DecodeSectionName(value) : value;
+    if (parts.size() < 2)
+        return std::nullopt;
+    return P == 1 ? DecodeSectionName(parts[1]) : parts[1];
+}
+
+QString SectDetails(const QString& s, int P) {
+    return FindSectDetail(s, P).value_or(QString());
 }
 
 qint32 ItemsInSection(const ItemRows& Items, int LI) {
@@ -63,4 +72,25 @@ qint32 ItemsInSection(const ItemRows& Items, int LI) {
         }
     }
     return hasSectionRow ? end - start : end - start + 1;
+}
+
+QString CorrectSectionNumber(const QString& Text, int Min, int Max, const QString& Default) {
+    bool ok = false;
+    const double value = QLocale::c().toDouble(Text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value))
+        return Default;
+    const double whole = std::floor(value);
+    if (whole < Min)
+        return QString::number(Min);
+    if (whole > Max)
+        return QString::number(Max);
+    return Text;
+}
+
+QString CorrectSectionColumns(const QString& Text) {
+    return CorrectSectionNumber(Text, 1, 100, QStringLiteral("5"));
+}
+
+QString CorrectSectionIconSize(const QString& Text) {
+    return CorrectSectionNumber(Text, 16, 1024, QStringLiteral("32"));
 }

@@ -1,0 +1,19 @@
+#include "IconSource.h"
+#include "Tolvik.h"
+
+namespace {
+constexpr int LargeIconSize = 32;
+constexpr int SmallIconSize = 16;
+} // namespace
+
+int Tolvik::PathCheck(const QString& Path) {
+    return IconSource::IsIconLocation(Path) ? 1 : 0;
+}
+
+QImage Tolvik::LargeIcon(const QString& Path) {
+    return IconSource::IconFor(Path, LargeIconSize);
+}
+
+QImage Tolvik::SmallIcon(const QString& Path) {
+    return IconSource::IconFor(Path, SmallIconSize);
+}

@@ -1,0 +1,162 @@
+#include "ItemListOps.h"
+
+#include "ItemRows.h"
+
+#include <algorithm>
+
+namespace {
+bool ValidRow(const ItemRows& Items, int Pos) {
+    return Pos >= 1 && Pos <= Items.Count();
+}
+
+RowSelection Unchanged(int Current) {
+    RowSelection result;
+    result.Current = Current;
+    result.Changed = false;
+    return result;
+}
+
+RowSelection Only(int Current) {
+    RowSelection result;
+    result.Current = Current;
+    return result;
+}
+
+// A whole-list selection stays linear: no lookups inside the loops that build it.
+void SortUnique(QList<int>& Rows) {
+    std::sort(Rows.begin(), Rows.end());
+    Rows.erase(std::unique(Rows.begin(), Rows.end()), Rows.end());
+}
+
+// The nearest section row after Pos, or 0.
+int NextSection(const ItemRows& Items, int Pos) {
+    for (int i = Pos + 1; i <= Items.Count(); ++i)
+        if (Items.IsSection(i))
+            return i;
+    return 0;
+}
+
+// The nearest section row before Pos, or 0.
+int PreviousSection(const ItemRows& Items, int Pos) {
+    for (int i = Pos - 1; i >= 1; --i)
+        if (Items.IsSection(i))
+            return i;
+    return 0;
+}
+} // namespace
+
+namespace ItemListOps {
+
+RowSelection DeleteRow(ItemRows& Items, int Pos, const QList<int>& Selected) {
+    if (!ValidRow(Items, Pos))
+        return Unchanged(0);
+    Items.Remove(Pos);
+    RowSelection result;
+    if (Items.Count() == 0)
+        return result;
+    result.Current = 1;
+    for (int p : Selected) {
+        const int moved = p > Pos ? p - 1 : p;
+        if (p != Pos && moved != 1 && ValidRow(Items, moved))
+            result.Others << moved;
+    }
+    SortUnique(result.Others);
+    return result;
+}
+
+RowSelection CopyRow(ItemRows& Items, int Pos) {
+    if (!ValidRow(Items, Pos))
+        return Unchanged(0);
+    const LauncherItem copy = Items.Row(Pos);
+    Items.Append(copy);
+    return Only(Pos);
+}
+
+RowSelection MoveUp(ItemRows& Items, int Pos) {
+    if (!ValidRow(Items, Pos))
+        return Unchanged(0);
+    return Items.IsSection(Pos) ? MoveSectionUp(Items, Pos) : MoveItemUp(Items, Pos);
+}
+
+RowSelection MoveDown(ItemRows& Items, int Pos) {
+    if (!ValidRow(Items, Pos))
+        return Unchanged(0);
+    return Items.IsSection(Pos) ? MoveSectionDown(Items, Pos) : MoveItemDown(Items, Pos);
+}
+
+RowSelection MoveItemUp(ItemRows& Items, int Pos) {
+    if (!ValidRow(Items, Pos) || Pos < 2)
+        return Unchanged(Pos);
+    const LauncherItem row = Items.Row(Pos);
+    Items.Remove(Pos);
+    Items.Insert(Pos - 1, row);
+    return Only(Pos - 1);
+}
+
+RowSelection MoveItemDown(ItemRows& Items, int Pos) {
+    if (!ValidRow(Items, Pos) || Pos >= Items.Count())
+        return Unchanged(Pos);
+    const LauncherItem row = Items.Row(Pos);
+    Items.Remove(Pos);
+    Items.Insert(Pos + 1, row);
+    return Only(Pos + 1);
+}
+
+RowSelection MoveSectionDown(ItemRows& Items, int S) {
+    if (!ValidRow(Items, S))
+        return Unchanged(S);
+    const int N = NextSection(Items, S);
+    if (N == 0)
+        return Unchanged(S);
+    const int following = NextSection(Items, N);
+    const int E = following ? following - 1 : Items.Count();
+
+    // Rows S..N-1 (this block) and N..E (the next one) trade places; 0-based below.
+    const QVector<LauncherItem>& rows = Items.All();
+    QVector<LauncherItem> moved;
+    moved.reserve(rows.size());
+    moved.append(rows.cbegin(), rows.cbegin() + (S - 1));
+    moved.append(rows.cbegin() + (N - 1), rows.cbegin() + E);
+    moved.append(rows.cbegin() + (S - 1), rows.cbegin() + (N - 1));
+    moved.append(rows.cbegin() + E, rows.cend());
+    Items.ReplaceAll(std::move(moved));
+    return Only(S + (E - N) + 1);
+}
+
+RowSelection MoveSectionUp(ItemRows& Items, int S) {
+    if (!ValidRow(Items, S))
+        return Unchanged(S);
+    const int P = PreviousSection(Items, S);
+    if (P == 0)
+        return Unchanged(S);
+    RowSelection result = MoveSectionDown(Items, P);
+    result.Current = P;
+    return result;
+}
+
+int AddItemPosition(int Count, int Selected, bool AtBottom) {
+    if (AtBottom || Count == 0 || Selected < 1 || Selected > Count)
+        return Count + 1;
+    return Selected + 1;
+}
+
+int AddSectionPosition(int Count, int Selected) {
+    if (Count == 0 || Selected < 1 || Selected > Count)
+        return Count + 1;
+    return Selected;
+}
+
+RowSelection SelectionAfterInsert(int Current, const QList<int>& Selected, int Pos) {
+    const auto shifted = [Pos](int p) { return p >= Pos ? p + 1 : p; };
+    RowSelection result;
+    result.Current = Current > 0 ? shifted(Current) : 0;
+    for (int p : Selected) {
+        const int moved = shifted(p);
+        if (moved != result.Current)
+            result.Others << moved;
+    }
+    SortUnique(result.Others);
+    return result;
+}
+
+} // namespace ItemListOps

@@ -1,0 +1,52 @@
+#include "Shortcut.h"
+
+#include "LauncherDocument.h"
+#include "SystemPaths.h"
+#include "Tolvik.h"
+
+#include <QFileInfo>
+
+QString Shortcut::CleanFileName(const QString& Title) {
+    static const struct {
+        QLatin1String From;
+        QString To;
+    } replacements[] = {
+        {QLatin1String("\\"), QStringLiteral("_")},     {QLatin1String("/"), QStringLiteral("_")},
+        {QLatin1String("<"), QStringLiteral("(")},      {QLatin1String(">"), QStringLiteral(")")},
+        {QLatin1String("*"), QStringLiteral("x")},      {QLatin1String("\""), QStringLiteral("''")},
+        {QLatin1String("?"), QStringLiteral("!")},      {QLatin1String(":"), QStringLiteral(";")},
+        {QLatin1String("|"), QStringLiteral("\u00A6")},
+    };
+    QString name = Title.trimmed();
+    for (const auto& r : replacements)
+        name.replace(r.From, r.To);
+    // A cut between the halves of a surrogate pair would leave half a character.
+    int length = 250;
+    if (name.size() > length && name[length - 1].isHighSurrogate())
+        --length;
+    return name.left(length);
+}
+
+ShortcutLink Shortcut::LinkFor(const LauncherDocument& Doc) {
+    // Raw values: these are paths and plain texts for the desktop, not page text, so
+    // the page escaping would only break a path or a name holding "&" or a quote.
+    const QString title = Doc.ReadProp(QStringLiteral("Title"), true);
+    const QString icon = Doc.ReadProp(QStringLiteral("Icon"), true);
+    // A blank title would give a hidden file without a name to show; the runner's own
+    // title stands in.
+    const QString shown = title.trimmed().isEmpty() ? QStringLiteral("Quintor") : title;
+    ShortcutLink link;
+    link.FileName = CleanFileName(shown);
+    link.Title = shown.trimmed();
+    link.Description = title;
+    link.Program =
+        SystemPaths::Join(Doc.APath, SystemPaths::ProgramFile(QStringLiteral("quintor2")));
+    link.Arguments = QStringList{Doc.ReadProp(QStringLiteral("(HTML File)"), true)};
+    if (Tolvik::FileExists(icon))
+        link.Icon = QFileInfo(icon).absoluteFilePath();
+    return link;
+}
+
+QString Shortcut::Create(const LauncherDocument& Doc, const QString& DesktopFolder) {
+    return DesktopShortcut::Create(DesktopFolder, LinkFor(Doc));
+}

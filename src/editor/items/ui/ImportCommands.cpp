@@ -1,0 +1,10 @@
+#include "ImportCommands.h"
+
+#include "EditorContext.h"
+#include "UserDialogs.h"
+#include "frmImport.h"
+
+void ImportCommands::mnuFileImport_Click(EditorContext& Ctx) {
+    frmImport dialog(Ctx, Ctx.MainWindow());
+    Ctx.Dialogs().ShowModal(dialog);
+}

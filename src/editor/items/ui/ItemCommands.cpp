@@ -1,0 +1,99 @@
+#include "ItemCommands.h"
+
+#include "EditorContext.h"
+#include "ItemListOps.h"
+#include "LauncherDocument.h"
+#include "UserDialogs.h"
+#include "frmAdd.h"
+#include "frmSection.h"
+
+namespace {
+// The current row when it names a row of the list, else 0.
+int CurrentRow(EditorContext& Ctx) {
+    const int pos = Ctx.SelectedRow();
+    return pos >= 1 && pos <= Ctx.Doc().Items.Count() ? pos : 0;
+}
+
+void Finish(EditorContext& Ctx, const RowSelection& Selection) {
+    if (!Selection.Changed)
+        return;
+    ItemCommands::ApplySelection(Ctx, Selection);
+    Ctx.Doc().Changed = true;
+    Ctx.Checkmenus();
+}
+
+template <typename Dialog> void ShowDialog(EditorContext& Ctx) {
+    Dialog dialog(Ctx, Ctx.MainWindow());
+    Ctx.Dialogs().ShowModal(dialog);
+}
+
+using ListOperation = RowSelection (*)(ItemRows&, int);
+
+// Moves and copies act on the current row; without one there is nothing to act on.
+void RunOnCurrentRow(EditorContext& Ctx, ListOperation Operation) {
+    Ctx.ShowTab(0);
+    const int pos = CurrentRow(Ctx);
+    if (pos == 0)
+        return;
+    Finish(Ctx, Operation(Ctx.Doc().Items, pos));
+}
+} // namespace
+
+namespace ItemCommands {
+
+void ApplySelection(EditorContext& Ctx, const RowSelection& Selection) {
+    Ctx.SelectRow(Selection.Current);
+    for (int pos : Selection.Others)
+        Ctx.SetRowSelected(pos, true);
+}
+
+void mnuEditAdd_Click(EditorContext& Ctx) {
+    Ctx.ShowTab(0);
+    Ctx.Doc().EIcon = false;
+    ShowDialog<frmAdd>(Ctx);
+}
+
+void mnuEditEdit_Click(EditorContext& Ctx) {
+    Ctx.ShowTab(0);
+    const int pos = CurrentRow(Ctx);
+    if (pos == 0)
+        return;
+    Ctx.Doc().EIcon = true;
+    if (Ctx.Doc().Items.IsSection(pos))
+        ShowDialog<frmSection>(Ctx);
+    else
+        ShowDialog<frmAdd>(Ctx);
+}
+
+void mnuEditDelete_Click(EditorContext& Ctx) {
+    Ctx.ShowTab(0);
+    const int pos = CurrentRow(Ctx);
+    if (pos == 0)
+        return;
+    const MsgAnswer answer = Ctx.Dialogs().MsgBox(
+        QStringLiteral("Are you sure you want to delete the selected item?"), MsgButtons::YesNo,
+        MsgIcon::Question, QStringLiteral("Delete Icon(s)"));
+    if (answer != MsgAnswer::Yes)
+        return;
+    const QList<int> selected = Ctx.SelectedRows();
+    Finish(Ctx, ItemListOps::DeleteRow(Ctx.Doc().Items, pos, selected));
+}
+
+void mnuEditCopy_Click(EditorContext& Ctx) {
+    Ctx.ShowTab(0);
+    Ctx.Deselect();
+    const int pos = CurrentRow(Ctx);
+    if (pos == 0)
+        return;
+    Finish(Ctx, ItemListOps::CopyRow(Ctx.Doc().Items, pos));
+}
+
+void mnuEditMoveUp_Click(EditorContext& Ctx) {
+    RunOnCurrentRow(Ctx, &ItemListOps::MoveUp);
+}
+
+void mnuEditMoveDown_Click(EditorContext& Ctx) {
+    RunOnCurrentRow(Ctx, &ItemListOps::MoveDown);
+}
+
+} // namespace ItemCommands

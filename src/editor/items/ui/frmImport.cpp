@@ -1,0 +1,73 @@
+#include "frmImport.h"
+
+#include "EditorContext.h"
+#include "ImportItems.h"
+#include "UserDialogs.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmImport::frmImport(EditorContext& Ctx, QWidget* Parent) : QDialog(Parent), Ctx(Ctx) {
+    setObjectName(QStringLiteral("frmImport"));
+    setWindowTitle(QStringLiteral("Import Quintor File Items"));
+
+    txtFile = new QLineEdit(this);
+    txtFile->setObjectName(QStringLiteral("txtFile"));
+    txtFile->setMinimumWidth(300);
+    cmdBrowse = new QPushButton(QStringLiteral("..."), this);
+    cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
+    cmdBrowse->setFixedWidth(cmdBrowse->fontMetrics().horizontalAdvance(QStringLiteral("....")) +
+                             16);
+    txtSection = new QLineEdit(this);
+    txtSection->setObjectName(QStringLiteral("txtSection"));
+    cmdImport = new QPushButton(QStringLiteral("Import"), this);
+    cmdImport->setObjectName(QStringLiteral("cmdImport"));
+    cmdImport->setDefault(true);
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+
+    auto* lblFile = new QLabel(QStringLiteral("&File name:"), this);
+    lblFile->setBuddy(txtFile);
+    auto* lblSection = new QLabel(QStringLiteral("New &section name (optional):"), this);
+    lblSection->setBuddy(txtSection);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(lblFile, 0, 0, 1, 2);
+    fields->addWidget(txtFile, 1, 0);
+    fields->addWidget(cmdBrowse, 1, 1);
+    fields->addWidget(lblSection, 2, 0, 1, 2);
+    fields->addWidget(txtSection, 3, 0, 1, 2);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(cmdImport);
+    buttons->addWidget(cmdClose);
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(fields, 1);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(txtFile, cmdBrowse);
+    setTabOrder(cmdBrowse, txtSection);
+    setTabOrder(txtSection, cmdImport);
+    setTabOrder(cmdImport, cmdClose);
+
+    connect(cmdBrowse, &QPushButton::clicked, this, &frmImport::cmdBrowse_Click);
+    connect(cmdImport, &QPushButton::clicked, this, &frmImport::cmdImport_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmImport::cmdBrowse_Click() {
+    FileDialogRequest request;
+    request.Title = QStringLiteral("Choose an Quintor File to Import");
+    request.Filter = QStringLiteral("Quintor File (*.qtf)|*.qtf|All files (*.*)|*.*");
+    if (const auto chosen = Ctx.Dialogs().FileDialog(request))
+        txtFile->setText(*chosen);
+}
+
+void frmImport::cmdImport_Click() {
+    if (ImportItems::Import(Ctx.Doc(), Ctx.Dialogs(), txtFile->text(), txtSection->text()))
+        Ctx.Checkmenus();
+}

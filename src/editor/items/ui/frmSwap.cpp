@@ -1,0 +1,106 @@
+#include "frmSwap.h"
+
+#include "EditorContext.h"
+#include "LauncherDocument.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const OperationCaptions[] = {"S&wap Columns", "Mo&ve Column", "&Copy Column"};
+const char* const FirstCaptions[] = {"&Description", "C&ommand", "&Parameters",
+                                     "S&tart in",    "&Icon",    "Comm&ents"};
+const char* const SecondCaptions[] = {"Desc&ription", "Co&mmand", "P&arameters",
+                                      "Start& in",    "Ico&n",    "Comment&s"};
+
+template <size_t N>
+void MakeOptions(std::array<QRadioButton*, N>& Options, const char* Name,
+                 const char* const (&Captions)[N], QWidget* Parent, QBoxLayout* Layout) {
+    for (size_t i = 0; i < N; ++i) {
+        Options[i] = new QRadioButton(QString::fromLatin1(Captions[i]), Parent);
+        Options[i]->setObjectName(QString::fromLatin1(Name) + QString::number(i));
+        Layout->addWidget(Options[i]);
+    }
+}
+
+} // namespace
+
+frmSwap::frmSwap(EditorContext& Ctx, QWidget* Parent) : QDialog(Parent), Ctx(Ctx) {
+    setObjectName(QStringLiteral("frmSwap"));
+    setWindowTitle(QStringLiteral("Swap Columns"));
+
+    auto* operations = new QVBoxLayout;
+    MakeOptions(optSwap, "optSwap", OperationCaptions, this, operations);
+
+    fraFC = new QGroupBox(QStringLiteral("First Column"), this);
+    fraFC->setObjectName(QStringLiteral("fraFC"));
+    MakeOptions(optFC, "optFC", FirstCaptions, fraFC, new QVBoxLayout(fraFC));
+    fraSC = new QGroupBox(QStringLiteral("Second Column"), this);
+    fraSC->setObjectName(QStringLiteral("fraSC"));
+    MakeOptions(optSC, "optSC", SecondCaptions, fraSC, new QVBoxLayout(fraSC));
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(fraFC);
+    frames->addWidget(fraSC);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(operations);
+    layout->addLayout(frames);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    optSwap[0]->setChecked(true);
+    optFC[0]->setChecked(true);
+    optSC[1]->setChecked(true);
+    optSC[0]->setEnabled(false);
+
+    for (int i = 0; i < static_cast<int>(optSwap.size()); ++i)
+        connect(optSwap[i], &QRadioButton::clicked, this, [this, i] { optSwap_Click(i); });
+    for (int i = 0; i < ColumnOps::ColumnCount; ++i) {
+        connect(optFC[i], &QRadioButton::clicked, this, [this, i] { optFC_Click(i); });
+        connect(optSC[i], &QRadioButton::clicked, this, [this, i] { optSC_Click(i); });
+    }
+    connect(cmdOK, &QPushButton::clicked, this, &frmSwap::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmSwap::optSwap_Click(int Index) {
+    Op = static_cast<ColumnOps::Operation>(Index);
+    optSwap[Index]->setChecked(true);
+}
+
+void frmSwap::optSC_Click(int Index) {
+    Second = Index;
+    optSC[Index]->setChecked(true);
+}
+
+void frmSwap::optFC_Click(int Index) {
+    First = Index;
+    optFC[Index]->setChecked(true);
+    // The same column can never be both.
+    for (QRadioButton* option : optSC)
+        option->setEnabled(true);
+    optSC[Index]->setEnabled(false);
+    if (optSC[Index]->isChecked())
+        optSC_Click(Index == 0 ? 1 : 0);
+}
+
+void frmSwap::cmdOK_Click() {
+    ColumnOps::Apply(Ctx.Doc().Items, Op, First, Second);
+    Ctx.Doc().Changed = true;
+    Ctx.Checkmenus();
+    accept();
+}

@@ -1,0 +1,30 @@
+#include "CommandState.h"
+
+#include "ItemRows.h"
+
+namespace {
+// A section row moves past a whole section, so it needs another section row on that side.
+bool SectionBetween(const ItemRows& Items, int From, int To, int Step) {
+    for (int pos = From; pos != To + Step; pos += Step)
+        if (Items.IsSection(pos))
+            return true;
+    return false;
+}
+} // namespace
+
+CommandState ItemCommandState(const ItemRows& Items, int CurrentRow) {
+    CommandState state;
+    const int n = Items.Count();
+    state.Copy = n > 0;
+    // Without a current row there is nothing to move.
+    if (n == 0 || CurrentRow < 1 || CurrentRow > n)
+        return state;
+    if (Items.IsSection(CurrentRow)) {
+        state.MoveUp = CurrentRow > 1 && SectionBetween(Items, CurrentRow - 1, 1, -1);
+        state.MoveDown = CurrentRow < n && SectionBetween(Items, CurrentRow + 1, n, 1);
+    } else {
+        state.MoveUp = CurrentRow > 1;
+        state.MoveDown = CurrentRow < n;
+    }
+    return state;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+class QAction;
+class QMainWindow;
+class QToolBar;
+
+// The editor's commands as actions: one per menu item, shared by the menu and the
+// toolbar, so a command's enabled state is always the same in both. Each action
+// carries its menu item's name as objectName.
+struct EditorActions {
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuFileImport = nullptr;
+    QAction* mnuFileBuild = nullptr;
+    QAction* mnuFileRun = nullptr;
+    QAction* mnuFileShortcut = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QAction* mnuEditCopy = nullptr;
+    QAction* mnuEditAdd = nullptr;
+    QAction* mnuEditAddSection = nullptr;
+    QAction* mnuEditEdit = nullptr;
+    QAction* mnuEditDelete = nullptr;
+    QAction* mnuEditMoveUp = nullptr;
+    QAction* mnuEditMoveDown = nullptr;
+    QAction* mnuEditReplace = nullptr;
+    QAction* mnuEditSwap = nullptr;
+    QAction* mnuEditProperty = nullptr;
+    QAction* mnuEditReset = nullptr;
+    QAction* mnuHelpContents = nullptr;
+    QAction* mnuHelpFeedback = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+    QToolBar* tbMain = nullptr;
+
+    // Builds the menu bar and the toolbar of Window; the actions belong to Window.
+    void Create(QMainWindow& Window);
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QTreeView>
+#include <functional>
+
+class ItemRows;
+
+// The item list (lvItems): a report view over the document's item rows, several rows
+// selectable, the Description editable in place. Its seven columns share the width.
+class ItemListView : public QTreeView {
+    Q_OBJECT
+public:
+    explicit ItemListView(ItemRows& Items, QWidget* Parent = nullptr);
+    using QTreeView::edit;
+
+signals:
+    // An in-place edit was asked for on a section row: the section is edited in its
+    // dialog instead.
+    void SectionEditRequested();
+    // An in-place edit changed a Description.
+    void DescriptionEdited();
+
+protected:
+    bool edit(const QModelIndex& Index, EditTrigger Trigger, QEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
+
+private:
+    ItemRows& Items;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "AppVersion.h"
+
+#include <QString>
+
+// What the editor says about itself: the About box, the feedback link.
+namespace ProgramInfo {
+inline QString Title() {
+    return QStringLiteral("Quintor Editor");
+}
+inline QString Description() {
+    return QStringLiteral("Turns a list of programs, documents, folders and web links into a "
+                          "clickable launcher page.");
+}
+inline QString VersionText() {
+    return QStringLiteral("Version " QUINTOR_VERSION_TEXT);
+}
+// The one place the feedback address is set.
+inline QString FeedbackAddress() {
+    return QStringLiteral("feedback@quintor.example.org");
+}
+inline QString FeedbackLink() {
+    return QStringLiteral("mailto:") + FeedbackAddress() +
+           QStringLiteral("?subject=Quintor Editor Feedback");
+}
+} // namespace ProgramInfo

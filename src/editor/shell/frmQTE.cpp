@@ -1,0 +1,510 @@
+#include "frmQTE.h"
+
+#include "AppError.h"
+#include "CommandLine.h"
+#include "CommandState.h"
+#include "DefaultApplication.h"
+#include "ImportCommands.h"
+#include "ItemCommands.h"
+#include "ItemListView.h"
+#include "LauncherFile.h"
+#include "PackStore.h"
+#include "ProgramInfo.h"
+#include "QtUserDialogs.h"
+#include "ReplaceCommands.h"
+#include "SectionCommands.h"
+#include "ShortcutCommands.h"
+#include "SwapCommands.h"
+#include "SystemPaths.h"
+#include "Tolvik.h"
+#include "frmAbout.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+// Resources of a static library are registered by name, outside any namespace.
+static void InitEditorResources() {
+    Q_INIT_RESOURCE(editor);
+}
+
+namespace {
+
+const QString FileFilter = QStringLiteral("Quintor File (*.qtf)|*.qtf|All files (*.*)|*.*");
+
+// Design sizes, from twips at 15 to the pixel.
+constexpr int ClientWidth = 660;      // 9900 twips
+constexpr int ClientHeight = 395;     // 5928 twips
+constexpr int PageMargin = 8;         // half the 240 twips the lists are narrower than the tabs
+constexpr int PropNameWidth = 235;    // 3519 twips
+constexpr int PropSettingWidth = 640; // 9604 twips
+
+// A tab page whose content keeps the same offset from every edge, so it follows the
+// window's size with the relations of the design.
+QWidget* TabPage(QWidget* Content) {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(PageMargin, PageMargin, PageMargin, PageMargin);
+    layout->addWidget(Content);
+    return page;
+}
+
+// "Courier New" where the system has it (or a metric twin), else its fixed-pitch font.
+QFont SourceFont() {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    if (!QFontInfo(font).fixedPitch())
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    return font;
+}
+
+} // namespace
+
+frmQTE::frmQTE(UserDialogs* Dialogs, QWidget* Parent) : QMainWindow(Parent) {
+    InitEditorResources();
+    setObjectName(QStringLiteral("frmQTE"));
+    setWindowIcon(QIcon(QStringLiteral(":/editor/icons/qtedit2.png")));
+    if (!Dialogs) {
+        OwnDialogs = std::make_unique<QtUserDialogs>(this);
+        Dialogs = OwnDialogs.get();
+    }
+    UserDialogsPort = Dialogs;
+
+    A.Create(*this);
+    CreateTabs();
+    ConnectCommands();
+
+    setWindowTitle(Document.Caption());
+    connect(&Document, &LauncherDocument::CaptionChanged, this, &QWidget::setWindowTitle);
+    resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+}
+
+// The views go before the document they show, not after it with the other children.
+frmQTE::~frmQTE() {
+    delete tabMain;
+}
+
+void frmQTE::CreateTabs() {
+    tabMain = new QTabWidget(this);
+    tabMain->setObjectName(QStringLiteral("tabMain"));
+    setCentralWidget(tabMain);
+
+    lvItems = new ItemListView(Document.Items);
+
+    lvProp = new QTreeView;
+    lvProp->setObjectName(QStringLiteral("lvProp"));
+    lvProp->setRootIsDecorated(false);
+    lvProp->setItemsExpandable(false);
+    lvProp->setUniformRowHeights(true);
+    lvProp->setAllColumnsShowFocus(true);
+    lvProp->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lvProp->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvProp->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvProp->setModel(&Document.Props);
+    lvProp->header()->setStretchLastSection(false);
+    lvProp->setColumnWidth(0, PropNameWidth);
+    lvProp->setColumnWidth(1, PropSettingWidth);
+    lvProp->installEventFilter(this);
+
+    rtfHTML = new QPlainTextEdit;
+    rtfHTML->setObjectName(QStringLiteral("rtfHTML"));
+    rtfHTML->setFont(SourceFont());
+    rtfHTML->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    fraPreview = new QWidget;
+    fraPreview->setObjectName(QStringLiteral("fraPreview"));
+    auto* previewLayout = new QVBoxLayout(fraPreview);
+    previewLayout->setContentsMargins(0, 0, 0, 0);
+
+    tabMain->addTab(TabPage(lvItems), QStringLiteral("&Icons"));
+    tabMain->addTab(TabPage(lvProp), QStringLiteral("&Properties"));
+    tabMain->addTab(TabPage(rtfHTML), QStringLiteral("&HTML"));
+    tabMain->addTab(TabPage(fraPreview), QStringLiteral("P&review"));
+}
+
+void frmQTE::ConnectCommands() {
+    const std::pair<QAction*, void (frmQTE::*)()> commands[] = {
+        {A.mnuFileNew, &frmQTE::mnuFileNew_Click},
+        {A.mnuFileOpen, &frmQTE::mnuFileOpen_Click},
+        {A.mnuFileSave, &frmQTE::mnuFileSave_Click},
+        {A.mnuFileSaveAs, &frmQTE::mnuFileSaveAs_Click},
+        {A.mnuFileImport, &frmQTE::mnuFileImport_Click},
+        {A.mnuFileBuild, &frmQTE::mnuFileBuild_Click},
+        {A.mnuFileRun, &frmQTE::mnuFileRun_Click},
+        {A.mnuFileShortcut, &frmQTE::mnuFileShortcut_Click},
+        {A.mnuFileExit, &frmQTE::mnuFileExit_Click},
+        {A.mnuEditCopy, &frmQTE::mnuEditCopy_Click},
+        {A.mnuEditAdd, &frmQTE::mnuEditAdd_Click},
+        {A.mnuEditAddSection, &frmQTE::mnuEditAddSection_Click},
+        {A.mnuEditEdit, &frmQTE::mnuEditEdit_Click},
+        {A.mnuEditDelete, &frmQTE::mnuEditDelete_Click},
+        {A.mnuEditMoveUp, &frmQTE::mnuEditMoveUp_Click},
+        {A.mnuEditMoveDown, &frmQTE::mnuEditMoveDown_Click},
+        {A.mnuEditReplace, &frmQTE::mnuEditReplace_Click},
+        {A.mnuEditSwap, &frmQTE::mnuEditSwap_Click},
+        {A.mnuEditProperty, &frmQTE::mnuEditProperty_Click},
+        {A.mnuEditReset, &frmQTE::mnuEditReset_Click},
+        {A.mnuHelpContents, &frmQTE::mnuHelpContents_Click},
+        {A.mnuHelpFeedback, &frmQTE::mnuHelpFeedback_Click},
+        {A.mnuHelpAbout, &frmQTE::mnuHelpAbout_Click},
+    };
+    for (const auto& [action, handler] : commands)
+        connect(action, &QAction::triggered, this, handler);
+
+    // F1 anywhere in the window opens the help file, as Help, Contents does.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &frmQTE::OpenHelpFile);
+
+    connect(tabMain, &QTabWidget::currentChanged, this, [this](int Index) {
+        const int previous = ShownTab;
+        ShownTab = Index;
+        tabMain_Click(previous);
+    });
+
+    // The command state follows the current row however it moves (mouse or keys).
+    connect(lvItems, &QAbstractItemView::clicked, this, &frmQTE::lvItems_ItemClick);
+    connect(lvItems->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &frmQTE::lvItems_ItemClick);
+    connect(lvItems, &ItemListView::SectionEditRequested, this, &frmQTE::mnuEditEdit_Click);
+    // A renamed item is a change like any other: closing must not lose it silently.
+    connect(lvItems, &ItemListView::DescriptionEdited, this, [this] { Document.Changed = true; });
+
+    connect(lvProp, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& Index) { lvProp_ItemClick(Index.row() + 1); });
+    connect(&Document, &LauncherDocument::PropertiesReset, this, [this] {
+        lvProp->selectionModel()->clearSelection();
+        lvProp->selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+        SetPropertyCommandEnabled(false);
+    });
+}
+
+bool frmQTE::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Watched == lvProp && Event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(Event);
+        lvProp_KeyDown(key->key(), key->modifiers());
+        // Enter on a property does what a click does, for those who use the keyboard.
+        const QModelIndex current = lvProp->currentIndex();
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && current.isValid()) {
+            lvProp_ItemClick(current.row() + 1);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(Watched, Event);
+}
+
+// ---- Start-up and close -------------------------------------------------------------
+
+void frmQTE::Form_Load(const QStringList& Arguments) {
+    Document.APath = SystemPaths::ProgramFolder();
+    HelpFilePath = Document.APath + QStringLiteral("qtedit2.chm");
+    Document.NextNew = 1;
+    Document.Propulate();
+    const QString path = EditorCommandLinePath(Arguments);
+    if (PackStore::PackFileExists(path)) {
+        try {
+            LauncherFile::OpenFile(Document, path, false);
+            Document.Changed = false;
+            AfterLoad();
+        } catch (const AppError& error) {
+            ReportFailure(QStringLiteral("open"), path, QStringLiteral("Open Error"), error);
+            mnuFileNew_Click();
+        }
+    }
+    show();
+    lvItems->setVisible(true);
+    Checkmenus();
+}
+
+void frmQTE::closeEvent(QCloseEvent* Event) {
+    if (LauncherFile::ChangeFile(Document, Dialogs(), [this] { mnuFileSave_Click(); })) {
+        Document.CO.Release();
+        Event->accept();
+    } else {
+        Event->ignore();
+    }
+    // The preview page is of no use to anyone once the user wanted to leave.
+    RemovePreviewFile();
+}
+
+void frmQTE::RemovePreviewFile() {
+    const QString preview = SystemPaths::Join(SystemPaths::TempFolder(), QStringLiteral("QTE.htm"));
+    if (PackStore::PackFileExists(preview))
+        QFile::remove(preview);
+}
+
+void frmQTE::ReportFailure(const QString& Action, const QString& Path, const QString& Title,
+                           const AppError& Error) {
+    Dialogs().MsgBox(
+        QStringLiteral("An error occurred when attempting to %1 the file '").arg(Action) + Path +
+            QStringLiteral("' - ") + Error.Description + QStringLiteral(", ") +
+            QString::number(Error.Number),
+        MsgButtons::OK, MsgIcon::Critical, Title);
+}
+
+// A document just came from a file: its rows are shown from the top, the first one
+// current, so the item commands have a row to act on.
+void frmQTE::AfterLoad() {
+    ShowTab(0);
+    if (Document.Items.Count() > 0 && SelectedRow() == 0)
+        SelectRow(1);
+    Checkmenus();
+}
+
+// ---- File commands ------------------------------------------------------------------
+
+void frmQTE::mnuFileNew_Click() {
+    if (!LauncherFile::ChangeFile(Document, Dialogs(), [this] { mnuFileSave_Click(); }))
+        return;
+    ++Document.NextNew;
+    Document.SetCaption(QStringLiteral("New File ") + QString::number(Document.NextNew) +
+                        QStringLiteral(" - ") + LauncherDocument::ProgramTitle);
+    Document.CO.Release();
+    Document.HeaderHTML.clear();
+    Document.FooterHTML.clear();
+    Document.CurFile.clear();
+    ShowTab(0);
+    Document.Propulate();
+    Document.Items.Clear();
+    Checkmenus();
+    Document.Changed = false;
+}
+
+void frmQTE::mnuFileOpen_Click() {
+    if (!LauncherFile::ChangeFile(Document, Dialogs(), [this] { mnuFileSave_Click(); }))
+        return;
+    FileDialogRequest request;
+    request.Title = QStringLiteral("Open a Quintor File");
+    request.Filter = FileFilter;
+    request.MustExist = true;
+    const std::optional<QString> path = Dialogs().FileDialog(request);
+    if (!path)
+        return;
+    try {
+        LauncherFile::OpenFile(Document, *path, false);
+        Document.Changed = false;
+        AfterLoad();
+    } catch (const AppError& error) {
+        ReportFailure(QStringLiteral("open"), *path, QStringLiteral("Open Error"), error);
+    }
+}
+
+void frmQTE::mnuFileSave_Click() {
+    if (!PackStore::PackFileExists(Document.CurFile)) {
+        mnuFileSaveAs_Click();
+        return;
+    }
+    try {
+        LauncherFile::SaveFile(Document, Document.CurFile);
+    } catch (const AppError&) {
+        // Saving elsewhere is the way out; Save As reports its own failure.
+        mnuFileSaveAs_Click();
+    }
+}
+
+void frmQTE::mnuFileSaveAs_Click() {
+    FileDialogRequest request;
+    request.Title = QStringLiteral("Save the Quintor File");
+    request.Filter = FileFilter;
+    request.Save = true;
+    request.ConfirmOverwrite = true;
+    const std::optional<QString> path = Dialogs().FileDialog(request);
+    if (!path)
+        return;
+    try {
+        LauncherFile::SaveFile(Document, *path);
+    } catch (const AppError& error) {
+        ReportFailure(QStringLiteral("save"), *path, QStringLiteral("Save Error"), error);
+    }
+}
+
+void frmQTE::mnuFileExit_Click() {
+    close();
+}
+
+// ---- Commands of the other areas ------------------------------------------------------
+
+void frmQTE::mnuFileImport_Click() {
+    ImportCommands::mnuFileImport_Click(*this);
+}
+
+void frmQTE::mnuFileBuild_Click() {
+    // wired to BuildCommands::mnuFileBuild_Click when that command lands
+}
+
+void frmQTE::mnuFileRun_Click() {
+    // wired to BuildCommands::mnuFileRun_Click when that command lands
+}
+
+void frmQTE::mnuFileShortcut_Click() {
+    ShortcutCommands::mnuFileShortcut_Click(*this);
+}
+
+void frmQTE::mnuEditCopy_Click() {
+    ItemCommands::mnuEditCopy_Click(*this);
+}
+
+void frmQTE::mnuEditAdd_Click() {
+    ItemCommands::mnuEditAdd_Click(*this);
+}
+
+void frmQTE::mnuEditAddSection_Click() {
+    SectionCommands::mnuEditAddSection_Click(*this);
+}
+
+void frmQTE::mnuEditEdit_Click() {
+    ItemCommands::mnuEditEdit_Click(*this);
+}
+
+void frmQTE::mnuEditDelete_Click() {
+    ItemCommands::mnuEditDelete_Click(*this);
+}
+
+void frmQTE::mnuEditMoveUp_Click() {
+    ItemCommands::mnuEditMoveUp_Click(*this);
+}
+
+void frmQTE::mnuEditMoveDown_Click() {
+    ItemCommands::mnuEditMoveDown_Click(*this);
+}
+
+void frmQTE::mnuEditReplace_Click() {
+    ReplaceCommands::mnuEditReplace_Click(*this);
+}
+
+void frmQTE::mnuEditSwap_Click() {
+    SwapCommands::mnuEditSwap_Click(*this);
+}
+
+void frmQTE::mnuEditProperty_Click() {
+    // wired to PropertyCommands::mnuEditProperty_Click when that command lands
+}
+
+void frmQTE::mnuEditReset_Click() {
+    // wired to PropertyCommands::mnuEditReset_Click when that command lands
+}
+
+void frmQTE::tabMain_Click(int /*PreviousTab*/) {
+    ReplaceCommands::CloseReplaceWindow(*this);
+    // wired to BuildCommands::tabMain_Click when that command lands
+}
+
+void frmQTE::lvProp_ItemClick(int /*ListPos*/) {
+    // wired to PropertyCommands::lvProp_ItemClick when that command lands
+}
+
+void frmQTE::lvProp_KeyDown(int /*KeyCode*/, Qt::KeyboardModifiers /*Shift*/) {
+    // wired to PropertyCommands::lvProp_KeyDown when that command lands
+}
+
+// ---- Help ---------------------------------------------------------------------------
+
+void frmQTE::mnuHelpContents_Click() {
+    OpenHelpFile();
+}
+
+void frmQTE::OpenHelpFile() {
+    if (Tolvik::FileExists(HelpFilePath) && OpenWithDefaultApplication(HelpFilePath))
+        return;
+    Dialogs().MsgBox(QStringLiteral("The help file could not be opened. It was expected at '") +
+                         HelpFilePath + QStringLiteral("'."),
+                     MsgButtons::OK, MsgIcon::Information, LauncherDocument::ProgramTitle);
+}
+
+void frmQTE::mnuHelpFeedback_Click() {
+    if (OpenWithDefaultApplication(ProgramInfo::FeedbackLink()))
+        return;
+    Dialogs().MsgBox(
+        QStringLiteral("No mail program could be started. Please send your feedback to ") +
+            ProgramInfo::FeedbackAddress() + QStringLiteral("."),
+        MsgButtons::OK, MsgIcon::Information, LauncherDocument::ProgramTitle);
+}
+
+void frmQTE::mnuHelpAbout_Click() {
+    frmAbout about(this);
+    Dialogs().ShowModal(about);
+}
+
+// ---- Item list and command state ------------------------------------------------------
+
+void frmQTE::lvItems_ItemClick() {
+    Checkmenus();
+}
+
+void frmQTE::Checkmenus() {
+    const CommandState state = ItemCommandState(Document.Items, SelectedRow());
+    for (QAction* action : {A.mnuEditCopy, A.mnuEditEdit, A.mnuEditDelete})
+        action->setEnabled(state.Copy);
+    A.mnuEditMoveUp->setEnabled(state.MoveUp);
+    A.mnuEditMoveDown->setEnabled(state.MoveDown);
+    // The first property row is "(HTML File)": the page Run and the shortcut start.
+    const bool pageBuilt = Tolvik::FileExists(Document.Props.At(1).Setting);
+    A.mnuFileRun->setEnabled(pageBuilt);
+    A.mnuFileShortcut->setEnabled(pageBuilt);
+}
+
+int frmQTE::SelectedRow() const {
+    const QModelIndex current = lvItems->selectionModel()->currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+QList<int> frmQTE::SelectedRows() const {
+    QList<int> rows;
+    for (const QModelIndex& index : lvItems->selectionModel()->selectedRows())
+        rows.append(index.row() + 1);
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void frmQTE::SelectRow(int Pos) {
+    QItemSelectionModel* selection = lvItems->selectionModel();
+    if (Pos < 1 || Pos > Document.Items.Count()) {
+        selection->clear();
+        return;
+    }
+    const QModelIndex index = Document.Items.index(Pos - 1, 0);
+    selection->setCurrentIndex(index,
+                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    lvItems->scrollTo(index);
+}
+
+void frmQTE::SetRowSelected(int Pos, bool Selected) {
+    if (Pos < 1 || Pos > Document.Items.Count())
+        return;
+    lvItems->selectionModel()->select(
+        Document.Items.index(Pos - 1, 0),
+        (Selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
+            QItemSelectionModel::Rows);
+}
+
+void frmQTE::Deselect() {
+    const int current = SelectedRow();
+    lvItems->selectionModel()->clearSelection();
+    SetRowSelected(current, true);
+}
+
+void frmQTE::ShowTab(int Index) {
+    tabMain->setCurrentIndex(Index);
+}
+
+int frmQTE::CurrentTab() const {
+    return tabMain->currentIndex();
+}
+
+int frmQTE::SelectedPropertyRow() const {
+    const QModelIndexList rows = lvProp->selectionModel()->selectedRows();
+    return rows.isEmpty() ? 0 : rows.first().row() + 1;
+}
+
+void frmQTE::SetPropertyCommandEnabled(bool Enabled) {
+    A.mnuEditProperty->setEnabled(Enabled);
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "EditorActions.h"
+#include "EditorContext.h"
+#include "LauncherDocument.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class AppError;
+class ItemListView;
+class QTabWidget;
+class QTreeView;
+
+// The editor's main window. It owns the one launcher document, shows its item rows
+// (lvItems) and property rows (lvProp), runs the menu and toolbar commands and keeps
+// their enabled state in step with the item list.
+class frmQTE : public QMainWindow, public EditorContext {
+    Q_OBJECT
+public:
+    // Dialogs: the user-dialogs port to use (tests pass a scripted one); the window's
+    // own Qt dialogs when null. It must outlive the window.
+    explicit frmQTE(UserDialogs* Dialogs = nullptr, QWidget* Parent = nullptr);
+    ~frmQTE() override;
+
+    // Start-up: Arguments are the command line without the program. Opens the file
+    // they name, if there is one, and shows the window.
+    void Form_Load(const QStringList& Arguments);
+
+    // EditorContext
+    LauncherDocument& Doc() override { return Document; }
+    UserDialogs& Dialogs() override { return *UserDialogsPort; }
+    QWidget* MainWindow() override { return this; }
+    int SelectedRow() const override;
+    QList<int> SelectedRows() const override;
+    void SelectRow(int Pos) override;
+    void SetRowSelected(int Pos, bool Selected) override;
+    void Deselect() override;
+    void Checkmenus() override;
+    void ShowTab(int Index) override;
+    int CurrentTab() const override;
+    int SelectedPropertyRow() const override;
+    void SetPropertyCommandEnabled(bool Enabled) override;
+    void FileSave() override { mnuFileSave_Click(); }
+    QPlainTextEdit& HtmlView() override { return *rtfHTML; }
+    QWidget& PreviewHost() override { return *fraPreview; }
+
+    // The help file F1 opens: APath + "qtedit2.chm".
+    QString HelpFile() const { return HelpFilePath; }
+
+public slots:
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileImport_Click();
+    void mnuFileBuild_Click();
+    void mnuFileRun_Click();
+    void mnuFileShortcut_Click();
+    void mnuFileExit_Click();
+
+    void mnuEditCopy_Click();
+    void mnuEditAdd_Click();
+    void mnuEditAddSection_Click();
+    void mnuEditEdit_Click();
+    void mnuEditDelete_Click();
+    void mnuEditMoveUp_Click();
+    void mnuEditMoveDown_Click();
+    void mnuEditReplace_Click();
+    void mnuEditSwap_Click();
+    void mnuEditProperty_Click();
+    void mnuEditReset_Click();
+
+    void mnuHelpContents_Click();
+    void mnuHelpFeedback_Click();
+    void mnuHelpAbout_Click();
+
+    // Runs after the user switched tabs; PreviousTab is the tab shown before.
+    void tabMain_Click(int PreviousTab);
+    void lvItems_ItemClick();
+    // ListPos: the clicked row's position in Doc().Props.
+    void lvProp_ItemClick(int ListPos);
+    void lvProp_KeyDown(int KeyCode, Qt::KeyboardModifiers Shift);
+
+protected:
+    // Form_Unload: asks about unsaved changes; may refuse the close.
+    void closeEvent(QCloseEvent* Event) override;
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+private:
+    void CreateTabs();
+    void ConnectCommands();
+    void AfterLoad();
+    void OpenHelpFile();
+    void RemovePreviewFile();
+    void ReportFailure(const QString& Action, const QString& Path, const QString& Title,
+                       const AppError& Error);
+
+    LauncherDocument Document;
+    std::unique_ptr<UserDialogs> OwnDialogs;
+    UserDialogs* UserDialogsPort;
+    EditorActions A;
+    QTabWidget* tabMain = nullptr;
+    ItemListView* lvItems = nullptr;
+    QTreeView* lvProp = nullptr;
+    QPlainTextEdit* rtfHTML = nullptr;
+    QWidget* fraPreview = nullptr;
+    int ShownTab = 0;
+    QString HelpFilePath;
+};

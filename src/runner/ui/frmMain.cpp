@@ -1,0 +1,267 @@
+#include "frmMain.h"
+
+#include "BrowserPage.h"
+#include "InfoBlock.h"
+#include "SystemPaths.h"
+#include "Tolvik.h"
+#include "UserDialogs.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTimer>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+
+// The icon lives in a static library: its resources are registered by hand.
+static void InitRunnerResources() {
+    Q_INIT_RESOURCE(runner);
+}
+
+namespace {
+// Each step of applying a page's settings stands alone: one that fails is skipped.
+template <typename Step> void Attempt(Step&& Run) {
+    try {
+        Run();
+    } catch (...) {
+    }
+}
+
+const QString OpenFilter =
+    QStringLiteral("HTML Files (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*");
+} // namespace
+
+frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
+    : QWidget(Parent), Dialogs(Dialogs), Links(*this, Launch, Dialogs) {
+    InitRunnerResources();
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("QT"));
+
+    // Our own profile, in memory only: the runner keeps nothing between runs.
+    Profile = new QWebEngineProfile(this);
+    BrowserPage::InstallSchemeHandler(Profile);
+    connect(Profile, &QWebEngineProfile::downloadRequested, this,
+            [](QWebEngineDownloadRequest* Download) { Download->cancel(); });
+    Page = new BrowserPage(Profile, this);
+    Page->SetRule([this](const QUrl& Url, QWebEnginePage::NavigationType Type, bool MainFrame) {
+        return BeforeNavigate2(Url, Type, MainFrame);
+    });
+
+    WB = new QWebEngineView(this);
+    WB->setObjectName(QStringLiteral("WB"));
+    WB->setPage(Page);
+    WB->setContextMenuPolicy(Qt::NoContextMenu);
+    txtEC = new QLineEdit(this);
+    txtEC->setObjectName(QStringLiteral("txtEC"));
+    stat = new QStatusBar(this);
+    stat->setObjectName(QStringLiteral("stat"));
+    stat->setSizeGripEnabled(false);
+    imgIcon = new QLabel(this);
+    imgIcon->setObjectName(QStringLiteral("imgIcon"));
+    imgIcon->setPixmap(QPixmap(QStringLiteral(":/runner/quintor.png")));
+    imgIcon->hide();
+    setWindowIcon(QIcon(imgIcon->pixmap()));
+
+    connect(Page, &QWebEnginePage::titleChanged, this,
+            [this](const QString& Title) { setWindowTitle(Title + QStringLiteral(" - Quintor")); });
+    connect(Page, &QWebEnginePage::linkHovered, this,
+            [this](const QString& Url) { stat->showMessage(Url); });
+
+    resize(455, 421);
+}
+
+frmMain::~frmMain() {
+    // The page must go before the profile it was made with.
+    WB->setPage(nullptr);
+    delete Page;
+}
+
+QString frmMain::WelcomeHtml() {
+    return QStringLiteral("<title>Welcome!</title><h1>Quintor") +
+           QStringLiteral("</h1><p>No file was specified.&nbsp; Please <a href=") +
+           QLatin1Char('"') + QStringLiteral("qtc:open") + QLatin1Char('"') +
+           QStringLiteral(">open</a> one.</p>");
+}
+
+void frmMain::Form_Load(const QStringList& Arguments) {
+    ReadyToClose = true;
+    Start = true;
+    APath = SystemPaths::ProgramFolder();
+    QString path = Arguments.join(QLatin1Char(' '));
+    path.remove(QLatin1Char('"'));
+    if (Tolvik::FileExists(path)) {
+        CurrentFile = path;
+        Navigate2(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+        ProcInfo(path);
+    } else {
+        ShowWelcomePage();
+    }
+    Start = false;
+}
+
+void frmMain::ShowWelcomePage() {
+    // The engine shows an "about:" address as text, so the page is given as content.
+    PendingOwn = QUrl(QStringLiteral("data:"));
+    Page->setHtml(WelcomeHtml());
+}
+
+void frmMain::Navigate2(const QUrl& Url) {
+    PendingOwn = Url;
+    Page->load(Url);
+}
+
+bool frmMain::IsOwnNavigation(const QUrl& Url) {
+    if (PendingOwn.isEmpty())
+        return false;
+    const bool own = PendingOwn.scheme() == QLatin1String("data")
+                         ? Url.scheme() == QLatin1String("data")
+                         : BrowserPage::LinkText(Url) == BrowserPage::LinkText(PendingOwn);
+    if (own)
+        PendingOwn.clear();
+    return own;
+}
+
+bool frmMain::BeforeNavigate2(const QUrl& Url, int Type, bool MainFrame) {
+    // The engine reports a navigation after the call that started it has returned, so
+    // the runner's own navigations are recognised by their address, not by Start.
+    if (Start || (MainFrame && IsOwnNavigation(Url)))
+        return true;
+    if (MainFrame && Type == QWebEnginePage::NavigationTypeReload)
+        return true;
+    const QString link = BrowserPage::LinkText(Url);
+    LinkHandler::Decision decision = Links.BeforeNavigate2(link, MainFrame);
+    // Never open a dialog or start anything inside the engine's callback.
+    if (decision.Then)
+        QTimer::singleShot(0, this, std::move(decision.Then));
+    emit NavigationDecided(link, decision.Proceed);
+    return decision.Proceed;
+}
+
+QString frmMain::LocationURL() const {
+    return BrowserPage::LinkText(Page->url());
+}
+
+bool frmMain::ExtraCommandsVisible() const {
+    return !txtEC->isHidden();
+}
+
+QString frmMain::ExtraCommandsText() const {
+    return txtEC->text();
+}
+
+void frmMain::OpenDialog() {
+    FileDialogRequest request;
+    request.Title = QStringLiteral("Open a Quintor File");
+    request.Filter = OpenFilter;
+    request.FileName = LastOpened;
+    request.MustExist = true;
+    const std::optional<QString> chosen = Dialogs.FileDialog(request);
+    if (!chosen || chosen->isEmpty() || !Tolvik::FileExists(*chosen))
+        return;
+    LastOpened = *chosen;
+    CurrentFile = *chosen;
+    Navigate2(QUrl::fromLocalFile(QFileInfo(*chosen).absoluteFilePath()));
+    ProcInfo(*chosen);
+}
+
+void frmMain::ProcInfo(const QString& Path) {
+    CF.LoadText(InfoBlock::ReadBlock(Path));
+    const InfoBlock::Settings settings = InfoBlock::Read(CF);
+    Attempt([&] {
+        RemoveCloseCommand(!settings.Closable, !settings.Closable);
+        ReadyToClose = settings.Closable;
+    });
+    Attempt([&] {
+        txtEC->setEnabled(settings.ExtraCommands);
+        txtEC->setVisible(settings.ExtraCommands);
+    });
+    Attempt([&] { SetOuterSize(std::nullopt, settings.Height); });
+    Attempt([&] {
+        QPixmap icon = settings.IconPath ? QPixmap(*settings.IconPath) : imgIcon->pixmap();
+        if (!icon.isNull())
+            setWindowIcon(QIcon(icon));
+    });
+    Attempt([&] {
+        if (settings.StartMaximised)
+            setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+    });
+    Attempt([&] { SetOuterSize(settings.Width, std::nullopt); });
+    Attempt([&] { Form_Resize(); });
+}
+
+void frmMain::SetOuterSize(std::optional<int> Width, std::optional<int> Height) {
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+        return;
+    // The page gives the outer size; Qt sizes the client area.
+    const QRect outer = frameGeometry();
+    const int frameWidth = outer.width() - width();
+    const int frameHeight = outer.height() - height();
+    resize(Width ? qMax(1, *Width - frameWidth) : width(),
+           Height ? qMax(1, *Height - frameHeight) : height());
+}
+
+void frmMain::Form_Resize() {
+    const int clientWidth = width();
+    const int clientHeight = height();
+    const int statHeight = stat->sizeHint().height();
+    stat->setGeometry(0, clientHeight - statHeight, clientWidth, statHeight);
+    int reserved = statHeight;
+    if (!txtEC->isHidden()) {
+        const int boxHeight = txtEC->sizeHint().height();
+        reserved += boxHeight;
+        txtEC->setGeometry(0, clientHeight - (statHeight + boxHeight), clientWidth, boxHeight);
+    }
+    WB->setGeometry(0, 0, clientWidth, qMax(0, clientHeight - reserved));
+}
+
+void frmMain::RemoveCloseCommand(bool, bool RemoveClose) {
+    // There is no separate separator to remove here; the close button is the command.
+    if (!RemoveClose || CloseCommandRemoved)
+        return;
+    CloseCommandRemoved = true;
+    const bool wasVisible = isVisible();
+    setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                    Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint) &
+                   ~Qt::WindowCloseButtonHint);
+    // Changing the flags takes the window off the screen.
+    if (wasVisible)
+        show();
+}
+
+void frmMain::Minimise() {
+    setWindowState(windowState() | Qt::WindowMinimized);
+}
+
+void frmMain::ToggleMaximise() {
+    // A minimised window comes back maximised, whatever it was before.
+    const Qt::WindowStates state = windowState();
+    if ((state & Qt::WindowMaximized) && !(state & Qt::WindowMinimized))
+        setWindowState(Qt::WindowNoState);
+    else
+        setWindowState(Qt::WindowMaximized);
+    Form_Resize();
+}
+
+void frmMain::Exit() {
+    ReadyToClose = true;
+    close();
+}
+
+void frmMain::Refresh() {
+    Page->triggerAction(QWebEnginePage::Reload);
+}
+
+void frmMain::resizeEvent(QResizeEvent* Event) {
+    QWidget::resizeEvent(Event);
+    Form_Resize();
+}
+
+void frmMain::closeEvent(QCloseEvent* Event) {
+    if (ReadyToClose)
+        Event->accept();
+    else
+        Event->ignore();
+}
