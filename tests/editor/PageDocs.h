@@ -2,50 +2,33 @@
 
 #include "LauncherDocument.h"
 
-#include <QString>
-#include <QStringList>
+#include <memory>
 
 // Documents for the page generator's tests.
 namespace PageDocs {
-inline const QString CRLF = QStringLiteral("\r\n");
-
-// An item row: Description, Command, Parameters, Start In, Icon, Run, Comments.
 inline LauncherItem Item(const QString& Description, const QString& Command = {},
                          const QString& Parameters = {}, const QString& StartIn = {},
-                         const QString& Icon = {},
-                         const QString& Run = QStringLiteral("Normal Window"),
+                         const QString& Icon = {}, const QString& Run = "Normal Window",
                          const QString& Comments = {}) {
-    LauncherItem item;
-    item[cellDescription] = Description;
-    item[cellCommand] = Command;
-    item[cellParameters] = Parameters;
-    item[cellStartIn] = StartIn;
-    item[cellIcon] = Icon;
-    item[cellRun] = Run;
-    item[cellComments] = Comments;
-    return item;
+    return LauncherItem{{{Description, Command, Parameters, StartIn, Icon, Run, Comments}}};
 }
 
 // A section row with its details as they stand in the row (empty ones included).
 inline LauncherItem Section(const QString& Name, const QString& Columns,
                             const QString& IconSize = {}, const QString& IconsAbove = {},
-                            const QString& TableBorder = QStringLiteral("False")) {
-    LauncherItem item;
-    item[cellDescription] = QStringLiteral("SECTION:") + Name + QStringLiteral(";Columns:") +
-                            Columns + QStringLiteral(";Icon size:") + IconSize +
-                            QStringLiteral(";Icons above:") + IconsAbove +
-                            QStringLiteral(";Table border:") + TableBorder;
-    return item;
+                            const QString& TableBorder = "False") {
+    return Item("SECTION:" + Name + ";Columns:" + Columns + ";Icon size:" + IconSize +
+                    ";Icons above:" + IconsAbove + ";Table border:" + TableBorder,
+                {}, {}, {}, {}, {});
 }
 
-// Lines of a page (split at CR LF; a page has no bare LF).
-inline QStringList Lines(const QString& Page) {
-    return Page.split(CRLF);
-}
-
-// The text between the end of the command bar (or h1) and "</body>": the icon tables.
-inline QString Body(const QString& Page) {
-    const qsizetype start = Page.indexOf(QStringLiteral("</h1>")) + 5 + 4;
-    return Page.mid(start, Page.indexOf(QStringLiteral("</body>")) - start);
+// Props is "Name=Value|Name=Value".
+inline std::unique_ptr<LauncherDocument> Doc(const QVector<LauncherItem>& Rows,
+                                             const QString& Props = {}) {
+    auto doc = std::make_unique<LauncherDocument>();
+    for (const QString& p : Props.split('|', Qt::SkipEmptyParts))
+        doc->WriteProp(p.section('=', 0, 0), p.section('=', 1));
+    doc->Items.AppendAll(Rows);
+    return doc;
 }
 } // namespace PageDocs

@@ -1,229 +1,135 @@
 #include "AppError.h"
 #include "ConfigStore.h"
-#include "LauncherDocument.h"
 #include "PageDocs.h"
 #include "TestFiles.h"
 #include "modGenHTML.h"
 
+#include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QImageReader>
-#include <QRegularExpression>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QWebEnginePage>
 #include <QtTest>
 
 using namespace PageDocs;
 
-namespace {
-bool WriteExecutable(const QString& Path) {
-    if (!TestFiles::Write(Path, "#!/bin/sh\n"))
-        return false;
-    return QFile::setPermissions(Path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
-// The src of every image of a page, in page order.
-QStringList ImageSources(const QString& Page) {
-    QStringList sources;
-    static const QRegularExpression src(QStringLiteral("<img border=\"0\" src=\"([^\"]*)\""));
-    for (auto it = src.globalMatch(Page); it.hasNext();)
-        sources.append(it.next().captured(1));
-    return sources;
-}
-
-QStringList FilesIn(const QString& Folder) {
-    return QDir(Folder).entryList(QDir::Files, QDir::Name);
-}
-
-QSize IconFileSize(const QString& Path) {
-    QImageReader reader(Path, "ICO");
-    return reader.read().size();
-}
-} // namespace
-
+// The icon cache of a build, and the built page as the browser engine reads it.
 class TestPageGenIcons : public QObject {
     Q_OBJECT
 private slots:
     void init();
     void oneFilePerProgramIgnoringCase();
-    void unknownSourceGetsPlaceholder();
     void rebuildDeletesOldIconsFirst();
-    void emptyListDeletesButKeepsList();
-    void staleAndForeignListEntries();
-    void iconSizes_data();
     void iconSizes();
-    void iconPathWithAmpersand();
-    void listSavedWhenFolderExists();
-    void previewTouchesNothing();
     void folderThatCannotBeCreated();
+    void pageReadsAsWrittenInTheBrowser();
 
 private:
     QString Path(const QString& Name) const { return Dir->filePath(Name); }
-    QString Folder() const { return Path("Page"); }
+    QString Icon(int K) const { return Folder + "/Icon" + QString::number(K) + ".ico"; }
+    LauncherItem Program(const QString& Name) const { return Item(Name, "x", {}, {}, Path(Name)); }
+    QStringList Files() const { return QDir(Folder).entryList(QDir::Files, QDir::Name); }
+    QString List(const QString& Key) const {
+        ConfigStore list;
+        list.LoadFile(Folder + "/Icons.txt");
+        return list.GetValue(Key);
+    }
+    // Builds the page (or only previews it); returns the src of its images in page order.
+    QStringList Build(const LauncherDocument& Doc, bool Extract = true) const {
+        QStringList sources;
+        static const QRegularExpression src("<img border=\"0\" src=\"([^\"]*)\"");
+        const QString page = GenHTML(Doc, Extract, Extract ? Folder : QString());
+        for (auto it = src.globalMatch(page); it.hasNext();)
+            sources.append(it.next().captured(1));
+        return sources;
+    }
     std::unique_ptr<QTemporaryDir> Dir;
+    QString Folder;
 };
 
 void TestPageGenIcons::init() {
     Dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(Dir->isValid());
+    Folder = Path("Page");
     for (const char* name : {"prog1", "prog2", "prog3", "a&b"})
-        QVERIFY(WriteExecutable(Path(name)));
+        QVERIFY(TestFiles::Write(Path(name), "#!/bin/sh\n") &&
+                QFile::setPermissions(Path(name), QFile::ReadOwner | QFile::ExeOwner));
 }
 
 void TestPageGenIcons::oneFilePerProgramIgnoringCase() {
-    LauncherDocument doc;
-    doc.Items.AppendAll(
-        {Item("one", "x", {}, {}, Path("prog1")), Item("ONE", "x", {}, {}, Path("PROG1")),
-         Item("pic", "x", {}, {}, Path("p.png")), Item("two", "x", {}, {}, Path("prog2")),
-         Item("again", "x", {}, {}, Path("prog1"))});
-    const QString page = GenHTML(doc, true, Folder());
-    const QString icon1 = Folder() + "/Icon1.ico", icon2 = Folder() + "/Icon2.ico";
-    QCOMPARE(ImageSources(page), QStringList({icon1, icon1, Path("p.png"), icon2, icon1}));
-    QCOMPARE(FilesIn(Folder()), QStringList({"Icon1.ico", "Icon2.ico", "Icons.txt"}));
-    QCOMPARE(IconFileSize(icon1), QSize(32, 32));
+    // A source none of the file tests accepts gets the placeholder and uses up no number; the
+    // file system is asked with the cell's own text, the list keeps the page text.
+    const auto doc = Doc({Program("prog1"), Program("PROG1"), Item("pic", "x", {}, {}, "p.png"),
+                          Program("missing"), Program("prog2"), Program("prog1"), Program("a&b")});
+    QCOMPARE(Build(*doc),
+             QStringList({Icon(1), Icon(1), "p.png", Icon(0), Icon(2), Icon(1), Icon(3)}));
+    QCOMPARE(Files(), QStringList({"Icon1.ico", "Icon2.ico", "Icon3.ico", "Icons.txt"}));
+    QCOMPARE(QImageReader(Icon(1), "ICO").read().size(), QSize(32, 32));
+    QCOMPARE(QStringList({List("Icons"), List("Icon1"), List("EXE1"), List("Icon2"), List("EXE2"),
+                          List("EXE3")}),
+             QStringList({"3", Icon(1), Path("prog1"), Icon(2), Path("prog2"), Path("a&amp;b")}));
 
-    ConfigStore list;
-    list.LoadFile(Folder() + "/Icons.txt");
-    QCOMPARE(list.GetValue("Icons"), QString("2"));
-    QCOMPARE(list.GetValue("Icon1"), icon1);
-    QCOMPARE(list.GetValue("EXE1"), Path("prog1"));
-    QCOMPARE(list.GetValue("Icon2"), icon2);
-    QCOMPARE(list.GetValue("EXE2"), Path("prog2"));
-}
-
-void TestPageGenIcons::unknownSourceGetsPlaceholder() {
-    LauncherDocument doc;
-    doc.Items.AppendAll(
-        {Item("gone", "x", {}, {}, Path("missing.exe")), Item("one", "x", {}, {}, Path("prog1"))});
-    const QString page = GenHTML(doc, true, Folder());
-    QCOMPARE(ImageSources(page), QStringList({Folder() + "/Icon0.ico", Folder() + "/Icon1.ico"}));
-    QCOMPARE(FilesIn(Folder()), QStringList({"Icon1.ico", "Icons.txt"}));
+    // The preview shows the cells' own paths and reads and writes nothing on disk.
+    const QByteArray files = TestFiles::Read(Folder + "/Icons.txt") + TestFiles::Read(Icon(1));
+    const QString cwd = QDir::currentPath();
+    QVERIFY(QDir().mkpath(Path("cwd")) && QDir::setCurrent(Path("cwd")));
+    const QStringList sources = Build(*doc, false);
+    QDir::setCurrent(cwd);
+    QCOMPARE(sources.mid(3, 2), QStringList({Path("missing"), Path("prog2")}));
+    QCOMPARE(QDir(Path("cwd")).entryList(QDir::Files), QStringList());
+    QCOMPARE(Files(), QStringList({"Icon1.ico", "Icon2.ico", "Icon3.ico", "Icons.txt"}));
+    QCOMPARE(TestFiles::Read(Folder + "/Icons.txt") + TestFiles::Read(Icon(1)), files);
 }
 
 void TestPageGenIcons::rebuildDeletesOldIconsFirst() {
-    LauncherDocument doc;
-    doc.Items.AppendAll({Item("1", "x", {}, {}, Path("prog1")),
-                         Item("2", "x", {}, {}, Path("prog2")),
-                         Item("3", "x", {}, {}, Path("prog3"))});
-    GenHTML(doc, true, Folder());
-    QCOMPARE(FilesIn(Folder()), QStringList({"Icon1.ico", "Icon2.ico", "Icon3.ico", "Icons.txt"}));
-
-    doc.Items.Remove(1);
-    doc.Items.Remove(1);
-    const QString page = GenHTML(doc, true, Folder());
-    QCOMPARE(ImageSources(page), QStringList({Folder() + "/Icon1.ico"}));
-    QCOMPARE(FilesIn(Folder()), QStringList({"Icon1.ico", "Icons.txt"}));
-    ConfigStore list;
-    list.LoadFile(Folder() + "/Icons.txt");
-    QCOMPARE(list.GetValue("EXE1"), Path("prog3"));
-    QCOMPARE(list.GetValue("Icon2"), ConfigStore::NotFound);
-}
-
-void TestPageGenIcons::emptyListDeletesButKeepsList() {
-    LauncherDocument doc;
-    doc.Items.Append(Item("1", "x", {}, {}, Path("prog1")));
-    GenHTML(doc, true, Folder());
-    const QByteArray list = TestFiles::Read(Folder() + "/Icons.txt");
-    doc.Items.Clear();
-    GenHTML(doc, true, Folder());
-    QCOMPARE(FilesIn(Folder()), QStringList({"Icons.txt"}));
-    QCOMPARE(TestFiles::Read(Folder() + "/Icons.txt"), list);
-    // The list naming files that are gone no longer stops a build.
-    doc.Items.Append(Item("2", "x", {}, {}, Path("prog2")));
-    GenHTML(doc, true, Folder());
-    QCOMPARE(FilesIn(Folder()), QStringList({"Icon1.ico", "Icons.txt"}));
-}
-
-void TestPageGenIcons::staleAndForeignListEntries() {
-    const QString outside = Path("keep.txt");
-    const QString inside = Folder() + "/Icon2.ico";
-    QVERIFY(TestFiles::Write(outside, "precious"));
-    QVERIFY(TestFiles::Write(inside, "old icon"));
-    QVERIFY(QDir().mkpath(Folder() + "/Icon3.ico")); // a folder is not an icon file
-    QVERIFY(TestFiles::Write(Folder() + "/Icons.txt",
-                             ("Icons=4\r\nIcon1=" + Folder() + "/Icon1.ico\r\nIcon2=" + inside +
-                              "\r\nIcon3=" + Folder() + "/Icon3.ico\r\nIcon4=" + outside + "\r\n")
-                                 .toUtf8()));
-    LauncherDocument doc;
-    doc.Items.Append(Item("pic", "x", {}, {}, "a.gif"));
-    GenHTML(doc, true, Folder());
-    QVERIFY(!QFile::exists(inside));
-    QCOMPARE(TestFiles::Read(outside), QByteArray("precious"));
-    QCOMPARE(TestFiles::Read(Folder() + "/Icons.txt"), QByteArray("Icons=0\r\n"));
-}
-
-void TestPageGenIcons::iconSizes_data() {
-    QTest::addColumn<QString>("size");
-    QTest::addColumn<QSize>("written"); // empty: no file
-    QTest::newRow("8 writes nothing") << "8" << QSize();
-    QTest::newRow("16 small") << "16" << QSize(16, 16);
-    QTest::newRow("24 small") << "24" << QSize(16, 16);
-    QTest::newRow("25 large") << "25" << QSize(32, 32);
-    QTest::newRow("64 large") << "64" << QSize(32, 32);
+    const auto doc = Doc({Program("prog1"), Program("prog2"), Program("prog3")});
+    Build(*doc);
+    doc->Items.Remove(1);
+    doc->Items.Remove(1);
+    QCOMPARE(Build(*doc), QStringList({Icon(1)}));
+    QCOMPARE(Files(), QStringList({"Icon1.ico", "Icons.txt"}));
+    QCOMPARE(QStringList({List("EXE1"), List("Icon2")}),
+             QStringList({Path("prog3"), ConfigStore::NotFound}));
+    // An empty page deletes the icons but leaves the list as it was...
+    const QByteArray list = TestFiles::Read(Folder + "/Icons.txt");
+    doc->Items.Clear();
+    Build(*doc);
+    QCOMPARE(Files(), QStringList({"Icons.txt"}));
+    QCOMPARE(TestFiles::Read(Folder + "/Icons.txt"), list);
+    // ...and a list naming files that are gone no longer stops a build.
+    doc->Items.Append(Program("prog2"));
+    QCOMPARE(Build(*doc), QStringList({Icon(1)}));
+    // Only files directly in the icon folder are deleted, whatever the list names.
+    QVERIFY(TestFiles::Write(Path("keep.txt"), "precious") && QDir().mkpath(Icon(3)));
+    const QString planted =
+        "Icons=3\r\nIcon1=" + Icon(1) + "\r\nIcon2=" + Icon(3) + "\r\nIcon3=" + Path("keep.txt");
+    QVERIFY(TestFiles::Write(Folder + "/Icons.txt", planted.toUtf8()));
+    doc->Items.ReplaceAll({Item("pic", "x", {}, {}, "a.gif")});
+    Build(*doc);
+    QVERIFY(!QFile::exists(Icon(1)) && QFileInfo(Icon(3)).isDir());
+    QCOMPARE(TestFiles::Read(Path("keep.txt")), QByteArray("precious"));
+    QCOMPARE(TestFiles::Read(Folder + "/Icons.txt"), QByteArray("Icons=0\r\n"));
 }
 
 void TestPageGenIcons::iconSizes() {
-    QFETCH(QString, size);
-    QFETCH(QSize, written);
-    LauncherDocument doc;
-    doc.WriteProp("Icon size", size);
-    doc.Items.Append(Item("1", "x", {}, {}, Path("prog1")));
-    const QString page = GenHTML(doc, true, Folder());
-    QVERIFY(page.contains("src=\"" + Folder() + "/Icon1.ico\" width=\"" + size + "\" height=\"" +
-                          size + "\""));
-    QCOMPARE(QFile::exists(Folder() + "/Icon1.ico"), written.isValid());
-    if (written.isValid())
-        QCOMPARE(IconFileSize(Folder() + "/Icon1.ico"), written);
-    ConfigStore list;
-    list.LoadFile(Folder() + "/Icons.txt");
-    QCOMPARE(list.GetValue("Icons"), QString("1"));
-}
-
-void TestPageGenIcons::iconPathWithAmpersand() {
-    // The file system is asked with the cell's own text; the page gets page text.
-    LauncherDocument doc;
-    doc.Items.Append(Item("1", "x", {}, {}, Path("a&b")));
-    const QString page = GenHTML(doc, true, Folder());
-    QCOMPARE(ImageSources(page), QStringList({Folder() + "/Icon1.ico"}));
-    QVERIFY(QFile::exists(Folder() + "/Icon1.ico"));
-    ConfigStore list;
-    list.LoadFile(Folder() + "/Icons.txt");
-    QCOMPARE(list.GetValue("EXE1"), Path("a&amp;b"));
-}
-
-void TestPageGenIcons::listSavedWhenFolderExists() {
-    LauncherDocument doc;
-    doc.Items.Append(Item("pic", "x", {}, {}, "a.png"));
-    GenHTML(doc, true, Folder());
-    QVERIFY(!QFileInfo::exists(Folder())); // nothing extracted: no folder made
-    QVERIFY(QDir().mkpath(Folder()));
-    GenHTML(doc, true, Folder());
-    QCOMPARE(TestFiles::Read(Folder() + "/Icons.txt"), QByteArray("Icons=0\r\n"));
-}
-
-void TestPageGenIcons::previewTouchesNothing() {
-    LauncherDocument doc;
-    doc.Items.AppendAll(
-        {Item("1", "x", {}, {}, Path("prog1")), Item("2", "x", {}, {}, Path("missing.exe"))});
-    GenHTML(doc, true, Folder());
-    const QByteArray list = TestFiles::Read(Folder() + "/Icons.txt");
-    const QByteArray icon = TestFiles::Read(Folder() + "/Icon1.ico");
-
-    const QString cwd = QDir::currentPath();
-    QVERIFY(QDir().mkpath(Path("cwd")));
-    QDir::setCurrent(Path("cwd"));
-    const QString page = GenHTML(doc, false, QString());
-    QDir::setCurrent(cwd);
-    QCOMPARE(ImageSources(page), QStringList({Path("prog1"), Path("missing.exe")}));
-    QCOMPARE(FilesIn(Path("cwd")), QStringList());
-    QCOMPARE(FilesIn(Folder()), QStringList({"Icon1.ico", "Icons.txt"}));
-    QCOMPARE(TestFiles::Read(Folder() + "/Icons.txt"), list);
-    QCOMPARE(TestFiles::Read(Folder() + "/Icon1.ico"), icon);
+    // 16 to 24 get the small icon, 25 and up the large; below 16 no file is written.
+    for (const auto& [size, written] : {std::pair{8, 0}, {16, 16}, {24, 16}, {25, 32}}) {
+        const QString n = QString::number(size);
+        const QString page = GenHTML(*Doc({Program("prog1")}, "Icon size=" + n), true, Folder);
+        QVERIFY(page.contains("src=\"" + Icon(1) + "\" width=\"" + n + "\" height=\"" + n + "\""));
+        QCOMPARE(QFile::exists(Icon(1)), written > 0);
+        QCOMPARE(QImageReader(Icon(1), "ICO").read().size(), QSize(written, written));
+        QCOMPARE(List("Icons"), QString("1"));
+    }
 }
 
 void TestPageGenIcons::folderThatCannotBeCreated() {
-    LauncherDocument doc;
-    doc.Items.Append(Item("1", "x", {}, {}, Path("prog1")));
+    Build(*Doc({Item("pic", "x", {}, {}, "a.gif")}));
+    QVERIFY(!QFileInfo::exists(Folder)); // nothing extracted: no folder made
     try {
-        GenHTML(doc, true, Path("prog2") + "/Page"); // below a file
+        GenHTML(*Doc({Program("prog1")}), true, Path("prog2") + "/Page"); // below a file
         QFAIL("the page was generated");
     } catch (const AppError& e) {
         QCOMPARE(e.Number, ErrNo::PathFileAccess);
@@ -231,5 +137,46 @@ void TestPageGenIcons::folderThatCannotBeCreated() {
     }
 }
 
-QTEST_MAIN(TestPageGenIcons)
+void TestPageGenIcons::pageReadsAsWrittenInTheBrowser() {
+    const QString tricky = "Say \"hi\" <b>bold</b> & <script>document.title='owned'</script>";
+    const auto doc =
+        Doc({Item(tricky, "a,b", "-x \"q\"", "/w,d", Path("prog1"), "Maximised Focus"),
+             Item("Plain", "plain", {}, {}, {}, {}, "comment, with comma"), Section("S", "1"),
+             Item("Web", "https://h.invalid/a?b=1&c=2", {}, {}, {}, "Hyperlink")},
+            "Title=Café Tools|Columns=2");
+    QVERIFY(TestFiles::Write(Path("Tools.htm"), GenHTML(*doc, true, Folder).toUtf8()));
+    QWebEnginePage page;
+    QSignalSpy loaded(&page, &QWebEnginePage::loadFinished);
+    page.load(QUrl::fromLocalFile(Path("Tools.htm")));
+    QTRY_COMPARE_WITH_TIMEOUT(loaded.count(), 1, 30000);
+    QVERIFY(loaded.first().first().toBool());
+    QString json;
+    page.runJavaScript(
+        "JSON.stringify({title: document.title,"
+        " markup: document.querySelectorAll('td b, td script').length,"
+        " links: Array.from(document.querySelectorAll('td a'), a => [a.getAttribute('href'),"
+        " a.textContent, a.title]),"
+        " image: (i => [i.complete, i.naturalWidth, i.naturalHeight])(document.images[0])})",
+        [&](const QVariant& Value) { json = Value.toString(); });
+    QTRY_VERIFY_WITH_TIMEOUT(!json.isEmpty(), 10000);
+    // The title decodes as UTF-8, markup in a description stays text, "&comma;" is kept, and the
+    // extracted program icon is a real icon file the engine shows.
+    QCOMPARE(
+        QJsonDocument::fromJson(json.toUtf8()).object(),
+        QJsonObject(
+            {{"title", "Café Tools"},
+             {"markup", 0},
+             {"links",
+              QJsonArray({QJsonArray({"qt:a&comma;b,-x \"q\",/w&comma;d,maxfocus", tricky, tricky}),
+                          QJsonArray({"qt:plain", "Plain", "comment, with comma"}),
+                          QJsonArray({"https://h.invalid/a?b=1&c=2", "Web", "Web"})})},
+             {"image", QJsonArray({true, 32, 32})}}));
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestPageGenIcons test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_pagegen_icons.moc"
