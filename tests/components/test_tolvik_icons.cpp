@@ -48,21 +48,16 @@ void TestTolvikIcons::initTestCase() {
 }
 
 void TestTolvikIcons::icons_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<int>("check"); // PathCheck: plain files and folders count through other tests
-    QTest::addColumn<QString>("icon"); // "red", "blue", "type" (a file-type icon) or "" (none)
-    QTest::addRow("root folder") << "/" << 1 << "type";
-    QTest::addRow("folder") << Bin << 0 << "type";
-    QTest::addRow("picture document") << Red << 0 << "type";
-    QTest::addRow("bare name, Exec behind env") << "qtv-named" << 1 << "red";
-    QTest::addRow("full path of a bare-name Exec") << Bin + "/qtv-named" << 0 << "red";
-    QTest::addRow("quoted Exec path in a subfolder") << Root.filePath("byPath") << 0 << "blue";
-    QTest::addRow("entries disagree") << "qtv-multi" << 1 << "type";
-    QTest::addRow("entry named after the program") << "qtv-pick" << 1 << "red";
-    QTest::addRow("no entry") << "qtv-plain" << 1 << "type";
-    QTest::addRow("unknown bare name") << "qtv-no-such-program" << 0 << "";
-    QTest::addRow("empty") << "" << 0 << "";
-    QTest::addRow("missing path") << "/no/such/file.exe" << 0 << "";
+    QTest::addColumn<QString>("path"); // "@" stands for the test's root folder
+    QTest::addColumn<int>("check");    // PathCheck: plain files and folders pass the other tests
+    QTest::addColumn<QString>("icon"); // red, blue, type (a file-type icon) or none
+    for (const char* row :
+         {"/ 1 type", "@/bin 0 type", "@/red.png 0 type", "qtv-named 1 red",
+          "@/bin/qtv-named 0 red", "@/byPath 0 blue", "qtv-multi 1 type", "qtv-pick 1 red",
+          "qtv-plain 1 type", "qtv-none 0 none", "/no/such.exe 0 none", " 0 none"}) {
+        const QStringList r = QString(row).split(' ');
+        QTest::addRow("%s", row) << QString(r[0]).replace("@", Root.path()) << r[1].toInt() << r[2];
+    }
 }
 
 void TestTolvikIcons::icons() {
@@ -72,11 +67,11 @@ void TestTolvikIcons::icons() {
     QCOMPARE(Tolvik::PathCheck(path), check);
     for (const auto& [image, side] :
          {std::pair{Tolvik::LargeIcon(path), 32}, {Tolvik::SmallIcon(path), 16}}) {
-        QCOMPARE(image.size(), icon.isEmpty() ? QSize(0, 0) : QSize(side, side));
-        const QColor centre = icon.isEmpty() ? QColor() : image.pixelColor(side / 2, side / 2);
+        QCOMPARE(image.size(), icon == "none" ? QSize(0, 0) : QSize(side, side));
+        const QColor centre = image.isNull() ? QColor() : image.pixelColor(side / 2, side / 2);
         if (icon == "type")
             QVERIFY(centre != QColor(Qt::red) && centre != QColor(Qt::blue));
-        else if (!icon.isEmpty())
+        else if (icon != "none")
             QCOMPARE(centre, QColor(icon));
     }
 }
