@@ -31,10 +31,10 @@ void TestTolvikIcons::initTestCase() {
     qputenv("XDG_DATA_HOME", Root.filePath("data").toUtf8());
     qputenv("PATH", (Bin + ":" + qEnvironmentVariable("PATH")).toUtf8());
     QImage image(48, 48, QImage::Format_ARGB32);
-    for (const auto& [colour, path] : {std::pair{Qt::red, Red}, {Qt::blue, Blue}}) {
-        image.fill(colour);
-        QVERIFY(image.save(path));
-    }
+    image.fill(Qt::red);
+    QVERIFY(image.save(Red));
+    image.fill(Qt::blue);
+    QVERIFY(image.save(Blue));
     for (const char* name :
          {"bin/qtv-named", "bin/qtv-plain", "bin/qtv-multi", "bin/qtv-pick", "byPath"})
         QVERIFY(TestFiles::Write(Root.filePath(name), "#!/bin/sh\n") &&
