@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -179,9 +180,11 @@ void TestBuild::htmlAndPreviewTabs() {
     FakeEditorContext ctx;
     ctx.Document.WriteProp("Title", "Preview Ü");
     ctx.Document.WriteProp("Columns", "abc");
+    ctx.Document.WriteProp("Show exit command", "True");
     AddItem(ctx.Document, "/usr/bin/env");
     AddItem(ctx.Document, other, QString(), "Hyperlink");
     ctx.Html.setPlainText("an earlier page");
+    ctx.Preview.resize(640, 480);
     ctx.Preview.show();
     for (const int tab : {2, 3}) {
         ctx.Tab = tab;
@@ -207,6 +210,15 @@ void TestBuild::htmlAndPreviewTabs() {
     const QUrl preview = QUrl::fromLocalFile(temp.filePath("QTE.htm"));
     QCOMPARE(wb->url(), preview);
     QTRY_COMPARE_WITH_TIMEOUT(Evaluate(wb, "document.title"), QString("Preview Ü"), Timeout);
+    // The status label names the link under the mouse.
+    const QStringList centre =
+        Evaluate(wb,
+                 "var r = document.querySelector('a[href=\"qtc:exit\"]')"
+                 ".getBoundingClientRect(); (r.left + r.width / 2) + ',' + (r.top + r.height / 2)")
+            .split(',');
+    QTest::mouseMove(wb->focusProxy(),
+                     QPoint(centre.value(0).toDouble(), centre.value(1).toDouble()));
+    QTRY_COMPARE_WITH_TIMEOUT(pane->lblWBStat->text(), QString("qtc:exit"), Timeout);
     // An item link, also one asking for a new window, is refused: the preview stays put.
     QSignalSpy refused(pane, &PreviewPane::NavigationRefused);
     Evaluate(wb, "document.querySelector('a[href=\"qt:/usr/bin/env\"]').click(); "
