@@ -1,0 +1,319 @@
+// The editor's main window driven as a user would, with scripted dialogs; and the example
+// file it is shown on.
+#include "AppVersion.h"
+#include "FileLock.h"
+#include "ItemListView.h"
+#include "ScriptedUserDialogs.h"
+#include "TestFiles.h"
+#include "frmQTE.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+const QString Examples = qEnvironmentVariable("QUINTOR_SOURCE_DIR") + "/examples/";
+
+// The texts of a menu's or the toolbar's entries in order, "-" for a separator.
+QString Entries(const QList<QAction*>& Actions, bool ToolTips) {
+    QStringList texts;
+    for (const QAction* a : Actions)
+        texts << (a->isSeparator() ? "-"
+                  : ToolTips       ? a->toolTip()
+                                   : (a->text() + ' ' + a->shortcut().toString()).trimmed());
+    return texts.join('|');
+}
+
+struct Editor {
+    ScriptedUserDialogs Dialogs;
+    frmQTE Window{&Dialogs};
+    explicit Editor(const QStringList& Arguments = {}) { Window.Form_Load(Arguments); }
+    LauncherDocument& Doc() { return Window.Doc(); }
+    ItemListView* Items() { return Window.findChild<ItemListView*>("lvItems"); }
+    QAction* Action(const char* Name) { return Window.findChild<QAction*>(QLatin1String(Name)); }
+    // Rows of that layout ("I" an item, "S" a section: "ISII"), row Current the current one.
+    void Show(const QString& Layout, int Current) {
+        QVector<LauncherItem> rows(Layout.size());
+        for (int i = 0; i < Layout.size(); ++i)
+            rows[i][cellDescription] =
+                QString(Layout[i] == 'S' ? "SECTION:S%1" : "Item %1").arg(i + 1);
+        Doc().Items.ReplaceAll(rows);
+        Window.SelectRow(Current);
+        Window.Checkmenus();
+    }
+    // A command's menu item and, where it has one, its toolbar button.
+    void ExpectEnabled(const char* Name, bool Enabled) {
+        QVERIFY2(Action(Name)->isEnabled() == Enabled, Name);
+        if (QWidget* button = Window.findChild<QToolBar*>("tbMain")->widgetForAction(Action(Name)))
+            QVERIFY2(button->isEnabled() == Enabled, Name);
+    }
+    void ExpectFailure(const QString& Verb, const QString& File, const QString& Title) {
+        const auto message = Dialogs.LastMessage();
+        QVERIFY2(message.Text.startsWith("An error occurred when attempting to " + Verb +
+                                         " the file '" + File + "' - "),
+                 qPrintable(message.Text));
+        QVERIFY(message.Title == Title && message.Icon == MsgIcon::Critical);
+    }
+};
+} // namespace
+
+class TestFrmQTE : public QObject {
+    Q_OBJECT
+    QTemporaryDir Dir;
+    QString Path(const char* Name) const { return Dir.filePath(QLatin1String(Name)); }
+
+private slots:
+    void initTestCase() { qputenv("TEMP", Dir.path().toLocal8Bit()); }
+
+    void startup_data() {
+        QTest::addColumn<QStringList>("Arguments");
+        QTest::addColumn<QString>("Caption");
+        const QString spaced = Path("my tools.qtf"), damaged = Path("damaged.qtf");
+        QVERIFY(QFile::copy(Examples + "Tools.qtf", spaced));
+        QVERIFY(TestFiles::Write(damaged, QByteArray("QTFP\xff\xff\xff\x7f", 8)));
+        const QString opened = "Tools (" + spaced + ") - Quintor Editor";
+        const QString fresh = "New File 1 - Quintor Editor";
+        QTest::addRow("quoted path with a blank") << QStringList{'"' + spaced + '"'} << opened;
+        QTest::addRow("path split at the blank") << QStringList{Path("my"), "tools.qtf"} << opened;
+        QTest::addRow("quotes inside the path") << QStringList{Path("\"my tools\".qtf")} << opened;
+        QTest::addRow("names no file") << QStringList{Path("missing.qtf")} << fresh;
+        QTest::addRow("names a folder") << QStringList{Dir.path()} << fresh;
+        QTest::addRow("damaged file") << QStringList{damaged} << "New File 2 - Quintor Editor";
+    }
+    void startup() {
+        QFETCH(QStringList, Arguments);
+        QFETCH(QString, Caption);
+        Editor e(Arguments);
+        QCOMPARE(e.Window.windowTitle(), Caption);
+        QVERIFY(e.Window.isVisible() && !e.Doc().Changed);
+        const bool damaged = Caption.startsWith("New File 2"), opened = Caption.startsWith("Tools");
+        QCOMPARE(e.Dialogs.Messages.size(), damaged ? 1 : 0);
+        if (damaged) {
+            e.ExpectFailure("open", Arguments[0], "Open Error");
+            QVERIFY(e.Dialogs.LastMessage().Text.endsWith(", 321"));
+        }
+        QCOMPARE(e.Doc().Items.Count() > 0, opened);
+        if (!opened)
+            return;
+        QCOMPARE(e.Window.SelectedRow(), 1);
+        FileLock other;
+        QVERIFY(!other.Take(e.Doc().CurFile));
+        QVERIFY(e.Window.close());
+        QVERIFY(other.Take(e.Doc().CurFile));
+    }
+
+    // Yes saves first (a new document through Save As), No discards, Cancel abandons;
+    // a Save As that is cancelled abandons the command too and keeps the changes.
+    void unsavedChanges_data() {
+        QTest::addColumn<QString>("Command");
+        QTest::addColumn<MsgAnswer>("Answer");
+        QTest::addColumn<QString>("SaveAsName"); // empty: the Save As dialog is cancelled
+        QTest::addColumn<bool>("GoesOn");
+        for (const char* command : {"New", "Open", "Close"}) {
+            const QString c = QLatin1String(command);
+            QTest::addRow("%s, Yes, saved", command) << c << MsgAnswer::Yes << c + ".qtf" << true;
+            QTest::addRow("%s, Yes, not saved", command) << c << MsgAnswer::Yes << "" << false;
+            QTest::addRow("%s, No", command) << c << MsgAnswer::No << "" << true;
+            QTest::addRow("%s, Cancel", command) << c << MsgAnswer::Cancel << "" << false;
+        }
+    }
+    void unsavedChanges() {
+        QFETCH(QString, Command);
+        QFETCH(MsgAnswer, Answer);
+        QFETCH(QString, SaveAsName);
+        QFETCH(bool, GoesOn);
+        const QString preview = Path("QTE.htm"), saveAs = Dir.filePath(SaveAsName);
+        QVERIFY(TestFiles::Write(preview, "<html></html>"));
+        Editor e;
+        e.Show("II", 1);
+        e.Doc().Changed = true;
+        e.Dialogs.MsgAnswers << Answer;
+        if (Answer == MsgAnswer::Yes)
+            e.Dialogs.FileAnswers << (SaveAsName.isEmpty() ? std::nullopt : std::optional(saveAs));
+        e.Dialogs.FileAnswers << std::nullopt; // the Open dialog, when it comes, is cancelled
+
+        bool wentOn = false;
+        if (Command == "New") {
+            e.Window.mnuFileNew_Click();
+            wentOn = e.Window.windowTitle() == "New File 2 - Quintor Editor";
+        } else if (Command == "Open") {
+            e.Window.mnuFileOpen_Click();
+            wentOn = !e.Dialogs.FileRequests.isEmpty() && !e.Dialogs.FileRequests.last().Save;
+        } else {
+            wentOn = e.Window.close();
+            QVERIFY(!QFile::exists(preview)); // even when the close was cancelled
+        }
+        QCOMPARE(wentOn, GoesOn);
+        if (Answer != MsgAnswer::No)
+            QCOMPARE(e.Doc().Changed, SaveAsName.isEmpty());
+        QCOMPARE(e.Dialogs.FileRequests.value(0).Save, Answer == MsgAnswer::Yes);
+        QCOMPARE(QFileInfo(saveAs).isFile(), !SaveAsName.isEmpty());
+        QCOMPARE(e.Dialogs.Messages.size(), 1); // the question, and no error
+        const auto question = e.Dialogs.LastMessage();
+        QCOMPARE(question.Text,
+                 "The file 'New File 1'  has changed.  Do you want to save the changes?");
+        QCOMPARE(question.Title, "Quintor Editor");
+        QVERIFY(question.Buttons == MsgButtons::YesNoCancel && question.Icon == MsgIcon::Question);
+    }
+
+    // Save goes to Save As until the document has a file; a failed save or open leaves
+    // the document as it was; New lets go of the file and Open takes it again.
+    void fileCommands() {
+        const QString bad = Path("no such folder/x.qtf"), damaged = Path("short.qtf");
+        const QString file = Path("a.qtf"), caption = "New File 1 (" + file + ") - Quintor Editor";
+        QVERIFY(TestFiles::Write(damaged, "QTF"));
+        Editor e;
+        e.Doc().Changed = true;
+        e.Dialogs.FileAnswers << bad << file << damaged << file;
+        e.Window.mnuFileSave_Click();
+        e.ExpectFailure("save", bad, "Save Error");
+        QVERIFY(e.Doc().Changed && e.Doc().CurFile.isEmpty());
+        e.Window.mnuFileSave_Click();
+        e.Show("SII", 1);
+        e.Doc().Changed = true;
+        e.Window.mnuFileSave_Click(); // it has a file now: no dialog
+        QVERIFY(!e.Doc().Changed);
+        QCOMPARE(e.Window.windowTitle(), caption);
+        QCOMPARE(e.Dialogs.FileRequests.size(), 2);
+        const FileDialogRequest save = e.Dialogs.FileRequests[1];
+        QCOMPARE(save.Title, "Save the Quintor File");
+        QCOMPARE(save.Filter, "Quintor File (*.qtf)|*.qtf|All files (*.*)|*.*");
+        QVERIFY(save.Save && save.ConfirmOverwrite);
+
+        e.Window.mnuFileNew_Click();
+        QCOMPARE(e.Window.windowTitle(), "New File 2 - Quintor Editor");
+        QVERIFY(e.Doc().CurFile.isEmpty() && e.Doc().Items.Count() == 0);
+        QVERIFY(FileLock().Take(file));
+
+        e.Show("II", 1);
+        e.Window.mnuFileOpen_Click();
+        e.ExpectFailure("open", damaged, "Open Error");
+        QCOMPARE(e.Doc().Items.Count(), 2);
+        e.Window.mnuFileOpen_Click();
+        const FileDialogRequest open = e.Dialogs.FileRequests.last();
+        QCOMPARE(open.Title, "Open a Quintor File");
+        QCOMPARE(open.Filter, save.Filter);
+        QVERIFY(open.FileName.isEmpty() && !open.Save && open.MustExist);
+        QCOMPARE(e.Doc().Items.Count(), 3);
+        QCOMPARE(e.Window.windowTitle(), caption);
+
+        e.Doc().Changed = true;
+        QVERIFY(!e.Window.close()); // the question unanswered: cancelled
+        QCOMPARE(e.Dialogs.Messages.size(), 3);
+        QCOMPARE(e.Dialogs.LastMessage().Text,
+                 "The file 'New File 1' ('" + file +
+                     "') has changed.  Do you want to save the changes?");
+    }
+
+    void checkmenus_data() {
+        QTest::addColumn<QString>("Layout");
+        QTest::addColumn<int>("Current");
+        QTest::addColumn<QString>("Enabled"); // C: Copy, Edit and Delete; U: Move up; D: down
+        QTest::addRow("empty list") << "" << 0 << "";
+        QTest::addRow("no current row") << "III" << 0 << "C";
+        QTest::addRow("first item") << "III" << 1 << "CD";
+        QTest::addRow("last item") << "III" << 3 << "CU";
+        QTest::addRow("only section") << "ISI" << 2 << "C";
+        QTest::addRow("section, one far below") << "ISIIS" << 2 << "CD";
+        QTest::addRow("section, one far above") << "SIISI" << 4 << "CU";
+        QTest::addRow("section between sections") << "SISIS" << 3 << "CUD";
+    }
+    void checkmenus() {
+        QFETCH(QString, Layout);
+        QFETCH(int, Current);
+        QFETCH(QString, Enabled);
+        Editor e;
+        e.Show("SISIS", 3); // the opposite state first: every command has to be set
+        e.Show(Layout, Current);
+        for (const char* name : {"mnuEditCopy", "mnuEditEdit", "mnuEditDelete"})
+            e.ExpectEnabled(name, Enabled.contains('C'));
+        e.ExpectEnabled("mnuEditMoveUp", Enabled.contains('U'));
+        e.ExpectEnabled("mnuEditMoveDown", Enabled.contains('D'));
+        for (const char* name : {"mnuEditAdd", "mnuEditAddSection", "mnuEditSwap", "mnuFileBuild"})
+            e.ExpectEnabled(name, true);
+    }
+
+    void menusToolbarAndTabs() {
+        Editor e;
+        QStringList menus;
+        for (const QAction* menu : e.Window.menuBar()->actions())
+            menus << menu->text() + ": " + Entries(menu->menu()->actions(), false);
+        QCOMPARE(menus, (QStringList{
+                            "&File: &New Ctrl+N|&Open... Ctrl+O|&Save Ctrl+S|Save &As... Ctrl+B|-|"
+                            "&Import Quintor File Items... F11|-|&Build... F3|&Run... Ctrl+R|"
+                            "Create Shortcut on &Desktop... Ctrl+E|-|E&xit",
+                            "&Edit: &Copy and paste F12|-|&Add icon... F4|"
+                            "Add se&ction (above selected item)... F7|&Edit selected item... F2|"
+                            "&Delete selected item... F8|-|Move &up Ctrl+U|Move do&wn Ctrl+D|-|"
+                            "&Rep&lace... Ctrl+H|&Swap Columns... F6|-|Edit &property... Ctrl+P|"
+                            "&Reset properties... F9",
+                            "&Help: &Contents|&Send feedback... Ctrl+F1|&About... Ctrl+F2"}));
+        auto* bar = e.Window.findChild<QToolBar*>("tbMain");
+        QCOMPARE(Entries(bar->actions(), true),
+                 "New (Ctrl+N)|Open (Ctrl+O)|Save (Ctrl+S)|-|Build (F3)|-|Add icon (F4)|"
+                 "Add section (above selected item) (F7)|Edit (F2)|Delete (F8)|-|"
+                 "Move up (Ctrl+U)|Move down (Ctrl+D)");
+        for (const QAction* button : bar->actions())
+            QVERIFY(button->isSeparator() || !button->icon().pixmap(24, 24).isNull());
+        auto* tabs = e.Window.findChild<QTabWidget*>("tabMain");
+        QStringList captions;
+        for (int i = 0; i < tabs->count(); ++i)
+            captions << tabs->tabText(i);
+        QCOMPARE(captions, (QStringList{"&Icons", "&Properties", "&HTML", "P&review"}));
+    }
+
+    // A section row is edited in its dialog, not in place; an item's Description is,
+    // but not into a section row.
+    void inPlaceEdit_data() {
+        QTest::addColumn<QString>("Typed");
+        QTest::addColumn<bool>("Refused");
+        QTest::addRow("renamed") << "Renamed" << false;
+        QTest::addRow("made a section") << "SECTION:x" << true;
+        QTest::addRow("lower-case section word") << "section:x" << false;
+    }
+    void inPlaceEdit() {
+        QFETCH(QString, Typed);
+        QFETCH(bool, Refused);
+        Editor e;
+        e.Show("SI", 2);
+        QSignalSpy sectionEdits(e.Items(), &ItemListView::SectionEditRequested);
+        e.Items()->edit(e.Doc().Items.index(0, cellDescription));
+        QVERIFY(sectionEdits.count() == 1 && !e.Items()->findChild<QLineEdit*>());
+        e.Items()->edit(e.Doc().Items.index(1, cellDescription));
+        auto* editor = e.Items()->findChild<QLineEdit*>();
+        QVERIFY(editor && editor->isVisible());
+        editor->setText(Typed);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents(); // the view commits after the key
+        QCOMPARE(e.Doc().Items.Cell(2, cellDescription), Refused ? "Item 2" : Typed);
+        QCOMPARE(e.Doc().Changed, !Refused); // a rename must not be lost on close
+    }
+
+    void helpAndAbout() {
+        Editor e;
+        e.Action("mnuHelpContents")->trigger();
+        QVERIFY(e.Dialogs.LastMessage().Text.contains(e.Doc().APath + "qtedit2.chm"));
+        QStringList texts;
+        e.Dialogs.ModalScripts << [&](QDialog& box) {
+            for (const char* name : {"lblTitle", "lblVersion"})
+                texts << box.findChild<QLabel*>(QLatin1String(name))->text();
+            box.findChild<QPushButton*>("cmdOK")->click();
+            return box.result();
+        };
+        e.Action("mnuHelpAbout")->trigger();
+        QCOMPARE(texts, (QStringList{"Quintor Editor", "Version " QUINTOR_VERSION_TEXT}));
+    }
+
+    // The example is made from its committed source and names what a Debian desktop has.
+    void exampleFile() {
+        const QString made = Path("made.qtf"), tool = TestFiles::BinDir() + "/make_example";
+        QCOMPARE(QProcess::execute(tool, {Examples + "Tools.items", made}), 0);
+        QCOMPARE(TestFiles::Read(made), TestFiles::Read(Examples + "Tools.qtf"));
+        Editor e({made});
+        QVERIFY(e.Doc().Items.Count() > 0);
+        for (const LauncherItem& item : e.Doc().Items.All())
+            QVERIFY2(item.IsSection() || QFile::exists(item[cellIcon]), qPrintable(item[cellIcon]));
+    }
+};
+
+QTEST_MAIN(TestFrmQTE)
+#include "test_frmQTE.moc"
