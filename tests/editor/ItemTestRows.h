@@ -9,15 +9,11 @@
 namespace ItemTestRows {
 inline LauncherItem Row(const QString& Word) {
     LauncherItem row;
-    if (Word.startsWith(QLatin1Char('#'))) {
-        row[cellDescription] =
-            QStringLiteral("SECTION:") + Word.mid(1) +
-            QStringLiteral(";Columns:5;Icon size:32;Icons above:True;Table border:False");
-    } else {
-        row[cellDescription] = Word;
-        row[cellCommand] = Word + QStringLiteral(".exe");
-        row[cellRun] = QStringLiteral("Normal Window");
-    }
+    if (Word.startsWith('#'))
+        row[cellDescription] = "SECTION:" + Word.mid(1) +
+                               ";Columns:5;Icon size:32;Icons above:True;Table border:False";
+    else
+        row.Cells = {Word, Word + ".exe", {}, {}, {}, "Normal Window", {}};
     return row;
 }
 
@@ -32,12 +28,15 @@ inline void Fill(ItemRows& Items, const QString& Words) {
 inline QString Words(const ItemRows& Items) {
     QStringList words;
     for (const LauncherItem& row : Items.All()) {
-        QString word =
-            row.IsSection()
-                ? QLatin1Char('#') + row[cellDescription].mid(8).section(QLatin1Char(';'), 0, 0)
-                : row[cellDescription];
+        const QString& desc = row[cellDescription];
+        const QString word = row.IsSection() ? '#' + desc.mid(8).section(';', 0, 0) : desc;
         words << (Row(word) == row ? word : word + QLatin1Char('?'));
     }
     return words.join(QLatin1Char(' '));
+}
+
+// All seven cells of a row, joined by "|".
+inline QString Cells(const LauncherItem& Row) {
+    return QStringList(Row.Cells.begin(), Row.Cells.end()).join(QLatin1Char('|'));
 }
 } // namespace ItemTestRows
