@@ -8,6 +8,45 @@
 
 const QString ConfigStore::NotFound = QStringLiteral("[NOT FOUND]");
 
+namespace {
+
+// A value holding a line break (an icon source path may) would otherwise come back
+// as several lines, one of which could pose as another key, such as a file to delete.
+QString Escape(const QString& Value) {
+    QString out;
+    out.reserve(Value.size());
+    for (const QChar c : Value) {
+        if (c == QLatin1Char('\\'))
+            out += QLatin1String("\\\\");
+        else if (c == QLatin1Char('\r'))
+            out += QLatin1String("\\r");
+        else if (c == QLatin1Char('\n'))
+            out += QLatin1String("\\n");
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString Unescape(QStringView Value) {
+    QString out;
+    out.reserve(Value.size());
+    for (qsizetype i = 0; i < Value.size(); ++i) {
+        const QChar c = Value[i];
+        if (c != QLatin1Char('\\') || i + 1 == Value.size()) {
+            out += c;
+            continue;
+        }
+        const QChar next = Value[++i];
+        out += next == QLatin1Char('r')   ? QChar(u'\r')
+               : next == QLatin1Char('n') ? QChar(u'\n')
+                                          : next;
+    }
+    return out;
+}
+
+} // namespace
+
 void ConfigStore::ClearAll() {
     Keys.clear();
     Values.clear();
@@ -19,12 +58,19 @@ void ConfigStore::LoadFile(const QString& Path) {
     QFile file(Path);
     if (!QFileInfo::exists(Path))
         throw AppError(QStringLiteral("File not found"), ErrNo::FileNotFound);
+    if (!QFileInfo(Path).isFile())
+        throw AppError(QStringLiteral("Path/File access error: the path is not a file"),
+                       ErrNo::PathFileAccess);
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
-    LoadText(QString::fromUtf8(file.readAll()));
+    Load(QString::fromUtf8(file.readAll()), true);
 }
 
 void ConfigStore::LoadText(const QString& Text) {
+    Load(Text, false);
+}
+
+void ConfigStore::Load(const QString& Text, bool Escaped) {
     ClearAll();
     qsizetype start = 0;
     const qsizetype size = Text.size();
@@ -35,7 +81,8 @@ void ConfigStore::LoadText(const QString& Text) {
         const QStringView line = QStringView(Text).mid(start, end - start);
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (eq > 0)
-            SetValue(line.left(eq).toString(), line.mid(eq + 1).toString());
+            SetValue(line.left(eq).toString(),
+                     Escaped ? Unescape(line.mid(eq + 1)) : line.mid(eq + 1).toString());
         // A line ends in CR LF, LF or a lone CR.
         if (end < size && Text[end] == QLatin1Char('\r') && end + 1 < size &&
             Text[end + 1] == QLatin1Char('\n'))
@@ -44,7 +91,9 @@ void ConfigStore::LoadText(const QString& Text) {
     }
 }
 
-QString ConfigStore::GetValue(const QString& Key) const { return Values.value(Key, NotFound); }
+QString ConfigStore::GetValue(const QString& Key) const {
+    return Values.value(Key, NotFound);
+}
 
 void ConfigStore::SetValue(const QString& Key, const QString& Value) {
     auto it = Values.find(Key);
@@ -59,10 +108,12 @@ void ConfigStore::SetValue(const QString& Key, const QString& Value) {
 }
 
 void ConfigStore::IncrementCount(const QString& CountKey) {
-    SetValue(CountKey, QString::number(Values.value(CountKey).toInt() + 1));
+    // Wide enough that a count read from a damaged file cannot overflow.
+    SetValue(CountKey, QString::number(qint64(Values.value(CountKey).toInt()) + 1));
 }
 
-void ConfigStore::SetListValue(const QString& CountKey, const QString& Prefix, const QString& Value) {
+void ConfigStore::SetListValue(const QString& CountKey, const QString& Prefix,
+                               const QString& Value) {
     SetValue(Prefix + QString::number(Values.value(CountKey).toInt()), Value);
 }
 
@@ -87,7 +138,8 @@ int ConfigStore::FindListValue(const QString& CountKey, const QString& Prefix, c
 void ConfigStore::SaveToFile(const QString& Path) const {
     QByteArray text;
     for (const QString& key : Keys)
-        text += (key + QLatin1Char('=') + Values.value(key) + QStringLiteral("\r\n")).toUtf8();
+        text +=
+            (key + QLatin1Char('=') + Escape(Values.value(key)) + QStringLiteral("\r\n")).toUtf8();
     WriteFileAtomically(Path, text);
 }
 

@@ -26,10 +26,13 @@ public:
     // Answers from an index, not by scanning the keys.
     int FindListValue(const QString& CountKey, const QString& Prefix, const QString& Value,
                       bool IgnoreCase) const;
-    // Writes the store in the form LoadFile reads (throws AppError).
+    // Writes the store in the form LoadFile reads (throws AppError); a value keeps its
+    // line breaks and backslashes through SaveToFile and LoadFile.
     void SaveToFile(const QString& Path) const;
 
 private:
+    // Escaped: the text was written by SaveToFile, whose values keep their line breaks.
+    void Load(const QString& Text, bool Escaped);
     void Index(const QString& Key, const QString& Value);
     void Unindex(const QString& Key, const QString& Value);
 

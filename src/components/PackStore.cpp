@@ -6,13 +6,19 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <QtEndian>
+#include <algorithm>
+#include <cstring>
+#include <functional>
 
 namespace {
 
 constexpr qint64 HeaderSize = 8;  // signature and entry count
 constexpr qint64 RecordSize = 16; // offset, length, 8-byte name
 constexpr int NameSize = 8;
+// More entries than a file of 4 GB has room for directory records.
+constexpr qint32 MaxEntries = static_cast<qint32>((0xFFFFFFFFLL - HeaderSize) / RecordSize);
 
 AppError Damaged(const QString& What) {
     return AppError(QStringLiteral("Invalid file format: ") + What, ErrNo::BadFileFormat);
@@ -26,36 +32,56 @@ quint32 U32At(const QByteArray& Bytes, qint64 At) {
     return qFromLittleEndian<quint32>(Bytes.constData() + At);
 }
 
-void AppendU32(QByteArray& Out, quint32 Value) {
-    char le[4];
-    qToLittleEndian(Value, le);
-    Out.append(le, 4);
-}
-
 // Reads a whole file while holding a shared lock, so that a file another program
 // holds exclusively is reported as locked instead of being read half-written.
-QByteArray ReadLockedFile(const QString& Path) {
+// CheckHead sees the first bytes and the file size before the rest is read, so a
+// foreign file is refused before it costs memory.
+QByteArray ReadLockedFile(const QString& Path,
+                          const std::function<void(const QByteArray&, qint64)>& CheckHead = {}) {
     const QFileInfo info(Path);
     if (Path.isEmpty() || !info.exists())
         throw AppError(QStringLiteral("File not found"), ErrNo::FileNotFound);
     if (info.isDir())
         throw AppError(QStringLiteral("Path/File access error: the path is a folder"),
                        ErrNo::PathFileAccess);
+    // A device or a pipe has no end to read to.
+    if (!info.isFile())
+        throw AppError(QStringLiteral("Path/File access error: the path is not a file"),
+                       ErrNo::PathFileAccess);
     FileLock lock;
     if (!lock.Take(Path, FileLock::Mode::Shared)) {
         if (lock.LastErrorWasConflict())
-            throw AppError(QStringLiteral("Permission denied: the file is in use by another program"),
-                           ErrNo::PermissionDenied);
+            throw AppError(
+                QStringLiteral("Permission denied: the file is in use by another program"),
+                ErrNo::PermissionDenied);
         throw AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
     }
     QFile file;
     if (!file.open(lock.Handle(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         throw AppError(QStringLiteral("Path/File access error"), ErrNo::PathFileAccess);
-    QByteArray bytes = file.readAll();
+    QByteArray bytes;
+    if (CheckHead) {
+        bytes = file.read(HeaderSize);
+        CheckHead(bytes, file.size());
+    }
+    bytes += file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw AppError(QStringLiteral("Path/File access error: ") + file.errorString(),
                        ErrNo::PathFileAccess);
     return bytes;
+}
+
+// The signature and the entry count, checked against the file size.
+quint32 CheckedCount(const QByteArray& Head, qint64 Size) {
+    if (Head.size() < HeaderSize || Size < HeaderSize)
+        throw Damaged(QStringLiteral("the file is too short to be a launcher file"));
+    if (!Head.startsWith(PackStore::Signature))
+        throw Damaged(QStringLiteral("the file is not a launcher file (no QTFP signature)"));
+    const quint32 count = U32At(Head, 4);
+    if (count > static_cast<quint64>(Size - HeaderSize) / RecordSize)
+        throw Damaged(
+            QStringLiteral("the directory of %1 entries is longer than the file").arg(count));
+    return count;
 }
 
 QString DataOf(const QByteArray& Bytes, qint64 Offset, qint64 Length) {
@@ -68,14 +94,8 @@ QString DataOf(const QByteArray& Bytes, qint64 Offset, qint64 Length) {
 
 QVector<PackStore::Entry> PackStore::ParseDirectory(const QByteArray& Bytes) {
     const qint64 size = Bytes.size();
-    if (size < HeaderSize)
-        throw Damaged(QStringLiteral("the file is too short to be a launcher file"));
-    if (!Bytes.startsWith(Signature))
-        throw Damaged(QStringLiteral("the file is not a launcher file (no QTFP signature)"));
-    const quint32 count = U32At(Bytes, 4);
     // Checked before anything is allocated: a damaged count cannot ask for memory.
-    if (count > static_cast<quint64>(size - HeaderSize) / RecordSize)
-        throw Damaged(QStringLiteral("the directory of %1 entries is longer than the file").arg(count));
+    const quint32 count = CheckedCount(Bytes, size);
     const qint64 dataStart = HeaderSize + RecordSize * count;
     QVector<Entry> entries;
     entries.reserve(static_cast<int>(count));
@@ -94,36 +114,44 @@ QVector<PackStore::Entry> PackStore::ParseDirectory(const QByteArray& Bytes) {
 }
 
 QByteArray PackStore::Serialize(const QVector<Entry>& Entries) {
-    QVector<QByteArray> data;
-    data.reserve(Entries.size());
-    qint64 total = HeaderSize + RecordSize * Entries.size();
-    for (const Entry& e : Entries) {
-        data.append(e.Data.toUtf8());
-        total += data.last().size();
-    }
-    if (total > 0xFFFFFFFFLL)
-        throw AppError(QStringLiteral("The launcher file would be larger than 4 GB"),
-                       ErrNo::InvalidArgument);
+    return SerializeRange(Entries.constData(), Entries.size());
+}
+
+// One pass and no buffer per entry: a file of 70,000 entries is written often.
+QByteArray PackStore::SerializeRange(const Entry* Entries, qsizetype Count) {
+    const qint64 dataStart = HeaderSize + RecordSize * Count;
+    qint64 capacity = dataStart;
+    for (qsizetype i = 0; i < Count; ++i)
+        capacity += Entries[i].Data.size(); // ASCII estimate; grows for other text
     QByteArray out;
-    out.reserve(total);
-    out.append(Signature, 4);
-    AppendU32(out, static_cast<quint32>(Entries.size()));
-    quint32 offset = static_cast<quint32>(HeaderSize + RecordSize * Entries.size());
-    for (int i = 0; i < Entries.size(); ++i) {
-        AppendU32(out, offset);
-        AppendU32(out, static_cast<quint32>(data[i].size()));
-        QByteArray name = Entries[i].Name.left(NameSize);
-        name.append(QByteArray(NameSize - name.size(), '\0'));
-        out.append(name);
-        offset += static_cast<quint32>(data[i].size());
+    out.reserve(capacity);
+    out.resize(dataStart);
+    char* header = out.data();
+    std::memcpy(header, Signature, 4);
+    qToLittleEndian(static_cast<quint32>(Count), header + 4);
+    QStringEncoder toUtf8(QStringEncoder::Utf8);
+    for (qsizetype i = 0; i < Count; ++i) {
+        const qint64 offset = out.size();
+        const QString& data = Entries[i].Data;
+        out.resize(offset + data.size() * 3); // the most UTF-8 can take
+        char* end = toUtf8.appendToBuffer(out.data() + offset, data);
+        out.resize(end - out.constData());
+        if (out.size() > 0xFFFFFFFFLL)
+            throw AppError(QStringLiteral("The launcher file would be larger than 4 GB"),
+                           ErrNo::InvalidArgument);
+        char* record = out.data() + HeaderSize + RecordSize * i;
+        qToLittleEndian(static_cast<quint32>(offset), record);
+        qToLittleEndian(static_cast<quint32>(out.size() - offset), record + 4);
+        const QByteArray& name = Entries[i].Name;
+        const qsizetype nameSize = std::min<qsizetype>(name.size(), NameSize);
+        std::memcpy(record + 8, name.constData(), nameSize);
+        std::memset(record + 8 + nameSize, 0, NameSize - nameSize);
     }
-    for (const QByteArray& d : data)
-        out.append(d);
     return out;
 }
 
 void PackStore::PackOpen(const QString& Path) {
-    QByteArray bytes = ReadLockedFile(Path);
+    QByteArray bytes = ReadLockedFile(Path, CheckedCount);
     QVector<Entry> entries = ParseDirectory(bytes);
     OpenedBytes = std::move(bytes);
     Opened = std::move(entries);
@@ -137,10 +165,14 @@ QVariant PackStore::PackGetField(qint32 Field, qint32 Index) const {
         throw OutOfRange();
     const Entry& e = Opened[Index - 1];
     switch (Field) {
-    case 1: return static_cast<qint64>(e.Offset);
-    case 2: return static_cast<qint64>(e.Length);
-    case 3: return QString::fromLatin1(e.Name);
-    default: throw OutOfRange();
+    case 1:
+        return static_cast<qint64>(e.Offset);
+    case 2:
+        return static_cast<qint64>(e.Length);
+    case 3:
+        return QString::fromLatin1(e.Name);
+    default:
+        throw OutOfRange();
     }
 }
 
@@ -156,17 +188,21 @@ QString PackStore::PackReadData(const QString& Path, const QVariant& Offset, con
 void PackStore::PackSetField(const QVariant& Value, qint32 Field, qint32 Index) {
     if (Index == 0 && Field == 1) {
         const int count = Value.toInt();
-        if (count < 0)
+        if (count < 0 || count > MaxEntries)
             throw OutOfRange();
         WriteCount = count;
         if (ToWrite.size() < count + 1)
             ToWrite.resize(count + 1);
         return;
     }
-    if (Index < 1)
+    if (Index < 1 || Index > MaxEntries)
         throw OutOfRange();
-    if (ToWrite.size() < Index + 1)
+    if (ToWrite.size() < Index + 1) {
+        // Entries arrive one by one: grow by half again, not by one.
+        if (ToWrite.capacity() < Index + 1)
+            ToWrite.reserve(std::max<qsizetype>(Index + 1, ToWrite.capacity() * 3 / 2));
         ToWrite.resize(Index + 1);
+    }
     Entry& e = ToWrite[Index];
     switch (Field) {
     case 3: {
@@ -177,16 +213,22 @@ void PackStore::PackSetField(const QVariant& Value, qint32 Field, qint32 Index) 
         e.Name = name.toLatin1();
         break;
     }
-    case 5: e.Data = Value.toString(); break;
-    default: throw OutOfRange();
+    case 5:
+        e.Data = Value.toString();
+        break;
+    default:
+        throw OutOfRange();
     }
 }
 
 void PackStore::PackWrite(const QString& Path) const {
-    const QVector<Entry> entries = ToWrite.mid(1, WriteCount);
-    if (entries.size() < WriteCount)
+    if (WriteCount == 0) {
+        WriteFileAtomically(Path, SerializeRange(nullptr, 0));
+        return;
+    }
+    if (ToWrite.size() < WriteCount + 1)
         throw OutOfRange();
-    WriteFileAtomically(Path, Serialize(entries));
+    WriteFileAtomically(Path, SerializeRange(ToWrite.constData() + 1, WriteCount));
 }
 
 bool PackStore::PackFileExists(const QString& Path) {

@@ -49,9 +49,11 @@ public:
     static QByteArray Serialize(const QVector<Entry>& Entries);
 
 private:
+    static QByteArray SerializeRange(const Entry* Entries, qsizetype Count);
+
     QString OpenedPath;
     QByteArray OpenedBytes;
-    QVector<Entry> Opened;   // directory of the file opened last
-    QVector<Entry> ToWrite;  // entries 1..count set for writing (index 0 unused)
+    QVector<Entry> Opened;  // directory of the file opened last
+    QVector<Entry> ToWrite; // entries 1..count set for writing (index 0 unused)
     qint32 WriteCount = 0;
 };

@@ -23,6 +23,9 @@ public:
     bool Held() const { return Descriptor >= 0; }
     QString Path() const { return LockedPath; }
     bool LastErrorWasConflict() const { return Conflict; }
+    // True when the lock is held on the very file that Path names now (whatever the
+    // spelling of the path), so that the holder can let go before reading it itself.
+    bool Covers(const QString& Path) const;
     // The open descriptor, to read through while the lock is held; -1 when none.
     int Handle() const { return Descriptor; }
 

@@ -7,15 +7,27 @@ namespace {
 const QString HeaderName = QStringLiteral("Header HTML");
 const QString FooterName = QStringLiteral("Footer HTML");
 
-// Reads a hexadecimal part of one or two digits; -1 when empty or not hexadecimal.
+// Reads a hexadecimal part of one or two digits; -1 when empty or not hexadecimal
+// (no sign, blank or "0x" is taken as part of a number).
 int HexPart(const QString& Text, int From) {
     const QString part = Text.mid(From, 2);
     if (part.isEmpty())
         return -1;
-    bool ok = false;
-    const int value = part.toInt(&ok, 16);
-    return ok && !part.startsWith(QLatin1Char('+')) && !part.startsWith(QLatin1Char('-')) ? value
-                                                                                          : -1;
+    int value = 0;
+    for (const QChar c : part) {
+        const char16_t u = c.unicode();
+        int digit = -1;
+        if (u >= '0' && u <= '9')
+            digit = u - '0';
+        else if (u >= 'A' && u <= 'F')
+            digit = u - 'A' + 10;
+        else if (u >= 'a' && u <= 'f')
+            digit = u - 'a' + 10;
+        if (digit < 0)
+            return -1;
+        value = value * 16 + digit;
+    }
+    return value;
 }
 } // namespace
 
@@ -31,12 +43,16 @@ QString LauncherDocument::GetProp(int Pos, int SubItem) const {
     if (!def)
         return {};
     switch (SubItem) {
-    case 1: return QString::fromLatin1(def->Name);
+    case 1:
+        return QString::fromLatin1(def->Name);
     case 2:
-        return Pos == PropertyTable::TitlePos ? QStringLiteral("New File ") + QString::number(NextNew)
-                                              : QString::fromLatin1(def->Default);
-    case 3: return QString::fromLatin1(def->Key);
-    default: return {};
+        return Pos == PropertyTable::TitlePos
+                   ? QStringLiteral("New File ") + QString::number(NextNew)
+                   : QString::fromLatin1(def->Default);
+    case 3:
+        return QString::fromLatin1(def->Key);
+    default:
+        return {};
     }
 }
 
@@ -103,8 +119,9 @@ QString LauncherDocument::ColNumToHex(const QString& ColNum) {
     if (!ok)
         return {};
     // Only the colour's 24 bits have a meaning; anything outside is cut off.
-    const QString hex =
-        QString::number(static_cast<quint32>(number) & 0xFFFFFFu, 16).toUpper().rightJustified(6, QLatin1Char('0'));
+    const QString hex = QString::number(static_cast<quint32>(number) & 0xFFFFFFu, 16)
+                            .toUpper()
+                            .rightJustified(6, QLatin1Char('0'));
     return QStringLiteral("#") + hex.mid(4, 2) + hex.mid(2, 2) + hex.mid(0, 2);
 }
 

@@ -2,6 +2,7 @@
 
 #include "AppError.h"
 #include "BusyCursor.h"
+#include "FileLock.h"
 #include "LauncherDocument.h"
 #include "PackStore.h"
 #include "PropertyTable.h"
@@ -11,8 +12,8 @@
 
 namespace {
 
-const char* const CellEntries[LauncherItem::CellCount] = {"DESC",  "COMMAND", "PARAM",   "STARTIN",
-                                                          "ICON",  "RUN",     "COMMENTS"};
+const char* const CellEntries[LauncherItem::CellCount] = {"DESC", "COMMAND", "PARAM",   "STARTIN",
+                                                          "ICON", "RUN",     "COMMENTS"};
 
 QString EntryName(const PackStore& Pack, int Index) {
     QString name = Pack.PackGetField(3, Index).toString();
@@ -65,24 +66,36 @@ FileContent ReadContent(const QString& FLE, bool Imprt) {
     return content;
 }
 
-// Drops the lock before the file is read or written, and takes it again on the
-// document's file when the operation ends, however it ends.
+// Our own exclusive lock refuses our own reader too, so it is let go while the held
+// file itself is read and taken again afterwards, however the read ends. Any other
+// file is read while the document's file stays locked.
 class LockPause {
 public:
-    explicit LockPause(LauncherDocument& Doc) : Doc(Doc) { Doc.CO.Release(); }
+    LockPause(LauncherDocument& Doc, const QString& FLE) : Doc(Doc), Paused(Doc.CO.Covers(FLE)) {
+        if (Paused)
+            Doc.CO.Release();
+    }
     ~LockPause() {
-        if (!Doc.CurFile.isEmpty())
+        if (Paused && !Doc.CO.Held() && !Doc.CurFile.isEmpty())
             Doc.CO.Take(Doc.CurFile);
     }
 
 private:
     LauncherDocument& Doc;
+    bool Paused;
 };
+
+// Moves the document's lock to FLE: the new lock is taken before the old one goes.
+void LockOn(LauncherDocument& Doc, const QString& FLE) {
+    FileLock lock;
+    lock.Take(FLE);
+    Doc.CO = std::move(lock);
+}
 
 } // namespace
 
 void LauncherFile::OpenFile(LauncherDocument& Doc, const QString& FLE, bool Imprt) {
-    LockPause pause(Doc);
+    LockPause pause(Doc, FLE);
     BusyCursor busy;
     FileContent content = ReadContent(FLE, Imprt);
     if (Imprt) {
@@ -94,11 +107,18 @@ void LauncherFile::OpenFile(LauncherDocument& Doc, const QString& FLE, bool Impr
         Doc.WriteProp(name, value);
     Doc.CurFile = FLE;
     Doc.SetCaption(Doc.FileCaption(Doc.ReadProp(QStringLiteral("Title"), true)));
+    LockOn(Doc, FLE);
 }
 
 void LauncherFile::SaveFile(LauncherDocument& Doc, const QString& FLE) {
-    LockPause pause(Doc);
     BusyCursor busy;
+    // The rename would go past another program's lock unnoticed: a file that another
+    // program holds is not replaced behind its back.
+    FileLock target;
+    if (!Doc.CO.Covers(FLE) && PackStore::PackFileExists(FLE) && !target.Take(FLE) &&
+        target.LastErrorWasConflict())
+        throw AppError(QStringLiteral("Permission denied: the file is in use by another program"),
+                       ErrNo::PermissionDenied);
     PackStore pack;
     qint32 n = 0;
     for (const LauncherItem& item : Doc.Items.All()) {
@@ -118,23 +138,30 @@ void LauncherFile::SaveFile(LauncherDocument& Doc, const QString& FLE) {
     Doc.CurFile = FLE;
     Doc.SetCaption(Doc.FileCaption(Doc.ReadProp(QStringLiteral("Title"), true)));
     Doc.Changed = false;
+    // The save renamed a new file into place: the old lock covers the old file only.
+    target.Release();
+    LockOn(Doc, FLE);
 }
 
 bool LauncherFile::ChangeFile(LauncherDocument& Doc, UserDialogs& Dialogs,
                               const std::function<void()>& SaveCommand) {
-    const QString suffix =
-        Doc.CurFile.isEmpty() ? QString() : QStringLiteral("('") + Doc.CurFile + QStringLiteral("')");
+    const QString suffix = Doc.CurFile.isEmpty()
+                               ? QString()
+                               : QStringLiteral("('") + Doc.CurFile + QStringLiteral("')");
     if (!Doc.Changed)
         return true;
-    const QString question = QStringLiteral("The file '") + Doc.ReadProp(QStringLiteral("Title"), true) +
-                             QStringLiteral("' ") + suffix +
+    const QString question = QStringLiteral("The file '") +
+                             Doc.ReadProp(QStringLiteral("Title"), true) + QStringLiteral("' ") +
+                             suffix +
                              QStringLiteral(" has changed.  Do you want to save the changes?");
     switch (Dialogs.MsgBox(question, MsgButtons::YesNoCancel, MsgIcon::Question,
                            LauncherDocument::ProgramTitle)) {
     case MsgAnswer::Yes:
         SaveCommand();
         return !Doc.Changed;
-    case MsgAnswer::No: return true;
-    default: return false;
+    case MsgAnswer::No:
+        return true;
+    default:
+        return false;
     }
 }

@@ -4,9 +4,12 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-FileLock::~FileLock() { Release(); }
+FileLock::~FileLock() {
+    Release();
+}
 
 FileLock::FileLock(FileLock&& Other) noexcept
     : Descriptor(Other.Descriptor), LockedPath(std::move(Other.LockedPath)),
@@ -29,7 +32,8 @@ bool FileLock::Take(const QString& Path, Mode LockMode) {
     Release();
     Conflict = false;
     const QByteArray native = QFile::encodeName(Path);
-    int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a pipe named by the path cannot stall the program.
+    int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return false;
     const int operation = (LockMode == Mode::Exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
@@ -50,4 +54,14 @@ void FileLock::Release() {
     }
     Descriptor = -1;
     LockedPath.clear();
+}
+
+bool FileLock::Covers(const QString& Path) const {
+    if (Descriptor < 0 || Path.isEmpty())
+        return false;
+    struct stat held {
+    }, named{};
+    if (::fstat(Descriptor, &held) != 0 || ::stat(QFile::encodeName(Path).constData(), &named) != 0)
+        return false;
+    return held.st_dev == named.st_dev && held.st_ino == named.st_ino;
 }
