@@ -10,411 +10,187 @@
 #include <QPushButton>
 #include <QtTest>
 
-using ItemTestRows::Fill;
-using ItemTestRows::Words;
+using namespace ItemTestRows;
 
 namespace {
-const QString Tools =
-    QStringLiteral("SECTION:Tools;Columns:5;Icon size:32;Icons above:True;Table border:False");
-
-template <typename T> T* Child(QDialog& Dialog, const char* Name) {
-    T* child = Dialog.findChild<T*>(QLatin1String(Name));
-    if (!child)
-        qWarning("no control %s", Name);
-    return child;
-}
-
-// Shows the dialog for real, so that focus moves as it does for a user.
-bool ShowActive(QDialog& Dialog) {
-    Dialog.show();
-    Dialog.activateWindow();
-    return QTest::qWaitForWindowActive(&Dialog);
+// Title, button and fields of a section dialog, as "title|button|name|columns|size|above|border".
+QString Shown(QDialog& d) {
+    QStringList shown{d.windowTitle(), d.findChild<QPushButton*>("cmdAdd")->text()};
+    for (const char* name : {"txtName", "txtColumns", "txtIconSize"})
+        shown << d.findChild<QLineEdit*>(name)->text();
+    for (const char* name : {"chkIconsAbove", "chkTableBorder"})
+        shown << (d.findChild<QCheckBox*>(name)->isChecked() ? "True" : "False");
+    return shown.join('|');
 }
 } // namespace
 
 class TestSections : public QObject {
     Q_OBJECT
 private slots:
-    void nameRoundTrip_data();
-    void nameRoundTrip();
-    void nameRoundTripGenerated();
-    void newSectionRowText();
-    void sectDetailsPositions_data();
-    void sectDetailsPositions();
-    void foreignRowTexts_data();
-    void foreignRowTexts();
-    void itemsInSection_data();
-    void itemsInSection();
-    void numberCorrections_data();
-    void numberCorrections();
-
-    void addSectionPosition_data();
-    void addSectionPosition();
-    void addSectionStoresFields();
-    void cancelLeavesList();
-    void editModeReadsRow();
-    void editModeKeepsInitialStatesForWhatItCannotRead();
-    void focusOutCorrectsField();
-    void enterInNumberFieldCorrectsBeforeStore();
-    void editCommandOpensSectionDialogForSectionRow();
-};
-
-void TestSections::nameRoundTrip_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("encoded");
-    QTest::newRow("colon and semicolon") << "a:b;c"
-                                         << "a{c}b{s}c";
-    QTest::newRow("braces") << "{x}"
-                            << "{l}x{r}";
-    QTest::newRow("literal {c}") << "{c}"
-                                 << "{l}c{r}";
-    QTest::newRow("literal {l} {r} {s}") << "{l}{r}{s}"
-                                         << "{l}l{r}{l}r{r}{l}s{r}";
-    // The escaped forms hold ";" themselves, which the encoding then hides.
-    QTest::newRow("ampersand") << "R&D"
-                               << "R&amp{s}D";
-    QTest::newRow("an entity typed") << "&amp;"
-                                     << "&amp{s}amp{s}";
-    QTest::newRow("quotes and tags") << "\"<b>\""
-                                     << "&quot{s}&lt{s}b&gt{s}&quot{s}";
-    QTest::newRow("non-ASCII") << QStringLiteral("Über€ 中文") << QStringLiteral("Über€ 中文");
-    QTest::newRow("empty") << ""
-                           << "";
-}
-
-void TestSections::nameRoundTrip() {
-    QFETCH(QString, name);
-    QFETCH(QString, encoded);
-    QCOMPARE(EncodeSectionName(name), encoded);
-    SectionDetails details;
-    details.Name = name;
-    const QString row = SectionRowText(details);
-    QCOMPARE(SectDetails(row, 1), name);
-    QCOMPARE(SectDetails(row, 2), QStringLiteral("5"));
-    QCOMPARE(SectDetails(row, 5), QStringLiteral("False"));
-}
-
-void TestSections::nameRoundTripGenerated() {
-    // Every three-piece name over the characters and words the format gives meaning to.
-    const QStringList pieces{":",     ";",   "{", "}",  "{c}", "{l}", "{r}",
-                             "{s}",   "{l_", "&", "\"", "c",   " ",   QStringLiteral("é"),
-                             "&quot;"};
-    int failures = 0;
-    for (const QString& a : pieces)
-        for (const QString& b : pieces)
-            for (const QString& c : pieces) {
-                const QString name = a + b + c;
-                const QString encoded = EncodeSectionName(name);
-                SectionDetails details;
-                details.Name = name;
-                if (encoded.contains(QLatin1Char(':')) || encoded.contains(QLatin1Char(';')) ||
-                    SectDetails(SectionRowText(details), 1) != name) {
-                    if (++failures < 5)
-                        qWarning() << "round trip fails for" << name << encoded;
+    void encoding() {
+        // The exact stored forms; entities hold ";" themselves, which the encoding then hides.
+        QCOMPARE(EncodeSectionName(QStringLiteral("a:b;c {x} {c}{l}{r}{s} R&D \"<é>\"")),
+                 QStringLiteral("a{c}b{s}c {l}x{r} {l}c{r}{l}l{r}{l}r{r}{l}s{r} R&amp{s}D "
+                                "&quot{s}&lt{s}é&gt{s}&quot{s}"));
+        QCOMPARE(SectionRowText({QStringLiteral("Tools")}),
+                 "SECTION:Tools;Columns:5;Icon size:32;Icons above:True;Table border:False");
+        // Every three-piece name over the characters and words the format gives meaning to.
+        const QStringList pieces{":",   ";", "{",  "}", "{c}", "{l}", "{r}",   "{s}",
+                                 "{l_", "&", "\"", "c", " ",   "é",   "&quot;"};
+        QStringList failed;
+        for (const QString& a : pieces)
+            for (const QString& b : pieces)
+                for (const QString& c : pieces) {
+                    const SectionDetails details{a + b + c};
+                    const QString encoded = EncodeSectionName(details.Name);
+                    if (encoded.contains(':') || encoded.contains(';') ||
+                        SectDetails(SectionRowText(details), 1) != details.Name)
+                        failed << details.Name;
                 }
-            }
-    QCOMPARE(failures, 0);
-}
+        QCOMPARE(failed, QStringList());
+    }
 
-void TestSections::newSectionRowText() {
-    SectionDetails details;
-    details.Name = QStringLiteral("Tools");
-    QCOMPARE(SectionRowText(details), Tools);
-}
+    // Details 0 to 6 of a row text, "-" where there is none.
+    void sectDetails_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("details");
+        // clang-format off
+        QTest::newRow("new row") << "SECTION:My{c} tools;Columns:3;Icon size:48;Icons above:False;Table border:True" << "-|My: tools|3|48|False|True|-";
+        QTest::newRow("empty text") << "" << "-|-|-|-|-|-|-";
+        QTest::newRow("field without colon, fewer fields") << "SECTION:A;Columns" << "-|A|-|-|-|-|-";
+        QTest::newRow("empty value, second colon") << "SECTION:;Columns:;Icon size:2:9" << "-|||2|-|-|-";
+        // clang-format on
+    }
+    void sectDetails() {
+        QFETCH(QString, text);
+        QFETCH(QString, details);
+        QStringList found, shown;
+        for (int p = 0; p <= 6; ++p) {
+            found << FindSectDetail(text, p).value_or("-");
+            shown << SectDetails(text, p);
+        }
+        QCOMPARE(found.join('|'), details);
+        QCOMPARE(shown.join('|'), QString(details).remove('-'));
+    }
 
-void TestSections::sectDetailsPositions_data() {
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("detail");
-    QTest::newRow("0") << 0 << "";
-    QTest::newRow("1 name") << 1 << "My: tools";
-    QTest::newRow("2 columns") << 2 << "3";
-    QTest::newRow("3 icon size") << 3 << "48";
-    QTest::newRow("4 icons above") << 4 << "False";
-    QTest::newRow("5 table border") << 5 << "True";
-    QTest::newRow("6") << 6 << "";
-    QTest::newRow("-1") << -1 << "";
-}
+    // The count for every row of the list and for the row after it.
+    void itemsInSection_data() {
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("counts");
+        QTest::newRow("sections") << "#A a1 a2 #B #C c1"
+                                  << "2 2 2 0 1 1 0";
+        QTest::newRow("leading block") << "i1 i2 #A a1"
+                                       << "2 2 1 1 0";
+        QTest::newRow("one item row") << "i1"
+                                      << "1 0";
+        QTest::newRow("one section row") << "#A"
+                                         << "0 0";
+        QTest::newRow("section standing last") << "i1 #A"
+                                               << "1 0 0";
+        QTest::newRow("empty list") << ""
+                                    << "0";
+    }
+    void itemsInSection() {
+        QFETCH(QString, rows);
+        QFETCH(QString, counts);
+        FakeEditorContext ctx;
+        Fill(ctx, rows);
+        QStringList got;
+        for (int row = 1; row <= ctx.Document.Items.Count() + 1; ++row)
+            got << QString::number(ItemsInSection(ctx.Document.Items, row));
+        QCOMPARE(got.join(' '), counts);
+    }
 
-void TestSections::sectDetailsPositions() {
-    QFETCH(int, position);
-    QFETCH(QString, detail);
-    const QString row = QStringLiteral(
-        "SECTION:My{c} tools;Columns:3;Icon size:48;Icons above:False;Table border:True");
-    QCOMPARE(SectDetails(row, position), detail);
-}
+    // Leaving a number field corrects it; so does Enter while it has the focus, before the
+    // row is stored.
+    void numberCorrections_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("enter");
+        // clang-format off
+        QTest::newRow("columns 0") << "txtColumns" << "0" << "1" << false;
+        QTest::newRow("columns word") << "txtColumns" << "many" << "5" << false;
+        QTest::newRow("columns 0.9 rounds down below 1") << "txtColumns" << "0.9" << "1" << false;
+        QTest::newRow("columns infinity") << "txtColumns" << "inf" << "5" << false;
+        QTest::newRow("columns blanks around") << "txtColumns" << " 7 " << " 7 " << false;
+        QTest::newRow("icon size 5000") << "txtIconSize" << "5000" << "1024" << false;
+        QTest::newRow("icon size empty") << "txtIconSize" << "" << "32" << false;
+        QTest::newRow("name is not corrected") << "txtName" << "0" << "0" << false;
+        QTest::newRow("Enter in icon size") << "txtIconSize" << "15.9" << "16" << true;
+        // clang-format on
+    }
+    void numberCorrections() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(bool, enter);
+        FakeEditorContext ctx;
+        frmSection dialog(ctx);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* edit = dialog.findChild<QLineEdit*>(field);
+        edit->setFocus();
+        edit->setText(typed);
+        QTest::keyClick(edit, enter ? Qt::Key_Return : Qt::Key_Tab);
+        QCOMPARE(edit->text(), shown);
+        const ItemRows& items = ctx.Document.Items;
+        QCOMPARE(items.Count()
+                     ? SectDetails(items.Cell(1, cellDescription), field == "txtColumns" ? 2 : 3)
+                     : "none",
+                 enter ? shown : "none");
+    }
 
-void TestSections::foreignRowTexts_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<bool>("found");
-    QTest::addColumn<QString>("detail");
-    QTest::newRow("empty text") << "" << 1 << false << "";
-    QTest::newRow("field without colon") << "SECTION:A;Columns" << 2 << false << "";
-    QTest::newRow("fewer fields") << "SECTION:A;Columns:2" << 4 << false << "";
-    QTest::newRow("empty value is there") << "SECTION:A;Columns:" << 2 << true << "";
-    QTest::newRow("value ends at second colon") << "SECTION:A;Columns:2:9" << 2 << true << "2";
-    QTest::newRow("no section word") << "plain text" << 1 << false << "";
-    QTest::newRow("stray entity") << "SECTION:&bogus;x:1" << 1 << true << "&bogus";
-}
-
-void TestSections::foreignRowTexts() {
-    QFETCH(QString, text);
-    QFETCH(int, position);
-    QFETCH(bool, found);
-    QFETCH(QString, detail);
-    QCOMPARE(FindSectDetail(text, position).has_value(), found);
-    QCOMPARE(SectDetails(text, position), detail);
-}
-
-void TestSections::itemsInSection_data() {
-    QTest::addColumn<QString>("rows");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("count");
-    QTest::newRow("section with two items") << "#A a1 a2 #B #C c1" << 1 << 2;
-    QTest::newRow("item row asks for its block") << "#A a1 a2 #B #C c1" << 3 << 2;
-    QTest::newRow("section followed by a section") << "#A a1 a2 #B #C c1" << 4 << 0;
-    QTest::newRow("last section") << "#A a1 a2 #B #C c1" << 5 << 1;
-    QTest::newRow("leading block") << "i1 i2 #A a1" << 1 << 2;
-    QTest::newRow("one item row") << "i1" << 1 << 1;
-    QTest::newRow("one section row") << "#A" << 1 << 0;
-    QTest::newRow("section standing last") << "i1 #A" << 2 << 0;
-    QTest::newRow("empty list") << "" << 1 << 0;
-    QTest::newRow("row beyond the list") << "#A a1" << 7 << 0;
-}
-
-void TestSections::itemsInSection() {
-    QFETCH(QString, rows);
-    QFETCH(int, row);
-    QFETCH(int, count);
-    ItemRows items;
-    Fill(items, rows);
-    QCOMPARE(ItemsInSection(items, row), count);
-}
-
-void TestSections::numberCorrections_data() {
-    QTest::addColumn<bool>("columns");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("result");
-    QTest::newRow("columns 0") << true << "0"
-                               << "1";
-    QTest::newRow("columns 250") << true << "250"
-                                 << "100";
-    QTest::newRow("columns word") << true << "many"
-                                  << "5";
-    QTest::newRow("columns empty") << true << ""
-                                   << "5";
-    QTest::newRow("columns negative") << true << "-3"
-                                      << "1";
-    QTest::newRow("columns fraction inside") << true << "2.5"
-                                             << "2.5";
-    QTest::newRow("columns 100.5 has whole part 100") << true << "100.5"
-                                                      << "100.5";
-    QTest::newRow("columns 0.9 rounds down below 1") << true << "0.9"
-                                                     << "1";
-    QTest::newRow("columns exponent") << true << "1e3"
-                                      << "100";
-    QTest::newRow("columns infinity") << true << "inf"
-                                      << "5";
-    QTest::newRow("columns blanks around") << true << " 7 "
-                                           << " 7 ";
-    QTest::newRow("icon size 8") << false << "8"
-                                 << "16";
-    QTest::newRow("icon size 5000") << false << "5000"
-                                    << "1024";
-    QTest::newRow("icon size word") << false << "big"
-                                    << "32";
-    QTest::newRow("icon size 15.9") << false << "15.9"
-                                    << "16";
-    QTest::newRow("icon size 1024.9") << false << "1024.9"
-                                      << "1024.9";
-    QTest::newRow("icon size 48") << false << "48"
-                                  << "48";
-}
-
-void TestSections::numberCorrections() {
-    QFETCH(bool, columns);
-    QFETCH(QString, typed);
-    QFETCH(QString, result);
-    QCOMPARE(columns ? CorrectSectionColumns(typed) : CorrectSectionIconSize(typed), result);
-}
-
-void TestSections::addSectionPosition_data() {
-    QTest::addColumn<QString>("rows");
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<int>("current");
-    QTest::newRow("above row 3 of five") << "a b c d e" << 3 << "a b #Tools c d e" << 4;
-    QTest::newRow("above row 1") << "a b" << 1 << "#Tools a b" << 2;
-    QTest::newRow("empty list") << "" << 0 << "#Tools" << 0;
-    QTest::newRow("no selected row appends") << "a b" << 0 << "a b #Tools" << 0;
-}
-
-void TestSections::addSectionPosition() {
-    QFETCH(QString, rows);
-    QFETCH(int, selected);
-    QFETCH(QString, after);
-    QFETCH(int, current);
-    FakeEditorContext ctx;
-    Fill(ctx.Document.Items, rows);
-    ctx.SelectRow(selected);
-    ctx.Tab = 2;
-    ctx.Scripted.ModalScripts << [](QDialog& d) {
-        Child<QLineEdit>(d, "txtName")->setText(QStringLiteral("Tools"));
-        Child<QPushButton>(d, "cmdAdd")->click();
-        return d.result();
-    };
-    SectionCommands::mnuEditAddSection_Click(ctx);
-    QCOMPARE(ctx.Scripted.ModalWindows, QStringList{"frmSection"});
-    QCOMPARE(ctx.Tab, 0);
-    QCOMPARE(Words(ctx.Document.Items), after);
-    // The selection stays on the row it was on.
-    QCOMPARE(ctx.SelectedRow(), current);
-    QVERIFY(ctx.Document.Changed);
-    QCOMPARE(ctx.CheckmenusCalls, 1);
-}
-
-void TestSections::addSectionStoresFields() {
-    FakeEditorContext ctx;
-    ctx.Scripted.ModalScripts << [](QDialog& d) {
-        if (d.windowTitle() != QLatin1String("Add Section") ||
-            Child<QPushButton>(d, "cmdAdd")->text() != QLatin1String("Add"))
-            return -1;
-        Child<QLineEdit>(d, "txtName")->setText(QStringLiteral("A;b"));
-        Child<QLineEdit>(d, "txtColumns")->setText(QStringLiteral("3"));
-        Child<QLineEdit>(d, "txtIconSize")->setText(QStringLiteral("48"));
-        Child<QCheckBox>(d, "chkIconsAbove")->setChecked(false);
-        Child<QCheckBox>(d, "chkTableBorder")->setChecked(true);
-        Child<QPushButton>(d, "cmdAdd")->click();
-        return d.result();
-    };
-    SectionCommands::mnuEditAddSection_Click(ctx);
-    QCOMPARE(ctx.Document.Items.Count(), 1);
-    QCOMPARE(
-        ctx.Document.Items.Cell(1, cellDescription),
-        QStringLiteral("SECTION:A{s}b;Columns:3;Icon size:48;Icons above:False;Table border:True"));
-    for (int cell = 1; cell < LauncherItem::CellCount; ++cell)
-        QVERIFY(ctx.Document.Items.Cell(1, cell).isEmpty());
-}
-
-void TestSections::cancelLeavesList() {
-    FakeEditorContext ctx;
-    Fill(ctx.Document.Items, "a b");
-    ctx.SelectRow(1);
-    ctx.Scripted.ModalScripts << [](QDialog& d) {
-        Child<QLineEdit>(d, "txtName")->setText(QStringLiteral("X"));
-        Child<QPushButton>(d, "cmdCancel")->click();
-        return d.result();
-    };
-    SectionCommands::mnuEditAddSection_Click(ctx);
-    QCOMPARE(Words(ctx.Document.Items), QStringLiteral("a b"));
-    QVERIFY(!ctx.Document.Changed);
-    QCOMPARE(ctx.CheckmenusCalls, 0);
-}
-
-void TestSections::editModeReadsRow() {
-    FakeEditorContext ctx;
-    Fill(ctx.Document.Items, "a #S b");
-    LauncherItem section = ctx.Document.Items.Row(2);
-    section[cellDescription] = QStringLiteral(
-        "SECTION:R&amp{s}D{c};Columns:7;Icon size:64;Icons above:False;Table border:True");
-    section[cellComments] = QStringLiteral("kept");
-    ctx.Document.Items.SetRow(2, section);
-    ctx.SelectRow(2);
-    QString title, button, name, columns, size;
-    bool above = true, border = false;
-    ctx.Scripted.ModalScripts << [&](QDialog& d) {
-        title = d.windowTitle();
-        button = Child<QPushButton>(d, "cmdAdd")->text();
-        name = Child<QLineEdit>(d, "txtName")->text();
-        columns = Child<QLineEdit>(d, "txtColumns")->text();
-        size = Child<QLineEdit>(d, "txtIconSize")->text();
-        above = Child<QCheckBox>(d, "chkIconsAbove")->isChecked();
-        border = Child<QCheckBox>(d, "chkTableBorder")->isChecked();
-        Child<QLineEdit>(d, "txtName")->setText(QStringLiteral("New"));
-        Child<QPushButton>(d, "cmdAdd")->click();
-        return d.result();
-    };
-    ItemCommands::mnuEditEdit_Click(ctx);
-    QCOMPARE(title, QStringLiteral("Edit Section R&D:"));
-    QCOMPARE(button, QStringLiteral("Edit"));
-    QCOMPARE(name, QStringLiteral("R&D:"));
-    QCOMPARE(columns, QStringLiteral("7"));
-    QCOMPARE(size, QStringLiteral("64"));
-    QVERIFY(!above);
-    QVERIFY(border);
-    QCOMPARE(ctx.Document.Items.Count(), 3);
-    QCOMPARE(
-        ctx.Document.Items.Cell(2, cellDescription),
-        QStringLiteral("SECTION:New;Columns:7;Icon size:64;Icons above:False;Table border:True"));
-    QCOMPARE(ctx.Document.Items.Cell(2, cellComments), QStringLiteral("kept"));
-    QVERIFY(ctx.Document.Changed);
-}
-
-void TestSections::editModeKeepsInitialStatesForWhatItCannotRead() {
-    FakeEditorContext ctx;
-    LauncherItem row;
-    row[cellDescription] = QStringLiteral("SECTION:Odd;Columns:2;Icon size;Icons above:Yes");
-    ctx.Document.Items.Append(row);
-    ctx.SelectRow(1);
-    QString size;
-    bool above = false, border = true;
-    ctx.Scripted.ModalScripts << [&](QDialog& d) {
-        size = Child<QLineEdit>(d, "txtIconSize")->text();
-        above = Child<QCheckBox>(d, "chkIconsAbove")->isChecked();
-        border = Child<QCheckBox>(d, "chkTableBorder")->isChecked();
-        Child<QPushButton>(d, "cmdCancel")->click();
-        return d.result();
-    };
-    ItemCommands::mnuEditEdit_Click(ctx);
-    QCOMPARE(size, QStringLiteral("32"));
-    QVERIFY(above);
-    QVERIFY(!border);
-    QCOMPARE(ctx.Document.Items.Row(1), row);
-}
-
-void TestSections::focusOutCorrectsField() {
-    FakeEditorContext ctx;
-    ctx.Document.EIcon = false;
-    frmSection dialog(ctx);
-    QVERIFY(ShowActive(dialog));
-    dialog.txtColumns->setFocus();
-    dialog.txtColumns->setText(QStringLiteral("0"));
-    dialog.txtIconSize->setFocus();
-    QCOMPARE(dialog.txtColumns->text(), QStringLiteral("1"));
-    dialog.txtIconSize->setText(QStringLiteral("5000"));
-    QTest::keyClick(dialog.txtIconSize, Qt::Key_Tab);
-    QCOMPARE(dialog.txtIconSize->text(), QStringLiteral("1024"));
-    // Leaving the name field corrects nothing.
-    dialog.txtName->setFocus();
-    dialog.txtName->setText(QStringLiteral("0"));
-    dialog.txtColumns->setFocus();
-    QCOMPARE(dialog.txtName->text(), QStringLiteral("0"));
-}
-
-void TestSections::enterInNumberFieldCorrectsBeforeStore() {
-    FakeEditorContext ctx;
-    frmSection dialog(ctx);
-    QVERIFY(ShowActive(dialog));
-    dialog.txtIconSize->setFocus();
-    dialog.txtIconSize->setText(QStringLiteral("8"));
-    QTest::keyClick(dialog.txtIconSize, Qt::Key_Return);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(ctx.Document.Items.Count(), 1);
-    QCOMPARE(SectDetails(ctx.Document.Items.Cell(1, cellDescription), 3), QStringLiteral("16"));
-}
-
-void TestSections::editCommandOpensSectionDialogForSectionRow() {
-    FakeEditorContext ctx;
-    Fill(ctx.Document.Items, "#A a1");
-    ctx.SelectRow(1);
-    ctx.Scripted.ModalScripts << [](QDialog&) { return int(QDialog::Rejected); };
-    ctx.Scripted.ModalScripts << [](QDialog&) { return int(QDialog::Rejected); };
-    ItemCommands::mnuEditEdit_Click(ctx);
-    ctx.SelectRow(2);
-    ItemCommands::mnuEditEdit_Click(ctx);
-    QCOMPARE(ctx.Scripted.ModalWindows, (QStringList{"frmSection", "frmAdd"}));
-    QVERIFY(ctx.Document.EIcon);
-}
+    // Add section, or Edit on the current row given Text; the user names the section Tools.
+    // An edited row keeps its comment (so it shows "?").
+    void sectionDialog_data() {
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("after");
+        const QString add = QStringLiteral("Add Section|Add||5|32|True|False");
+        // clang-format off
+        QTest::newRow("above the current row") << "a b [c] d e" << "" << add << "a b #Tools [c] d e";
+        QTest::newRow("above row 1") << "[a] b" << "" << add << "#Tools [a] b";
+        QTest::newRow("empty list") << "" << "" << add << "#Tools";
+        QTest::newRow("no current row appends") << "a b" << "" << add << "a b #Tools";
+        QTest::newRow("edit") << "a [#S] b" << "SECTION:R&amp{s}D{c};Columns:7;Icon size:64;Icons above:False;Table border:True"
+            << "Edit Section R&D:|Edit|R&D:|7|64|False|True" << "a [#Tools;Columns:7;Icon size:64;Icons above:False;Table border:True?] b";
+        QTest::newRow("edit, details it cannot read") << "[#S]" << "SECTION:Odd;Columns:2;Icon size;Icons above:Yes"
+            << "Edit Section Odd|Edit|Odd|2|32|True|False" << "[#Tools;Columns:2;Icon size:32;Icons above:True;Table border:False?]";
+        // clang-format on
+    }
+    void sectionDialog() {
+        QFETCH(QString, rows);
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QFETCH(QString, after);
+        FakeEditorContext ctx;
+        Fill(ctx, rows);
+        ctx.Tab = 2;
+        ctx.Document.EIcon = text.isEmpty(); // each command sets it
+        if (!text.isEmpty()) {
+            ctx.Document.Items.SetCell(ctx.Current, cellDescription, text);
+            ctx.Document.Items.SetCell(ctx.Current, cellComments, QStringLiteral("kept"));
+        }
+        QString seen;
+        ctx.Scripted.ModalScripts << [&seen](QDialog& d) {
+            seen = Shown(d);
+            d.findChild<QLineEdit*>("txtName")->setText(QStringLiteral("Tools"));
+            d.findChild<QPushButton*>("cmdAdd")->click();
+            return d.result();
+        };
+        text.isEmpty() ? SectionCommands::mnuEditAddSection_Click(ctx)
+                       : ItemCommands::mnuEditEdit_Click(ctx);
+        QCOMPARE(ctx.Scripted.ModalWindows, QStringList{"frmSection"});
+        QCOMPARE(seen, shown);
+        QCOMPARE(ctx.Tab, 0);
+        QCOMPARE(Words(ctx), after); // the selection stays on its row
+        QVERIFY(ctx.Document.Changed);
+        QCOMPARE(ctx.CheckmenusCalls, 1);
+    }
+};
 
 QTEST_MAIN(TestSections)
 #include "test_sections.moc"
