@@ -12,17 +12,17 @@
 using namespace Qt::StringLiterals;
 using ItemTestRows::Words;
 
-// A launcher file holding the items "f1".."f<Count>"; Words gets their list.
+// A launcher file holding the items "f1".."f<Count>"; Words gets " f1 f2 ...".
 static QString MakeFile(const QTemporaryDir& Dir, int Count, QString* Words = nullptr) {
-    QStringList words;
+    QString words, path = Dir.filePath(u"items%1.qtf"_s.arg(Count));
     for (int i = 1; i <= Count; ++i)
-        words << u"f"_s + QString::number(i);
+        words += u" f"_s + QString::number(i);
     LauncherDocument source;
-    ItemTestRows::Fill(source.Items, words.join(u' '));
-    LauncherFile::SaveFile(source, Dir.filePath(u"items%1.qtf"_s.arg(Count)));
+    ItemTestRows::Fill(source.Items, words);
+    LauncherFile::SaveFile(source, path);
     if (Words)
-        *Words = words.join(u' ');
-    return Dir.filePath(u"items%1.qtf"_s.arg(Count));
+        *Words = words;
+    return path;
 }
 
 class TestImport : public QObject {
@@ -30,12 +30,7 @@ class TestImport : public QObject {
     QTemporaryDir Dir;
 
 private slots:
-    // "#,##0" groups in the locale's way, even where the locale's own formatting would not.
-    void groupedCount() {
-        QCOMPARE(ImportItems::GroupedCount(1500, QLocale(QLocale::German)), u"1.500"_s);
-        QCOMPARE(ImportItems::GroupedCount(1234567, QLocale(QLocale::English)), u"1,234,567"_s);
-    }
-
+    // In the C locale: "#,##0" groups even where the locale's own formatting would not.
     void import_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("section");
@@ -50,9 +45,9 @@ private slots:
         // clang-format off
         QTest::addRow("no section") << MakeFile(Dir, 3) << "" << "a f1 f2 f3" << added.arg(u"3 items were"_s);
         QTest::addRow("section, trimmed") << MakeFile(Dir, 3) << " W " << "a #W f1 f2 f3" << added.arg(u"3 items were"_s);
-        QTest::addRow("blank section") << MakeFile(Dir, 1) << "  " << "a f1" << added.arg(u"1 item was"_s);
+        QTest::addRow("one, blank section") << MakeFile(Dir, 1) << "  " << "a f1" << added.arg(u"1 item was"_s);
         QTest::addRow("no items") << MakeFile(Dir, 0) << "E" << "a #E" << info + u" Import Result: No items were found in the file"_s;
-        QTest::addRow("1500") << MakeFile(Dir, 1500, &many) << "" << u"a "_s + many << added.arg(u"1,500 items were"_s);
+        QTest::addRow("1500") << MakeFile(Dir, 1500, &many) << "" << u"a"_s + many << added.arg(u"1,500 items were"_s);
         QTest::addRow("missing") << missing << "T" << "a" << QString::number(int(MsgIcon::Exclamation)) + error
             + u"Could not find the file '%1'. Please check the filename and try again."_s.arg(missing);
         QTest::addRow("damaged") << bad << "T" << "a" << QString::number(int(MsgIcon::Critical)) + error
@@ -75,12 +70,10 @@ private slots:
         QCOMPARE(ctx.Scripted.Messages.size(), 1);
         const auto shown = ctx.Scripted.LastMessage();
         QCOMPARE(u"%1 %2: %3"_s.arg(int(shown.Icon)).arg(shown.Title, shown.Text), message);
-        // Only items come in: the document keeps its own title and file.
-        QCOMPARE(ctx.Document.ReadProp(u"Title"_s) + ctx.Document.CurFile, u"Mine"_s);
+        QCOMPARE(ctx.Document.ReadProp(u"Title"_s) + ctx.Document.CurFile, u"Mine"_s); // own kept
     }
 
-    // The dialog: browse (chosen, then cancelled: the text stays), import twice, close. The
-    // file is the document's own, held locked: importing still reads it.
+    // Browse (chosen, then cancelled), import twice, close; the document's own locked file.
     void dialog() {
         const QString file = MakeFile(Dir, 3);
         FakeEditorContext ctx;
@@ -90,9 +83,8 @@ private slots:
         ctx.Scripted.ModalScripts.append([&](QDialog& window) {
             title = window.windowTitle();
             window.findChild<QObject*>(u"txtSection"_s)->setProperty("text", u"Imported"_s);
-            for (const char* name :
-                 {"cmdBrowse", "cmdBrowse", "cmdImport", "cmdImport", "cmdClose"})
-                QMetaObject::invokeMethod(window.findChild<QObject*>(QLatin1String(name)), "click");
+            for (const char* b : {"cmdBrowse", "cmdBrowse", "cmdImport", "cmdImport", "cmdClose"})
+                QMetaObject::invokeMethod(window.findChild<QObject*>(QLatin1String(b)), "click");
             return window.result();
         });
         ImportCommands::mnuFileImport_Click(ctx);
