@@ -2,254 +2,99 @@
 #include "FakeEditorContext.h"
 #include "ImportCommands.h"
 #include "ImportItems.h"
+#include "ItemTestRows.h"
 #include "LauncherFile.h"
-#include "Sections.h"
 #include "TestFiles.h"
-#include "frmImport.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
+#include <QDialog>
 #include <QtTest>
 
-namespace {
+using namespace Qt::StringLiterals;
+using ItemTestRows::Words;
 
-LauncherItem Item(const QString& Tag) {
-    LauncherItem item;
-    for (int c = 0; c < LauncherItem::CellCount; ++c)
-        item[c] = Tag + QLatin1Char('.') + QString::number(c);
-    return item;
-}
-
-// A launcher file holding Count item rows named "<Tag><n>" and a title of its own.
-QString MakeFile(const QTemporaryDir& Dir, const QString& Name, int Count,
-                 const QString& Tag = QStringLiteral("f")) {
-    const QString path = Dir.filePath(Name);
+// A launcher file holding the items "f1".."f<Count>"; Words gets " f1 f2 ...".
+static QString MakeFile(const QTemporaryDir& Dir, int Count, QString* Words = nullptr) {
+    QString words, path = Dir.filePath(u"items%1.qtf"_s.arg(Count));
+    for (int i = 1; i <= Count; ++i)
+        words += u" f"_s + QString::number(i);
     LauncherDocument source;
-    QVector<LauncherItem> items;
-    for (int i = 1; i <= Count; ++i)
-        items.append(Item(Tag + QString::number(i)));
-    source.Items.ReplaceAll(items);
-    source.WriteProp(QStringLiteral("Title"), QStringLiteral("Imported title"));
+    ItemTestRows::Fill(source.Items, words);
     LauncherFile::SaveFile(source, path);
-    return path; // the source document's lock goes with it
+    if (Words)
+        *Words = words;
+    return path;
 }
-
-void Fill(LauncherDocument& Doc, int Count) {
-    for (int i = 1; i <= Count; ++i)
-        Doc.Items.Append(Item(QStringLiteral("own") + QString::number(i)));
-}
-
-} // namespace
 
 class TestImport : public QObject {
     Q_OBJECT
     QTemporaryDir Dir;
 
 private slots:
-    void groupedCount_data() {
-        QTest::addColumn<qint64>("count");
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("expected");
-        const QLocale english(QLocale::English, QLocale::UnitedStates);
-        const QLocale german(QLocale::German, QLocale::Germany);
-        QTest::newRow("zero") << qint64(0) << english << "0";
-        QTest::newRow("999") << qint64(999) << english << "999";
-        QTest::newRow("1000") << qint64(1000) << english << "1,000";
-        QTest::newRow("1500") << qint64(1500) << english << "1,500";
-        QTest::newRow("millions") << qint64(1234567) << english << "1,234,567";
-        QTest::newRow("german") << qint64(1500) << german << "1.500";
-        // The C locale's own formatting would leave the separator out.
-        QTest::newRow("C locale") << qint64(1500) << QLocale::c() << "1,500";
-    }
-    void groupedCount() {
-        QFETCH(qint64, count);
-        QFETCH(QLocale, locale);
-        QFETCH(QString, expected);
-        QCOMPARE(ImportItems::GroupedCount(count, locale), expected);
-    }
-
-    // Rows, section row, message and the untouched rest of the document.
+    // In the C locale: "#,##0" groups even where the locale's own formatting would not.
     void import_data() {
-        QTest::addColumn<int>("existing");
-        QTest::addColumn<int>("inFile");
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("three, no section") << 2 << 3 << ""
-                                           << "3 items were successfully added";
-        QTest::newRow("three under a section") << 2 << 3 << "Tools"
-                                               << "3 items were successfully added";
-        QTest::newRow("blank section name") << 2 << 3 << "   "
-                                            << "3 items were successfully added";
-        QTest::newRow("section name is trimmed") << 0 << 1 << "  Work  "
-                                                 << "1 item was successfully added";
-        QTest::newRow("name with separators") << 1 << 1 << "a:b;c{d}"
-                                              << "1 item was successfully added";
-        QTest::newRow("no items") << 2 << 0 << ""
-                                  << "No items were found in the file";
-        QTest::newRow("no items, with a section") << 0 << 0 << "Empty"
-                                                  << "No items were found in the file";
-        QTest::newRow("1500") << 0 << 1500 << ""
-                              << "1,500 items were successfully added";
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("message"); // icon, title, text
+        QString many;
+        const QString bad = Dir.filePath(u"bad.qtf"_s), missing = Dir.filePath(u"missing.qtf"_s);
+        QVERIFY(TestFiles::Write(bad, "<html>a page</html>"));
+        const QString info = QString::number(int(MsgIcon::Information));
+        const QString added = info + u" Import Result: %1 successfully added"_s;
+        const QString error = u" Import Error: "_s;
+        // clang-format off
+        QTest::addRow("no section") << MakeFile(Dir, 3) << "" << "a f1 f2 f3" << added.arg(u"3 items were"_s);
+        QTest::addRow("section, trimmed") << MakeFile(Dir, 3) << " W " << "a #W f1 f2 f3" << added.arg(u"3 items were"_s);
+        QTest::addRow("one, blank section") << MakeFile(Dir, 1) << "  " << "a f1" << added.arg(u"1 item was"_s);
+        QTest::addRow("no items") << MakeFile(Dir, 0) << "E" << "a #E" << info + u" Import Result: No items were found in the file"_s;
+        QTest::addRow("1500") << MakeFile(Dir, 1500, &many) << "" << u"a"_s + many << added.arg(u"1,500 items were"_s);
+        QTest::addRow("missing") << missing << "T" << "a" << QString::number(int(MsgIcon::Exclamation)) + error
+            + u"Could not find the file '%1'. Please check the filename and try again."_s.arg(missing);
+        QTest::addRow("damaged") << bad << "T" << "a" << QString::number(int(MsgIcon::Critical)) + error
+            + u"An error occurred when attempting to import the file '%1' - Invalid file format: the "
+              u"file is not a launcher file (no QTFP signature), 321"_s.arg(bad);
+        // clang-format on
     }
     void import() {
-        QFETCH(int, existing);
-        QFETCH(int, inFile);
-        QFETCH(QString, section);
-        QFETCH(QString, message);
-        const QString file = MakeFile(Dir, QStringLiteral("items.qtf"), inFile);
-        FakeEditorContext ctx;
-        LauncherDocument& doc = ctx.Document;
-        Fill(doc, existing);
-        doc.WriteProp(QStringLiteral("Title"), QStringLiteral("Mine"));
-        doc.SetCaption(QStringLiteral("caption"));
-        const bool withSection = !section.trimmed().isEmpty();
-
-        QVERIFY(ImportItems::Import(doc, ctx.Scripted, file, section,
-                                    QLocale(QLocale::English, QLocale::UnitedStates)));
-
-        QCOMPARE(doc.Items.Count(), existing + inFile + (withSection ? 1 : 0));
-        for (int i = 1; i <= existing; ++i)
-            QCOMPARE(doc.Items.Row(i), Item(QStringLiteral("own") + QString::number(i)));
-        int next = existing + 1;
-        if (withSection) {
-            SectionDetails details;
-            details.Name = section.trimmed();
-            QCOMPARE(doc.Items.Cell(next, cellDescription), SectionRowText(details));
-            QCOMPARE(SectDetails(doc.Items.Cell(next, cellDescription), 1), section.trimmed());
-            ++next;
-        }
-        for (int i = 1; i <= inFile; ++i)
-            QCOMPARE(doc.Items.Row(next + i - 1), Item(QStringLiteral("f") + QString::number(i)));
-        QCOMPARE(ctx.Scripted.Messages.size(), 1);
-        QCOMPARE(ctx.Scripted.LastMessage().Text, message);
-        QCOMPARE(ctx.Scripted.LastMessage().Title, QStringLiteral("Import Result"));
-        QCOMPARE(ctx.Scripted.LastMessage().Icon, MsgIcon::Information);
-        QVERIFY(doc.Changed);
-        QCOMPARE(doc.ReadProp(QStringLiteral("Title")), QStringLiteral("Mine"));
-        QCOMPARE(doc.CurFile, QString());
-        QCOMPARE(doc.Caption(), QStringLiteral("caption"));
-    }
-
-    void importingTwiceAppendsTwice() {
-        const QString file = MakeFile(Dir, QStringLiteral("twice.qtf"), 2);
-        FakeEditorContext ctx;
-        QVERIFY(ImportItems::Import(ctx.Document, ctx.Scripted, file, QString()));
-        QVERIFY(ImportItems::Import(ctx.Document, ctx.Scripted, file, QStringLiteral("Again")));
-        QCOMPARE(ctx.Document.Items.Count(), 5);
-        QCOMPARE(ctx.Document.Items.Row(4), Item(QStringLiteral("f1")));
-        QVERIFY(ctx.Document.Items.IsSection(3));
-    }
-
-    // A file that is not there, or fails to read, changes nothing at all.
-    void failedImportAddsNothing_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("content"); // written to the file when not empty
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<MsgIcon>("icon");
-        const QString missing = Dir.filePath(QStringLiteral("missing.qtf"));
-        const QString damaged = Dir.filePath(QStringLiteral("damaged.qtf"));
-        QTest::newRow("missing") << missing << QByteArray()
-                                 << "Could not find the file '" + missing +
-                                        "'. Please check the filename and try again."
-                                 << MsgIcon::Exclamation;
-        QTest::newRow("empty name")
-            << QString() << QByteArray()
-            << "Could not find the file ''. Please check the filename and try again."
-            << MsgIcon::Exclamation;
-        QTest::newRow("a folder") << Dir.path() << QByteArray()
-                                  << "Could not find the file '" + Dir.path() +
-                                         "'. Please check the filename and try again."
-                                  << MsgIcon::Exclamation;
-        QTest::newRow("damaged") << damaged << QByteArray("QTFP\xff\xff\xff\x7f garbage", 17)
-                                 << "An error occurred when attempting to import the file '" +
-                                        damaged + "' - "
-                                 << MsgIcon::Critical;
-        QTest::newRow("not a launcher file")
-            << damaged << QByteArray("<html>a page</html>")
-            << "An error occurred when attempting to import the file '" + damaged + "' - "
-            << MsgIcon::Critical;
-    }
-    void failedImportAddsNothing() {
         QFETCH(QString, file);
-        QFETCH(QByteArray, content);
+        QFETCH(QString, section);
+        QFETCH(QString, expected);
         QFETCH(QString, message);
-        QFETCH(MsgIcon, icon);
-        if (!content.isEmpty())
-            QVERIFY(TestFiles::Write(file, content));
         FakeEditorContext ctx;
-        Fill(ctx.Document, 2);
-        QVERIFY(!ImportItems::Import(ctx.Document, ctx.Scripted, file, QStringLiteral("Tools")));
-        QCOMPARE(ctx.Document.Items.Count(), 2);
-        QVERIFY(!ctx.Document.Changed);
+        ItemTestRows::Fill(ctx.Document.Items, u"a"_s);
+        ctx.Document.WriteProp(u"Title"_s, u"Mine"_s);
+        const bool ok = message.contains(u"Result"_s);
+        QCOMPARE(ImportItems::Import(ctx.Document, ctx.Scripted, file, section, QLocale::c()), ok);
+        QCOMPARE(Words(ctx.Document.Items), expected);
+        QCOMPARE(ctx.Document.Changed, ok);
         QCOMPARE(ctx.Scripted.Messages.size(), 1);
         const auto shown = ctx.Scripted.LastMessage();
-        QCOMPARE(shown.Title, QStringLiteral("Import Error"));
-        QCOMPARE(shown.Icon, icon);
-        if (icon == MsgIcon::Critical) {
-            QVERIFY2(shown.Text.startsWith(message), qPrintable(shown.Text));
-            QVERIFY2(shown.Text.endsWith(QStringLiteral(", 321")), qPrintable(shown.Text));
-        } else {
-            QCOMPARE(shown.Text, message);
-        }
+        QCOMPARE(u"%1 %2: %3"_s.arg(int(shown.Icon)).arg(shown.Title, shown.Text), message);
+        QCOMPARE(ctx.Document.ReadProp(u"Title"_s) + ctx.Document.CurFile, u"Mine"_s); // own kept
     }
 
-    // The document's own file is held locked; importing it must still read it, and
-    // the lock is back afterwards.
-    void importingTheOpenFile() {
-        const QString file = MakeFile(Dir, QStringLiteral("own.qtf"), 2);
+    // Browse (chosen, then cancelled), import twice, close; the document's own locked file.
+    void dialog() {
+        const QString file = MakeFile(Dir, 3);
         FakeEditorContext ctx;
         LauncherFile::OpenFile(ctx.Document, file, false);
-        QVERIFY(ctx.Document.CO.Held());
-        QVERIFY(ImportItems::Import(ctx.Document, ctx.Scripted, file, QString()));
-        QCOMPARE(ctx.Document.Items.Count(), 4);
-        QVERIFY(ctx.Document.CO.Held());
-        QCOMPARE(ctx.Document.CurFile, file);
-    }
-
-    // The dialog: browse, import twice with its texts kept, close; the tab stays.
-    void dialog() {
-        const QString file = MakeFile(Dir, QStringLiteral("dialog.qtf"), 3);
-        FakeEditorContext ctx;
-        ctx.Tab = 2;
         ctx.Scripted.FileAnswers = {file, std::nullopt};
-        QString title, fileText, sectionText;
+        QString title;
         ctx.Scripted.ModalScripts.append([&](QDialog& window) {
             title = window.windowTitle();
-            auto* txtFile = window.findChild<QLineEdit*>(QStringLiteral("txtFile"));
-            auto* txtSection = window.findChild<QLineEdit*>(QStringLiteral("txtSection"));
-            auto* cmdBrowse = window.findChild<QPushButton*>(QStringLiteral("cmdBrowse"));
-            auto* cmdImport = window.findChild<QPushButton*>(QStringLiteral("cmdImport"));
-            auto* cmdClose = window.findChild<QPushButton*>(QStringLiteral("cmdClose"));
-            if (!txtFile || !txtSection || !cmdBrowse || !cmdImport || !cmdClose ||
-                !txtFile->text().isEmpty() || !cmdImport->isDefault())
-                return -1;
-            cmdBrowse->click(); // chooses the file
-            cmdBrowse->click(); // cancelled: the text stays
-            txtSection->setText(QStringLiteral("Imported"));
-            cmdImport->click();
-            cmdImport->click();
-            fileText = txtFile->text();
-            sectionText = txtSection->text();
-            cmdClose->click();
+            window.findChild<QObject*>(u"txtSection"_s)->setProperty("text", u"Imported"_s);
+            for (const char* b : {"cmdBrowse", "cmdBrowse", "cmdImport", "cmdImport", "cmdClose"})
+                QMetaObject::invokeMethod(window.findChild<QObject*>(QLatin1String(b)), "click");
             return window.result();
         });
         ImportCommands::mnuFileImport_Click(ctx);
-        QCOMPARE(ctx.Scripted.ModalWindows, QStringList{QStringLiteral("frmImport")});
-        QCOMPARE(title, QStringLiteral("Import Quintor File Items"));
-        QCOMPARE(ctx.Scripted.FileRequests.size(), 2);
-        QCOMPARE(ctx.Scripted.FileRequests[0].Title,
-                 QStringLiteral("Choose an Quintor File to Import"));
+        QCOMPARE(title, u"Import Quintor File Items"_s);
+        QCOMPARE(ctx.Scripted.FileRequests.value(1).Title, u"Choose an Quintor File to Import"_s);
         QCOMPARE(ctx.Scripted.FileRequests[0].Filter,
-                 QStringLiteral("Quintor File (*.qtf)|*.qtf|All files (*.*)|*.*"));
-        QVERIFY(!ctx.Scripted.FileRequests[0].Save);
-        QCOMPARE(fileText, file);
-        QCOMPARE(sectionText, QStringLiteral("Imported"));
-        QCOMPARE(ctx.Document.Items.Count(), 8);
-        QVERIFY(ctx.Document.Items.IsSection(5));
-        QCOMPARE(ctx.Scripted.Messages.size(), 2);
+                 u"Quintor File (*.qtf)|*.qtf|All files (*.*)|*.*"_s);
+        QCOMPARE(Words(ctx.Document.Items), u"f1 f2 f3 #Imported f1 f2 f3 #Imported f1 f2 f3"_s);
+        QVERIFY(ctx.Document.CO.Held());
         QCOMPARE(ctx.CheckmenusCalls, 2);
-        QCOMPARE(ctx.Tab, 2);
     }
 };
 
