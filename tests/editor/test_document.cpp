@@ -13,9 +13,8 @@ private slots:
         QAbstractItemModelTester tester(&doc.Props,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(QStringList({doc.GetProp(0, 1), doc.GetProp(37, 3), doc.GetProp(1, 4),
-                              doc.GetProp(1, 3), doc.GetProp(14, 2), doc.GetProp(25, 2)}),
-                 QStringList({"", "", "", "P_BACK_C", "412", "New File 1"}));
-        QCOMPARE(doc.Caption(), QString("New File 1 - Quintor Editor"));
+                              doc.GetProp(1, 3), doc.GetProp(14, 2), doc.Caption()}),
+                 QStringList({"", "", "", "P_BACK_C", "412", "New File 1 - Quintor Editor"}));
         doc.WriteProp("Width", "800");
         doc.NextNew = 3;
         doc.Propulate();
@@ -24,10 +23,9 @@ private slots:
         for (int row = 1; row <= doc.Props.Count(); ++row)
             shown << doc.Props.At(row).Name + '=' + doc.ReadProp(doc.Props.At(row).Name, true);
         QCOMPARE(shown.size(), 36);
-        QCOMPARE(shown.mid(0, 2), QStringList({"(HTML File)=", "Background colour="}));
-        QCOMPARE(shown.mid(12, 4),
-                 QStringList({"Footer HTML=", "Header HTML=", "Height=412", "Icon="}));
-        QCOMPARE(shown.mid(34), QStringList({"Title=New File 3", "Width=492"}));
+        QCOMPARE(shown.mid(0, 2) + shown.mid(12, 4) + shown.mid(34),
+                 QStringList({"(HTML File)=", "Background colour=", "Footer HTML=", "Header HTML=",
+                              "Height=412", "Icon=", "Title=New File 3", "Width=492"}));
         doc.WriteProp("Title", "Tom & \"Jerry\" <1>");
         QCOMPARE(doc.ReadProp("Title"), QString("Tom &amp; &quot;Jerry&quot; &lt;1&gt;"));
         doc.WriteProp("Header HTML", "<b>&amp;</b>");

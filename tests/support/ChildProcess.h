@@ -17,27 +17,20 @@ inline int Run(const std::function<int()>& Body) {
     return exited ? WEXITSTATUS(status) : -1;
 }
 
-// A child that runs Setup, reports whether it succeeded, then waits to be killed.
-struct Holder {
-    pid_t Pid = -1;
-    bool Ready = false;
-    explicit Holder(const std::function<bool()>& Setup) {
-        int fds[2] = {-1, -1};
-        char ok = 0;
-        if (::pipe(fds) == 0 && (Pid = ::fork()) == 0) {
-            for (ok = Setup(); ::write(fds[1], &ok, 1) == 1;)
-                ::pause();
-            ::_exit(1);
-        }
-        ::close(fds[1]);
-        Ready = Pid > 0 && ::read(fds[0], &ok, 1) == 1 && ok;
-        ::close(fds[0]);
+// A child that runs Body, then waits to be killed; a forgotten one dies within a minute.
+inline pid_t Start(const std::function<void()>& Body) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::alarm(60);
+        Body();
+        for (;;)
+            ::pause();
     }
-    ~Holder() { Kill(); }
-    void Kill() { // SIGKILL and reap
-        if (Pid > 0 && ::kill(Pid, SIGKILL) == 0)
-            ::waitpid(Pid, nullptr, 0);
-        Pid = -1;
-    }
-};
+    return pid;
+}
+
+inline void Kill(pid_t Pid) { // and reap
+    if (Pid > 0 && ::kill(Pid, SIGKILL) == 0)
+        ::waitpid(Pid, nullptr, 0);
+}
 } // namespace ChildProcess

@@ -1,19 +1,16 @@
 #pragma once
 
-#include <QByteArray>
 #include <QBuffer>
 #include <QDataStream>
 #include <QVector>
-#include <optional>
 
-// A pack file built and read byte by byte, independently of PackStore, so that tests check
-// the layout itself: "QTFP", u32 count, count x (u32 offset, u32 length, 8-byte name), data;
+// A pack file built byte by byte, independently of PackStore, so that tests check the layout
+// itself: "QTFP", u32 count, count x (u32 offset, u32 length, 8-byte name), data;
 // little-endian.
 namespace RawPack {
 struct Entry {
     QByteArray Name; // without the NUL padding
     QByteArray Data;
-    quint32 Offset = 0, Length = 0;
 };
 
 inline QByteArray Build(const QVector<Entry>& Entries) {
@@ -29,27 +26,15 @@ inline QByteArray Build(const QVector<Entry>& Entries) {
     return out + data;
 }
 
-// Empty when the bytes do not hold a sound pack.
-inline std::optional<QVector<Entry>> Parse(const QByteArray& Bytes) {
-    QDataStream s(Bytes);
+// Entry I as the directory of a sound file describes it.
+inline Entry Record(const QByteArray& Bytes, int I) {
+    QDataStream s(Bytes.mid(8 + 16 * I, 8));
     s.setByteOrder(QDataStream::LittleEndian);
-    quint32 count = 0;
-    s.skipRawData(4);
-    s >> count;
-    if (!Bytes.startsWith("QTFP") || s.status() != QDataStream::Ok ||
-        8 + 16 * quint64(count) > quint64(Bytes.size()))
-        return std::nullopt;
-    QVector<Entry> entries(count);
-    for (Entry& e : entries) {
-        char name[8];
-        s >> e.Offset >> e.Length;
-        s.readRawData(name, 8);
-        for (e.Name = QByteArray(name, 8); e.Name.endsWith('\0');)
-            e.Name.chop(1);
-        if (quint64(e.Offset) + e.Length > quint64(Bytes.size()))
-            return std::nullopt;
-        e.Data = Bytes.mid(e.Offset, e.Length);
-    }
-    return entries;
+    quint32 offset = 0, length = 0;
+    s >> offset >> length;
+    Entry e{Bytes.mid(16 + 16 * I, 8), Bytes.mid(offset, length)};
+    while (e.Name.endsWith('\0'))
+        e.Name.chop(1);
+    return e;
 }
 } // namespace RawPack
