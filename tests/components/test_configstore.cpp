@@ -44,13 +44,9 @@ private slots:
 
     void saveAndLoadFileKeepEveryValue() {
         QTemporaryDir dir;
-        const QStringList values = {"",
-                                    "C:\\Program Files\\x.exe",
-                                    "ends in \\",
-                                    "cr\rlf\r\n",
-                                    "\\n is not a break",
-                                    "\xe6\x97\xa5=",
-                                    "/bin/x\nIcon1=/home/user/precious"};
+        const QStringList values = QString("|C:\\x.exe|ends in \\|cr\rlf\r\n|\\n is not a break|"
+                                           "\xe6\x97\xa5=|/bin/x\nIcon1=/home/user/precious")
+                                       .split('|');
         ConfigStore store, loaded;
         for (int i = 0; i < values.size(); ++i)
             store.SetValue("K" + QString::number(i), values[i]);

@@ -31,12 +31,11 @@ private slots:
 
     void files() {
         QTemporaryDir dir;
-        const QString file = dir.filePath("a file.txt");
-        QVERIFY(TestFiles::Write(file, "x"));
-        QVERIFY(Tolvik::FileExists(file) && !Tolvik::FolderExists(file));
-        QVERIFY(Tolvik::FolderExists(dir.path()) && !Tolvik::FileExists(dir.path()));
-        QVERIFY(!Tolvik::FileExists("") && !Tolvik::FolderExists("") &&
-                !Tolvik::FileExists(dir.filePath("missing")));
+        const QString file = dir.filePath("a file.txt"), folder = dir.path();
+        QVERIFY(TestFiles::Write(file, "x") && Tolvik::FileExists(file) && !Tolvik::FileExists(""));
+        QVERIFY(Tolvik::FolderExists(folder) && !Tolvik::FolderExists(file) &&
+                !Tolvik::FileExists(folder) && !Tolvik::FolderExists("") &&
+                !Tolvik::FileExists(folder + "/missing"));
         QCOMPARE(FilterToQt("Quintor File (*.qtf)|*.qtf|All files (*.*)|*.*|Pictures|*.bmp;*.ico|"),
                  QStringList({"Quintor File (*.qtf)", "All files (*)", "Pictures (*.bmp *.ico)"}));
     }
