@@ -5,11 +5,9 @@
 #include <functional>
 
 // The error number an operation throws, 0 when it succeeds.
-inline int ErrorOf(const std::function<void()>& Operation) {
-    try {
-        Operation();
-    } catch (const AppError& e) {
-        return e.Number;
-    }
+inline int ErrorOf(const std::function<void()>& Operation) try {
+    Operation();
     return 0;
+} catch (const AppError& e) {
+    return e.Number;
 }

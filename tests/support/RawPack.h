@@ -1,20 +1,40 @@
 #pragma once
 
-#include <QByteArray>
+#include <QBuffer>
+#include <QDataStream>
 #include <QVector>
-#include <optional>
 
-// A pack file read and written byte by byte, independently of PackStore, so that
-// tests check the layout itself rather than the store agreeing with itself.
+// A pack file built byte by byte, independently of PackStore, so that tests check the layout
+// itself: "QTFP", u32 count, count x (u32 offset, u32 length, 8-byte name), data;
+// little-endian.
 namespace RawPack {
 struct Entry {
     QByteArray Name; // without the NUL padding
     QByteArray Data;
-    quint32 Offset = 0;
-    quint32 Length = 0;
 };
-// "QTFP", u32 count, count x (u32 offset, u32 length, 8-byte name), data; little-endian.
-QByteArray Build(const QVector<Entry>& Entries);
-// Empty optional when the bytes do not hold a sound pack.
-std::optional<QVector<Entry>> Parse(const QByteArray& Bytes);
+
+inline QByteArray Build(const QVector<Entry>& Entries) {
+    QByteArray out("QTFP"), data;
+    QDataStream s(&out, QIODevice::Append);
+    s.setByteOrder(QDataStream::LittleEndian);
+    s << quint32(Entries.size());
+    for (const Entry& e : Entries) {
+        s << quint32(8 + 16 * Entries.size() + data.size()) << quint32(e.Data.size());
+        s.writeRawData(e.Name.leftJustified(8, '\0', true).constData(), 8);
+        data += e.Data;
+    }
+    return out + data;
+}
+
+// Entry I as the directory of a sound file describes it.
+inline Entry Record(const QByteArray& Bytes, int I) {
+    QDataStream s(Bytes.mid(8 + 16 * I, 8));
+    s.setByteOrder(QDataStream::LittleEndian);
+    quint32 offset = 0, length = 0;
+    s >> offset >> length;
+    Entry e{Bytes.mid(16 + 16 * I, 8), Bytes.mid(offset, length)};
+    while (e.Name.endsWith('\0'))
+        e.Name.chop(1);
+    return e;
+}
 } // namespace RawPack

@@ -1,16 +1,29 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 // Small helpers shared by the tests.
 namespace TestFiles {
 // Writes Bytes to Path (creating folders); QFAIL-free: returns false on failure.
-bool Write(const QString& Path, const QByteArray& Bytes);
-QByteArray Read(const QString& Path);
+inline bool Write(const QString& Path, const QByteArray& Bytes) {
+    QDir().mkpath(QFileInfo(Path).absolutePath());
+    QFile f(Path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(Bytes) == Bytes.size();
+}
+inline QByteArray Read(const QString& Path) {
+    QFile f(Path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 // The folder holding the built programs (qtedit2, quintor2).
-QString BinDir();
+inline QString BinDir() {
+    const QString fromEnv = qEnvironmentVariable("QUINTOR_BIN_DIR");
+    return fromEnv.isEmpty() ? QCoreApplication::applicationDirPath() + "/../bin" : fromEnv;
+}
 // The folder holding test helper programs (argrecorder).
-QString TestBinDir();
+inline QString TestBinDir() {
+    return QCoreApplication::applicationDirPath();
+}
 } // namespace TestFiles
