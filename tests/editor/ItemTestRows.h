@@ -5,6 +5,9 @@
 // Command is the word + ".exe"; "[x]" is the current row, "x*" another selected one.
 #include "FakeEditorContext.h"
 
+#include <QDialog>
+#include <QtTest>
+
 namespace ItemTestRows {
 const QString NewDetails =
     QStringLiteral(";Columns:5;Icon size:32;Icons above:True;Table border:False");
@@ -18,40 +21,51 @@ inline LauncherItem Row(const QString& Word) {
     return row;
 }
 
-inline void Fill(FakeEditorContext& Ctx, const QString& Marked) {
+// Ctx, when given, gets the marked rows as its current and selected rows.
+inline void Fill(ItemRows& Items, const QString& Marked, FakeEditorContext* Ctx = nullptr) {
     QVector<LauncherItem> rows;
-    Ctx.SelectRow(0);
     for (const QString& word : Marked.split(' ', Qt::SkipEmptyParts)) {
         const QString plain = QString(word).remove('[').remove(']').remove('*');
         rows << Row(plain);
-        if (word.startsWith('['))
-            Ctx.Current = int(rows.size());
-        if (word != plain)
-            Ctx.Selection << int(rows.size());
+        if (Ctx && word.startsWith('['))
+            Ctx->Current = int(rows.size());
+        if (Ctx && word != plain)
+            Ctx->Selection << int(rows.size());
     }
-    Ctx.Document.Items.ReplaceAll(rows);
+    Items.ReplaceAll(rows);
+}
+inline void Fill(FakeEditorContext& Ctx, const QString& Marked) {
+    Ctx.SelectRow(0);
+    Fill(Ctx.Document.Items, Marked, &Ctx);
 }
 
 // The list back in the same notation; a row with more in its cells than its word says
 // shows "?".
-inline QString Words(const FakeEditorContext& Ctx) {
+inline QString Words(const ItemRows& Items, int Current = 0, const QList<int>& Selected = {}) {
     QStringList words;
-    for (int i = 1; i <= Ctx.Document.Items.Count(); ++i) {
-        const LauncherItem& row = Ctx.Document.Items.Row(i);
+    for (int i = 1; i <= Items.Count(); ++i) {
+        const LauncherItem& row = Items.Row(i);
         QString word = row.IsSection() ? '#' + row[cellDescription].mid(8) : row[cellDescription];
         if (word.endsWith(NewDetails))
             word.chop(NewDetails.size());
         if (Row(word) != row)
             word += '?';
-        words << (i == Ctx.Current            ? '[' + word + ']'
-                  : Ctx.Selection.contains(i) ? word + '*'
-                                              : word);
+        words << (i == Current ? '[' + word + ']' : Selected.contains(i) ? word + '*' : word);
     }
     return words.join(' ');
 }
+inline QString Words(const FakeEditorContext& Ctx) {
+    return Words(Ctx.Document.Items, Ctx.Current, Ctx.Selection);
+}
 
-// All seven cells of a row, joined by "|".
 inline QString Cells(const LauncherItem& Row) {
     return QStringList(Row.Cells.begin(), Row.Cells.end()).join('|');
+}
+
+// Shown and active, as the focus rules need.
+inline bool ShowActive(QDialog& Dialog) {
+    Dialog.show();
+    Dialog.activateWindow();
+    return QTest::qWaitForWindowActive(&Dialog);
 }
 } // namespace ItemTestRows

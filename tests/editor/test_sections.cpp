@@ -1,4 +1,3 @@
-#include "FakeEditorContext.h"
 #include "ItemCommands.h"
 #include "ItemTestRows.h"
 #include "SectionCommands.h"
@@ -8,21 +7,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QtTest>
 
 using namespace ItemTestRows;
-
-namespace {
-// Title, button and fields of a section dialog, as "title|button|name|columns|size|above|border".
-QString Shown(QDialog& d) {
-    QStringList shown{d.windowTitle(), d.findChild<QPushButton*>("cmdAdd")->text()};
-    for (const char* name : {"txtName", "txtColumns", "txtIconSize"})
-        shown << d.findChild<QLineEdit*>(name)->text();
-    for (const char* name : {"chkIconsAbove", "chkTableBorder"})
-        shown << (d.findChild<QCheckBox*>(name)->isChecked() ? "True" : "False");
-    return shown.join('|');
-}
-} // namespace
 
 class TestSections : public QObject {
     Q_OBJECT
@@ -64,101 +50,87 @@ private slots:
     void sectDetails() {
         QFETCH(QString, text);
         QFETCH(QString, details);
-        QStringList found, shown;
-        for (int p = 0; p <= 6; ++p) {
+        QStringList found;
+        for (int p = 0; p <= 6; ++p)
             found << FindSectDetail(text, p).value_or("-");
-            shown << SectDetails(text, p);
-        }
         QCOMPARE(found.join('|'), details);
-        QCOMPARE(shown.join('|'), QString(details).remove('-'));
     }
 
     // The count for every row of the list and for the row after it.
     void itemsInSection_data() {
         QTest::addColumn<QString>("rows");
         QTest::addColumn<QString>("counts");
-        QTest::newRow("sections") << "#A a1 a2 #B #C c1"
-                                  << "2 2 2 0 1 1 0";
-        QTest::newRow("leading block") << "i1 i2 #A a1"
-                                       << "2 2 1 1 0";
-        QTest::newRow("one item row") << "i1"
-                                      << "1 0";
-        QTest::newRow("one section row") << "#A"
-                                         << "0 0";
-        QTest::newRow("section standing last") << "i1 #A"
-                                               << "1 0 0";
-        QTest::newRow("empty list") << ""
-                                    << "0";
+        // clang-format off
+        QTest::newRow("sections") << "#A a1 a2 #B #C c1" << "2 2 2 0 1 1 0";
+        QTest::newRow("leading block") << "i1 i2 #A a1" << "2 2 1 1 0";
+        QTest::newRow("one item row") << "i1" << "1 0";
+        QTest::newRow("one section row") << "#A" << "0 0";
+        QTest::newRow("section standing last") << "i1 #A" << "1 0 0";
+        QTest::newRow("empty list") << "" << "0";
+        // clang-format on
     }
     void itemsInSection() {
         QFETCH(QString, rows);
         QFETCH(QString, counts);
-        FakeEditorContext ctx;
-        Fill(ctx, rows);
+        ItemRows items;
+        Fill(items, rows);
         QStringList got;
-        for (int row = 1; row <= ctx.Document.Items.Count() + 1; ++row)
-            got << QString::number(ItemsInSection(ctx.Document.Items, row));
+        for (int row = 1; row <= items.Count() + 1; ++row)
+            got << QString::number(ItemsInSection(items, row));
         QCOMPARE(got.join(' '), counts);
     }
 
-    // Leaving a number field corrects it; so does Enter while it has the focus, before the
-    // row is stored.
+    // The same text in name, columns and icon size: Tab leaves the first two, Enter in the
+    // third corrects it before the row is stored. Names are never corrected.
     void numberCorrections_data() {
-        QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<bool>("enter");
+        QTest::addColumn<QString>("corrected"); // columns|icon size
         // clang-format off
-        QTest::newRow("columns 0") << "txtColumns" << "0" << "1" << false;
-        QTest::newRow("columns word") << "txtColumns" << "many" << "5" << false;
-        QTest::newRow("columns 0.9 rounds down below 1") << "txtColumns" << "0.9" << "1" << false;
-        QTest::newRow("columns infinity") << "txtColumns" << "inf" << "5" << false;
-        QTest::newRow("columns blanks around") << "txtColumns" << " 7 " << " 7 " << false;
-        QTest::newRow("icon size 5000") << "txtIconSize" << "5000" << "1024" << false;
-        QTest::newRow("icon size empty") << "txtIconSize" << "" << "32" << false;
-        QTest::newRow("name is not corrected") << "txtName" << "0" << "0" << false;
-        QTest::newRow("Enter in icon size") << "txtIconSize" << "15.9" << "16" << true;
+        QTest::newRow("0.9 rounds down below 1") << "0.9" << "1|16";
+        QTest::newRow("a fraction inside stays") << "15.9" << "15.9|16";
+        QTest::newRow("above the bounds") << "5000" << "100|1024";
+        QTest::newRow("blanks around") << " 7 " << " 7 |16";
+        QTest::newRow("infinity") << "inf" << "5|32";
+        QTest::newRow("empty") << "" << "5|32";
         // clang-format on
     }
     void numberCorrections() {
-        QFETCH(QString, field);
         QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        QFETCH(bool, enter);
+        QFETCH(QString, corrected);
         FakeEditorContext ctx;
-        frmSection dialog(ctx);
-        dialog.show();
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        auto* edit = dialog.findChild<QLineEdit*>(field);
-        edit->setFocus();
-        edit->setText(typed);
-        QTest::keyClick(edit, enter ? Qt::Key_Return : Qt::Key_Tab);
-        QCOMPARE(edit->text(), shown);
+        frmSection d(ctx);
+        QVERIFY(ShowActive(d));
+        QStringList shown;
+        for (QLineEdit* edit : {d.txtName, d.txtColumns, d.txtIconSize}) {
+            edit->setFocus();
+            edit->setText(typed);
+            QTest::keyClick(edit, edit == d.txtIconSize ? Qt::Key_Return : Qt::Key_Tab);
+            shown << edit->text();
+        }
+        QCOMPARE(shown.join('|'), typed + '|' + corrected);
         const ItemRows& items = ctx.Document.Items;
-        QCOMPARE(items.Count()
-                     ? SectDetails(items.Cell(1, cellDescription), field == "txtColumns" ? 2 : 3)
-                     : "none",
-                 enter ? shown : "none");
+        const QString row = items.Count() == 1 ? items.Cell(1, cellDescription) : QString();
+        QCOMPARE(SectDetails(row, 1) + '|' + SectDetails(row, 2) + '|' + SectDetails(row, 3),
+                 shown.join('|'));
     }
 
-    // Add section, or Edit on the current row given Text; the user names the section Tools.
-    // An edited row keeps its comment (so it shows "?").
+    // Add section, or Edit on the current row given Text; the dialog shows "title|button|name|
+    // columns|size|above|border" and the user names the section Tools. An edited row keeps
+    // its comment (so it shows "?").
     void sectionDialog_data() {
         QTest::addColumn<QString>("rows");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("after");
-        const QString add = QStringLiteral("Add Section|Add||5|32|True|False");
+        const QString add = QStringLiteral("Add Section|Add||5|32|1|0");
         // clang-format off
         QTest::newRow("above the current row") << "a b [c] d e" << "" << add << "a b #Tools [c] d e";
-        QTest::newRow("above row 1") << "[a] b" << "" << add << "#Tools [a] b";
         QTest::newRow("empty list") << "" << "" << add << "#Tools";
         QTest::newRow("no current row appends") << "a b" << "" << add << "a b #Tools";
         QTest::newRow("edit") << "a [#S] b" << "SECTION:R&amp{s}D{c};Columns:7;Icon size:64;Icons above:False;Table border:True"
-            << "Edit Section R&D:|Edit|R&D:|7|64|False|True" << "a [#Tools;Columns:7;Icon size:64;Icons above:False;Table border:True?] b";
+            << "Edit Section R&D:|Edit|R&D:|7|64|0|1" << "a [#Tools;Columns:7;Icon size:64;Icons above:False;Table border:True?] b";
         QTest::newRow("edit, details it cannot read") << "[#S]" << "SECTION:Odd;Columns:2;Icon size;Icons above:Yes"
-            << "Edit Section Odd|Edit|Odd|2|32|True|False" << "[#Tools;Columns:2;Icon size:32;Icons above:True;Table border:False?]";
+            << "Edit Section Odd|Edit|Odd|2|32|1|0" << "[#Tools;Columns:2;Icon size:32;Icons above:True;Table border:False?]";
         // clang-format on
     }
     void sectionDialog() {
@@ -175,10 +147,18 @@ private slots:
             ctx.Document.Items.SetCell(ctx.Current, cellComments, QStringLiteral("kept"));
         }
         QString seen;
-        ctx.Scripted.ModalScripts << [&seen](QDialog& d) {
-            seen = Shown(d);
-            d.findChild<QLineEdit*>("txtName")->setText(QStringLiteral("Tools"));
-            d.findChild<QPushButton*>("cmdAdd")->click();
+        ctx.Scripted.ModalScripts << [&seen](QDialog& w) {
+            auto& d = static_cast<frmSection&>(w);
+            seen = QStringList{d.windowTitle(),
+                               d.cmdAdd->text(),
+                               d.txtName->text(),
+                               d.txtColumns->text(),
+                               d.txtIconSize->text(),
+                               QString::number(d.chkIconsAbove->isChecked()),
+                               QString::number(d.chkTableBorder->isChecked())}
+                       .join('|');
+            d.txtName->setText(QStringLiteral("Tools"));
+            d.cmdAdd->click();
             return d.result();
         };
         text.isEmpty() ? SectionCommands::mnuEditAddSection_Click(ctx)
