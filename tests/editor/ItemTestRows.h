@@ -62,7 +62,6 @@ inline QString Cells(const LauncherItem& Row) {
     return QStringList(Row.Cells.begin(), Row.Cells.end()).join('|');
 }
 
-// Shown and active, as the focus rules need.
 inline bool ShowActive(QDialog& Dialog) {
     Dialog.show();
     Dialog.activateWindow();

@@ -6,7 +6,7 @@ using namespace ItemTestRows;
 class TestItemOps : public QObject {
     Q_OBJECT
 private slots:
-    // Commands run one after the other; "delete" is answered Yes, "delete,No" No.
+    // Commands run in turn, each one of several changing the list; "delete,No" answers No.
     void commands_data() {
         QTest::addColumn<QString>("commands");
         QTest::addColumn<QString>("before");
@@ -52,7 +52,6 @@ private slots:
         QCOMPARE(Words(ctx), after);
         if (after.isEmpty())
             QCOMPARE(ctx.SelectedRow(), 0);
-        // Every step of a pair changes the list.
         const bool changed = steps.size() > 1 || before.remove('*') != QString(after).remove('*');
         QCOMPARE(ctx.Document.Changed, changed);
         QCOMPARE(ctx.CheckmenusCalls, changed ? int(steps.size()) : 0);
