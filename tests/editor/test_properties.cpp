@@ -53,9 +53,7 @@ private slots:
     void eachPropertyOpensItsEditor();
     void edit_data();
     void edit();
-    void showEditCommandAsksToSave();
     void fontDialogWritesTheFontProperties();
-    void titleAndReset();
 };
 
 // With every window and dialog cancelled, what a click opened tells the editors apart.
@@ -112,6 +110,9 @@ void TestProperties::edit_data() {
     QTest::addColumn<QString>("asked"); // the refusal, or the file dialog's title
     const QString low = "The number must be %1 or higher", high = "The number must be %1 or lower";
     const QString nan = "'%1' is not a number, please try again", x49(49, 'x'), x50(50, 'x');
+    const QString save =
+        "Save File: This property requires that the file is saved.  Do you want to save now?";
+    const QString reset = "Reset Properties: Are you sure you want to reset the properties?";
     // clang-format off
     QTest::newRow("columns 0") << "Columns" << "7" << "0" << "7" << false << low.arg(1);
     QTest::newRow("columns 101") << "Columns" << "7" << "101" << "7" << false << high.arg(100);
@@ -125,10 +126,15 @@ void TestProperties::edit_data() {
     QTest::newRow("icon size 15") << "Icon size" << "32" << "15" << "32" << false << low.arg(16);
     QTest::newRow("icon size 16") << "Icon size" << "32" << "16" << "16" << true << "";
     QTest::newRow("font size 10.5") << "Font size" << "12" << "10.5" << "10.5" << true << "";
+    QTest::newRow("title") << "Title" << "" << "Tools" << "Tools" << true << "";
     QTest::newRow("title left empty") << "Title" << "Tools" << "" << "Tools" << false << "";
     QTest::newRow("toggle True") << "Closable" << "True" << "" << "False" << true << "";
     QTest::newRow("toggle False") << "Closable" << "False" << "" << "True" << true << "";
     QTest::newRow("toggle, other text") << "Closable" << "true" << "" << "true" << true << "";
+    QTest::newRow("edit command, No") << "Show edit command" << "False" << "No" << "False" << true << save;
+    QTest::newRow("edit command, save names no file") << "Show edit command" << "False" << "Yes, no file named" << "False" << false << save;
+    QTest::newRow("edit command, saved") << "Show edit command" << "False" << "Yes, saved" << "True" << true << save;
+    QTest::newRow("edit command, file exists") << "Show edit command" << "False" << "saved before" << "True" << true << "";
     QTest::newRow("colour ff0000") << "Link colour" << "" << "ff0000" << "#ff0000" << true << "";
     QTest::newRow("default colour") << "Background colour" << "#FFFFFF" << "<cmdDefault>" << "" << true << "";
     QTest::newRow("colour dialog") << "Link hover colour" << "" << "<cmdChoose> #0a141e" << "#0A141E" << true << "";
@@ -141,8 +147,9 @@ void TestProperties::edit_data() {
     QTest::newRow("footer, 50 chars") << "Footer HTML" << "" << x50 << x50 + "..." << true << "";
     QTest::newRow("Delete on Title") << "Title" << "Tools" << "Delete" << "Tools" << false << "";
     QTest::newRow("Delete on Font size") << "Font size" << "12" << "Delete" << "" << true << "";
-    QTest::newRow("Delete on Icon size") << "Icon size" << "32" << "Delete" << "" << true << "";
     QTest::newRow("key 46 is '.' here") << "Font size" << "12" << "Period" << "12" << false << "";
+    QTest::newRow("reset, No") << "Columns" << "9" << "Reset? No" << "9" << false << reset;
+    QTest::newRow("reset, Yes") << "Footer HTML" << "<p>foot</p>" << "Reset? Yes" << "" << true << reset;
     // clang-format on
 }
 
@@ -157,22 +164,36 @@ void TestProperties::edit() {
     ctx.Document.WriteProp(name, before);
     QStringList loaded;
     ctx.PropertyRow = ctx.Document.Props.Find(name);
-    if (input == "Delete" || input == "Period") {
+    if (input.contains("Yes") || input.contains("No"))
+        ctx.Scripted.MsgAnswers << (input.contains("Yes") ? MsgAnswer::Yes : MsgAnswer::No);
+    if (input == "Yes, saved") // a save naming a file that exists
+        ctx.OnSave = [&ctx] { ctx.Document.CurFile = QCoreApplication::applicationFilePath(); };
+    else if (input == "saved before")
+        ctx.Document.CurFile = QCoreApplication::applicationFilePath();
+    const bool key = input == "Delete" || input == "Period";
+    if (key) {
         lvProp_KeyDown(ctx, input == "Delete" ? Qt::Key_Delete : Qt::Key_Period);
+    } else if (input.startsWith("Reset? ")) {
+        mnuEditReset_Click(ctx);
     } else {
         Answer(ctx, input, loaded);
-        lvProp_ItemClick(ctx, ctx.PropertyRow);
+        mnuEditProperty_Click(ctx);
     }
+    QCOMPARE(ctx.Tab, key ? 0 : 1); // the menu commands show the properties tab first
+    QCOMPARE(ctx.SaveCalls, input.startsWith("Yes") ? 1 : 0);
     QCOMPARE(Shown(ctx, name), shown);
     QCOMPARE(ctx.Document.Changed, changed);
     for (const QString& l : loaded) // a window shows the Setting first
         QCOMPARE(l, QString(before).replace("\r\n", "\n"));
-    if (name.endsWith(" HTML")) // held with the page's own line break
+    if (name.endsWith(" HTML") && !loaded.isEmpty()) // held with the page's own line break
         QCOMPARE(ctx.Document.ReadProp(name).split("\r\n"), input.split('\n'));
+    if (name == "Title" && changed)
+        QCOMPARE(ctx.Document.Caption(), shown + " - Quintor Editor");
     QStringList seen;
     for (const auto& m : ctx.Scripted.Messages) {
-        QVERIFY(m.Title == name + " Error" && m.Icon == MsgIcon::Exclamation);
-        seen << m.Text;
+        const bool error = m.Title == name + " Error";
+        QVERIFY(error ? m.Icon == MsgIcon::Exclamation : m.Buttons == MsgButtons::YesNo);
+        seen << (error ? m.Text : m.Title + ": " + m.Text);
     }
     for (const FileDialogRequest& r : ctx.Scripted.FileRequests) {
         QCOMPARE(r.Save, name == "(HTML File)");
@@ -185,72 +206,23 @@ void TestProperties::edit() {
         QVERIFY(p.Title == name && p.Default == before);
 }
 
-// Asked when the page would have no launcher file to name: No; Yes but the save is cancelled;
-// Yes and saved; then, saved, nothing is asked.
-void TestProperties::showEditCommandAsksToSave() {
-    FakeEditorContext ctx;
-    ctx.OnSave = [&] {
-        if (ctx.SaveCalls > 1)
-            ctx.Document.CurFile = QCoreApplication::applicationFilePath(); // a file that exists
-    };
-    ctx.Scripted.MsgAnswers << MsgAnswer::No << MsgAnswer::Yes << MsgAnswer::Yes;
-    QStringList settings;
-    for (int k = 0; k < 4; ++k) {
-        ctx.Document.WriteProp("Show edit command", "False");
-        Click(ctx, "Show edit command");
-        settings << Shown(ctx, "Show edit command");
-    }
-    QCOMPARE(settings, (QStringList{"False", "False", "True", "True"}));
-    QCOMPARE(ctx.SaveCalls, 2);
-    QCOMPARE(ctx.Scripted.Messages.size(), 3);
-    const auto question = ctx.Scripted.LastMessage();
-    QVERIFY(question.Title == "Save File" && question.Buttons == MsgButtons::YesNo);
-    QCOMPARE(question.Text,
-             "This property requires that the file is saved.  Do you want to save now?");
-}
-
+// Each row: name|before|after the dialog answers Serif & Co, 10.5, italic, struck through.
 void TestProperties::fontDialogWritesTheFontProperties() {
+    const QStringList rows = {"Font|Arial|Serif & Co",      "Font bold|True|False",
+                              "Font italic||True",          "Font size|12|10.5",
+                              "Font strikethrough||True",   "Font underline|True|False",
+                              "Text colour|#FF0000|#000000"}; // the dialog has no colour
     FakeEditorContext ctx;
-    for (const QString p : {"Font=Arial", "Font bold=True", "Font size=12", "Font underline=True",
-                            "Text colour=#FF0000"})
-        ctx.Document.WriteProp(p.section('=', 0, 0), p.section('=', 1));
-    FontChoice chosen;
-    chosen.Name = "Serif & Co";
-    chosen.Size = 10.5;
-    chosen.HasSize = chosen.Italic = chosen.Strikethrough = true;
-    ctx.Scripted.FontAnswers << chosen; // and no colour
+    for (const QString& r : rows)
+        ctx.Document.WriteProp(r.section('|', 0, 0), r.section('|', 1, 1));
+    ctx.Scripted.FontAnswers << FontChoice{"Serif & Co", 10.5, true, false, true, true, false};
     Click(ctx, "Font");
     const FontChoice in = ctx.Scripted.FontRequests.value(0);
     QVERIFY(in.Name == "Arial" && in.HasSize && in.Size == 12.0 && in.Colour == QColor(Qt::red));
     QVERIFY(in.Bold && in.Underline && !in.Italic && !in.Strikethrough);
-    for (const QString w :
-         {"Font=Serif & Co", "Font bold=False", "Font italic=True", "Font size=10.5",
-          "Font strikethrough=True", "Font underline=False", "Text colour=#000000"})
-        QCOMPARE(w.section('=', 0, 0) + '=' + Shown(ctx, w.section('=', 0, 0)), w);
-    QVERIFY(ctx.Document.Changed);
-}
-
-// Both through the menu, which shows the properties tab first.
-void TestProperties::titleAndReset() {
-    FakeEditorContext ctx;
-    ctx.PropertyRow = ctx.Document.Props.Find("Title");
-    ctx.Scripted.InputAnswers << "Tools";
-    mnuEditProperty_Click(ctx);
-    QCOMPARE(ctx.Tab, 1);
-    QCOMPARE(ctx.Document.Caption(), "Tools - Quintor Editor");
-
-    ctx.Tab = 0;
-    ctx.Document.Changed = false;
-    ctx.Document.WriteProp("Columns", "9");
-    ctx.Document.WriteProp("Footer HTML", "<p>foot</p>");
-    ctx.Scripted.MsgAnswers << MsgAnswer::No << MsgAnswer::Yes;
-    mnuEditReset_Click(ctx);
-    QVERIFY(ctx.Tab == 1 && Shown(ctx, "Columns") == "9" && !ctx.Document.FooterHTML.isEmpty());
-    QVERIFY(!ctx.Document.Changed);
-    QCOMPARE(ctx.Scripted.LastMessage().Title, "Reset Properties");
-    QCOMPARE(ctx.Scripted.LastMessage().Text, "Are you sure you want to reset the properties?");
-    mnuEditReset_Click(ctx);
-    QVERIFY(Shown(ctx, "Columns") == "5" && ctx.Document.FooterHTML.isEmpty());
+    for (const QString& r : rows)
+        QCOMPARE(r.section('|', 0, 0) + '|' + Shown(ctx, r.section('|', 0, 0)),
+                 r.section('|', 0, 0) + '|' + r.section('|', 2));
     QVERIFY(ctx.Document.Changed);
 }
 
