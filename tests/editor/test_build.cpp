@@ -154,7 +154,6 @@ void TestBuild::htmlAndPreviewTabs() {
     ctx.Document.WriteProp("Columns", "abc");
     AddItem(ctx.Document, "/usr/bin/env");
     ctx.Html.setPlainText("an earlier page");
-    ctx.Preview.resize(640, 480);
     ctx.Preview.show();
     for (const QString error : {"HTML Error", "Preview Error"}) {
         Visit(ctx, error.startsWith("HTML") ? 2 : 3, 0);
