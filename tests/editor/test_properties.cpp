@@ -3,12 +3,8 @@
 #include "PropertyCommands.h"
 #include "PropertyTable.h"
 
-#include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace PropertyCommands;
 
@@ -16,13 +12,8 @@ namespace {
 QString Shown(FakeEditorContext& Ctx, const QString& Name) { // the Setting the list shows
     return Ctx.Document.Props.At(Ctx.Document.Props.Find(Name)).Setting;
 }
-void Click(FakeEditorContext& Ctx, const QString& Name) {
-    Ctx.PropertyRow = Ctx.Document.Props.Find(Name);
-    lvProp_ItemClick(Ctx, Ctx.PropertyRow);
-}
 // Answers what a click opens with Input: a prompt as typed; a window gets it in its text box,
-// except "<cmdX> answer", which presses cmdX with answer queued for the file or colour dialog
-// it opens; then OK. Loaded gets what a window showed first.
+// except "<cmdX> answer", which presses cmdX; then OK. Loaded gets what a window showed first.
 void Answer(FakeEditorContext& Ctx, const QString& Input, QStringList& Loaded) {
     Ctx.Scripted.InputAnswers << Input;
     Ctx.Scripted.ModalScripts << [&, Input](QDialog& W) {
@@ -30,13 +21,10 @@ void Answer(FakeEditorContext& Ctx, const QString& Input, QStringList& Loaded) {
         QPlainTextEdit* text = W.findChild<QPlainTextEdit*>(); // HTML: in a fixed-pitch box
         Loaded << (line ? line->text()
                         : text->toPlainText() + (QFontInfo(text->font()).fixedPitch() ? "" : "!"));
-        if (Input.startsWith("<cmd")) {
-            const QString button = Input.section('>', 0, 0).mid(1), answer = Input.section("> ", 1);
-            if (button == "cmdBrowse" && !answer.isEmpty())
-                Ctx.Scripted.FileAnswers << answer;
-            else if (!answer.isEmpty())
-                Ctx.Scripted.ColourAnswers << QColor(answer);
-            W.findChild<QPushButton*>(button)->click();
+        if (Input.startsWith("<cmd")) { // the file or colour dialog it opens gets the answer
+            if (const QString answer = Input.section("> ", 1); !answer.isEmpty())
+                Ctx.Scripted.FileAnswers << answer, Ctx.Scripted.ColourAnswers << QColor(answer);
+            W.findChild<QPushButton*>(Input.section('>', 0, 0).mid(1))->click();
         } else {
             line ? line->setText(Input) : text->setPlainText(Input);
         }
@@ -53,9 +41,7 @@ private slots:
     void eachPropertyOpensItsEditor();
     void edit_data();
     void edit();
-    void showEditCommandAsksToSave();
     void fontDialogWritesTheFontProperties();
-    void titleAndReset();
 };
 
 // With every window and dialog cancelled, what a click opened tells the editors apart.
@@ -64,38 +50,33 @@ void TestProperties::eachPropertyOpensItsEditor_data() {
     QTest::addColumn<QString>("opened");
     // clang-format off
     const QHash<QString, QString> opens = {
-        {"(HTML File)", "Choose File / &HTML File Location:"}, {"Icon", "Choose File / Icon:"},
+        {"(HTML File)", "Choose File / &HTML File Location:"}, {"Icon", "Choose File / Icon:"}, {"Font", "font dialog"},
         {"Background picture", "Choose File / Background picture:"}, {"Style sheet", "Choose File / Style sheet:"},
-        {"Header HTML", "Text Editor / &Header HTML:"}, {"Footer HTML", "Text Editor / &Footer HTML:"},
-        {"Font", "font dialog"}, {"Font size", "Type the Font size:"}, {"Title", "Type the window title:"},
-        {"Columns", "How many columns do you want?"}, {"Height", "Window height (pixels):"},
+        {"Header HTML", "Text Editor / &Header HTML:"}, {"Footer HTML", "Text Editor / &Footer HTML:"}, {"Title", "Type the window title:"},
+        {"Font size", "Type the Font size:"}, {"Columns", "How many columns do you want?"}, {"Height", "Window height (pixels):"},
         {"Width", "Window width (pixels):"}, {"Icon size", "Icon size (16 minimum):"}};
-    // clang-format on
-    for (int pos = 1; pos <= PropertyTable::Count; ++pos) {
-        const QString name = PropertyTable::At(pos)->Name;
-        const QString colour = "Colour Picker / " + name + ":";
-        QTest::newRow(PropertyTable::At(pos)->Name)
-            << name << opens.value(name, name.endsWith(" colour") ? colour : "toggle");
+    for (int pos = 1; pos <= PropertyTable::Count; ++pos) { // every other: a colour or a toggle
+        const QString name = PropertyTable::At(pos)->Name, colour = "Colour Picker / " + name + ":";
+        QTest::newRow(qPrintable(name)) << name << opens.value(name, name.endsWith(" colour") ? colour : "toggle");
     }
+    // clang-format on
 }
 
 void TestProperties::eachPropertyOpensItsEditor() {
     QFETCH(QString, name);
     QFETCH(QString, opened);
     FakeEditorContext ctx;
-    const QString before = Shown(ctx, name);
     QString caption;
     ctx.Scripted.ModalScripts << [&](QDialog& W) {
         caption = W.windowTitle() + " / " + W.findChild<QLabel*>("lblDesc")->text();
         return int(QDialog::Rejected);
     };
-    Click(ctx, name);
-    const ScriptedUserDialogs& d = ctx.Scripted;
+    lvProp_ItemClick(ctx, ctx.Document.Props.Find(name));
+    const ScriptedUserDialogs& d = ctx.Scripted; // a toggle opens nothing: Changed tells
     const QString what = !d.ModalWindows.isEmpty()   ? caption
                          : !d.Prompts.isEmpty()      ? d.Prompts.first().Prompt
                          : !d.FontRequests.isEmpty() ? "font dialog"
-                         : Shown(ctx, name) != before || !d.Messages.isEmpty() ? "toggle"
-                                                                               : "";
+                                                     : "toggle";
     QCOMPARE(what, opened);
     QVERIFY(ctx.PropertyCommandEnabled && ctx.CheckmenusCalls > 0);
     // A cancelled editor changes nothing; only a toggle acts on the click alone.
@@ -111,8 +92,10 @@ void TestProperties::edit_data() {
     QTest::addColumn<bool>("changed");
     QTest::addColumn<QString>("asked"); // the refusal, or the file dialog's title
     const QString low = "The number must be %1 or higher", high = "The number must be %1 or lower";
-    const QString nan = "'%1' is not a number, please try again", x49(49, 'x'), x50(50, 'x');
+    const QString nan = "'%1' is not a number, please try again", x50(50, 'x');
     // clang-format off
+    const QString save = "Save File: This property requires that the file is saved.  Do you want to save now?";
+    const QString reset = "Reset Properties: Are you sure you want to reset the properties?";
     QTest::newRow("columns 0") << "Columns" << "7" << "0" << "7" << false << low.arg(1);
     QTest::newRow("columns 101") << "Columns" << "7" << "101" << "7" << false << high.arg(100);
     QTest::newRow("columns abc") << "Columns" << "7" << "abc" << "7" << false << nan.arg("abc");
@@ -125,10 +108,13 @@ void TestProperties::edit_data() {
     QTest::newRow("icon size 15") << "Icon size" << "32" << "15" << "32" << false << low.arg(16);
     QTest::newRow("icon size 16") << "Icon size" << "32" << "16" << "16" << true << "";
     QTest::newRow("font size 10.5") << "Font size" << "12" << "10.5" << "10.5" << true << "";
-    QTest::newRow("title left empty") << "Title" << "Tools" << "" << "Tools" << false << "";
+    QTest::newRow("title") << "Title" << "" << "Tools" << "Tools" << true << "";
     QTest::newRow("toggle True") << "Closable" << "True" << "" << "False" << true << "";
-    QTest::newRow("toggle False") << "Closable" << "False" << "" << "True" << true << "";
     QTest::newRow("toggle, other text") << "Closable" << "true" << "" << "true" << true << "";
+    QTest::newRow("edit command, No") << "Show edit command" << "False" << "No" << "False" << true << save;
+    QTest::newRow("edit command, save names no file") << "Show edit command" << "False" << "Yes, no file named" << "False" << false << save;
+    QTest::newRow("edit command, saved") << "Show edit command" << "False" << "Yes, saved" << "True" << true << save;
+    QTest::newRow("edit command, file exists") << "Show edit command" << "False" << "saved before" << "True" << true << "";
     QTest::newRow("colour ff0000") << "Link colour" << "" << "ff0000" << "#ff0000" << true << "";
     QTest::newRow("default colour") << "Background colour" << "#FFFFFF" << "<cmdDefault>" << "" << true << "";
     QTest::newRow("colour dialog") << "Link hover colour" << "" << "<cmdChoose> #0a141e" << "#0A141E" << true << "";
@@ -137,12 +123,12 @@ void TestProperties::edit_data() {
     QTest::newRow("html file") << "(HTML File)" << "old" << "<cmdBrowse> /p/t.htm" << "/p/t.htm" << true << "HTML File Location";
     QTest::newRow("browse cancelled") << "Icon" << "old" << "<cmdBrowse>" << "old" << true << "Choose an Icon";
     QTest::newRow("header, 3 lines") << "Header HTML" << "<b>1</b>\r\n2" << "a\nb\nc" << "a  b  c" << true << "";
-    QTest::newRow("footer, 49 chars") << "Footer HTML" << "" << x49 << x49 << true << "";
     QTest::newRow("footer, 50 chars") << "Footer HTML" << "" << x50 << x50 + "..." << true << "";
     QTest::newRow("Delete on Title") << "Title" << "Tools" << "Delete" << "Tools" << false << "";
     QTest::newRow("Delete on Font size") << "Font size" << "12" << "Delete" << "" << true << "";
-    QTest::newRow("Delete on Icon size") << "Icon size" << "32" << "Delete" << "" << true << "";
     QTest::newRow("key 46 is '.' here") << "Font size" << "12" << "Period" << "12" << false << "";
+    QTest::newRow("reset, No") << "Columns" << "9" << "Reset? No" << "9" << false << reset;
+    QTest::newRow("reset, Yes") << "Footer HTML" << "<p>foot</p>" << "Reset? Yes" << "" << true << reset;
     // clang-format on
 }
 
@@ -157,100 +143,63 @@ void TestProperties::edit() {
     ctx.Document.WriteProp(name, before);
     QStringList loaded;
     ctx.PropertyRow = ctx.Document.Props.Find(name);
-    if (input == "Delete" || input == "Period") {
+    if (input.contains("Yes") || input.contains("No"))
+        ctx.Scripted.MsgAnswers << (input.contains("Yes") ? MsgAnswer::Yes : MsgAnswer::No);
+    if (input == "Yes, saved") // a save naming a file that exists
+        ctx.OnSave = [&ctx] { ctx.Document.CurFile = QCoreApplication::applicationFilePath(); };
+    else if (input == "saved before")
+        ctx.Document.CurFile = QCoreApplication::applicationFilePath();
+    const bool key = input == "Delete" || input == "Period";
+    if (key)
         lvProp_KeyDown(ctx, input == "Delete" ? Qt::Key_Delete : Qt::Key_Period);
-    } else {
+    else if (input.startsWith("Reset? "))
+        mnuEditReset_Click(ctx);
+    else {
         Answer(ctx, input, loaded);
-        lvProp_ItemClick(ctx, ctx.PropertyRow);
+        mnuEditProperty_Click(ctx);
     }
+    QCOMPARE(ctx.Tab, key ? 0 : 1); // the menu commands show the properties tab first
     QCOMPARE(Shown(ctx, name), shown);
     QCOMPARE(ctx.Document.Changed, changed);
     for (const QString& l : loaded) // a window shows the Setting first
         QCOMPARE(l, QString(before).replace("\r\n", "\n"));
-    if (name.endsWith(" HTML")) // held with the page's own line break
+    if (name.endsWith(" HTML") && !loaded.isEmpty()) // held with the page's own line break
         QCOMPARE(ctx.Document.ReadProp(name).split("\r\n"), input.split('\n'));
+    if (name == "Title" && changed)
+        QCOMPARE(ctx.Document.Caption(), shown + " - Quintor Editor");
     QStringList seen;
     for (const auto& m : ctx.Scripted.Messages) {
-        QVERIFY(m.Title == name + " Error" && m.Icon == MsgIcon::Exclamation);
-        seen << m.Text;
+        const bool error = m.Title == name + " Error";
+        QVERIFY(error ? m.Icon == MsgIcon::Exclamation : m.Buttons == MsgButtons::YesNo);
+        seen << (error ? m.Text : m.Title + ": " + m.Text);
     }
     for (const FileDialogRequest& r : ctx.Scripted.FileRequests) {
-        QCOMPARE(r.Save, name == "(HTML File)");
-        QVERIFY(r.FileName.isEmpty() && r.Filter.endsWith("|All Files (*.*)|*.*"));
+        QVERIFY(r.Save == (name == "(HTML File)") && r.FileName.isEmpty() &&
+                r.Filter.endsWith("|All Files (*.*)|*.*"));
         seen << r.Title;
     }
     QCOMPARE(seen.join(" | "), asked);
-    QVERIFY(ctx.Scripted.Prompts.size() <= 1); // never asked again after a refusal
-    for (const auto& p : ctx.Scripted.Prompts)
-        QVERIFY(p.Title == name && p.Default == before);
+    for (const auto& p : ctx.Scripted.Prompts) // once: never asked again after a refusal
+        QVERIFY(p.Title == name && p.Default == before && ctx.Scripted.Prompts.size() == 1);
 }
 
-// Asked when the page would have no launcher file to name: No; Yes but the save is cancelled;
-// Yes and saved; then, saved, nothing is asked.
-void TestProperties::showEditCommandAsksToSave() {
-    FakeEditorContext ctx;
-    ctx.OnSave = [&] {
-        if (ctx.SaveCalls > 1)
-            ctx.Document.CurFile = QCoreApplication::applicationFilePath(); // a file that exists
-    };
-    ctx.Scripted.MsgAnswers << MsgAnswer::No << MsgAnswer::Yes << MsgAnswer::Yes;
-    QStringList settings;
-    for (int k = 0; k < 4; ++k) {
-        ctx.Document.WriteProp("Show edit command", "False");
-        Click(ctx, "Show edit command");
-        settings << Shown(ctx, "Show edit command");
-    }
-    QCOMPARE(settings, (QStringList{"False", "False", "True", "True"}));
-    QCOMPARE(ctx.SaveCalls, 2);
-    QCOMPARE(ctx.Scripted.Messages.size(), 3);
-    const auto question = ctx.Scripted.LastMessage();
-    QVERIFY(question.Title == "Save File" && question.Buttons == MsgButtons::YesNo);
-    QCOMPARE(question.Text,
-             "This property requires that the file is saved.  Do you want to save now?");
-}
-
+// Each row: name|before|after the dialog answers Serif & Co, 10.5, italic, struck through.
 void TestProperties::fontDialogWritesTheFontProperties() {
+    const QStringList rows = {"Font|Arial|Serif & Co",      "Font bold|True|False",
+                              "Font italic||True",          "Font size|12|10.5",
+                              "Font strikethrough||True",   "Font underline|True|False",
+                              "Text colour|#FF0000|#000000"}; // the dialog has no colour
     FakeEditorContext ctx;
-    for (const QString p : {"Font=Arial", "Font bold=True", "Font size=12", "Font underline=True",
-                            "Text colour=#FF0000"})
-        ctx.Document.WriteProp(p.section('=', 0, 0), p.section('=', 1));
-    FontChoice chosen;
-    chosen.Name = "Serif & Co";
-    chosen.Size = 10.5;
-    chosen.HasSize = chosen.Italic = chosen.Strikethrough = true;
-    ctx.Scripted.FontAnswers << chosen; // and no colour
-    Click(ctx, "Font");
+    for (const QString& r : rows)
+        ctx.Document.WriteProp(r.section('|', 0, 0), r.section('|', 1, 1));
+    ctx.Scripted.FontAnswers << FontChoice{"Serif & Co", 10.5, true, false, true, true, false};
+    lvProp_ItemClick(ctx, ctx.Document.Props.Find("Font"));
     const FontChoice in = ctx.Scripted.FontRequests.value(0);
-    QVERIFY(in.Name == "Arial" && in.HasSize && in.Size == 12.0 && in.Colour == QColor(Qt::red));
-    QVERIFY(in.Bold && in.Underline && !in.Italic && !in.Strikethrough);
-    for (const QString w :
-         {"Font=Serif & Co", "Font bold=False", "Font italic=True", "Font size=10.5",
-          "Font strikethrough=True", "Font underline=False", "Text colour=#000000"})
-        QCOMPARE(w.section('=', 0, 0) + '=' + Shown(ctx, w.section('=', 0, 0)), w);
-    QVERIFY(ctx.Document.Changed);
-}
-
-// Both through the menu, which shows the properties tab first.
-void TestProperties::titleAndReset() {
-    FakeEditorContext ctx;
-    ctx.PropertyRow = ctx.Document.Props.Find("Title");
-    ctx.Scripted.InputAnswers << "Tools";
-    mnuEditProperty_Click(ctx);
-    QCOMPARE(ctx.Tab, 1);
-    QCOMPARE(ctx.Document.Caption(), "Tools - Quintor Editor");
-
-    ctx.Tab = 0;
-    ctx.Document.Changed = false;
-    ctx.Document.WriteProp("Columns", "9");
-    ctx.Document.WriteProp("Footer HTML", "<p>foot</p>");
-    ctx.Scripted.MsgAnswers << MsgAnswer::No << MsgAnswer::Yes;
-    mnuEditReset_Click(ctx);
-    QVERIFY(ctx.Tab == 1 && Shown(ctx, "Columns") == "9" && !ctx.Document.FooterHTML.isEmpty());
-    QVERIFY(!ctx.Document.Changed);
-    QCOMPARE(ctx.Scripted.LastMessage().Title, "Reset Properties");
-    QCOMPARE(ctx.Scripted.LastMessage().Text, "Are you sure you want to reset the properties?");
-    mnuEditReset_Click(ctx);
-    QVERIFY(Shown(ctx, "Columns") == "5" && ctx.Document.FooterHTML.isEmpty());
+    QVERIFY(in.Name == "Arial" && in.HasSize && in.Size == 12.0 && in.Colour == QColor(Qt::red) &&
+            in.Bold && in.Underline && !in.Italic && !in.Strikethrough);
+    for (const QString& r : rows)
+        QCOMPARE(r.section('|', 0, 0) + '|' + Shown(ctx, r.section('|', 0, 0)),
+                 r.section('|', 0, 0) + '|' + r.section('|', 2));
     QVERIFY(ctx.Document.Changed);
 }
 
