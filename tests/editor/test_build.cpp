@@ -184,6 +184,13 @@ void TestBuild::htmlAndPreviewTabs() {
     Visit(ctx, 3, 0);
     QCOMPARE(ctx.Preview.findChildren<PreviewPane*>().size(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(wb->title(), QString("Changed"), Timeout);
+    // Every other link is followed inside the preview.
+    QFile other(temp.filePath("other.htm"));
+    QVERIFY(other.open(QIODevice::WriteOnly) && other.write("<title>Other</title>") > 0);
+    other.close();
+    wb->page()->runJavaScript(
+        QString("location.href = '%1';").arg(QUrl::fromLocalFile(other.fileName()).toString()));
+    QTRY_COMPARE_WITH_TIMEOUT(wb->title(), QString("Other"), Timeout);
     QCOMPARE(ctx.Scripted.Messages.size(), 2);
 }
 
