@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 bool Tolvik::FileExists(const QString& Path) {
     if (Path.isEmpty())
         return false;
@@ -14,15 +16,31 @@ bool Tolvik::FolderExists(const QString& Path) {
 }
 
 QString Tolvik::TextToHtml(const QString& Text, bool) {
+    // Most texts need no escape: hand them back shared instead of copying them.
+    const auto special = [](QChar c) {
+        return c == QLatin1Char('&') || c == QLatin1Char('<') || c == QLatin1Char('>') ||
+               c == QLatin1Char('"');
+    };
+    if (std::none_of(Text.cbegin(), Text.cend(), special))
+        return Text;
     QString out;
     out.reserve(Text.size() + Text.size() / 8);
     for (QChar c : Text) {
         switch (c.unicode()) {
-        case '&': out += QLatin1String("&amp;"); break;
-        case '<': out += QLatin1String("&lt;"); break;
-        case '>': out += QLatin1String("&gt;"); break;
-        case '"': out += QLatin1String("&quot;"); break;
-        default: out += c;
+        case '&':
+            out += QLatin1String("&amp;");
+            break;
+        case '<':
+            out += QLatin1String("&lt;");
+            break;
+        case '>':
+            out += QLatin1String("&gt;");
+            break;
+        case '"':
+            out += QLatin1String("&quot;");
+            break;
+        default:
+            out += c;
         }
     }
     return out;

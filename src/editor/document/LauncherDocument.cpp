@@ -97,7 +97,7 @@ void LauncherDocument::WriteProp(const QString& PropName, const QString& SubItem
 
 QString LauncherDocument::GetLV(int Pos, int SItem) const {
     QString text = Items.Cell(Pos, SItem);
-    if (SItem != cellComments)
+    if (SItem != cellComments && text.contains(QLatin1Char(',')))
         text.replace(QLatin1Char(','), QLatin1String("&comma;"));
     return Tolvik::TextToHtml(text, false);
 }
