@@ -9,8 +9,10 @@ function(quintor_library NAME)
     file(GLOB found CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
     list(APPEND sources ${found})
   endforeach()
-  list(FILTER sources INCLUDE REGEX "\\.(cpp|qrc)$")
-  if(NOT sources)
+  # Headers stay in the list so that moc follows every header, also ones added later.
+  set(code ${sources})
+  list(FILTER code INCLUDE REGEX "\\.(cpp|qrc)$")
+  if(NOT code)
     # A layer whose folders hold no code yet: it still passes on what it links.
     add_library(${NAME} INTERFACE)
     target_include_directories(${NAME} INTERFACE ${ARG_DIRS} ${CMAKE_BINARY_DIR}/generated)
