@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 
 namespace PageBuild {
 
@@ -50,20 +49,6 @@ RunCommand RunCommandFor(const LauncherDocument& Doc) {
     command.Arguments = QStringList{page};
     command.CommandLine = command.Program + QLatin1Char(' ') + page;
     return command;
-}
-
-void Start(const RunCommand& Command) {
-    const QFileInfo program(Command.Program);
-    if (!program.isFile())
-        throw AppError(QStringLiteral("File not found"), ErrNo::FileNotFound);
-    if (!program.isExecutable())
-        throw AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
-    QProcess process;
-    process.setProgram(Command.Program);
-    process.setArguments(Command.Arguments);
-    process.setStandardInputFile(QProcess::nullDevice());
-    if (!process.startDetached())
-        throw AppError(process.errorString(), ErrNo::PathFileAccess);
 }
 
 } // namespace PageBuild

@@ -31,7 +31,5 @@ struct RunCommand {
 };
 // The runner from the editor's folder APath with the page as its one argument.
 RunCommand RunCommandFor(const LauncherDocument& Doc);
-// Starts the command without waiting for it. Throws AppError when it cannot be started.
-void Start(const RunCommand& Command);
 
 } // namespace PageBuild

@@ -3,6 +3,7 @@
 #include "AppError.h"
 #include "BusyCursor.h"
 #include "EditorContext.h"
+#include "Launcher.h"
 #include "LauncherDocument.h"
 #include "PageBuild.h"
 #include "PreviewPane.h"
@@ -110,7 +111,8 @@ void mnuFileBuild_Click(EditorContext& Ctx) {
 void mnuFileRun_Click(EditorContext& Ctx) {
     const PageBuild::RunCommand command = PageBuild::RunCommandFor(Ctx.Doc());
     try {
-        PageBuild::Start(command);
+        // The editor does not wait for the runner.
+        Launcher::StartProgram(command.Program, command.Arguments, Launcher::Show::Normal);
     } catch (const AppError& e) {
         ShowError(Ctx,
                   QStringLiteral("An error occurred when running the command - '") +
