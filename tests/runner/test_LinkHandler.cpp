@@ -1,12 +1,11 @@
 #include "ConfigStore.h"
 #include "InfoBlock.h"
 #include "ItemLink.h"
+#include "Launcher.h"
 #include "LinkHandler.h"
 #include "RunnerPages.h"
 #include "RunnerWindow.h"
 #include "ScriptedUserDialogs.h"
-
-#include <QTemporaryDir>
 
 using namespace RunnerPages;
 
@@ -33,18 +32,12 @@ public:
     void Refresh() override { Log << "Refresh"; }
 };
 
-// All that happened, on one line: "shown" when the engine goes on / launches / window
-// actions / messages; empty parts left out.
+// All that happened: "shown" (the engine goes on) / launches / window actions / messages.
 QString Outcome(bool Shown, const RecordingLaunchPort& Port, const FakeWindow& W,
                 const ScriptedUserDialogs& D) {
-    QStringList calls, messages;
-    for (const auto& c : Port.Calls)
-        calls << QString("%1|%2|%3|%4").arg(c.File, c.Parameters, c.Folder).arg(c.ShowCommand);
-    for (const auto& p : Port.Programs)
-        calls << "start " + p.join('|');
+    QStringList parts{Shown ? "shown" : "", Port.Calls.join(';'), W.Log.join(';')};
     for (const auto& m : D.Messages)
-        messages << m.Title + ": " + m.Text;
-    QStringList parts{Shown ? "shown" : "", calls.join(';'), W.Log.join(';'), messages.join(';')};
+        parts << m.Title + ": " + m.Text;
     parts.removeAll(QString());
     return parts.join(" / ");
 }
@@ -55,10 +48,12 @@ const QString Refused =
     "OpenDialog / Launch Error: Unable to execute command '%1'.  Please open a file first.";
 } // namespace
 
-// Reading what a page wrote (item links, the info block) and acting on its links.
+// Reading what a page wrote (item links, the info block), acting on its links, and launching.
 class TestLinkHandler : public QObject {
     Q_OBJECT
     QTemporaryDir Dir;
+    // One store for all settings rows, as for pages opened in a row: each starts from defaults.
+    ConfigStore CF;
 
     // "PAGE" and "OTHER" stand for two existing pages, "DIR" for their folder.
     QString Real(QString Text) const {
@@ -75,14 +70,13 @@ private slots:
     void itemLink_data() {
         // Fields after "qt:"; command|parameters|start in|run word|show number.
         Columns<QString, QString>({"Fields", "Expected"});
-        Row("four fields", "/My%20Tools/t,-a&comma;b,/tmp,MAXFOCUS",
-            "/My Tools/t|-a,b|/tmp|MAXFOCUS|3");
-        Row("quote, both blanks", "%22a&comma;%20b%22,,,normalnofocus",
-            "\"a, b\"|||normalnofocus|4");
-        Row("comma escape built from %", "&comma%3B,,,minNOfocus", "&comma%3B|||minNOfocus|6");
-        Row("%25 is not undone first", "%2520,,,Hidden", "%2520|||Hidden|11");
-        Row("nothing else", "%41%2C%25%5C&amp;&quot;,,,maximised",
-            "%41%2C%25%5C&amp;&quot;|||maximised|1");
+        DataRow("four fields", "/My%20Tools/t,-a&comma;b,/tmp,maximised",
+                "/My Tools/t|-a,b|/tmp|maximised|1");
+        DataRow("quote, both blanks", "%22a&comma;%20b%22,,,normalnofocus",
+                "\"a, b\"|||normalnofocus|4");
+        DataRow("comma escape built from %", "&comma%3B,,,minNOfocus", "&comma%3B|||minNOfocus|6");
+        DataRow("nothing else, %25 last", "%41%2C%2520%5C&amp;&quot;,,,Hidden",
+                "%41%2C%2520%5C&amp;&quot;|||Hidden|11");
     }
     void itemLink() {
         QFETCH(QString, Fields);
@@ -94,12 +88,12 @@ private slots:
 
     void blockText_data() {
         Columns<QString, QString>({"Page", "Expected"});
-        Row("generated page", "</html>\r\n<!-- Quintor info:\r\nH=3\r\n-->", "H=3\r");
-        Row("no start marker", "Closable=False\r\n-->", "Closable=False\r");
-        Row("no end marker", "<!-- Quintor info:\r\nHeight=300\r\n", "");
-        Row("case counts", "<!-- quintor info:\r\nA=1\r\n-->", "<!-- quintor info:\r\nA=1\r");
-        Row("repeated start", "<!-- Quintor info:\r\nA\r\n<!-- Quintor info:\r\nB\r\n-->",
-            "A\r\nB\r");
+        DataRow("generated page", "</html>\r\n<!-- Quintor info:\r\nH=3\r\n-->", "H=3\r");
+        DataRow("no start marker", "Closable=False\r\n-->", "Closable=False\r");
+        DataRow("no end marker", "<!-- Quintor info:\r\nHeight=300\r\n", "");
+        DataRow("case counts", "<!-- quintor info:\r\nA=1\r\n-->", "<!-- quintor info:\r\nA=1\r");
+        DataRow("repeated start", "<!-- Quintor info:\r\nA\r\n<!-- Quintor info:\r\nB\r\n-->",
+                "A\r\nB\r");
     }
     void blockText() {
         QFETCH(QString, Page);
@@ -107,61 +101,55 @@ private slots:
     }
 
     void settings_data() {
-        // closable, extra commands, height, width, maximised; a last line ends in CR
+        // closable, extra commands, height, width, maximised, icon; a last line ends in CR
         Columns<QString, QString>({"Block", "Expected"});
-        Row("exact words", "Closable=False\r\nHeight=300\r\nStart maximised=True\r\nWidth=400\r",
-            "0 1 300 400 1");
-        Row("lower case words", "Closable=false\r\nExtra commands=false\r\nStart maximised=true\r",
-            "1 1 0 0 0");
-        Row("fractions", "Height=300.6\r\nWidth=400,4\r", "1 1 301 400 0");
+        DataRow("exact words",
+                "Closable=False\r\nHeight=300\r\nStart maximised=True\r\nWidth=400\r\nIcon=/i\r",
+                "0 1 300 400 1 /i");
+        DataRow("lower case words",
+                "Closable=false\r\nExtra commands=false\r\nStart maximised=true\r", "1 1 0 0 0 -");
+        DataRow("fractions", "Height=300.6\r\nWidth=400,4\r", "1 1 301 400 0 -");
+        DataRow("missing page", InfoBlock::ReadBlock("/no/such/page.htm"), "1 1 0 0 0 -");
     }
     void settings() {
         QFETCH(QString, Block);
-        ConfigStore cf;
-        cf.LoadText(Block);
-        const InfoBlock::Settings s = InfoBlock::Read(cf);
-        QTEST(QString::asprintf("%d %d %d %d %d", s.Closable, s.ExtraCommands, s.Height.value_or(0),
-                                s.Width.value_or(0), s.StartMaximised),
+        CF.LoadText(Block);
+        const InfoBlock::Settings s = InfoBlock::Read(CF);
+        QTEST(QString::asprintf("%d %d %d %d %d %s", s.Closable, s.ExtraCommands,
+                                s.Height.value_or(0), s.Width.value_or(0), s.StartMaximised,
+                                qPrintable(s.IconPath.value_or("-"))),
               "Expected");
     }
 
-    void secondPageStartsFromDefaults() {
-        ConfigStore cf;
-        cf.LoadText(InfoBlock::BlockText("<!-- Quintor info:\r\nClosable=False\r\nIcon=/i\r\n-->"));
-        QVERIFY(!InfoBlock::Read(cf).Closable);
-        QCOMPARE(InfoBlock::Read(cf).IconPath.value_or(QString()), QStringLiteral("/i"));
-        cf.LoadText(InfoBlock::ReadBlock(QStringLiteral("/no/such/page.htm")));
-        QVERIFY(InfoBlock::Read(cf).Closable && !InfoBlock::Read(cf).IconPath);
-    }
-
     void follow_data() {
-        // Where: "PAGE" (the open page), "frame" (a frame of it), or the page shown instead.
-        // Setup: the page's info lines, "Box=" the extra-commands box ("-" hides it). Result of
-        // a launch; 53: the editor cannot start.
+        // Where: "PAGE", "frame" (a frame of it) or the page shown. Setup: info lines, or "Box="
+        // the extra-commands box ("-" hides it). Result of a launch; 53: the editor cannot start.
         Columns<QString, QString, QString, int, QString>(
             {"Where", "Url", "Setup", "Result", "Expected"});
-        Row("hidden box ignored", "PAGE", "qt:t,-a", "Box=-", 42, "t|-a||1");
-        Row("box text appended, trimmed", "PAGE", "qt:t, x ", "Box=y  ", 42, "t|x  y||1");
-        Row("five fields", "PAGE", "qt:a,b,c,d,e", "", 42,
-            "Run Error: An error occurred: Subscript out of range, 9");
-        Row("other failures say nothing", "PAGE", "qt:/x", "", 31, "/x|||1");
-        Row("minimise on use needs True", "PAGE", "qt:/x", "Minimise on use=true", 42, "/x|||1");
-        Row("max", "PAGE", "qtc:max", "", 42, "ToggleMaximise");
-        Row("min", "PAGE", "qtc:min", "", 42, "Minimise");
-        Row("refresh", "PAGE", "qtc:refresh", "", 42, "Refresh");
-        Row("edit", "PAGE", "qtc:edit", "Source file=/home/a b/T.qtf", 42,
-            "start /opt/q/qtedit2|/home/a b/T.qtf");
-        Row("editor cannot start", "PAGE", "qtc:edit", "Source file=/p/T.qtf\r", 53,
+        DataRow("hidden box ignored", "PAGE", "qt:t,-a", "Box=-", 42, "t|-a||1");
+        DataRow("box text appended, trimmed", "PAGE", "qt:t, x ", "Box=y  ", 42, "t|x  y||1");
+        DataRow("five fields", "PAGE", "qt:a,b,c,d,e", "", 42,
+                "Run Error: An error occurred: Subscript out of range, 9");
+        DataRow("other failures say nothing", "PAGE", "qt:/x", "", 31, "/x|||1");
+        DataRow("minimise on use needs True", "PAGE", "qt:/x", "Minimise on use=true", 42,
+                "/x|||1");
+        DataRow("max", "PAGE", "qtc:max", "", 42, "ToggleMaximise");
+        DataRow("min", "PAGE", "qtc:min", "", 42, "Minimise");
+        DataRow("refresh", "PAGE", "qtc:refresh", "", 42, "Refresh");
+        DataRow("edit", "PAGE", "qtc:edit", "Source file=/home/a b/T.qtf", 42,
+                "start /opt/q/qtedit2|/home/a b/T.qtf");
+        DataRow(
+            "editor cannot start", "PAGE", "qtc:edit", "Source file=/p/T.qtf\r", 53,
             "start /opt/q/qtedit2|/p/T.qtf / Run Error: Unable to run: /opt/q/qtedit2 /p/T.qtf - "
             "File not found, 53");
-        Row("command from another page", "OTHER", "qtc:min", "", 42, Refused.arg("qtc:min"));
-        Row("letter case of the path counts", "DIR/my page.htm", "qtc:min", "", 42,
-            Refused.arg("qtc:min"));
-        Row("local page in a frame", "frame", "file://OTHER", "", 42, "shown");
-        Row("missing local file", "PAGE", "file:///no/such.htm", "", 2,
-            "file:///no/such.htm|||1 / " + NotFound.arg("file:///no/such.htm"));
-        Row("engine-only address stays inside", "PAGE", "data:text/html,<b>x</b>", "", 42, "");
-        Row("frames hand nothing out", "frame", "https://example.com/", "", 42, "");
+        DataRow("command from another page", "OTHER", "qtc:min", "", 42, Refused.arg("qtc:min"));
+        DataRow("letter case of the path counts", "DIR/my page.htm", "qtc:min", "", 42,
+                Refused.arg("qtc:min"));
+        DataRow("local page in a frame", "frame", "file://OTHER", "", 42, "shown");
+        DataRow("missing local file", "PAGE", "file:///no/such.htm", "", 2,
+                "file:///no/such.htm|||1 / " + NotFound.arg("file:///no/such.htm"));
+        DataRow("engine-only address stays inside", "PAGE", "data:text/html,<b>x</b>", "", 42, "");
+        DataRow("frames hand nothing out", "frame", "https://example.com/", "", 42, "");
     }
     void follow() {
         QFETCH(QString, Where);
@@ -188,6 +176,29 @@ private slots:
         for (const auto& m : dialogs.Messages)
             QCOMPARE(m.Icon, m.Text.startsWith("Unable to execute") ? MsgIcon::Exclamation
                                                                     : MsgIcon::Critical);
+    }
+
+    // The launch operation for real: nothing there is result 2; a program found on the PATH
+    // starts in its folder with the show command recorded, and is not our child.
+    void launcherNothingThere() {
+        QCOMPARE(Launcher::Open("", QString(), QString(), 1), 2);
+        QCOMPARE(Launcher::Open("file:///no/such/page.htm", QString(), QString(), 1), 2);
+        QCOMPARE(Launcher::Open("/BIN/SH", QString(), QString(), 1), 2); // letter case counts
+        QCOMPARE(Launcher::Open("/bin/sh", QString(), "/no/such", 1), Launcher::PathNotFound);
+    }
+
+    void launcherStartsDetachedInItsFolder() {
+        const QString out = Dir.filePath("out.txt");
+        const QString script =
+            QString("-c \"sleep 0.3; { pwd; echo $%1; cut -d' ' -f4 /proc/$$/stat; } > '%2.tmp'; "
+                    "mv '%2.tmp' '%2'\"")
+                .arg(Launcher::ShowCommandVariable, out);
+        QVERIFY(Launcher::Open("sh", script, Dir.path(), 3) > 32);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(out), 5000);
+        const QStringList lines = QString::fromUtf8(TestFiles::Read(out)).split('\n');
+        QCOMPARE(lines.mid(0, 2), (QStringList{Dir.path(), "3"}));
+        QVERIFY(lines[2].toLongLong() > 0 &&
+                lines[2].toLongLong() != QCoreApplication::applicationPid());
     }
 };
 
