@@ -67,4 +67,13 @@ inline bool ShowActive(QDialog& Dialog) {
     Dialog.activateWindow();
     return QTest::qWaitForWindowActive(&Dialog);
 }
+
+// Table columns of text, and a cell of the running row: what QFETCH does, for several at once.
+inline void Columns(std::initializer_list<const char*> Names) {
+    for (const char* name : Names)
+        QTest::addColumn<QString>(name);
+}
+template <typename T = QString> T Fetch(const char* Name) {
+    return *static_cast<T*>(QTest::qData(Name, qMetaTypeId<T>()));
+}
 } // namespace ItemTestRows

@@ -1,5 +1,4 @@
 #include "ChildProcess.h"
-#include "DataRow.h"
 #include "ErrorOf.h"
 #include "LauncherDocument.h"
 #include "LauncherFile.h"
@@ -11,37 +10,28 @@
 #include <QtTest>
 #include <sys/resource.h>
 
-namespace {
-LauncherItem Item(const QString& Prefix) {
-    LauncherItem item;
-    for (int c = 0; c < LauncherItem::CellCount; ++c)
-        item[c] = Prefix + QString::number(c);
-    return item;
-}
-
-// Whether another open of the file can lock it: false while someone holds it.
-bool Free(const QString& Path) {
-    return FileLock().Take(Path);
-}
-
-// Another process's attempt to read the file: 0 or the error number.
-int OpenInChild(const QString& Path) {
-    return ChildProcess::Run([&] { return ErrorOf([&] { PackStore().PackOpen(Path); }); });
-}
-
-// "NAME=data NAME ..." as a pack file.
-QByteArray Pack(const QString& Text) {
-    QVector<RawPack::Entry> entries;
-    for (const QString& e : Text.split(' '))
-        entries.append({e.section('=', 0, 0).toLatin1(), e.section('=', 1).toUtf8()});
-    return RawPack::Build(entries);
-}
-} // namespace
-
 class TestLauncherFile : public QObject {
     Q_OBJECT
     QTemporaryDir Dir;
     QString PathOf(const QString& Name) const { return Dir.filePath(Name); }
+    // Whether another open could lock the file; another process's error number opening it.
+    static bool Free(const QString& Path) { return FileLock().Take(Path); }
+    static int OpenInChild(const QString& Path) {
+        return ChildProcess::Run([&] { return ErrorOf([&] { PackStore().PackOpen(Path); }); });
+    }
+    static LauncherItem Item(const QString& Prefix) {
+        LauncherItem item;
+        for (int c = 0; c < LauncherItem::CellCount; ++c)
+            item[c] = Prefix + QString::number(c);
+        return item;
+    }
+    // "NAME=data NAME ..." as a pack file.
+    static QByteArray Pack(const QString& Text) {
+        QVector<RawPack::Entry> entries;
+        for (const QString& e : Text.split(' '))
+            entries.append({e.section('=', 0, 0).toLatin1(), e.section('=', 1).toUtf8()});
+        return RawPack::Build(entries);
+    }
 
 private slots:
     void cellTextsRoundTrip_data() {
@@ -49,13 +39,12 @@ private slots:
         QString big;
         for (int i = 0; big.size() < (1 << 20); ++i)
             big += QStringLiteral("line %1, \xe9\r\n").arg(i);
-        DataRow("empty", QString());
-        DataRow("commas", "a,b,,c,");
-        DataRow("CR LF, lone CR and LF", "one\r\ntwo\r\rthree\n");
-        DataRow("quotes", "\"C:\\Program Files\\x.exe\" 'y'");
-        DataRow("non-ASCII", "Caf\xc3\xa9 \xe6\x97\xa5\xe6\x9c\xac \xf0\x9f\x98\x80");
-        DataRow("entities and NUL", QString(QChar(0)) + "&comma; &amp; <b>");
-        DataRow("1 MB", big);
+        QTest::newRow("empty") << QString();
+        QTest::newRow("commas, quotes, entities, NUL")
+            << QString(QChar(0)) + "a,b,,c, \"C:\\Program Files\\x.exe\" 'y' &comma; &amp; <b>";
+        QTest::newRow("CR LF, lone CR and LF") << "one\r\ntwo\r\rthree\n";
+        QTest::newRow("non-ASCII") << "Caf\xc3\xa9 \xe6\x97\xa5\xe6\x9c\xac \xf0\x9f\x98\x80";
+        QTest::newRow("1 MB") << big;
     }
 
     void cellTextsRoundTrip() {
@@ -91,8 +80,8 @@ private slots:
         for (int pos = 1; pos <= 36; ++pos)
             QCOMPARE(RawPack::Record(bytes, 20 + pos).Name,
                      QByteArray(PropertyTable::At(pos)->Key));
-        QCOMPARE(RawPack::Record(bytes, 21).Name, QByteArray("P_BACK_C"));
-        QCOMPARE(RawPack::Record(bytes, 56).Name, QByteArray("P_SHOW_R"));
+        QCOMPARE(RawPack::Record(bytes, 21).Name + RawPack::Record(bytes, 56).Name,
+                 QByteArray("P_BACK_CP_SHOW_R"));
         QCOMPARE(RawPack::Record(bytes, 33).Data, QByteArray(200, 'h')); // P_HEADER: whole text
     }
 
@@ -124,25 +113,25 @@ private slots:
                 TestFiles::Write(PathOf("holding"), {});
         });
         QTRY_VERIFY(QFile::exists(PathOf("holding")));
-        QCOMPARE(ErrorOf([&] { LauncherFile::OpenFile(mine, path, false); }),
-                 ErrNo::PermissionDenied);
-        QCOMPARE(ErrorOf([&] { LauncherFile::SaveFile(mine, path); }), ErrNo::PermissionDenied);
+        QCOMPARE(ErrorOf([&] { LauncherFile::OpenFile(mine, path, false); }) +
+                     ErrorOf([&] { LauncherFile::SaveFile(mine, path); }),
+                 2 * ErrNo::PermissionDenied);
         QCOMPARE(mine.CurFile, QString());
         ChildProcess::Kill(editor);
         LauncherFile::OpenFile(mine, path, false);
-        QCOMPARE(mine.Items.Count(), 1);
-        QCOMPARE(mine.Caption(), doc.Caption());
+        QVERIFY(mine.Items.Count() == 1 && mine.Caption() == doc.Caption());
     }
 
     void failedOpenLeavesEverythingAsItWas_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("error");
         const QByteArray good = Pack("DESC=d COMMAND PARAM STARTIN ICON RUN COMMENTS P_TITLE=x");
-        DataRow("truncated data", good.chopped(2), ErrNo::BadFileFormat);
-        DataRow("last item incomplete", Pack("P_TITLE=x DESC COMMAND"), ErrNo::BadFileFormat);
-        DataRow("missing file", QByteArray(), ErrNo::FileNotFound);
+        QTest::newRow("truncated data") << good.chopped(2) << int(ErrNo::BadFileFormat);
+        QTest::newRow("last item incomplete")
+            << Pack("P_TITLE=x DESC COMMAND") << int(ErrNo::BadFileFormat);
+        QTest::newRow("missing file") << QByteArray() << int(ErrNo::FileNotFound);
         // reading the held file lets go of the lock for a moment; it must be taken again
-        DataRow("own file damaged", QByteArray("garbage"), ErrNo::BadFileFormat);
+        QTest::newRow("own file damaged") << QByteArray("garbage") << int(ErrNo::BadFileFormat);
     }
 
     void failedOpenLeavesEverythingAsItWas() {
@@ -171,12 +160,18 @@ private slots:
     void entriesThatDoNotFit_data() {
         QTest::addColumn<QString>("entries");
         QTest::addColumn<QString>("read"); // Title, Width, Columns, then every cell
-        DataRow("in order", "P_COLUMN=7 P_TITLE=T P_WIDTH=600", "T,600,7");
-        DataRow("out of order", "P_WIDTH=600 P_TITLE=T P_COLUMN=7", "New File 1,600,5");
-        DataRow("repeated", "P_TITLE=T1 P_TITLE=T2 P_WIDTH=600", "T1,600,5");
-        DataRow("unknown", "P_NOPE p_TITLE P_TITLE=T P_ P_WIDTHX P_WIDTH=6", "T,6,5");
-        DataRow("last key first", "P_SHOW_R=True P_TITLE=T", "New File 1,492,5");
-        DataRow("cells", "X DESC=d A=1 B=2 C=3 P_TITLE=4 E=5 F=6", "4,492,5,d,1,2,3,4,5,6");
+        QTest::newRow("in order") << "P_COLUMN=7 P_TITLE=T P_WIDTH=600"
+                                  << "T,600,7";
+        QTest::newRow("out of order") << "P_WIDTH=600 P_TITLE=T P_COLUMN=7"
+                                      << "New File 1,600,5";
+        QTest::newRow("repeated") << "P_TITLE=T1 P_TITLE=T2 P_WIDTH=600"
+                                  << "T1,600,5";
+        QTest::newRow("unknown") << "P_NOPE p_TITLE P_TITLE=T P_ P_WIDTHX P_WIDTH=6"
+                                 << "T,6,5";
+        QTest::newRow("last key first") << "P_SHOW_R=True P_TITLE=T"
+                                        << "New File 1,492,5";
+        QTest::newRow("cells") << "X DESC=d A=1 B=2 C=3 P_TITLE=4 E=5 F=6"
+                               << "4,492,5,d,1,2,3,4,5,6";
     }
 
     void entriesThatDoNotFit() {

@@ -48,9 +48,7 @@ const auto Table = [](const QString& Rows, const QString& Border = "0", const QS
            "</table>\r\n\r\n";
 };
 const auto H2 = [](const QString& Name) { return "<h2>" + Name + "</h2>\r\n\r\n"; };
-// The cell of an item whose description and command are both Name.
 const auto Plain = [](const QString& W, const QString& N) { return Td(W, A("qt:" + N, N)); };
-// Anchor a piece of the page where it belongs.
 const auto Style = [](const QString& S) { return "</title>\r\n" + S + "</head>"; };
 const auto Body = [](const QString& B) { return "</h1>\r\n\r\n" + B + "</body>"; };
 const auto Info = [](const QString& I) {
@@ -62,7 +60,6 @@ const auto Rules = [](const QString& R) {
 };
 } // namespace
 
-// The page text, the icon cache of a build, and the built page as the browser engine reads it.
 class TestPageGen : public QObject {
     Q_OBJECT
 private slots:
@@ -137,6 +134,7 @@ void TestPageGen::workedExample() {
     QCOMPARE(page, expected);
     // The preview and the build write the same page when no program icon is involved.
     QCOMPARE(GenHTML(*doc, true, Folder), page);
+    QVERIFY(!QFileInfo::exists(Folder)); // nothing extracted: no folder made
 }
 
 void TestPageGen::pieces_data() {
@@ -158,7 +156,6 @@ void TestPageGen::pieces_data() {
         Rules("font-family: V; font-size: 9pt; text-decoration: underline; color: #0; "
               "font-style: italic; font-weight: bold"));
     row("flag not exactly True", "Font bold=true", Style(""));
-    row("font name made page-safe", "Font=A&B", Rules("font-family: A&amp;B"));
     row("link colours, style sheet",
         "Link hover colour=#0F0|Link colour=#00F|Link active colour=#F00|Link visited colour=#808|"
         "Style sheet=s.css",
@@ -168,19 +165,12 @@ void TestPageGen::pieces_data() {
               "a:hover   { color: #0F0; text-decoration: underline }\r\n-->\r\n</style>\r\n"
               "<link rel=\"stylesheet\" type=\"text/css\" href=\"s.css\">\r\n"));
 
-    const auto show = [](const QString& Names) {
-        return "Show " + QString(Names).replace(" ", " command=True|Show ") + " command=True";
-    };
-    const auto bar = [](const QString& Bar) { return Body("<p>" + Bar + "</p>\r\n\r\n"); };
-    const QString open = "[ <a href=\"qtc:open\">Open</a> ]",
-                  edit = "[ <a href=\"qtc:edit\">Edit</a> ]";
-    row("commands: open", show("open"), bar(open));
-    row("commands: all", show("refresh edit maximise minimise exit open"),
-        bar(open +
-            " [ <a href=\"qtc:exit\">Exit</a> ] [ <a href=\"qtc:min\">Minimise</a> ] [ <a "
-            "href=\"qtc:max\">Maximise</a> ] " +
-            edit + "[ <a href=\"qtc:refresh\">Refresh</a> ]"));
-    row("commands: edit alone", show("edit"), bar(edit));
+    row("commands: all",
+        "Show refresh command=True|Show edit command=True|Show maximise command=True|"
+        "Show minimise command=True|Show exit command=True|Show open command=True",
+        Body("<p>[ <a href=\"qtc:open\">Open</a> ] [ <a href=\"qtc:exit\">Exit</a> ] [ <a "
+             "href=\"qtc:min\">Minimise</a> ] [ <a href=\"qtc:max\">Maximise</a> ] [ <a "
+             "href=\"qtc:edit\">Edit</a> ][ <a href=\"qtc:refresh\">Refresh</a> ]</p>\r\n\r\n"));
 
     const auto link = [&row](const char* Name, const LauncherItem& It, const QString& Link) {
         row(Name, "", Body(Table(Tr(Td("100", Link)))), {It});
@@ -196,7 +186,6 @@ void TestPageGen::pieces_data() {
         link(run, Item("A", "a", "p", {}, {}, r.section('=', 0, 0)),
              A("qt:a,p,," + r.section('=', 1), "A"));
     }
-    link("hyperlink", Item("D", "a.htm", {}, {}, {}, "Hyperlink"), A("a.htm", "D"));
     link("hyperlink, parameters", Item("D", "a", "x", {}, {}, "Hyperlink"), A("a,x", "D"));
     link("commas inside fields", Item("A, B", "a,b", "x,y", "C:\\a,b"),
          A("qt:a&amp;comma;b,x&amp;comma;y,C:\\a&amp;comma;b", "A&amp;comma; B"));
@@ -206,13 +195,12 @@ void TestPageGen::pieces_data() {
     const Rows abc{Item("a", "a"), Item("b", "b"), Item("c", "c")};
     const QString w3 = "33.3333333333333";
     row("empty list", "", Body(""));
-    row("columns lowered", "", Body(Table(Tr(Plain("50", "a") + Plain("50", "b")))), abc.mid(0, 2));
+    row("columns lowered, border", "Table border=True",
+        Body(Table(Tr(Plain("50", "a") + Plain("50", "b")), "1")), abc.mid(0, 2));
     row("five items, three columns", "Columns=3",
         Body(Table(Tr(Plain(w3, "a") + Plain(w3, "b") + Plain(w3, "c")) +
                    Tr(Plain(w3, "a") + Plain(w3, "b")))),
         abc + abc.mid(0, 2));
-    row("border, table colour", "Table border=True|Table colour=#C0C0C0",
-        Body(Table(Tr(Plain("100", "a")), "1", " bgcolor=\"#C0C0C0\"")), abc.mid(0, 1));
     row("starts with a section", "Table colour=#F00",
         Body(H2("S") + Table(Tr(Plain("50", "a") + Plain("50", "b")) + Tr(Plain("50", "c")), "0",
                              " bgcolor=\"#F00\"")),
@@ -229,8 +217,6 @@ void TestPageGen::pieces_data() {
          Item("a", "a", {}, {}, "x.gif")});
     row("section name made page-safe", "", Body(H2("a:b;&lt;c&gt;")),
         {Section(EncodeSectionName("a:b;<c>"), "1")});
-    row("negative columns", "", Body(H2("S") + Tr(Plain("-50", "a"))),
-        {Section("S", "-2"), abc[0]});
 
     row("info: defaults, exact words only", "Closable=false|Minimise on use=Yes",
         Info("Height=412\r\nWidth=492\r\n"));
@@ -244,21 +230,12 @@ void TestPageGen::pieces_data() {
         "<title></title>\r\n</head>\r\n\r\n<body background=\"b.png\">\r\n\r\n<h1></h1>\r\n\r\n"
         "<div>\r\nhead</div>\r\n\r\n<i>foot</i>\r\n\r\n</body>");
     // A page holding anything outside ASCII says it is UTF-8 (the worked example stays without).
-    const QString utf8 = "3.3.13\">\r\n<meta charset=\"utf-8\">\r\n<title>";
-    row("charset: title", "Title=Ünïcode", utf8);
-    row("charset: footer", "Footer HTML=Ünïcode", utf8);
-    row("charset: item", "", utf8, {Item("Café", "a")});
+    row("charset", "", "3.3.13\">\r\n<meta charset=\"utf-8\">\r\n<title>", {Item("Café", "a")});
 
-    const Rows png{Item("a", "a", {}, {}, "a.png")};
-    for (const char* columns : {"five", "", "inf"})
-        row(qPrintable(QString("columns \"%1\"").arg(columns)), QString("Columns=") + columns,
-            "error 13", abc);
+    row("columns not a number", "Columns=inf", "error 13", abc);
     row("beyond 16 bits", "Columns=40000", "error 6", abc);
     row("zero columns", "Columns=0", "error 11", abc);
-    row("section columns", "", "error 13", {Section("S", "x")});
-    row("section zero columns", "", "error 11", {Section("S", "0"), abc[0]});
-    row("icon size", "Icon size=big", "error 13", png);
-    row("section icon size", "", "error 13", Rows{Section("S", "1", "huge")} + png);
+    row("icon size", "Icon size=big", "error 13", {Item("a", "a", {}, {}, "a.png")});
 }
 
 void TestPageGen::pieces() {
@@ -277,11 +254,10 @@ void TestPageGen::pieces() {
 }
 
 void TestPageGen::cellWidth() {
-    for (const char* row : {"1=100", "3=33.3333333333333", "6=16.6666666666667", "8=12.5",
-                            "32767=0.00305185094759972", "-3=-33.3333333333333"}) {
-        const QString r = row;
-        QCOMPARE(modGenHTML::CellWidth(r.section('=', 0, 0).toInt()), r.section('=', 1));
-    }
+    // Rounded to 15 significant digits, never an exponent; 1, 2 and 3 columns are in the pages.
+    QCOMPARE(modGenHTML::CellWidth(6), QString("16.6666666666667"));
+    QCOMPARE(modGenHTML::CellWidth(32767), QString("0.00305185094759972"));
+    QCOMPARE(modGenHTML::CellWidth(-3), QString("-33.3333333333333"));
 }
 
 void TestPageGen::oneFilePerProgramIgnoringCase() {
@@ -292,7 +268,6 @@ void TestPageGen::oneFilePerProgramIgnoringCase() {
     QCOMPARE(Build(*doc),
              QStringList({Icon(1), Icon(1), "p.png", Icon(0), Icon(2), Icon(1), Icon(3)}));
     QCOMPARE(Files(), QStringList({"Icon1.ico", "Icon2.ico", "Icon3.ico", "Icons.txt"}));
-    QCOMPARE(QImageReader(Icon(1), "ICO").read().size(), QSize(32, 32));
     QCOMPARE(QStringList({List("Icons"), List("Icon1"), List("EXE1"), List("Icon2"), List("EXE2"),
                           List("EXE3")}),
              QStringList({"3", Icon(1), Path("prog1"), Icon(2), Path("prog2"), Path("a&amp;b")}));
@@ -312,8 +287,7 @@ void TestPageGen::oneFilePerProgramIgnoringCase() {
 void TestPageGen::rebuildDeletesOldIconsFirst() {
     const auto doc = Doc({Program("prog1"), Program("prog2"), Program("prog3")});
     Build(*doc);
-    doc->Items.Remove(1);
-    doc->Items.Remove(1);
+    doc->Items.ReplaceAll({Program("prog3")});
     QCOMPARE(Build(*doc), QStringList({Icon(1)}));
     QCOMPARE(Files(), QStringList({"Icon1.ico", "Icons.txt"}));
     QCOMPARE(QStringList({List("EXE1"), List("Icon2")}),
@@ -339,13 +313,10 @@ void TestPageGen::iconSizes() {
         QVERIFY(page.contains("src=\"" + Icon(1) + "\" width=\"" + n + "\" height=\"" + n + "\""));
         QCOMPARE(QFile::exists(Icon(1)), written > 0);
         QCOMPARE(QImageReader(Icon(1), "ICO").read().size(), QSize(written, written));
-        QCOMPARE(List("Icons"), QString("1"));
     }
 }
 
 void TestPageGen::folderThatCannotBeCreated() {
-    Build(*Doc({Item("pic", "x", {}, {}, "a.gif")}));
-    QVERIFY(!QFileInfo::exists(Folder)); // nothing extracted: no folder made
     try {
         GenHTML(*Doc({Program("prog1")}), true, Path("prog2/Page")); // below a file
         QFAIL("the page was generated");

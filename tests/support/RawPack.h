@@ -32,9 +32,6 @@ inline Entry Record(const QByteArray& Bytes, int I) {
     s.setByteOrder(QDataStream::LittleEndian);
     quint32 offset = 0, length = 0;
     s >> offset >> length;
-    Entry e{Bytes.mid(16 + 16 * I, 8), Bytes.mid(offset, length)};
-    while (e.Name.endsWith('\0'))
-        e.Name.chop(1);
-    return e;
+    return {QByteArray(Bytes.mid(16 + 16 * I, 8).constData()), Bytes.mid(offset, length)};
 }
 } // namespace RawPack
