@@ -70,13 +70,13 @@ private slots:
     void itemLink_data() {
         // Fields after "qt:"; command|parameters|start in|run word|show number.
         Columns<QString, QString>({"Fields", "Expected"});
-        DataRow("four fields", "/My%20Tools/t,-a&comma;b,/tmp,maximised",
-                "/My Tools/t|-a,b|/tmp|maximised|1");
-        DataRow("quote, both blanks", "%22a&comma;%20b%22,,,normalnofocus",
-                "\"a, b\"|||normalnofocus|4");
-        DataRow("comma escape built from %", "&comma%3B,,,minNOfocus", "&comma%3B|||minNOfocus|6");
-        DataRow("nothing else, %25 last", "%41%2C%2520%5C&amp;&quot;,,,Hidden",
-                "%41%2C%2520%5C&amp;&quot;|||Hidden|11");
+        Row("four fields", "/My%20Tools/t,-a&comma;b,/tmp,maximised",
+            "/My Tools/t|-a,b|/tmp|maximised|1");
+        Row("quote, both blanks", "%22a&comma;%20b%22,,,normalnofocus",
+            "\"a, b\"|||normalnofocus|4");
+        Row("comma escape built from %", "&comma%3B,,,minNOfocus", "&comma%3B|||minNOfocus|6");
+        Row("nothing else, %25 last", "%41%2C%2520%5C&amp;&quot;,,,Hidden",
+            "%41%2C%2520%5C&amp;&quot;|||Hidden|11");
     }
     void itemLink() {
         QFETCH(QString, Fields);
@@ -88,12 +88,12 @@ private slots:
 
     void blockText_data() {
         Columns<QString, QString>({"Page", "Expected"});
-        DataRow("generated page", "</html>\r\n<!-- Quintor info:\r\nH=3\r\n-->", "H=3\r");
-        DataRow("no start marker", "Closable=False\r\n-->", "Closable=False\r");
-        DataRow("no end marker", "<!-- Quintor info:\r\nHeight=300\r\n", "");
-        DataRow("case counts", "<!-- quintor info:\r\nA=1\r\n-->", "<!-- quintor info:\r\nA=1\r");
-        DataRow("repeated start", "<!-- Quintor info:\r\nA\r\n<!-- Quintor info:\r\nB\r\n-->",
-                "A\r\nB\r");
+        Row("generated page", "</html>\r\n<!-- Quintor info:\r\nH=3\r\n-->", "H=3\r");
+        Row("no start marker", "Closable=False\r\n-->", "Closable=False\r");
+        Row("no end marker", "<!-- Quintor info:\r\nHeight=300\r\n", "");
+        Row("case counts", "<!-- quintor info:\r\nA=1\r\n-->", "<!-- quintor info:\r\nA=1\r");
+        Row("repeated start", "<!-- Quintor info:\r\nA\r\n<!-- Quintor info:\r\nB\r\n-->",
+            "A\r\nB\r");
     }
     void blockText() {
         QFETCH(QString, Page);
@@ -103,13 +103,13 @@ private slots:
     void settings_data() {
         // closable, extra commands, height, width, maximised, icon; a last line ends in CR
         Columns<QString, QString>({"Block", "Expected"});
-        DataRow("exact words",
-                "Closable=False\r\nHeight=300\r\nStart maximised=True\r\nWidth=400\r\nIcon=/i\r",
-                "0 1 300 400 1 /i");
-        DataRow("lower case words",
-                "Closable=false\r\nExtra commands=false\r\nStart maximised=true\r", "1 1 0 0 0 -");
-        DataRow("fractions", "Height=300.6\r\nWidth=400,4\r", "1 1 301 400 0 -");
-        DataRow("missing page", InfoBlock::ReadBlock("/no/such/page.htm"), "1 1 0 0 0 -");
+        Row("exact words",
+            "Closable=False\r\nHeight=300\r\nStart maximised=True\r\nWidth=400\r\nIcon=/i\r",
+            "0 1 300 400 1 /i");
+        Row("lower case words", "Closable=false\r\nExtra commands=false\r\nStart maximised=true\r",
+            "1 1 0 0 0 -");
+        Row("fractions", "Height=300.6\r\nWidth=400,4\r", "1 1 301 400 0 -");
+        Row("missing page", InfoBlock::ReadBlock("/no/such/page.htm"), "1 1 0 0 0 -");
     }
     void settings() {
         QFETCH(QString, Block);
@@ -126,30 +126,28 @@ private slots:
         // the extra-commands box ("-" hides it). Result of a launch; 53: the editor cannot start.
         Columns<QString, QString, QString, int, QString>(
             {"Where", "Url", "Setup", "Result", "Expected"});
-        DataRow("hidden box ignored", "PAGE", "qt:t,-a", "Box=-", 42, "t|-a||1");
-        DataRow("box text appended, trimmed", "PAGE", "qt:t, x ", "Box=y  ", 42, "t|x  y||1");
-        DataRow("five fields", "PAGE", "qt:a,b,c,d,e", "", 42,
-                "Run Error: An error occurred: Subscript out of range, 9");
-        DataRow("other failures say nothing", "PAGE", "qt:/x", "", 31, "/x|||1");
-        DataRow("minimise on use needs True", "PAGE", "qt:/x", "Minimise on use=true", 42,
-                "/x|||1");
-        DataRow("max", "PAGE", "qtc:max", "", 42, "ToggleMaximise");
-        DataRow("min", "PAGE", "qtc:min", "", 42, "Minimise");
-        DataRow("refresh", "PAGE", "qtc:refresh", "", 42, "Refresh");
-        DataRow("edit", "PAGE", "qtc:edit", "Source file=/home/a b/T.qtf", 42,
-                "start /opt/q/qtedit2|/home/a b/T.qtf");
-        DataRow(
-            "editor cannot start", "PAGE", "qtc:edit", "Source file=/p/T.qtf\r", 53,
+        Row("hidden box ignored", "PAGE", "qt:t,-a", "Box=-", 42, "t|-a||1");
+        Row("box text appended, trimmed", "PAGE", "qt:t, x ", "Box=y  ", 42, "t|x  y||1");
+        Row("five fields", "PAGE", "qt:a,b,c,d,e", "", 42,
+            "Run Error: An error occurred: Subscript out of range, 9");
+        Row("other failures say nothing", "PAGE", "qt:/x", "", 31, "/x|||1");
+        Row("minimise on use needs True", "PAGE", "qt:/x", "Minimise on use=true", 42, "/x|||1");
+        Row("max", "PAGE", "qtc:max", "", 42, "ToggleMaximise");
+        Row("min", "PAGE", "qtc:min", "", 42, "Minimise");
+        Row("refresh", "PAGE", "qtc:refresh", "", 42, "Refresh");
+        Row("edit", "PAGE", "qtc:edit", "Source file=/home/a b/T.qtf", 42,
+            "start /opt/q/qtedit2|/home/a b/T.qtf");
+        Row("editor cannot start", "PAGE", "qtc:edit", "Source file=/p/T.qtf\r", 53,
             "start /opt/q/qtedit2|/p/T.qtf / Run Error: Unable to run: /opt/q/qtedit2 /p/T.qtf - "
             "File not found, 53");
-        DataRow("command from another page", "OTHER", "qtc:min", "", 42, Refused.arg("qtc:min"));
-        DataRow("letter case of the path counts", "DIR/my page.htm", "qtc:min", "", 42,
-                Refused.arg("qtc:min"));
-        DataRow("local page in a frame", "frame", "file://OTHER", "", 42, "shown");
-        DataRow("missing local file", "PAGE", "file:///no/such.htm", "", 2,
-                "file:///no/such.htm|||1 / " + NotFound.arg("file:///no/such.htm"));
-        DataRow("engine-only address stays inside", "PAGE", "data:text/html,<b>x</b>", "", 42, "");
-        DataRow("frames hand nothing out", "frame", "https://example.com/", "", 42, "");
+        Row("command from another page", "OTHER", "qtc:min", "", 42, Refused.arg("qtc:min"));
+        Row("letter case of the path counts", "DIR/my page.htm", "qtc:min", "", 42,
+            Refused.arg("qtc:min"));
+        Row("local page in a frame", "frame", "file://OTHER", "", 42, "shown");
+        Row("missing local file", "PAGE", "file:///no/such.htm", "", 2,
+            "file:///no/such.htm|||1 / " + NotFound.arg("file:///no/such.htm"));
+        Row("engine-only address stays inside", "PAGE", "data:text/html,<b>x</b>", "", 42, "");
+        Row("frames hand nothing out", "frame", "https://example.com/", "", 42, "");
     }
     void follow() {
         QFETCH(QString, Where);
