@@ -39,16 +39,13 @@ private slots:
     void iconFolder_data() {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("extension") << "/pages/Tools.htm"
-                                   << "/pages/Tools";
-        QTest::newRow("dot in a folder name") << "/pages.v2/Tools"
-                                              << "/pages.v2/Tools_files";
-        QTest::newRow("no dot at all") << "/pages/Tools"
-                                       << "/pages/Tools_files";
-        QTest::newRow("hidden file") << "/pages/.htm"
-                                     << "/pages/.htm_files";
-        QTest::newRow("trailing dot") << "/pages/Tools."
-                                      << "/pages/Tools";
+        // clang-format off
+        QTest::newRow("extension") << "/pages/Tools.htm" << "/pages/Tools";
+        QTest::newRow("dot in a folder name") << "/pages.v2/Tools" << "/pages.v2/Tools_files";
+        QTest::newRow("no dot at all") << "/pages/Tools" << "/pages/Tools_files";
+        QTest::newRow("hidden file") << "/pages/.htm" << "/pages/.htm_files";
+        QTest::newRow("trailing dot") << "/pages/Tools." << "/pages/Tools";
+        // clang-format on
     }
     void iconFolder() {
         QFETCH(QString, page);
@@ -57,11 +54,11 @@ private slots:
                  QDir::toNativeSeparators(folder));
     }
 
-    // One page built again and again: what is asked, what is written, and what a failure keeps.
-    void buildToOneFile() {
+    // One page built again and again (what is asked, is written, a failure keeps), then run.
+    void buildAndRun() {
         QTemporaryDir dir;
-        const QString path = dir.filePath("Tools ü.htm");
-        auto Icon = [&](int K) { return dir.filePath(QString("Tools ü/Icon%1.ico").arg(K)); };
+        const QString name = dir.filePath("A&B \"Tools\" ü"), path = name + ".htm";
+        auto Icon = [&](int K) { return QString("%1/Icon%2.ico").arg(name).arg(K); };
         FakeEditorContext ctx;
         LauncherDocument& doc = ctx.Document;
         doc.WriteProp("Title", "Outils à");
@@ -104,39 +101,32 @@ private slots:
             Build(ctx, path);
             const auto m = ctx.Scripted.LastMessage();
             const QString start = "An error occurred when attempting to build the HTML file '";
-            QVERIFY(m.Title == "Build Error" && m.Icon == MsgIcon::Critical &&
-                    m.Buttons == MsgButtons::OK);
-            QVERIFY2(m.Text.startsWith(start + path + "' - ") &&
+            QVERIFY2(m.Title == "Build Error" && m.Icon == MsgIcon::Critical &&
+                         m.Buttons == MsgButtons::OK && m.Text.startsWith(start + path + "' - ") &&
                          m.Text.contains(QRegularExpression("' - .+, \\d+$")),
                      qPrintable(m.Text));
         }
         QCOMPARE(ctx.Scripted.Messages.size(), 5); // the three questions, then one per failure
         QCOMPARE(TestFiles::Read(path), page);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Tools ü.htm"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
         QVERIFY(doc.ReadProp("(HTML File)", true) == path && !doc.Changed &&
                 ctx.CheckmenusCalls == 3);
-    }
 
-    // The runner from the editor's folder, with the page as its one argument exactly as chosen.
-    void run() {
-        QTemporaryDir dir;
-        const QString page = "/My Pages/A&B \"Tools\".htm", record = dir.filePath("args.txt");
-        FakeEditorContext ctx;
-        ctx.Document.APath = dir.path() + "/";
-        ctx.Document.WriteProp("(HTML File)", page);
+        // Run: the runner in the editor's folder gets the page, unconverted, as one argument.
+        const QString record = dir.filePath("args.txt");
+        doc.APath = dir.path() + "/";
         mnuFileRun_Click(ctx);
         const auto m = ctx.Scripted.LastMessage();
         QVERIFY(m.Title == "Run Error" && m.Icon == MsgIcon::Critical);
         QCOMPARE(m.Text, "An error occurred when running the command - '" + dir.path() +
-                             "/quintor2 " + page + "' - File not found, 53");
+                             "/quintor2 " + path + "' - File not found, 53");
         QVERIFY(QFile::copy(TestFiles::TestBinDir() + "/argrecorder", dir.filePath("quintor2")));
         qputenv("QUINTOR_ARGS_FILE", record.toUtf8());
         mnuFileRun_Click(ctx);
-        QCOMPARE(ctx.Scripted.Messages.size(), 1);
+        QCOMPARE(ctx.Scripted.Messages.size(), 6);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
-        // After the program's own name: one argument, then the final line break.
-        QCOMPARE(QString::fromUtf8(TestFiles::Read(record)).split('\n').mid(1),
-                 (QStringList{page, ""}));
+        QCOMPARE( // after the program's own name: one argument, then the final line break
+            QString::fromUtf8(TestFiles::Read(record)).split('\n').mid(1), (QStringList{path, ""}));
     }
 
     // The page's source and preview; a page that does not generate shows neither, nor starts
@@ -180,7 +170,6 @@ private slots:
         QCOMPARE(ctx.Preview.findChildren<PreviewPane*>().size(), 1);
         QTRY_COMPARE_WITH_TIMEOUT(wb->title(), QString("Changed"), Timeout);
         const QString other = temp.filePath("other.htm"); // any other link is followed inside
-
         QVERIFY(TestFiles::Write(other, "<title>Other</title>"));
         wb->page()->runJavaScript(
             QString("location.href = '%1';").arg(QUrl::fromLocalFile(other).toString()));

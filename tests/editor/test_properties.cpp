@@ -137,15 +137,14 @@ private slots:
             ctx.OnSave = [&ctx] { ctx.Document.CurFile = QCoreApplication::applicationFilePath(); };
         else if (input == "saved before")
             ctx.Document.CurFile = QCoreApplication::applicationFilePath();
+        Answer(ctx, input, loaded); // a key or Reset leaves it unused
         const bool key = input == "Delete" || input == "Period";
         if (key)
             lvProp_KeyDown(ctx, input == "Delete" ? Qt::Key_Delete : Qt::Key_Period);
         else if (input.startsWith("Reset? "))
             mnuEditReset_Click(ctx);
-        else {
-            Answer(ctx, input, loaded);
+        else
             mnuEditProperty_Click(ctx);
-        }
         QCOMPARE(ctx.Tab, key ? 0 : 1); // the menu commands show the properties tab first
         QCOMPARE(Shown(ctx, name), shown);
         QCOMPARE(ctx.Document.Changed, changed);
