@@ -15,9 +15,6 @@ using namespace BuildCommands;
 namespace {
 constexpr int Timeout = 20000;
 
-void AddItem(LauncherDocument& Doc, const QString& Command, const QString& Icon = QString()) {
-    Doc.Items.Append(LauncherItem{{"Café", Command, {}, {}, Icon, "Normal Window", {}}});
-}
 // The save dialog answers Path; an empty Path cancels it.
 void Build(FakeEditorContext& Ctx, const QString& Path) {
     if (!Path.isEmpty())
@@ -32,174 +29,154 @@ void Visit(FakeEditorContext& Ctx, int Tab, int From) {
 
 class TestBuild : public QObject {
     Q_OBJECT
+public:
+    static void initMain() { // the engine needs both before the application object
+        PreviewPane::RegisterUrlSchemes();
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    }
+
 private slots:
-    void iconFolder_data();
-    void iconFolder();
-    void buildToOneFile();
-    void run();
-    void htmlAndPreviewTabs();
+    void iconFolder_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("folder");
+        // clang-format off
+        QTest::newRow("extension") << "/pages/Tools.htm" << "/pages/Tools";
+        QTest::newRow("dot in a folder name") << "/pages.v2/Tools" << "/pages.v2/Tools_files";
+        QTest::newRow("no dot at all") << "/pages/Tools" << "/pages/Tools_files";
+        QTest::newRow("hidden file") << "/pages/.htm" << "/pages/.htm_files";
+        QTest::newRow("trailing dot") << "/pages/Tools." << "/pages/Tools";
+        // clang-format on
+    }
+    void iconFolder() {
+        QFETCH(QString, page);
+        QFETCH(QString, folder);
+        QCOMPARE(PageBuild::IconFolderFor(QDir::toNativeSeparators(page)),
+                 QDir::toNativeSeparators(folder));
+    }
+
+    // One page built again and again (what is asked, is written, a failure keeps), then run.
+    void buildAndRun() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath("A&B \"Tools\" ü"), path = name + ".htm";
+        auto Icon = [&](int K) { return QString("%1/Icon%2.ico").arg(name).arg(K); };
+        FakeEditorContext ctx;
+        LauncherDocument& doc = ctx.Document;
+        doc.WriteProp("Title", "Outils à");
+        doc.WriteProp("(HTML File)", "/proposed/old.htm");
+        ctx.Scripted.MsgAnswers << MsgAnswer::No << MsgAnswer::Yes << MsgAnswer::Yes;
+        Build(ctx, QString()); // the empty list: No stops before the save dialog
+        const auto q = ctx.Scripted.LastMessage();
+        QVERIFY(q.Title == "No Items in List" && q.Buttons == MsgButtons::YesNo &&
+                q.Icon == MsgIcon::Question && q.DefaultButton == MsgAnswer::No);
+        QCOMPARE(q.Text,
+                 "There are no icons in the list.  Do you still want to build the HTML file?");
+        QVERIFY(ctx.Scripted.FileRequests.isEmpty());
+        Build(ctx, QString()); // Yes, then the save dialog is cancelled
+        const FileDialogRequest r = ctx.Scripted.FileRequests.value(0);
+        QVERIFY(r.Title == "Build the HTML File" && r.FileName == "/proposed/old.htm" && r.Save &&
+                r.ConfirmOverwrite);
+        QCOMPARE(r.Filter, "HTML Document (*.htm;*.html)|*.htm;*.html|All files (*.*)|*.*");
+        QVERIFY(QDir(dir.path()).isEmpty() && !doc.Changed && ctx.CheckmenusCalls == 0);
+        Build(ctx, path);
+        QCOMPARE(TestFiles::Read(path), GenHTML(doc, false, QString()).toUtf8());
+        QVERIFY(doc.ReadProp("(HTML File)", true) == path && doc.Changed &&
+                ctx.CheckmenusCalls == 1);
+
+        // A second build removes the icons the first one extracted before it writes anew.
+        for (const QString& program :
+             {QCoreApplication::applicationFilePath(), TestFiles::TestBinDir() + "/argrecorder"})
+            doc.Items.Append(LauncherItem{{"Café", program, {}, {}, program, "Normal Window"}});
+        Build(ctx, path);
+        QVERIFY(QFile::exists(Icon(2)) && TestFiles::Write(Icon(1), "stale icon"));
+        doc.Items.Remove(2);
+        Build(ctx, path);
+        QVERIFY(TestFiles::Read(Icon(1)) != "stale icon" && !QFile::exists(Icon(2)));
+
+        // A failing generator, or the launcher file itself chosen: the old page stays.
+        const QByteArray page = TestFiles::Read(path);
+        doc.Changed = false;
+        for (const QString& launcher : {QString(), path}) {
+            doc.WriteProp("Columns", launcher.isEmpty() ? "abc" : "5"); // as a file may hold it
+            doc.CurFile = launcher;
+            Build(ctx, path);
+            const auto m = ctx.Scripted.LastMessage();
+            const QString start = "An error occurred when attempting to build the HTML file '";
+            QVERIFY2(m.Title == "Build Error" && m.Icon == MsgIcon::Critical &&
+                         m.Buttons == MsgButtons::OK && m.Text.startsWith(start + path + "' - ") &&
+                         m.Text.contains(QRegularExpression("' - .+, \\d+$")),
+                     qPrintable(m.Text));
+        }
+        QCOMPARE(ctx.Scripted.Messages.size(), 5); // the three questions, then one per failure
+        QCOMPARE(TestFiles::Read(path), page);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
+        QVERIFY(doc.ReadProp("(HTML File)", true) == path && !doc.Changed &&
+                ctx.CheckmenusCalls == 3);
+
+        // Run: the runner in the editor's folder gets the page, unconverted, as one argument.
+        const QString record = dir.filePath("args.txt");
+        doc.APath = dir.path() + "/";
+        mnuFileRun_Click(ctx);
+        const auto m = ctx.Scripted.LastMessage();
+        QVERIFY(m.Title == "Run Error" && m.Icon == MsgIcon::Critical);
+        QCOMPARE(m.Text, "An error occurred when running the command - '" + dir.path() +
+                             "/quintor2 " + path + "' - File not found, 53");
+        QVERIFY(QFile::copy(TestFiles::TestBinDir() + "/argrecorder", dir.filePath("quintor2")));
+        qputenv("QUINTOR_ARGS_FILE", record.toUtf8());
+        mnuFileRun_Click(ctx);
+        QCOMPARE(ctx.Scripted.Messages.size(), 6);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
+        QCOMPARE( // after the program's own name: one argument, then the final line break
+            QString::fromUtf8(TestFiles::Read(record)).split('\n').mid(1), (QStringList{path, ""}));
+    }
+
+    // The page's source and preview; a page that does not generate shows neither, nor starts
+    // the browser engine. Then the preview in the real engine.
+    void htmlAndPreviewTabs() {
+        QTemporaryDir temp;
+        qputenv("TEMP", temp.path().toUtf8());
+        FakeEditorContext ctx;
+        ctx.Document.WriteProp("Title", "Preview Ü");
+        ctx.Document.WriteProp("Columns", "abc");
+        ctx.Document.Items.Append(
+            LauncherItem{{"Café", "/usr/bin/env", {}, {}, {}, "Normal Window"}});
+        ctx.Html.setPlainText("an earlier page");
+        ctx.Preview.show();
+        for (const QString error : {"HTML Error", "Preview Error"}) {
+            Visit(ctx, error.startsWith("HTML") ? 2 : 3, 0);
+            QCOMPARE(ctx.Scripted.LastMessage().Title, error);
+        }
+        QVERIFY(ctx.Html.toPlainText().isEmpty() && ctx.Preview.findChildren<QWidget*>().isEmpty());
+        ctx.Document.WriteProp("Columns", "5");
+        Visit(ctx, 2, 0);
+        QCOMPARE(ctx.Html.toPlainText(),
+                 GenHTML(ctx.Document, false, QString()).replace("\r\n", "\n"));
+        Visit(ctx, 3, 2);
+        PreviewPane* pane = ctx.Preview.findChild<PreviewPane*>();
+        const QUrl preview = QUrl::fromLocalFile(temp.filePath("QTE.htm"));
+        QVERIFY(pane && pane->WB->url() == preview);
+        QWebEngineView* wb = pane->WB;
+        QTRY_COMPARE_WITH_TIMEOUT(wb->title(), QString("Preview Ü"), Timeout);
+        // An item link, also one asking for a new window, is refused: the preview stays put.
+        QSignalSpy refused(pane, &PreviewPane::NavigationRefused);
+        wb->page()->runJavaScript("document.querySelector('a[href=\"qt:/usr/bin/env\"]').click();"
+                                  "window.open('qt:/usr/bin/env,new');");
+        QTRY_COMPARE_WITH_TIMEOUT(refused.size(), 2, Timeout);
+        QTest::qWait(300);
+        QCOMPARE(wb->url(), preview);
+        Visit(ctx, 0, 3); // leaving blanks the preview; coming back rebuilds it in the same view
+        QTRY_COMPARE_WITH_TIMEOUT(wb->url(), QUrl("about:blank"), Timeout);
+        ctx.Document.WriteProp("Title", "Changed");
+        Visit(ctx, 3, 0);
+        QCOMPARE(ctx.Preview.findChildren<PreviewPane*>().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(wb->title(), QString("Changed"), Timeout);
+        const QString other = temp.filePath("other.htm"); // any other link is followed inside
+        QVERIFY(TestFiles::Write(other, "<title>Other</title>"));
+        wb->page()->runJavaScript(
+            QString("location.href = '%1';").arg(QUrl::fromLocalFile(other).toString()));
+        QTRY_COMPARE_WITH_TIMEOUT(wb->title(), QString("Other"), Timeout);
+        QCOMPARE(ctx.Scripted.Messages.size(), 2);
+    }
 };
 
-void TestBuild::iconFolder_data() {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("folder");
-    // clang-format off
-    QTest::newRow("extension") << "/pages/Tools.htm" << "/pages/Tools";
-    QTest::newRow("dot in a folder name") << "/pages.v2/Tools" << "/pages.v2/Tools_files";
-    QTest::newRow("no dot at all") << "/pages/Tools" << "/pages/Tools_files";
-    QTest::newRow("hidden file") << "/pages/.htm" << "/pages/.htm_files";
-    QTest::newRow("trailing dot") << "/pages/Tools." << "/pages/Tools";
-    // clang-format on
-}
-
-void TestBuild::iconFolder() {
-    QFETCH(QString, page);
-    QFETCH(QString, folder);
-    QCOMPARE(PageBuild::IconFolderFor(QDir::toNativeSeparators(page)),
-             QDir::toNativeSeparators(folder));
-}
-
-// One page built again and again: what is asked, what is written, and what a failure keeps.
-void TestBuild::buildToOneFile() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Tools ü.htm");
-    auto Icon = [&](int K) { return dir.filePath(QString("Tools ü/Icon%1.ico").arg(K)); };
-    FakeEditorContext ctx;
-    LauncherDocument& doc = ctx.Document;
-    doc.WriteProp("Title", "Outils à");
-    doc.WriteProp("(HTML File)", "/proposed/old.htm");
-    ctx.Scripted.MsgAnswers << MsgAnswer::No << MsgAnswer::Yes << MsgAnswer::Yes;
-    Build(ctx, QString()); // the empty list: No stops before the save dialog
-    const auto q = ctx.Scripted.LastMessage();
-    QVERIFY(q.Title == "No Items in List" && q.Buttons == MsgButtons::YesNo &&
-            q.Icon == MsgIcon::Question && q.DefaultButton == MsgAnswer::No);
-    QCOMPARE(q.Text, "There are no icons in the list.  Do you still want to build the HTML file?");
-    QVERIFY(ctx.Scripted.FileRequests.isEmpty());
-    Build(ctx, QString()); // Yes, then the save dialog is cancelled
-    const FileDialogRequest r = ctx.Scripted.FileRequests.value(0);
-    QVERIFY(r.Title == "Build the HTML File" && r.FileName == "/proposed/old.htm" && r.Save &&
-            r.ConfirmOverwrite);
-    QCOMPARE(r.Filter, "HTML Document (*.htm;*.html)|*.htm;*.html|All files (*.*)|*.*");
-    QVERIFY(QDir(dir.path()).isEmpty() && !doc.Changed && ctx.CheckmenusCalls == 0);
-    Build(ctx, path);
-    QCOMPARE(TestFiles::Read(path), GenHTML(doc, false, QString()).toUtf8());
-    QVERIFY(doc.ReadProp("(HTML File)", true) == path && doc.Changed && ctx.CheckmenusCalls == 1);
-
-    // A second build removes the icons the first one extracted before it writes anew.
-    for (const QString& program :
-         {QCoreApplication::applicationFilePath(), TestFiles::TestBinDir() + "/argrecorder"})
-        AddItem(doc, program, program);
-    Build(ctx, path);
-    QVERIFY(QFile::exists(Icon(2)) && TestFiles::Write(Icon(1), "stale icon"));
-    doc.Items.Remove(2);
-    Build(ctx, path);
-    QVERIFY(TestFiles::Read(Icon(1)) != "stale icon" && !QFile::exists(Icon(2)));
-
-    // A failing generator, a file for a folder, the launcher file itself: the old page stays.
-    const QByteArray page = TestFiles::Read(path);
-    doc.Changed = false;
-    const struct {
-        QString Columns, To, Launcher;
-    } failures[] = {{"abc", path, ""}, {"5", path + "/x.htm", ""}, {"5", path, path}};
-    for (const auto& f : failures) {
-        doc.WriteProp("Columns", f.Columns); // as a loaded file may hold it
-        doc.CurFile = f.Launcher;
-        Build(ctx, f.To);
-        const auto m = ctx.Scripted.LastMessage();
-        QVERIFY(m.Title == "Build Error" && m.Icon == MsgIcon::Critical &&
-                m.Buttons == MsgButtons::OK);
-        const QString prefix = "An error occurred when attempting to build the HTML file '" + f.To;
-        QVERIFY2(
-            m.Text.startsWith(prefix + "' - ") &&
-                QRegularExpression(".+, \\d+$").match(m.Text.mid(prefix.size() + 4)).hasMatch(),
-            qPrintable(m.Text));
-    }
-    QCOMPARE(ctx.Scripted.Messages.size(), 6); // the three questions, then one per failure
-    QCOMPARE(TestFiles::Read(path), page);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Tools ü.htm"});
-    QVERIFY(doc.ReadProp("(HTML File)", true) == path && !doc.Changed && ctx.CheckmenusCalls == 3);
-}
-
-// The runner from the editor's folder, with the page as its one argument exactly as chosen.
-void TestBuild::run() {
-    QTemporaryDir dir;
-    const QString page = "/My Pages/A&B \"Tools\".htm";
-    FakeEditorContext ctx;
-    ctx.Document.APath = dir.path() + "/";
-    ctx.Document.WriteProp("(HTML File)", page);
-    mnuFileRun_Click(ctx);
-    const auto m = ctx.Scripted.LastMessage();
-    QVERIFY(m.Title == "Run Error" && m.Icon == MsgIcon::Critical);
-    QCOMPARE(m.Text, "An error occurred when running the command - '" + dir.path() + "/quintor2 " +
-                         page + "' - File not found, 53");
-
-    QVERIFY(QFile::copy(TestFiles::TestBinDir() + "/argrecorder", dir.filePath("quintor2")));
-    const QString record = dir.filePath("args.txt");
-    qputenv("QUINTOR_ARGS_FILE", record.toUtf8());
-    mnuFileRun_Click(ctx);
-    QCOMPARE(ctx.Scripted.Messages.size(), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
-    // After the program's own name: one argument, then the final line break.
-    QCOMPARE(QString::fromUtf8(TestFiles::Read(record)).split('\n').mid(1),
-             (QStringList{page, ""}));
-}
-
-// The page's source and preview; a page that does not generate shows neither, nor starts the
-// browser engine. Then the preview in the real engine.
-void TestBuild::htmlAndPreviewTabs() {
-    QTemporaryDir temp;
-    qputenv("TEMP", temp.path().toUtf8());
-    FakeEditorContext ctx;
-    ctx.Document.WriteProp("Title", "Preview Ü");
-    ctx.Document.WriteProp("Columns", "abc");
-    AddItem(ctx.Document, "/usr/bin/env");
-    ctx.Html.setPlainText("an earlier page");
-    ctx.Preview.show();
-    for (const QString error : {"HTML Error", "Preview Error"}) {
-        Visit(ctx, error.startsWith("HTML") ? 2 : 3, 0);
-        QCOMPARE(ctx.Scripted.LastMessage().Title, error);
-    }
-    // No stale source left showing, no browser engine started.
-    QVERIFY(ctx.Html.toPlainText().isEmpty() && ctx.Preview.findChildren<QWidget*>().isEmpty());
-    ctx.Document.WriteProp("Columns", "5");
-    Visit(ctx, 2, 0);
-    QCOMPARE(ctx.Html.toPlainText(), GenHTML(ctx.Document, false, QString()).replace("\r\n", "\n"));
-    Visit(ctx, 3, 2);
-    PreviewPane* pane = ctx.Preview.findChild<PreviewPane*>();
-    const QUrl preview = QUrl::fromLocalFile(temp.filePath("QTE.htm"));
-    QVERIFY(pane && pane->WB->url() == preview);
-    QWebEngineView* wb = pane->WB;
-    QTRY_COMPARE_WITH_TIMEOUT(wb->title(), QString("Preview Ü"), Timeout);
-    // An item link, also one asking for a new window, is refused: the preview stays put.
-    QSignalSpy refused(pane, &PreviewPane::NavigationRefused);
-    wb->page()->runJavaScript("document.querySelector('a[href=\"qt:/usr/bin/env\"]').click();"
-                              "window.open('qt:/usr/bin/env,new');");
-    QTRY_COMPARE_WITH_TIMEOUT(refused.size(), 2, Timeout);
-    QTest::qWait(300);
-    QCOMPARE(wb->url(), preview);
-    // Leaving the tab blanks the preview; coming back rebuilds it in the same view.
-    Visit(ctx, 0, 3);
-    QTRY_COMPARE_WITH_TIMEOUT(wb->url(), QUrl("about:blank"), Timeout);
-    ctx.Document.WriteProp("Title", "Changed");
-    Visit(ctx, 3, 0);
-    QCOMPARE(ctx.Preview.findChildren<PreviewPane*>().size(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(wb->title(), QString("Changed"), Timeout);
-    // Every other link is followed inside the preview.
-    QFile other(temp.filePath("other.htm"));
-    QVERIFY(other.open(QIODevice::WriteOnly) && other.write("<title>Other</title>") > 0);
-    other.close();
-    wb->page()->runJavaScript(
-        QString("location.href = '%1';").arg(QUrl::fromLocalFile(other.fileName()).toString()));
-    QTRY_COMPARE_WITH_TIMEOUT(wb->title(), QString("Other"), Timeout);
-    QCOMPARE(ctx.Scripted.Messages.size(), 2);
-}
-
-int main(int argc, char* argv[]) {
-    PreviewPane::RegisterUrlSchemes();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    TestBuild test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestBuild)
 #include "test_build.moc"

@@ -101,23 +101,21 @@ private slots:
     void swapDialog_data() {
         QTest::addColumn<QString>("clicks");
         QTest::addColumn<QString>("expected");
-        // Every operation over every pair of cells offered (option 5 is Comments, cell 6).
-        for (int op = 0; op < 3; ++op)
-            for (int a : {0, 1, 2, 3, 4, 6})
-                for (int b : {0, 1, 2, 3, 4, 6}) {
-                    QStringList row = u"d|c|p|s|i|r|m"_s.split(u'|');
-                    const QString fromA = row[a];
-                    row[a] = op == 0 ? row[b] : op == 1 ? QString() : fromA;
-                    row[b] = fromA;
+        // Every operation over every pair of cells offered.
+        const QStringList cells = u"d|c|p|s|i|r|m"_s.split(u'|');
+        for (int op = 0; op < 3; ++op) // swap, move, copy
+            for (int i = 0; i < 6; ++i)
+                for (int j = 0; j < 6; ++j) {
+                    const int a = i == 5 ? 6 : i, b = j == 5 ? 6 : j; // option 5 is Comments
+                    QStringList row = cells;
+                    row[a] = QStringList{cells[b], "", cells[a]}[op];
+                    row[b] = cells[a];
                     if (a != b)
                         QTest::addRow("op %d, cell %d to %d", op, a, b)
-                            << u"optSwap%1 optFC%2 optSC%3 cmdOK"_s.arg(op)
-                                   .arg(qMin(a, 5))
-                                   .arg(qMin(b, 5))
+                            << QString::asprintf("optSwap%d optFC%d optSC%d cmdOK", op, i, j)
                             << row.join(u'|');
                 }
-        // The first column's own option is disabled; a clash moves the second to
-        // Description/Command.
+        // The first column's option is disabled; a clash moves the second to Description/Command.
         QTest::addRow("defaults: swap") << "cmdOK" << u"c|d|p|s|i|r|m"_s;
         QTest::addRow("cancelled") << "optSwap2 optFC1 optSC4 cmdCancel" << u"d|c|p|s|i|r|m"_s;
         QTest::addRow("Command over itself") << "optSwap1 optFC1 optSC1 cmdOK" << u"c||p|s|i|r|m"_s;

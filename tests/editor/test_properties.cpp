@@ -37,171 +37,159 @@ void Answer(FakeEditorContext& Ctx, const QString& Input, QStringList& Loaded) {
 class TestProperties : public QObject {
     Q_OBJECT
 private slots:
-    void eachPropertyOpensItsEditor_data();
-    void eachPropertyOpensItsEditor();
-    void edit_data();
-    void edit();
-    void fontDialogWritesTheFontProperties();
-};
-
-// With every window and dialog cancelled, what a click opened tells the editors apart.
-void TestProperties::eachPropertyOpensItsEditor_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("opened");
-    // clang-format off
-    const QHash<QString, QString> opens = {
-        {"(HTML File)", "Choose File / &HTML File Location:"}, {"Icon", "Choose File / Icon:"}, {"Font", "font dialog"},
-        {"Background picture", "Choose File / Background picture:"}, {"Style sheet", "Choose File / Style sheet:"},
-        {"Header HTML", "Text Editor / &Header HTML:"}, {"Footer HTML", "Text Editor / &Footer HTML:"}, {"Title", "Type the window title:"},
-        {"Font size", "Type the Font size:"}, {"Columns", "How many columns do you want?"}, {"Height", "Window height (pixels):"},
-        {"Width", "Window width (pixels):"}, {"Icon size", "Icon size (16 minimum):"}};
-    for (int pos = 1; pos <= PropertyTable::Count; ++pos) { // every other: a colour or a toggle
-        const QString name = PropertyTable::At(pos)->Name, colour = "Colour Picker / " + name + ":";
-        QTest::newRow(qPrintable(name)) << name << opens.value(name, name.endsWith(" colour") ? colour : "toggle");
+    // With every window and dialog cancelled, what a click opened tells the editors apart.
+    void eachPropertyOpensItsEditor_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("opened");
+        // clang-format off
+        const QHash<QString, QString> opens = {
+            {"(HTML File)", "Choose File / &HTML File Location:"}, {"Icon", "Choose File / Icon:"}, {"Font", "font dialog"},
+            {"Background picture", "Choose File / Background picture:"}, {"Style sheet", "Choose File / Style sheet:"},
+            {"Header HTML", "Text Editor / &Header HTML:"}, {"Footer HTML", "Text Editor / &Footer HTML:"}, {"Title", "Type the window title:"},
+            {"Font size", "Type the Font size:"}, {"Columns", "How many columns do you want?"}, {"Height", "Window height (pixels):"},
+            {"Width", "Window width (pixels):"}, {"Icon size", "Icon size (16 minimum):"}};
+        for (int pos = 1; pos <= PropertyTable::Count; ++pos) { // every other: a colour or a toggle
+            const QString name = PropertyTable::At(pos)->Name, colour = "Colour Picker / " + name + ":";
+            QTest::newRow(qPrintable(name)) << name << opens.value(name, name.endsWith(" colour") ? colour : "toggle");
+        }
+        // clang-format on
     }
-    // clang-format on
-}
 
-void TestProperties::eachPropertyOpensItsEditor() {
-    QFETCH(QString, name);
-    QFETCH(QString, opened);
-    FakeEditorContext ctx;
-    QString caption;
-    ctx.Scripted.ModalScripts << [&](QDialog& W) {
-        caption = W.windowTitle() + " / " + W.findChild<QLabel*>("lblDesc")->text();
-        return int(QDialog::Rejected);
-    };
-    lvProp_ItemClick(ctx, ctx.Document.Props.Find(name));
-    const ScriptedUserDialogs& d = ctx.Scripted; // a toggle opens nothing: Changed tells
-    const QString what = !d.ModalWindows.isEmpty()   ? caption
-                         : !d.Prompts.isEmpty()      ? d.Prompts.first().Prompt
-                         : !d.FontRequests.isEmpty() ? "font dialog"
-                                                     : "toggle";
-    QCOMPARE(what, opened);
-    QVERIFY(ctx.PropertyCommandEnabled && ctx.CheckmenusCalls > 0);
-    // A cancelled editor changes nothing; only a toggle acts on the click alone.
-    QCOMPARE(ctx.Document.Changed, opened == "toggle");
-}
+    void eachPropertyOpensItsEditor() {
+        QFETCH(QString, name);
+        QFETCH(QString, opened);
+        FakeEditorContext ctx;
+        QString what = "toggle"; // a toggle opens nothing: Changed tells
+        ctx.Scripted.ModalScripts << [&](QDialog& W) {
+            what = W.windowTitle() + " / " + W.findChild<QLabel*>("lblDesc")->text();
+            return int(QDialog::Rejected);
+        };
+        lvProp_ItemClick(ctx, ctx.Document.Props.Find(name));
+        if (const ScriptedUserDialogs& d = ctx.Scripted;
+            !d.Prompts.isEmpty() || !d.FontRequests.isEmpty())
+            what = d.Prompts.isEmpty() ? "font dialog" : d.Prompts.first().Prompt;
+        QCOMPARE(what, opened);
+        QVERIFY(ctx.PropertyCommandEnabled && ctx.CheckmenusCalls > 0);
+        // A cancelled editor changes nothing; only a toggle acts on the click alone.
+        QCOMPARE(ctx.Document.Changed, opened == "toggle");
+    }
 
-// One click (or key) on a property holding "before", answered with "input".
-void TestProperties::edit_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<bool>("changed");
-    QTest::addColumn<QString>("asked"); // the refusal, or the file dialog's title
-    const QString low = "The number must be %1 or higher", high = "The number must be %1 or lower";
-    const QString nan = "'%1' is not a number, please try again", x50(50, 'x');
-    // clang-format off
-    const QString save = "Save File: This property requires that the file is saved.  Do you want to save now?";
-    const QString reset = "Reset Properties: Are you sure you want to reset the properties?";
-    QTest::newRow("columns 0") << "Columns" << "7" << "0" << "7" << false << low.arg(1);
-    QTest::newRow("columns 101") << "Columns" << "7" << "101" << "7" << false << high.arg(100);
-    QTest::newRow("columns abc") << "Columns" << "7" << "abc" << "7" << false << nan.arg("abc");
-    QTest::newRow("columns 100") << "Columns" << "7" << "100" << "100" << true << "";
-    QTest::newRow("columns 2.5") << "Columns" << "7" << "2.5" << "7" << false << nan.arg("2.5");
-    QTest::newRow("columns beyond int") << "Columns" << "7" << "99999999999999999999" << "7" << false << high.arg(100);
-    QTest::newRow("width 103") << "Width" << "700" << "103" << "700" << false << low.arg(104);
-    QTest::newRow("width 104") << "Width" << "700" << "104" << "104" << true << "";
-    QTest::newRow("height 0") << "Height" << "700" << "0" << "0" << true << "";
-    QTest::newRow("icon size 15") << "Icon size" << "32" << "15" << "32" << false << low.arg(16);
-    QTest::newRow("icon size 16") << "Icon size" << "32" << "16" << "16" << true << "";
-    QTest::newRow("font size 10.5") << "Font size" << "12" << "10.5" << "10.5" << true << "";
-    QTest::newRow("title") << "Title" << "" << "Tools" << "Tools" << true << "";
-    QTest::newRow("toggle True") << "Closable" << "True" << "" << "False" << true << "";
-    QTest::newRow("toggle, other text") << "Closable" << "true" << "" << "true" << true << "";
-    QTest::newRow("edit command, No") << "Show edit command" << "False" << "No" << "False" << true << save;
-    QTest::newRow("edit command, save names no file") << "Show edit command" << "False" << "Yes, no file named" << "False" << false << save;
-    QTest::newRow("edit command, saved") << "Show edit command" << "False" << "Yes, saved" << "True" << true << save;
-    QTest::newRow("edit command, file exists") << "Show edit command" << "False" << "saved before" << "True" << true << "";
-    QTest::newRow("colour ff0000") << "Link colour" << "" << "ff0000" << "#ff0000" << true << "";
-    QTest::newRow("default colour") << "Background colour" << "#FFFFFF" << "<cmdDefault>" << "" << true << "";
-    QTest::newRow("colour dialog") << "Link hover colour" << "" << "<cmdChoose> #0a141e" << "#0A141E" << true << "";
-    QTest::newRow("picture") << "Background picture" << "old" << "<cmdBrowse> /p/sky.jpg" << "file:///p/sky.jpg" << true << "Choose a Background Picture";
-    QTest::newRow("icon") << "Icon" << "old" << "<cmdBrowse> /i/t.ico" << "/i/t.ico" << true << "Choose an Icon";
-    QTest::newRow("html file") << "(HTML File)" << "old" << "<cmdBrowse> /p/t.htm" << "/p/t.htm" << true << "HTML File Location";
-    QTest::newRow("browse cancelled") << "Icon" << "old" << "<cmdBrowse>" << "old" << true << "Choose an Icon";
-    QTest::newRow("header, 3 lines") << "Header HTML" << "<b>1</b>\r\n2" << "a\nb\nc" << "a  b  c" << true << "";
-    QTest::newRow("footer, 50 chars") << "Footer HTML" << "" << x50 << x50 + "..." << true << "";
-    QTest::newRow("Delete on Title") << "Title" << "Tools" << "Delete" << "Tools" << false << "";
-    QTest::newRow("Delete on Font size") << "Font size" << "12" << "Delete" << "" << true << "";
-    QTest::newRow("key 46 is '.' here") << "Font size" << "12" << "Period" << "12" << false << "";
-    QTest::newRow("reset, No") << "Columns" << "9" << "Reset? No" << "9" << false << reset;
-    QTest::newRow("reset, Yes") << "Footer HTML" << "<p>foot</p>" << "Reset? Yes" << "" << true << reset;
-    // clang-format on
-}
+    // One click (or key) on a property holding "before", answered with "input".
+    void edit_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<QString>("asked"); // the refusal, or the file dialog's title
+        // clang-format off
+        const QString low = "The number must be %1 or higher", high = "The number must be %1 or lower";
+        const QString nan = "'%1' is not a number, please try again", x50(50, 'x');
+        const QString save = "Save File: This property requires that the file is saved.  Do you want to save now?";
+        const QString reset = "Reset Properties: Are you sure you want to reset the properties?";
+        QTest::newRow("columns 0") << "Columns" << "7" << "0" << "7" << false << low.arg(1);
+        QTest::newRow("columns 101") << "Columns" << "7" << "101" << "7" << false << high.arg(100);
+        QTest::newRow("columns abc") << "Columns" << "7" << "abc" << "7" << false << nan.arg("abc");
+        QTest::newRow("columns 100") << "Columns" << "7" << "100" << "100" << true << "";
+        QTest::newRow("columns 2.5") << "Columns" << "7" << "2.5" << "7" << false << nan.arg("2.5");
+        QTest::newRow("columns beyond int") << "Columns" << "7" << "99999999999999999999" << "7" << false << high.arg(100);
+        QTest::newRow("width 103") << "Width" << "700" << "103" << "700" << false << low.arg(104);
+        QTest::newRow("width 104") << "Width" << "700" << "104" << "104" << true << "";
+        QTest::newRow("height 0") << "Height" << "700" << "0" << "0" << true << "";
+        QTest::newRow("icon size 15") << "Icon size" << "32" << "15" << "32" << false << low.arg(16);
+        QTest::newRow("icon size 16") << "Icon size" << "32" << "16" << "16" << true << "";
+        QTest::newRow("font size 10.5") << "Font size" << "12" << "10.5" << "10.5" << true << "";
+        QTest::newRow("title") << "Title" << "" << "Tools" << "Tools" << true << "";
+        QTest::newRow("toggle True") << "Closable" << "True" << "" << "False" << true << "";
+        QTest::newRow("edit command, No") << "Show edit command" << "False" << "No" << "False" << true << save;
+        QTest::newRow("edit command, save names no file") << "Show edit command" << "False" << "Yes, no file named" << "False" << false << save;
+        QTest::newRow("edit command, saved") << "Show edit command" << "False" << "Yes, saved" << "True" << true << save;
+        QTest::newRow("edit command, file exists") << "Show edit command" << "False" << "saved before" << "True" << true << "";
+        QTest::newRow("colour ff0000") << "Link colour" << "" << "ff0000" << "#ff0000" << true << "";
+        QTest::newRow("default colour") << "Background colour" << "#FFFFFF" << "<cmdDefault>" << "" << true << "";
+        QTest::newRow("colour dialog") << "Link hover colour" << "" << "<cmdChoose> #0a141e" << "#0A141E" << true << "";
+        QTest::newRow("picture") << "Background picture" << "old" << "<cmdBrowse> /p/sky.jpg" << "file:///p/sky.jpg" << true << "Choose a Background Picture";
+        QTest::newRow("icon") << "Icon" << "old" << "<cmdBrowse> /i/t.ico" << "/i/t.ico" << true << "Choose an Icon";
+        QTest::newRow("html file") << "(HTML File)" << "old" << "<cmdBrowse> /p/t.htm" << "/p/t.htm" << true << "HTML File Location";
+        QTest::newRow("header, 3 lines") << "Header HTML" << "<b>1</b>\r\n2" << "a\nb\nc" << "a  b  c" << true << "";
+        QTest::newRow("footer, 50 chars") << "Footer HTML" << "" << x50 << x50 + "..." << true << "";
+        QTest::newRow("Delete on Title") << "Title" << "Tools" << "Delete" << "Tools" << false << "";
+        QTest::newRow("Delete on Font size") << "Font size" << "12" << "Delete" << "" << true << "";
+        QTest::newRow("key 46 is '.' here") << "Font size" << "12" << "Period" << "12" << false << "";
+        QTest::newRow("reset, No") << "Columns" << "9" << "Reset? No" << "9" << false << reset;
+        QTest::newRow("reset, Yes") << "Footer HTML" << "<p>foot</p>" << "Reset? Yes" << "" << true << reset;
+        // clang-format on
+    }
 
-void TestProperties::edit() {
-    QFETCH(QString, name);
-    QFETCH(QString, before);
-    QFETCH(QString, input);
-    QFETCH(QString, shown);
-    QFETCH(bool, changed);
-    QFETCH(QString, asked);
-    FakeEditorContext ctx;
-    ctx.Document.WriteProp(name, before);
-    QStringList loaded;
-    ctx.PropertyRow = ctx.Document.Props.Find(name);
-    if (input.contains("Yes") || input.contains("No"))
+    void edit() {
+        QFETCH(QString, name);
+        QFETCH(QString, before);
+        QFETCH(QString, input);
+        QFETCH(QString, shown);
+        QFETCH(bool, changed);
+        QFETCH(QString, asked);
+        FakeEditorContext ctx;
+        ctx.Document.WriteProp(name, before);
+        QStringList loaded;
+        ctx.PropertyRow = ctx.Document.Props.Find(name);
         ctx.Scripted.MsgAnswers << (input.contains("Yes") ? MsgAnswer::Yes : MsgAnswer::No);
-    if (input == "Yes, saved") // a save naming a file that exists
-        ctx.OnSave = [&ctx] { ctx.Document.CurFile = QCoreApplication::applicationFilePath(); };
-    else if (input == "saved before")
-        ctx.Document.CurFile = QCoreApplication::applicationFilePath();
-    const bool key = input == "Delete" || input == "Period";
-    if (key)
-        lvProp_KeyDown(ctx, input == "Delete" ? Qt::Key_Delete : Qt::Key_Period);
-    else if (input.startsWith("Reset? "))
-        mnuEditReset_Click(ctx);
-    else {
-        Answer(ctx, input, loaded);
-        mnuEditProperty_Click(ctx);
+        if (input == "Yes, saved") // a save naming a file that exists
+            ctx.OnSave = [&ctx] { ctx.Document.CurFile = QCoreApplication::applicationFilePath(); };
+        else if (input == "saved before")
+            ctx.Document.CurFile = QCoreApplication::applicationFilePath();
+        Answer(ctx, input, loaded); // a key or Reset leaves it unused
+        const bool key = input == "Delete" || input == "Period";
+        if (key)
+            lvProp_KeyDown(ctx, input == "Delete" ? Qt::Key_Delete : Qt::Key_Period);
+        else if (input.startsWith("Reset? "))
+            mnuEditReset_Click(ctx);
+        else
+            mnuEditProperty_Click(ctx);
+        QCOMPARE(ctx.Tab, key ? 0 : 1); // the menu commands show the properties tab first
+        QCOMPARE(Shown(ctx, name), shown);
+        QCOMPARE(ctx.Document.Changed, changed);
+        for (const QString& l : loaded) // a window shows the Setting first
+            QCOMPARE(l, QString(before).replace("\r\n", "\n"));
+        if (name.endsWith(" HTML") && !loaded.isEmpty()) // held with the page's own line break
+            QCOMPARE(ctx.Document.ReadProp(name).split("\r\n"), input.split('\n'));
+        if (name == "Title" && changed)
+            QCOMPARE(ctx.Document.Caption(), shown + " - Quintor Editor");
+        QStringList seen;
+        for (const auto& m : ctx.Scripted.Messages) {
+            const bool error = m.Title == name + " Error";
+            QVERIFY(error ? m.Icon == MsgIcon::Exclamation : m.Buttons == MsgButtons::YesNo);
+            seen << (error ? m.Text : m.Title + ": " + m.Text);
+        }
+        for (const FileDialogRequest& r : ctx.Scripted.FileRequests) {
+            QVERIFY(r.Save == (name == "(HTML File)") && r.FileName.isEmpty() &&
+                    r.Filter.endsWith("|All Files (*.*)|*.*"));
+            seen << r.Title;
+        }
+        QCOMPARE(seen.join(" | "), asked);
+        for (const auto& p : ctx.Scripted.Prompts) // once: never asked again after a refusal
+            QVERIFY(p.Title == name && p.Default == before && ctx.Scripted.Prompts.size() == 1);
     }
-    QCOMPARE(ctx.Tab, key ? 0 : 1); // the menu commands show the properties tab first
-    QCOMPARE(Shown(ctx, name), shown);
-    QCOMPARE(ctx.Document.Changed, changed);
-    for (const QString& l : loaded) // a window shows the Setting first
-        QCOMPARE(l, QString(before).replace("\r\n", "\n"));
-    if (name.endsWith(" HTML") && !loaded.isEmpty()) // held with the page's own line break
-        QCOMPARE(ctx.Document.ReadProp(name).split("\r\n"), input.split('\n'));
-    if (name == "Title" && changed)
-        QCOMPARE(ctx.Document.Caption(), shown + " - Quintor Editor");
-    QStringList seen;
-    for (const auto& m : ctx.Scripted.Messages) {
-        const bool error = m.Title == name + " Error";
-        QVERIFY(error ? m.Icon == MsgIcon::Exclamation : m.Buttons == MsgButtons::YesNo);
-        seen << (error ? m.Text : m.Title + ": " + m.Text);
-    }
-    for (const FileDialogRequest& r : ctx.Scripted.FileRequests) {
-        QVERIFY(r.Save == (name == "(HTML File)") && r.FileName.isEmpty() &&
-                r.Filter.endsWith("|All Files (*.*)|*.*"));
-        seen << r.Title;
-    }
-    QCOMPARE(seen.join(" | "), asked);
-    for (const auto& p : ctx.Scripted.Prompts) // once: never asked again after a refusal
-        QVERIFY(p.Title == name && p.Default == before && ctx.Scripted.Prompts.size() == 1);
-}
 
-// Each row: name|before|after the dialog answers Serif & Co, 10.5, italic, struck through.
-void TestProperties::fontDialogWritesTheFontProperties() {
-    const QStringList rows = {"Font|Arial|Serif & Co",      "Font bold|True|False",
-                              "Font italic||True",          "Font size|12|10.5",
-                              "Font strikethrough||True",   "Font underline|True|False",
-                              "Text colour|#FF0000|#000000"}; // the dialog has no colour
-    FakeEditorContext ctx;
-    for (const QString& r : rows)
-        ctx.Document.WriteProp(r.section('|', 0, 0), r.section('|', 1, 1));
-    ctx.Scripted.FontAnswers << FontChoice{"Serif & Co", 10.5, true, false, true, true, false};
-    lvProp_ItemClick(ctx, ctx.Document.Props.Find("Font"));
-    const FontChoice in = ctx.Scripted.FontRequests.value(0);
-    QVERIFY(in.Name == "Arial" && in.HasSize && in.Size == 12.0 && in.Colour == QColor(Qt::red) &&
-            in.Bold && in.Underline && !in.Italic && !in.Strikethrough);
-    for (const QString& r : rows)
-        QCOMPARE(r.section('|', 0, 0) + '|' + Shown(ctx, r.section('|', 0, 0)),
-                 r.section('|', 0, 0) + '|' + r.section('|', 2));
-    QVERIFY(ctx.Document.Changed);
-}
+    // Each row: name|before|after the dialog answers Serif & Co, 10.5, italic, struck through.
+    void fontDialogWritesTheFontProperties() {
+        // clang-format off
+        const QStringList rows = {"Font|Arial|Serif & Co", "Font bold|True|False", "Font italic||True", "Font size|12|10.5",
+            "Font strikethrough||True", "Font underline|True|False", "Text colour|#FF0000|#000000"}; // no colour in the dialog
+        // clang-format on
+        FakeEditorContext ctx;
+        for (const QString& r : rows)
+            ctx.Document.WriteProp(r.section('|', 0, 0), r.section('|', 1, 1));
+        ctx.Scripted.FontAnswers << FontChoice{"Serif & Co", 10.5, true, false, true, true, false};
+        lvProp_ItemClick(ctx, ctx.Document.Props.Find("Font"));
+        const FontChoice in = ctx.Scripted.FontRequests.value(0);
+        QVERIFY(in.Name == "Arial" && in.HasSize && in.Size == 12.0 &&
+                in.Colour == QColor(Qt::red) && in.Bold && in.Underline && !in.Italic &&
+                !in.Strikethrough && ctx.Document.Changed);
+        for (const QString& r : rows)
+            QCOMPARE(r.section('|', 0, 0) + '|' + Shown(ctx, r.section('|', 0, 0)),
+                     r.section('|', 0, 0) + '|' + r.section('|', 2));
+    }
+};
 
 QTEST_MAIN(TestProperties)
 #include "test_properties.moc"
