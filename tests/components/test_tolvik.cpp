@@ -1,9 +1,11 @@
 #include "FileFilter.h"
+#include "FileSystem.h"
 #include "TestFiles.h"
 #include "Tolvik.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
+#include <sys/stat.h>
 
 class TestTolvik : public QObject {
     Q_OBJECT
@@ -37,6 +39,45 @@ private slots:
                 !Tolvik::FileExists(folder + "/missing"));
         QCOMPARE(FilterToQt("Quintor File (*.qtf)|*.qtf|All files (*.*)|*.*|Pictures|*.bmp;*.ico|"),
                  QStringList({"Quintor File (*.qtf)", "All files (*)", "Pictures (*.bmp *.ico)"}));
+    }
+
+    // Only a regular file is ever read, and never past its size or a limit: a device
+    // gives endless bytes, a FIFO blocks the reader until someone writes.
+    void readRegularFile_data() {
+        QTest::addColumn<QString>("Path");
+        QTest::addColumn<QString>("Expected"); // "-": refused
+        QTest::addColumn<bool>("Regular");
+        QTest::newRow("file") << "FILE"
+                              << "abc" << true;
+        QTest::newRow("larger than the limit") << "BIG"
+                                               << "-" << true;
+        QTest::newRow("empty file") << "EMPTY"
+                                    << "" << true;
+        QTest::newRow("folder") << "DIR"
+                                << "-" << false;
+        QTest::newRow("missing") << "DIR/none"
+                                 << "-" << false;
+        QTest::newRow("device") << "/dev/zero"
+                                << "-" << false;
+        QTest::newRow("fifo") << "DIR/pipe"
+                              << "-" << false;
+        QTest::newRow("empty path") << ""
+                                    << "-" << false;
+    }
+    void readRegularFile() {
+        QFETCH(QString, Path);
+        QTemporaryDir dir;
+        QVERIFY(TestFiles::Write(dir.filePath("f"), "abc") &&
+                TestFiles::Write(dir.filePath("e"), "") &&
+                TestFiles::Write(dir.filePath("b"), QByteArray(11, 'x')));
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
+        Path.replace("FILE", dir.filePath("f"))
+            .replace("EMPTY", dir.filePath("e"))
+            .replace("BIG", dir.filePath("b"))
+            .replace("DIR", dir.path());
+        const std::optional<QByteArray> bytes = FileSystem::ReadRegularFile(Path, 10);
+        QTEST(bytes ? QString::fromUtf8(*bytes) : QString("-"), "Expected");
+        QTEST(FileSystem::IsRegularFile(Path), "Regular");
     }
 };
 

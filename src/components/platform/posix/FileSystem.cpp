@@ -2,14 +2,57 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+// Closes the descriptor on every way out.
+struct Descriptor {
+    int Fd;
+    ~Descriptor() {
+        if (Fd >= 0)
+            ::close(Fd);
+    }
+};
+} // namespace
 
 void FileSystem::SyncFolderOf(const QString& FilePath) {
     const QByteArray folder = QFile::encodeName(QFileInfo(FilePath).absolutePath());
-    int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
+    Descriptor dir{::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (dir.Fd >= 0)
+        ::fsync(dir.Fd);
+}
+
+bool FileSystem::IsRegularFile(const QString& Path) {
+    struct stat info;
+    return !Path.isEmpty() && ::stat(QFile::encodeName(Path).constData(), &info) == 0 &&
+           S_ISREG(info.st_mode);
+}
+
+std::optional<QByteArray> FileSystem::ReadRegularFile(const QString& Path, qint64 MaxBytes) {
+    if (Path.isEmpty())
+        return std::nullopt;
+    // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer. The
+    // type is checked on the open descriptor, so a file swapped in between is seen.
+    Descriptor file{::open(QFile::encodeName(Path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    struct stat info;
+    if (file.Fd < 0 || ::fstat(file.Fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_size > MaxBytes)
+        return std::nullopt;
+    QByteArray bytes(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::read(file.Fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            break; // the file shrank while we read it: keep what is there
+        done += got;
+    }
+    bytes.truncate(done);
+    return bytes;
 }
