@@ -1,5 +1,6 @@
 // The editor's main window driven as a user would, with scripted dialogs, and its example file.
 #include "AppVersion.h"
+#include "CodeFont.h"
 #include "FileLock.h"
 #include "ItemListView.h"
 #include "ScriptedUserDialogs.h"
@@ -255,6 +256,19 @@ private slots:
             QVERIFY(button->isSeparator() || !button->icon().pixmap(24, 24).isNull());
         e.Action("mnuHelpContents")->trigger();
         QVERIFY(e.Dialogs.LastMessage().Text.contains(e.Doc().APath + "qtedit2.chm"));
+    }
+
+    // The page source is set in one fixed-pitch font, whatever fonts the machine has.
+    void codeFont() {
+        const QFontInfo rule(CodeFont());
+        QVERIFY2(rule.fixedPitch(), qPrintable(rule.family()));
+        QFont courier("Courier New");
+        courier.setStyleHint(QFont::TypeWriter);
+        if (const QFontInfo twin(courier); twin.fixedPitch()) // Courier New or its metric twin
+            QCOMPARE(rule.family(), twin.family());
+        Editor e;
+        QCOMPARE(QFontInfo(e.Window.findChild<QPlainTextEdit*>("rtfHTML")->font()).family(),
+                 rule.family());
     }
 
     // Section rows are edited in their dialog; a rename in place sets Changed, or a close loses it.
