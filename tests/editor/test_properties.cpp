@@ -87,13 +87,16 @@ private slots:
         // clang-format off
         const QString low = "The number must be %1 or higher", high = "The number must be %1 or lower";
         const QString nan = "'%1' is not a number, please try again", x50(50, 'x');
+        const QString whole = "'%1' is not a whole number, please try again";
         const QString save = "Save File: This property requires that the file is saved.  Do you want to save now?";
         const QString reset = "Reset Properties: Are you sure you want to reset the properties?";
         QTest::newRow("columns 0") << "Columns" << "7" << "0" << "7" << false << low.arg(1);
         QTest::newRow("columns 101") << "Columns" << "7" << "101" << "7" << false << high.arg(100);
         QTest::newRow("columns abc") << "Columns" << "7" << "abc" << "7" << false << nan.arg("abc");
         QTest::newRow("columns 100") << "Columns" << "7" << "100" << "100" << true << "";
-        QTest::newRow("columns 2.5") << "Columns" << "7" << "2.5" << "7" << false << nan.arg("2.5");
+        QTest::newRow("columns 2.5") << "Columns" << "7" << "2.5" << "7" << false << whole.arg("2.5");
+        QTest::newRow("columns 5.0") << "Columns" << "7" << "5.0" << "7" << false << whole.arg("5.0");
+        QTest::newRow("columns 2,5") << "Columns" << "7" << "2,5" << "7" << false << nan.arg("2,5");
         QTest::newRow("columns beyond int") << "Columns" << "7" << "99999999999999999999" << "7" << false << high.arg(100);
         QTest::newRow("width 103") << "Width" << "700" << "103" << "700" << false << low.arg(104);
         QTest::newRow("width 104") << "Width" << "700" << "104" << "104" << true << "";
@@ -172,21 +175,45 @@ private slots:
             QVERIFY(p.Title == name && p.Default == before && ctx.Scripted.Prompts.size() == 1);
     }
 
-    // Each row: name|before|after the dialog answers Serif & Co, 10.5, italic, struck through.
-    void fontDialogWritesTheFontProperties() {
+    // Each row: name|before|after. The dialog is opened on the before values; it answers
+    // them back unchanged (Font and size empty stay empty, flags stay as they were), or it
+    // answers Serif & Co, 10.5, italic, struck through, and no colour.
+    void fontDialog_data() {
+        QTest::addColumn<bool>("answerChanged");
+        QTest::addColumn<QStringList>("rows");
         // clang-format off
-        const QStringList rows = {"Font|Arial|Serif & Co", "Font bold|True|False", "Font italic||True", "Font size|12|10.5",
-            "Font strikethrough||True", "Font underline|True|False", "Text colour|#FF0000|#000000"}; // no colour in the dialog
+        QTest::newRow("everything changed") << true << QStringList{"Font|Arial|Serif & Co", "Font bold|True|False",
+            "Font italic||True", "Font size|12|10.5", "Font strikethrough||True", "Font underline|True|False",
+            "Text colour|#FF0000|#000000"};
+        QTest::newRow("nothing changed, Font empty") << false << QStringList{"Font||", "Font bold|True|True",
+            "Font italic|True|True", "Font size||", "Font strikethrough|no flag|no flag", "Font underline|False|False",
+            "Text colour||"};
         // clang-format on
+    }
+    void fontDialog() {
+        QFETCH(bool, answerChanged);
+        QFETCH(QStringList, rows);
         FakeEditorContext ctx;
         for (const QString& r : rows)
             ctx.Document.WriteProp(r.section('|', 0, 0), r.section('|', 1, 1));
-        ctx.Scripted.FontAnswers << FontChoice{"Serif & Co", 10.5, true, false, true, true, false};
+        const auto before = [&](int Row) { return rows[Row].section('|', 1, 1); };
+        const FontChoice opened{before(0),
+                                before(3).toDouble(),
+                                !before(3).isEmpty(),
+                                before(1) == "True",
+                                before(2) == "True",
+                                before(4) == "True",
+                                before(5) == "True",
+                                before(6).isEmpty() ? QColor() : QColor(before(6))};
+        ctx.Scripted.FontAnswers << (answerChanged ? FontChoice{"Serif & Co", 10.5, true, false,
+                                                                true, true, false}
+                                                   : opened);
         lvProp_ItemClick(ctx, ctx.Document.Props.Find("Font"));
         const FontChoice in = ctx.Scripted.FontRequests.value(0);
-        QVERIFY(in.Name == "Arial" && in.HasSize && in.Size == 12.0 &&
-                in.Colour == QColor(Qt::red) && in.Bold && in.Underline && !in.Italic &&
-                !in.Strikethrough && ctx.Document.Changed);
+        QVERIFY(in.Name == opened.Name && in.HasSize == opened.HasSize && in.Size == opened.Size &&
+                in.Colour == opened.Colour && in.Bold == opened.Bold &&
+                in.Italic == opened.Italic && in.Strikethrough == opened.Strikethrough &&
+                in.Underline == opened.Underline && ctx.Document.Changed);
         for (const QString& r : rows)
             QCOMPARE(r.section('|', 0, 0) + '|' + Shown(ctx, r.section('|', 0, 0)),
                      r.section('|', 0, 0) + '|' + r.section('|', 2));
