@@ -306,13 +306,36 @@ void TestPageGen::rebuildDeletesOldIconsFirst() {
 }
 
 void TestPageGen::iconSizes() {
-    // 16 to 24 get the small icon, 25 and up the large; below 16 no file is written.
-    for (const auto& [size, written] : {std::pair{8, 0}, {16, 16}, {24, 16}, {25, 32}}) {
+    // 16 to 24 get the small icon, 25 and up the large, first; then the sizes a screen of twice
+    // the density draws with, up to 256. Below 16 no file is written.
+    const QList<std::pair<int, QString>> sizes = {
+        {8, ""},       {16, "16 32"},     {24, "16 24 32 48"}, {25, "32 25 50 64"},
+        {32, "32 64"}, {200, "32 64 200"}};
+    for (const auto& [size, written] : sizes) {
         const QString n = QString::number(size);
         const QString page = GenHTML(*Doc({Program("prog1")}, "Icon size=" + n), true, Folder);
         QVERIFY(page.contains("src=\"" + Icon(1) + "\" width=\"" + n + "\" height=\"" + n + "\""));
-        QCOMPARE(QFile::exists(Icon(1)), written > 0);
-        QCOMPARE(QImageReader(Icon(1), "ICO").read().size(), QSize(written, written));
+        QImageReader reader(Icon(1), "ICO");
+        QStringList held;
+        for (int i = 0; i < reader.imageCount(); ++i, reader.jumpToNextImage()) {
+            const QImage image = reader.read();
+            QCOMPARE(image.width(), image.height());
+            held << QString::number(image.width());
+        }
+        QCOMPARE(held.join(' '), written);
+    }
+    // A picture a browser cannot show (XPM) becomes an icon file of itself, at every size; an
+    // SVG picture is shown as it is.
+    QImage red(8, 8, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(Path("red.xpm"), "XPM"));
+    QCOMPARE(
+        Build(*Doc({Item("x", "x", {}, {}, Path("red.xpm")), Item("s", "s", {}, {}, "s.svg")})),
+        QStringList({Icon(1), "s.svg"}));
+    QImageReader reader(Icon(1), "ICO");
+    for (int i = 0; i < reader.imageCount(); ++i, reader.jumpToNextImage()) {
+        const QImage image = reader.read();
+        QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2), QColor(Qt::red));
     }
 }
 
@@ -347,7 +370,8 @@ void TestPageGen::pageReadsAsWrittenInTheBrowser() {
         [&](const QVariant& Value) { json = Value.toString(); });
     QTRY_VERIFY_WITH_TIMEOUT(!json.isEmpty(), 10000);
     // The title decodes as UTF-8, markup in a description stays text, "&comma;" is kept, and the
-    // extracted program icon is a real icon file the engine shows.
+    // extracted program icon is a real icon file the engine shows, from its largest entry
+    // (drawn at 32 CSS pixels, it stays sharp where a CSS pixel is two device pixels).
     QCOMPARE(
         QJsonDocument::fromJson(json.toUtf8()).object(),
         QJsonObject(
@@ -357,7 +381,7 @@ void TestPageGen::pageReadsAsWrittenInTheBrowser() {
               QJsonArray({QJsonArray({"qt:a&comma;b,-x \"q\",/w&comma;d,maxfocus", tricky, tricky}),
                           QJsonArray({"qt:plain", "Plain", "comment, with comma"}),
                           QJsonArray({"https://h.invalid/a?b=1&c=2", "Web", "Web"})})},
-             {"image", QJsonArray({true, 32, 32})}}));
+             {"image", QJsonArray({true, 64, 64})}}));
 }
 
 int main(int argc, char** argv) {

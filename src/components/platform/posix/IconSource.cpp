@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QIcon>
+#include <QImageReader>
 #include <QMimeDatabase>
 #include <QPainter>
 #include <QSet>
@@ -306,4 +307,10 @@ QImage IconSource::IconFor(const QString& Path, int Size) {
     if (icon.isNull())
         icon = ThemeIcon(FileTypeIconNames(program.isEmpty() ? Path : program));
     return Render(icon, Size);
+}
+
+QImage IconSource::PictureFor(const QString& Path, int Size) {
+    if (!QFileInfo(Path).isFile() || !QImageReader(Path).canRead())
+        return {};
+    return Render(QIcon(Path), Size);
 }
