@@ -129,6 +129,119 @@ private slots:
             QString::fromUtf8(TestFiles::Read(record)).split('\n').mid(1), (QStringList{path, ""}));
     }
 
+    // Without "(HTML File)" Build proposes a page beside the launcher file, or for a document
+    // never saved one named after its title in the home folder.
+    void proposedPage_data() {
+        QTest::addColumn<QString>("HtmlFile");
+        QTest::addColumn<QString>("CurFile");
+        QTest::addColumn<QString>("Title");
+        QTest::addColumn<QString>("Proposed"); // "~": the home folder
+        QTest::addRow("page set") << "/p/old.htm"
+                                  << "/d/Tools.qtf"
+                                  << "T"
+                                  << "/p/old.htm";
+        QTest::addRow("saved") << ""
+                               << "/d/Tools.qtf"
+                               << "T"
+                               << "/d/Tools.htm";
+        QTest::addRow("dots in the name") << ""
+                                          << "/d/my.tools.qtf"
+                                          << "T"
+                                          << "/d/my.tools.htm";
+        QTest::addRow("never saved") << ""
+                                     << ""
+                                     << "New File 1"
+                                     << "~/New File 1.htm";
+        QTest::addRow("title unfit for a name") << ""
+                                                << ""
+                                                << "A/B: C"
+                                                << "~/A_B; C.htm";
+        QTest::addRow("title of a hidden file") << ""
+                                                << ""
+                                                << ".x"
+                                                << "~/Quintor.htm";
+    }
+    void proposedPage() {
+        QFETCH(QString, HtmlFile);
+        QFETCH(QString, CurFile);
+        QFETCH(QString, Title);
+        QFETCH(QString, Proposed);
+        FakeEditorContext ctx;
+        ctx.Document.Items.Append(LauncherItem{{"a", "a"}});
+        ctx.Document.WriteProp("(HTML File)", HtmlFile);
+        ctx.Document.WriteProp("Title", Title);
+        ctx.Document.CurFile = CurFile;
+        Build(ctx, QString());
+        QCOMPARE(ctx.Scripted.FileRequests.value(0).FileName,
+                 Proposed.replace("~", QDir::homePath()));
+    }
+
+    // What a typed name becomes with the filter chosen, and where its icons go; a folder that
+    // does not exist fails the same way with and without icons, before anything is written.
+    void buildTarget_data() {
+        QTest::addColumn<QString>("Typed");
+        QTest::addColumn<int>("Entry"); // 0 "HTML Document", 1 "All files"
+        QTest::addColumn<bool>("Icons");
+        QTest::addColumn<QString>("Page"); // "error": the build fails
+        QTest::addColumn<QString>("IconFolder");
+        QTest::addRow("no extension") << "page" << 0 << true << "page.htm"
+                                      << "page";
+        QTest::addRow("no extension, All files") << "page" << 1 << true << "page"
+                                                 << "page_files";
+        QTest::addRow("own extension") << "page.html" << 0 << true << "page.html"
+                                       << "page";
+        QTest::addRow("missing folder, icons") << "none/p.htm" << 0 << true << "error"
+                                               << "";
+        QTest::addRow("missing folder, no icons") << "none/p.htm" << 0 << false << "error"
+                                                  << "";
+    }
+    void buildTarget() {
+        QFETCH(QString, Typed);
+        QFETCH(int, Entry);
+        QFETCH(bool, Icons);
+        QFETCH(QString, Page);
+        QFETCH(QString, IconFolder);
+        QTemporaryDir dir;
+        FakeEditorContext ctx;
+        const QString program = QCoreApplication::applicationFilePath();
+        ctx.Document.Items.Append(LauncherItem{{"p", program, {}, {}, Icons ? program : ""}});
+        ctx.Scripted.FilterChoices << Entry;
+        Build(ctx, dir.filePath(Typed));
+        const bool failed = Page == "error";
+        QCOMPARE(ctx.Scripted.Messages.size(), failed ? 1 : 0);
+        if (failed) {
+            QCOMPARE(ctx.Scripted.LastMessage().Text,
+                     "An error occurred when attempting to build the HTML file '" +
+                         dir.filePath(Typed) + "' - Path not found: the folder '" +
+                         dir.filePath("none") + "' does not exist, 75");
+            QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                     QStringList());
+            return;
+        }
+        QCOMPARE(ctx.Document.ReadProp("(HTML File)", true), dir.filePath(Page));
+        QVERIFY(QFileInfo(dir.filePath(Page)).isFile());
+        QVERIFY(QFileInfo(dir.filePath(IconFolder + "/Icon1.ico")).isFile());
+    }
+
+    // Each editor has its preview of its own: one leaving removes its files, not the other's.
+    void previewsOfTwoEditors() {
+        QTemporaryDir temp;
+        qputenv("TEMP", temp.path().toUtf8());
+        FakeEditorContext first, second;
+        for (FakeEditorContext* ctx : {&first, &second}) {
+            const QString program = QCoreApplication::applicationFilePath();
+            ctx->Document.Items.Append(LauncherItem{{"p", program, {}, {}, program}});
+            ctx->PreviewPage.Write(ctx->Document);
+        }
+        const QString page = second.PreviewPage.PageFile();
+        QVERIFY(first.PreviewPage.PageFile() != page);
+        first.PreviewPage.Remove();
+        QVERIFY(!QFile::exists(first.PreviewPage.PageFile()) &&
+                !QFile::exists(PageBuild::IconFolderFor(first.PreviewPage.PageFile())));
+        QVERIFY(QFile::exists(page) &&
+                QFile::exists(PageBuild::IconFolderFor(page) + "/Icon1.ico"));
+    }
+
     // The page's source and preview; a page that does not generate shows neither, nor starts
     // the browser engine. Then the preview in the real engine.
     void htmlAndPreviewTabs() {
@@ -137,8 +250,9 @@ private slots:
         FakeEditorContext ctx;
         ctx.Document.WriteProp("Title", "Preview Ü");
         ctx.Document.WriteProp("Columns", "abc");
+        const QString program = TestFiles::TestBinDir() + "/argrecorder";
         ctx.Document.Items.Append(
-            LauncherItem{{"Café", "/usr/bin/env", {}, {}, {}, "Normal Window"}});
+            LauncherItem{{"Café", "/usr/bin/env", {}, {}, program, "Normal Window"}});
         ctx.Html.setPlainText("an earlier page");
         ctx.Preview.show();
         for (const QString error : {"HTML Error", "Preview Error"}) {
@@ -152,10 +266,21 @@ private slots:
                  GenHTML(ctx.Document, false, QString()).replace("\r\n", "\n"));
         Visit(ctx, 3, 2);
         PreviewPane* pane = ctx.Preview.findChild<PreviewPane*>();
-        const QUrl preview = QUrl::fromLocalFile(temp.filePath("QTE.htm"));
-        QVERIFY(pane && pane->WB->url() == preview);
+        const QString page = ctx.PreviewPage.PageFile();
+        const QUrl preview = QUrl::fromLocalFile(page);
+        QVERIFY(pane && pane->WB->url() == preview && page.startsWith(temp.path() + "/qtedit2-"));
         QWebEngineView* wb = pane->WB;
         QTRY_COMPARE_WITH_TIMEOUT(wb->title(), QString("Preview Ü"), Timeout);
+        // The program's icon is extracted beside the preview page, as a build does, and shown.
+        QVERIFY(QFile::exists(PageBuild::IconFolderFor(page) + "/Icon1.ico"));
+        QString drawn;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (wb->page()->runJavaScript("document.images[0].naturalWidth + ' ' + "
+                                       "document.images[0].getAttribute('src')",
+                                       [&](const QVariant& V) { drawn = V.toString(); }),
+             drawn.startsWith("64 ")),
+            Timeout);
+        QCOMPARE(drawn, "64 " + PageBuild::IconFolderFor(page) + "/Icon1.ico");
         // An item link, also one asking for a new window, is refused: the preview stays put.
         QSignalSpy refused(pane, &PreviewPane::NavigationRefused);
         wb->page()->runJavaScript("document.querySelector('a[href=\"qt:/usr/bin/env\"]').click();"

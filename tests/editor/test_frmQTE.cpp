@@ -121,9 +121,11 @@ private slots:
         QFETCH(MsgAnswer, Answer);
         QFETCH(QString, SaveAsName);
         QFETCH(bool, GoesOn);
-        const QString preview = Path("QTE.htm"), saveAs = Dir.filePath(SaveAsName);
-        QVERIFY(TestFiles::Write(preview, "<html></html>"));
+        const QString saveAs = Dir.filePath(SaveAsName);
         Editor e;
+        e.Window.PreviewFiles().Write(e.Doc());
+        const QString preview = e.Window.PreviewFiles().PageFile();
+        QVERIFY(QFile::exists(preview));
         e.Doc().Changed = true;
         e.Dialogs.MsgAnswers << Answer;
         if (Answer == MsgAnswer::Yes)
@@ -194,6 +196,42 @@ private slots:
         QCOMPARE(e.Dialogs.LastMessage().Text,
                  "The file 'New File 1' ('" + file +
                      "') has changed.  Do you want to save the changes?");
+    }
+
+    // Save As adds ".qtf" to a name typed without an extension while "Quintor File" is the
+    // filter; Build then proposes the page beside it, whose icon folder is not the launcher file.
+    void saveAsThenBuild_data() {
+        QTest::addColumn<QString>("Typed");
+        QTest::addColumn<int>("Entry"); // 0 "Quintor File", 1 "All files"
+        QTest::addColumn<QString>("Saved");
+        QTest::addColumn<QString>("Proposed"); // the page Build proposes
+        QTest::addRow("no extension") << "mypage" << 0 << "mypage.qtf"
+                                      << "mypage.htm";
+        QTest::addRow("own extension") << "my.page" << 0 << "my.page"
+                                       << "my.htm";
+        QTest::addRow("All files chosen") << "plain" << 1 << "plain"
+                                          << "plain page.htm";
+    }
+    void saveAsThenBuild() {
+        QFETCH(QString, Typed);
+        QFETCH(int, Entry);
+        QFETCH(QString, Saved);
+        QFETCH(QString, Proposed);
+        QTemporaryDir dir;
+        Editor e;
+        const QString program = QCoreApplication::applicationFilePath();
+        e.Doc().Items.Append(LauncherItem{{"p", program, {}, {}, program}});
+        e.Dialogs.FileAnswers << dir.filePath(Typed);
+        e.Dialogs.FilterChoices << Entry;
+        e.Window.mnuFileSaveAs_Click();
+        QCOMPARE(e.Doc().CurFile, dir.filePath(Saved));
+        const QString page = dir.filePath(Proposed);
+        e.Dialogs.FileAnswers << page;
+        e.Window.mnuFileBuild_Click();
+        QCOMPARE(e.Dialogs.FileRequests.value(1).FileName, page);
+        QVERIFY2(e.Dialogs.Messages.isEmpty(), qPrintable(e.Dialogs.LastMessage().Text));
+        QVERIFY(QFileInfo(e.Doc().CurFile).isFile() && QFileInfo(page).isFile());
+        QVERIFY(QFileInfo(PageBuild::IconFolderFor(page) + "/Icon1.ico").isFile());
     }
 
     void checkmenus_data() {

@@ -24,7 +24,6 @@
 #include "frmAbout.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -226,13 +225,7 @@ void frmQTE::closeEvent(QCloseEvent* Event) {
         Event->ignore();
     }
     // The preview page is of no use to anyone once the user wanted to leave.
-    RemovePreviewFile();
-}
-
-void frmQTE::RemovePreviewFile() {
-    const QString preview = PageBuild::PreviewFile();
-    if (PackStore::PackFileExists(preview))
-        QFile::remove(preview);
+    Preview.Remove();
 }
 
 void frmQTE::ReportFailure(const QString& Action, const QString& Path, const QString& Title,
