@@ -175,6 +175,40 @@ private slots:
             QVERIFY(p.Title == name && p.Default == before && ctx.Scripted.Prompts.size() == 1);
     }
 
+    // After a browse or a colour choice, Enter is OK, not the same button again.
+    void enterAfterChoosing_data() {
+        QTest::addColumn<QString>("Name");
+        QTest::addColumn<QString>("Button");
+        QTest::addColumn<QString>("Stored");
+        QTest::addRow("file chooser") << "Style sheet"
+                                      << "cmdBrowse"
+                                      << "file:///s.css";
+        QTest::addRow("colour picker") << "Link colour"
+                                       << "cmdChoose"
+                                       << "#0A141E";
+    }
+    void enterAfterChoosing() {
+        QFETCH(QString, Name);
+        QFETCH(QString, Button);
+        QFETCH(QString, Stored);
+        FakeEditorContext ctx;
+        ctx.Scripted.FileAnswers << "/s.css";
+        ctx.Scripted.ColourAnswers << QColor("#0a141e");
+        ctx.Scripted.ModalScripts << [&](QDialog& W) {
+            W.show();
+            if (!QTest::qWaitForWindowActive(&W))
+                return int(QDialog::Rejected);
+            auto* button = W.findChild<QPushButton*>(Button);
+            button->setFocus();
+            button->click();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            return W.result();
+        };
+        lvProp_ItemClick(ctx, ctx.Document.Props.Find(Name));
+        QCOMPARE(Shown(ctx, Name), Stored);
+        QCOMPARE(ctx.Scripted.FileRequests.size() + ctx.Scripted.ColourRequests.size(), 1);
+    }
+
     // Each row: name|before|after. The dialog is opened on the before values; it answers
     // them back unchanged (Font and size empty stay empty, flags stay as they were), or it
     // answers Serif & Co, 10.5, italic, struck through, and no colour.
