@@ -8,6 +8,7 @@
 #include "Sections.h"
 #include "TestFiles.h"
 #include "frmQTE.h"
+#include "frmReplace.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -260,6 +261,31 @@ private slots:
         e.ExpectEnabled("mnuEditMoveDown", Enabled.contains('D'));
     }
 
+    // Rows added to a list without a current row get one, so Copy, Edit and Delete, which
+    // are enabled now, have a row to act on; a current row there stays where it is.
+    void rowsArriveWithACurrentRow_data() {
+        QTest::addColumn<QString>("Layout"); // before the rows arrive
+        QTest::addColumn<int>("Current");
+        QTest::addColumn<int>("Arriving");
+        QTest::addColumn<int>("Expected"); // the current row afterwards
+        QTest::addRow("Add into an empty list") << "" << 0 << 1 << 1;
+        QTest::addRow("import into an empty list") << "" << 0 << 3 << 1;
+        QTest::addRow("import below a current row") << "II" << 2 << 3 << 2;
+    }
+    void rowsArriveWithACurrentRow() {
+        QFETCH(QString, Layout);
+        QFETCH(int, Current);
+        QFETCH(int, Arriving);
+        QFETCH(int, Expected);
+        Editor e;
+        e.Show(Layout, Current);
+        e.Doc().Items.AppendAll(QVector<LauncherItem>(Arriving, LauncherItem{{"New", "new"}}));
+        QCOMPARE(e.Window.SelectedRow(), Expected);
+        e.ExpectEnabled("mnuEditEdit", true);
+        e.Window.mnuEditEdit_Click();
+        QCOMPARE(e.Dialogs.ModalWindows, QStringList{"frmAdd"});
+    }
+
     void menusToolbarTabsAndHelp() {
         Editor e;
         auto* tabs = e.Window.findChild<QTabWidget*>("tabMain");
@@ -309,6 +335,45 @@ private slots:
         Editor e;
         QCOMPARE(QFontInfo(e.Window.findChild<QPlainTextEdit*>("rtfHTML")->font()).family(),
                  rule.family());
+    }
+
+    // While the Replace window has the focus its own access keys win; no Alt key reaches the
+    // main window's tabs behind it, whose switch would close it and lose what was typed.
+    void replaceWindowKeys_data() {
+        QTest::addColumn<int>("Key");
+        QTest::addColumn<QString>("Focus");
+        QTest::addColumn<QString>("Checked"); // the column boxes checked afterwards
+        QTest::addRow("Alt+P: Replace with") << int(Qt::Key_P) << "txtReplace"
+                                             << "";
+        QTest::addRow("Alt+I: Icon box") << int(Qt::Key_I) << "chkIcon"
+                                         << "chkIcon";
+        QTest::addRow("Alt+D: Description box") << int(Qt::Key_D) << "chkDescription"
+                                                << "chkDescription";
+        QTest::addRow("Alt+H: the HTML tab's") << int(Qt::Key_H) << "txtFind"
+                                               << "";
+        QTest::addRow("Alt+R: the Preview tab's") << int(Qt::Key_R) << "txtFind"
+                                                  << "";
+    }
+    void replaceWindowKeys() {
+        QFETCH(int, Key);
+        QFETCH(QString, Focus);
+        QFETCH(QString, Checked);
+        Editor e;
+        e.Window.mnuEditReplace_Click();
+        auto* replace = e.Window.findChild<frmReplace*>();
+        QVERIFY(QTest::qWaitForWindowActive(replace));
+        replace->txtFind->setFocus();
+        QTest::keyClicks(replace->txtFind, "old");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(Key), Qt::AltModifier);
+        QVERIFY(replace->IsOpen() && replace->isVisible());
+        QCOMPARE(e.Window.findChild<QTabWidget*>("tabMain")->currentIndex(), 0);
+        QCOMPARE(replace->txtFind->text(), "old");
+        QCOMPARE(QApplication::focusWidget()->objectName(), Focus);
+        QStringList checked;
+        for (QCheckBox* box : replace->fraColumns->findChildren<QCheckBox*>())
+            if (box->isChecked())
+                checked << box->objectName();
+        QCOMPARE(checked.join(' '), Checked);
     }
 
     // A section row reads as its name across the row; the stored text stays what the file holds.

@@ -168,6 +168,9 @@ void frmQTE::ConnectCommands() {
     connect(lvItems->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &frmQTE::lvItems_ItemClick);
     connect(lvItems, &ItemListView::SectionEditRequested, this, &frmQTE::mnuEditEdit_Click);
+    // Rows that arrive in a list without a current row (an import, an Add into an empty
+    // list) get one, as after a load: the item commands act on the current row.
+    connect(&Document.Items, &QAbstractItemModel::rowsInserted, this, &frmQTE::EnsureCurrentRow);
     // A renamed item is a change like any other: closing must not lose it silently.
     connect(lvItems, &ItemListView::DescriptionEdited, this, [this] { Document.Changed = true; });
 
@@ -241,9 +244,13 @@ void frmQTE::ReportFailure(const QString& Action, const QString& Path, const QSt
 // current, so the item commands have a row to act on.
 void frmQTE::AfterLoad() {
     ShowTab(0);
+    EnsureCurrentRow();
+    Checkmenus();
+}
+
+void frmQTE::EnsureCurrentRow() {
     if (Document.Items.Count() > 0 && SelectedRow() == 0)
         SelectRow(1);
-    Checkmenus();
 }
 
 // ---- File commands ------------------------------------------------------------------

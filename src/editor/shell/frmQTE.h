@@ -93,6 +93,7 @@ private:
     void CreateTabs();
     void ConnectCommands();
     void AfterLoad();
+    void EnsureCurrentRow();
     void OpenHelpFile();
     void ReportFailure(const QString& Action, const QString& Path, const QString& Title,
                        const AppError& Error);
