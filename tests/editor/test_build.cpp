@@ -130,36 +130,19 @@ private slots:
     }
 
     // Without "(HTML File)" Build proposes a page beside the launcher file, or for a document
-    // never saved one named after its title in the home folder.
+    // never saved one named after its title in the home folder ("~").
     void proposedPage_data() {
         QTest::addColumn<QString>("HtmlFile");
         QTest::addColumn<QString>("CurFile");
         QTest::addColumn<QString>("Title");
-        QTest::addColumn<QString>("Proposed"); // "~": the home folder
-        QTest::addRow("page set") << "/p/old.htm"
-                                  << "/d/Tools.qtf"
-                                  << "T"
-                                  << "/p/old.htm";
-        QTest::addRow("saved") << ""
-                               << "/d/Tools.qtf"
-                               << "T"
-                               << "/d/Tools.htm";
-        QTest::addRow("dots in the name") << ""
-                                          << "/d/my.tools.qtf"
-                                          << "T"
-                                          << "/d/my.tools.htm";
-        QTest::addRow("never saved") << ""
-                                     << ""
-                                     << "New File 1"
-                                     << "~/New File 1.htm";
-        QTest::addRow("title unfit for a name") << ""
-                                                << ""
-                                                << "A/B: C"
-                                                << "~/A_B; C.htm";
-        QTest::addRow("title of a hidden file") << ""
-                                                << ""
-                                                << ".x"
-                                                << "~/Quintor.htm";
+        QTest::addColumn<QString>("Proposed");
+        // clang-format off
+        QTest::addRow("page set") << "/p/old.htm" << "/d/Tools.qtf" << "T" << "/p/old.htm";
+        QTest::addRow("saved") << "" << "/d/my.tools.qtf" << "T" << "/d/my.tools.htm";
+        QTest::addRow("launcher without extension") << "" << "/d/plain" << "T" << "/d/plain page.htm";
+        QTest::addRow("never saved") << "" << "" << "A/B: C" << "~/A_B; C.htm";
+        QTest::addRow("title of a hidden file") << "" << "" << ".x" << "~/Quintor.htm";
+        // clang-format on
     }
     void proposedPage() {
         QFETCH(QString, HtmlFile);
@@ -176,70 +159,38 @@ private slots:
                  Proposed.replace("~", QDir::homePath()));
     }
 
-    // What a typed name becomes with the filter chosen, and where its icons go; a folder that
-    // does not exist fails the same way with and without icons, before anything is written.
-    void buildTarget_data() {
-        QTest::addColumn<QString>("Typed");
-        QTest::addColumn<int>("Entry"); // 0 "HTML Document", 1 "All files"
-        QTest::addColumn<bool>("Icons");
-        QTest::addColumn<QString>("Page"); // "error": the build fails
-        QTest::addColumn<QString>("IconFolder");
-        QTest::addRow("no extension") << "page" << 0 << true << "page.htm"
-                                      << "page";
-        QTest::addRow("no extension, All files") << "page" << 1 << true << "page"
-                                                 << "page_files";
-        QTest::addRow("own extension") << "page.html" << 0 << true << "page.html"
-                                       << "page";
-        QTest::addRow("missing folder, icons") << "none/p.htm" << 0 << true << "error"
-                                               << "";
-        QTest::addRow("missing folder, no icons") << "none/p.htm" << 0 << false << "error"
-                                                  << "";
-    }
-    void buildTarget() {
-        QFETCH(QString, Typed);
-        QFETCH(int, Entry);
-        QFETCH(bool, Icons);
-        QFETCH(QString, Page);
-        QFETCH(QString, IconFolder);
+    // A folder that does not exist fails alike with and without icons to extract, before
+    // anything is written.
+    void missingFolder() {
         QTemporaryDir dir;
-        FakeEditorContext ctx;
-        const QString program = QCoreApplication::applicationFilePath();
-        ctx.Document.Items.Append(LauncherItem{{"p", program, {}, {}, Icons ? program : ""}});
-        ctx.Scripted.FilterChoices << Entry;
-        Build(ctx, dir.filePath(Typed));
-        const bool failed = Page == "error";
-        QCOMPARE(ctx.Scripted.Messages.size(), failed ? 1 : 0);
-        if (failed) {
+        const QString program = QCoreApplication::applicationFilePath(),
+                      page = dir.filePath("no/p.htm");
+        for (const QString& icon : {program, QString()}) {
+            FakeEditorContext ctx;
+            ctx.Document.Items.Append(LauncherItem{{"p", program, {}, {}, icon}});
+            Build(ctx, page);
             QCOMPARE(ctx.Scripted.LastMessage().Text,
-                     "An error occurred when attempting to build the HTML file '" +
-                         dir.filePath(Typed) + "' - Path not found: the folder '" +
-                         dir.filePath("none") + "' does not exist, 75");
-            QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                     QStringList());
-            return;
+                     "An error occurred when attempting to build the HTML file '" + page +
+                         "' - Path not found: the folder '" + dir.filePath("no") +
+                         "' does not exist, 75");
+            QVERIFY(QDir(dir.path()).isEmpty());
         }
-        QCOMPARE(ctx.Document.ReadProp("(HTML File)", true), dir.filePath(Page));
-        QVERIFY(QFileInfo(dir.filePath(Page)).isFile());
-        QVERIFY(QFileInfo(dir.filePath(IconFolder + "/Icon1.ico")).isFile());
     }
 
-    // Each editor has its preview of its own: one leaving removes its files, not the other's.
+    // Each editor has a preview of its own: one leaving removes its files, not the other's.
     void previewsOfTwoEditors() {
-        QTemporaryDir temp;
-        qputenv("TEMP", temp.path().toUtf8());
         FakeEditorContext first, second;
+        const QString program = QCoreApplication::applicationFilePath();
         for (FakeEditorContext* ctx : {&first, &second}) {
-            const QString program = QCoreApplication::applicationFilePath();
             ctx->Document.Items.Append(LauncherItem{{"p", program, {}, {}, program}});
             ctx->PreviewPage.Write(ctx->Document);
         }
-        const QString page = second.PreviewPage.PageFile();
-        QVERIFY(first.PreviewPage.PageFile() != page);
+        const QString mine = first.PreviewPage.PageFile(), other = second.PreviewPage.PageFile();
         first.PreviewPage.Remove();
-        QVERIFY(!QFile::exists(first.PreviewPage.PageFile()) &&
-                !QFile::exists(PageBuild::IconFolderFor(first.PreviewPage.PageFile())));
-        QVERIFY(QFile::exists(page) &&
-                QFile::exists(PageBuild::IconFolderFor(page) + "/Icon1.ico"));
+        QVERIFY(mine != other && !QFile::exists(mine) &&
+                !QFile::exists(PageBuild::IconFolderFor(mine)));
+        QVERIFY(QFile::exists(other) &&
+                QFile::exists(PageBuild::IconFolderFor(other) + "/Icon1.ico"));
     }
 
     // The page's source and preview; a page that does not generate shows neither, nor starts
@@ -272,7 +223,6 @@ private slots:
         QWebEngineView* wb = pane->WB;
         QTRY_COMPARE_WITH_TIMEOUT(wb->title(), QString("Preview Ü"), Timeout);
         // The program's icon is extracted beside the preview page, as a build does, and shown.
-        QVERIFY(QFile::exists(PageBuild::IconFolderFor(page) + "/Icon1.ico"));
         QString drawn;
         QTRY_VERIFY_WITH_TIMEOUT(
             (wb->page()->runJavaScript("document.images[0].naturalWidth + ' ' + "

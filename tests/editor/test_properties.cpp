@@ -176,81 +176,54 @@ private slots:
     }
 
     // After a browse or a colour choice, Enter is OK, not the same button again.
-    void enterAfterChoosing_data() {
-        QTest::addColumn<QString>("Name");
-        QTest::addColumn<QString>("Button");
-        QTest::addColumn<QString>("Stored");
-        QTest::addRow("file chooser") << "Style sheet"
-                                      << "cmdBrowse"
-                                      << "file:///s.css";
-        QTest::addRow("colour picker") << "Link colour"
-                                       << "cmdChoose"
-                                       << "#0A141E";
-    }
     void enterAfterChoosing() {
-        QFETCH(QString, Name);
-        QFETCH(QString, Button);
-        QFETCH(QString, Stored);
-        FakeEditorContext ctx;
-        ctx.Scripted.FileAnswers << "/s.css";
-        ctx.Scripted.ColourAnswers << QColor("#0a141e");
-        ctx.Scripted.ModalScripts << [&](QDialog& W) {
-            W.show();
-            if (!QTest::qWaitForWindowActive(&W))
-                return int(QDialog::Rejected);
-            auto* button = W.findChild<QPushButton*>(Button);
-            button->setFocus();
-            button->click();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            return W.result();
-        };
-        lvProp_ItemClick(ctx, ctx.Document.Props.Find(Name));
-        QCOMPARE(Shown(ctx, Name), Stored);
-        QCOMPARE(ctx.Scripted.FileRequests.size() + ctx.Scripted.ColourRequests.size(), 1);
+        for (const auto& [name, button, stored] :
+             {std::tuple{"Style sheet", "cmdBrowse", "file:///s.css"},
+              {"Link colour", "cmdChoose", "#0A141E"}}) {
+            FakeEditorContext ctx;
+            ctx.Scripted.FileAnswers << "/s.css";
+            ctx.Scripted.ColourAnswers << QColor("#0a141e");
+            ctx.Scripted.ModalScripts << [button = button](QDialog& W) {
+                W.show();
+                QTest::qWaitForWindowActive(&W);
+                W.findChild<QPushButton*>(button)->setFocus();
+                W.findChild<QPushButton*>(button)->click();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                return W.result();
+            };
+            lvProp_ItemClick(ctx, ctx.Document.Props.Find(name));
+            QCOMPARE(Shown(ctx, name), stored);
+            QCOMPARE(ctx.Scripted.FileRequests.size() + ctx.Scripted.ColourRequests.size(), 1);
+        }
     }
 
-    // Each row: name|before|after. The dialog is opened on the before values; it answers
-    // them back unchanged (Font and size empty stay empty, flags stay as they were), or it
-    // answers Serif & Co, 10.5, italic, struck through, and no colour.
-    void fontDialog_data() {
-        QTest::addColumn<bool>("answerChanged");
-        QTest::addColumn<QStringList>("rows");
+    // Each row: name|before|after the dialog answers Serif & Co, 10.5, italic, struck through
+    // and no colour; then answered with what it was opened on: nothing is written, so an empty
+    // Font or size stays empty and a flag that is neither True nor False stays.
+    void fontDialogWritesWhatChanged() {
         // clang-format off
-        QTest::newRow("everything changed") << true << QStringList{"Font|Arial|Serif & Co", "Font bold|True|False",
-            "Font italic||True", "Font size|12|10.5", "Font strikethrough||True", "Font underline|True|False",
-            "Text colour|#FF0000|#000000"};
-        QTest::newRow("nothing changed, Font empty") << false << QStringList{"Font||", "Font bold|True|True",
-            "Font italic|True|True", "Font size||", "Font strikethrough|no flag|no flag", "Font underline|False|False",
-            "Text colour||"};
+        const QStringList rows = {"Font|Arial|Serif & Co", "Font bold|True|False", "Font italic||True", "Font size|12|10.5",
+            "Font strikethrough||True", "Font underline|True|False", "Text colour|#FF0000|#000000"};
         // clang-format on
-    }
-    void fontDialog() {
-        QFETCH(bool, answerChanged);
-        QFETCH(QStringList, rows);
         FakeEditorContext ctx;
         for (const QString& r : rows)
             ctx.Document.WriteProp(r.section('|', 0, 0), r.section('|', 1, 1));
-        const auto before = [&](int Row) { return rows[Row].section('|', 1, 1); };
-        const FontChoice opened{before(0),
-                                before(3).toDouble(),
-                                !before(3).isEmpty(),
-                                before(1) == "True",
-                                before(2) == "True",
-                                before(4) == "True",
-                                before(5) == "True",
-                                before(6).isEmpty() ? QColor() : QColor(before(6))};
-        ctx.Scripted.FontAnswers << (answerChanged ? FontChoice{"Serif & Co", 10.5, true, false,
-                                                                true, true, false}
-                                                   : opened);
+        ctx.Scripted.FontAnswers << FontChoice{"Serif & Co", 10.5, true, false, true, true, false};
         lvProp_ItemClick(ctx, ctx.Document.Props.Find("Font"));
         const FontChoice in = ctx.Scripted.FontRequests.value(0);
-        QVERIFY(in.Name == opened.Name && in.HasSize == opened.HasSize && in.Size == opened.Size &&
-                in.Colour == opened.Colour && in.Bold == opened.Bold &&
-                in.Italic == opened.Italic && in.Strikethrough == opened.Strikethrough &&
-                in.Underline == opened.Underline && ctx.Document.Changed);
+        QVERIFY(in.Name == "Arial" && in.HasSize && in.Size == 12.0 &&
+                in.Colour == QColor(Qt::red) && in.Bold && in.Underline && !in.Italic &&
+                !in.Strikethrough && ctx.Document.Changed);
         for (const QString& r : rows)
             QCOMPARE(r.section('|', 0, 0) + '|' + Shown(ctx, r.section('|', 0, 0)),
                      r.section('|', 0, 0) + '|' + r.section('|', 2));
+        const QStringList kept = {"", "True", "", "", "no flag", "False", ""}; // as rows go
+        for (int i = 0; i < rows.size(); ++i)
+            ctx.Document.WriteProp(rows[i].section('|', 0, 0), kept[i]);
+        ctx.Scripted.FontAnswers << FontChoice{"", 0, false, true}; // bold, as it opened
+        lvProp_ItemClick(ctx, ctx.Document.Props.Find("Font"));
+        for (int i = 0; i < rows.size(); ++i)
+            QCOMPARE(Shown(ctx, rows[i].section('|', 0, 0)), kept[i]);
     }
 };
 

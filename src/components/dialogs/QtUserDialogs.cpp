@@ -19,49 +19,38 @@
 
 namespace {
 
+// clang-format off
 QMessageBox::Icon ToQt(MsgIcon Icon) {
     switch (Icon) {
-    case MsgIcon::Critical:
-        return QMessageBox::Critical;
-    case MsgIcon::Question:
-        return QMessageBox::Question;
-    case MsgIcon::Exclamation:
-        return QMessageBox::Warning;
-    case MsgIcon::Information:
-        return QMessageBox::Information;
-    case MsgIcon::None:
-        break;
+    case MsgIcon::Critical: return QMessageBox::Critical;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Exclamation: return QMessageBox::Warning;
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::None: break;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButton ToQt(MsgAnswer Answer) {
     switch (Answer) {
-    case MsgAnswer::OK:
-        return QMessageBox::Ok;
-    case MsgAnswer::Cancel:
-        return QMessageBox::Cancel;
-    case MsgAnswer::Yes:
-        return QMessageBox::Yes;
-    case MsgAnswer::No:
-        return QMessageBox::No;
+    case MsgAnswer::OK: return QMessageBox::Ok;
+    case MsgAnswer::Cancel: return QMessageBox::Cancel;
+    case MsgAnswer::Yes: return QMessageBox::Yes;
+    case MsgAnswer::No: return QMessageBox::No;
     }
     return QMessageBox::Ok;
 }
 
 QMessageBox::StandardButtons ToQt(MsgButtons Buttons) {
     switch (Buttons) {
-    case MsgButtons::OK:
-        return QMessageBox::Ok;
-    case MsgButtons::OKCancel:
-        return QMessageBox::Ok | QMessageBox::Cancel;
-    case MsgButtons::YesNo:
-        return QMessageBox::Yes | QMessageBox::No;
-    case MsgButtons::YesNoCancel:
-        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgButtons::OK: return QMessageBox::Ok;
+    case MsgButtons::OKCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
+// clang-format on
 
 // Leaves out of a file dialog what the chosen filter entry does not take, where that is
 // more than a name pattern can say: the executable files of an entry of programs.
