@@ -4,6 +4,7 @@
 #include "AtomicFile.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QtEndian>
 
@@ -68,11 +69,16 @@ QByteArray IcoFile::Encode(const QList<QImage>& Images) {
     return file;
 }
 
+// An icon file is made again on every build and preview from its program: it is written
+// plainly, checked for its full length, without the sync a document's file gets (which
+// would cost a preview of fifty programs most of a second).
 void IcoFile::Write(const QString& Path, const QList<QImage>& Images) {
     const QByteArray bytes = Encode(Images);
-    if (bytes.isEmpty())
+    QFile file(Path);
+    if (bytes.isEmpty() ||
+        !file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         throw AppError(QStringLiteral("The icon file \"") + Path +
                            QStringLiteral("\" cannot be written"),
                        ErrNo::PathFileAccess);
-    WriteFileAtomically(Path, bytes);
+    WriteAllBytes(file, bytes);
 }

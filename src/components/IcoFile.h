@@ -13,6 +13,6 @@ namespace IcoFile {
 // encoded as Qt's icon writer encodes a single icon. An empty array when an image cannot
 // be encoded.
 QByteArray Encode(const QList<QImage>& Images);
-// Writes them to Path, replacing what was there; throws AppError.
+// Writes them to Path, replacing what was there; throws AppError (61 on a full disk).
 void Write(const QString& Path, const QList<QImage>& Images);
 } // namespace IcoFile
