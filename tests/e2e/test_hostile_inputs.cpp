@@ -230,7 +230,7 @@ private slots:
         editor("items reading each other's cells",
                {"open",
                 Pack("chain.qtf", chain + QStringList(6, "X"), QByteArray(2 * MiB, 'x'), false)},
-               "18 items, 2097152 characters, 4096 shown", 768);
+               "18 items, 2097152 characters, 2048 shown", 768);
         {
             LauncherDocument doc;
             doc.Items.Append(LauncherItem{{"Piped", "x", {}, {}, At("pipe.png"), "Normal Window"}});
