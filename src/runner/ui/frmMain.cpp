@@ -65,6 +65,13 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
     imgIcon->hide();
     setWindowIcon(QIcon(imgIcon->pixmap()));
 
+    // The user's click reaches us from inside the engine's handling: act after it.
+    connect(Page, &BrowserPage::LinkActivated, this,
+            [this](const QString& Href, const QString& Address, bool MainFrame) {
+                QTimer::singleShot(0, this, [this, Href, Address, MainFrame] {
+                    Links.LinkActivated(Href, Address, MainFrame);
+                });
+            });
     connect(Page, &QWebEnginePage::titleChanged, this,
             [this](const QString& Title) { setWindowTitle(Title + QStringLiteral(" - Quintor")); });
     connect(Page, &QWebEnginePage::linkHovered, this,
@@ -118,7 +125,7 @@ bool frmMain::IsOwnNavigation(const QUrl& Url) {
         return false;
     const bool own = PendingOwn.scheme() == QLatin1String("data")
                          ? Url.scheme() == QLatin1String("data")
-                         : BrowserPage::LinkText(Url) == BrowserPage::LinkText(PendingOwn);
+                         : LinkHandler::UrlText(Url) == LinkHandler::UrlText(PendingOwn);
     if (own)
         PendingOwn.clear();
     return own;
@@ -131,17 +138,16 @@ bool frmMain::BeforeNavigate2(const QUrl& Url, int Type, bool MainFrame) {
         return true;
     if (MainFrame && Type == QWebEnginePage::NavigationTypeReload)
         return true;
-    const QString link = BrowserPage::LinkText(Url);
-    LinkHandler::Decision decision = Links.BeforeNavigate2(link, MainFrame);
-    // Never open a dialog or start anything inside the engine's callback.
+    LinkHandler::Decision decision = Links.BeforeNavigate2(Url, MainFrame);
+    // Never open a dialog or read a page inside the engine's callback.
     if (decision.Then)
         QTimer::singleShot(0, this, std::move(decision.Then));
-    emit NavigationDecided(link, decision.Proceed);
+    emit NavigationDecided(LinkHandler::UrlText(Url), decision.Proceed);
     return decision.Proceed;
 }
 
-QString frmMain::LocationURL() const {
-    return BrowserPage::LinkText(Page->url());
+QUrl frmMain::LocationURL() const {
+    return Page->url();
 }
 
 bool frmMain::ExtraCommandsVisible() const {

@@ -34,7 +34,7 @@ public:
     // RunnerWindow
     QString CurFile() const override { return CurrentFile; }
     void SetCurFile(const QString& Path) override { CurrentFile = Path; }
-    QString LocationURL() const override;
+    QUrl LocationURL() const override;
     QString ApplicationPath() const override { return APath; }
     QString InfoValue(const QString& Key) const override { return CF.GetValue(Key); }
     bool ExtraCommandsVisible() const override;
