@@ -170,6 +170,9 @@ private slots:
             << "<script>var w = window.open(''); setTimeout(function () { w.location = 'RUN' }, "
                "50)</script>"
             << "";
+        QTest::newRow("3 MB address by script")
+            << "<script>location.href = 'https://h/?' + 'a'.repeat(3 << 20)</script>"
+            << "";
         QTest::newRow("a page the refresh made current")
             << "<meta http-equiv=\"refresh\" content=\"0;url=inner.htm\">"
             << "<script>location.href='RUN'</script>";
@@ -183,6 +186,7 @@ private slots:
                                    Header.replace("RUN", run));
         QVERIFY(Opens(page));
         QTest::qWait(1500);
+        QVERIFY2(R->W.WB->url().scheme() != "about", qPrintable(R->W.WB->url().toString()));
         QCOMPARE(R->Port.Calls, QStringList());
         QCOMPARE(R->Dialogs.Messages.size(), 0);
         QVERIFY(R->W.isVisible());
@@ -239,6 +243,20 @@ private slots:
         ClickOn(ItemLink("Rec"));
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ArgsFile), 10000);
         QCOMPARE(Recorded().mid(1), QStringList{"after"});
+    }
+
+    // A link longer than the engine takes leaves the page as it was.
+    void overlongLinkLeavesThePage() {
+        const QString address = "https://h/?" + QString(3 << 20, 'a');
+        const QString page =
+            Build("Long.htm", {{"Long", address, {}, {}, "Hyperlink"}}, "Closable=False");
+        QVERIFY(Opens(page));
+        R->Port.PassOn = false;
+        ClickOn(ItemLink("Long"));
+        QTRY_COMPARE(R->Port.Calls.size(), 1);
+        QCOMPARE(R->Port.Calls[0], "document " + address);
+        QTest::qWait(500);
+        QCOMPARE(R->W.WB->url(), QUrl::fromLocalFile(page));
     }
 
     void failedLaunchesAreShown_data() {

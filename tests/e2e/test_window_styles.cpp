@@ -29,10 +29,9 @@ public:
     QByteArray Raw(xcb_window_t Window, const char* Name, xcb_atom_t Type) const {
         xcb_get_property_reply_t* r = xcb_get_property_reply(
             C, xcb_get_property(C, 0, Window, Atom(Name), Type, 0, 4096), nullptr);
-        const QByteArray bytes =
-            r ? QByteArray(static_cast<const char*>(xcb_get_property_value(r)),
-                           xcb_get_property_value_length(r))
-              : QByteArray();
+        const QByteArray bytes = r ? QByteArray(static_cast<const char*>(xcb_get_property_value(r)),
+                                                xcb_get_property_value_length(r))
+                                   : QByteArray();
         free(r);
         return bytes;
     }
@@ -80,8 +79,8 @@ public:
             Server.start("Xvfb", {":" + QString::number(n), "-screen", "0", "1280x1024x24",
                                   "-nolisten", "tcp"});
             const QString socket = QString("/tmp/.X11-unix/X%1").arg(n);
-            for (int i = 0; i < 100 && Server.state() != QProcess::NotRunning &&
-                            !QFileInfo::exists(socket);
+            for (int i = 0;
+                 i < 100 && Server.state() != QProcess::NotRunning && !QFileInfo::exists(socket);
                  ++i)
                 QThread::msleep(50);
             if (!QFileInfo::exists(socket))

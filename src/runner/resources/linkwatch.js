@@ -30,10 +30,19 @@
         var path = event.composedPath();
         for (var i = 0; i < path.length; ++i) {
             var node = path[i];
-            if ((node.localName === 'a' || node.localName === 'area') && node.hasAttribute('href'))
+            if ((node instanceof HTMLAnchorElement || node instanceof HTMLAreaElement) &&
+                node.hasAttribute('href'))
                 return node;
         }
         return null;
+    }
+
+    // Links the engine would only refuse: addresses for other programs (the engine shows
+    // local pages only) and links longer than it accepts, which would leave the page blank.
+    function leavesEngine(link) {
+        var address = String(link.href);
+        return address.length > 2097152 ||
+            (link.protocol !== 'file:' && link.protocol !== 'javascript:');
     }
 
     function activated(event) {
@@ -44,7 +53,7 @@
             return;
         var href = link.getAttribute('href');
         var runnerLink = /^[\x00-\x20]*qtc?:/i.test(href);
-        if (runnerLink)
+        if (runnerLink || (inPage && leavesEngine(link)))
             event.preventDefault();
         // A frame's other links stay in the frame: frames hand nothing to the desktop.
         if (inPage || runnerLink)

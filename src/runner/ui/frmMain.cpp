@@ -72,6 +72,7 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
                     Links.LinkActivated(Href, Address, MainFrame);
                 });
             });
+    connect(Page, &QWebEnginePage::urlChanged, this, &frmMain::KeepPageShown);
     connect(Page, &QWebEnginePage::titleChanged, this,
             [this](const QString& Title) { setWindowTitle(Title + QStringLiteral(" - Quintor")); });
     connect(Page, &QWebEnginePage::linkHovered, this,
@@ -113,6 +114,19 @@ void frmMain::ShowWelcomePage() {
     // The engine shows an "about:" address as text, so the page is given as content.
     PendingOwn = QUrl(QStringLiteral("data:"));
     Page->setHtml(WelcomeHtml());
+}
+
+// The engine replaces the page by a blank one, without asking, when the page sends it to
+// an address longer than it accepts. The current page comes back; a page that keeps doing
+// it gives way to the welcome page, so that even an unclosable page cannot leave the
+// window blank for good.
+void frmMain::KeepPageShown(const QUrl& Url) {
+    if (Url.toString() != QLatin1String("about:blank#blocked"))
+        return;
+    if (CurrentFile.isEmpty() || (LastRestore.isValid() && LastRestore.elapsed() < 3000))
+        return ShowWelcomePage();
+    LastRestore.start();
+    Navigate2(QUrl::fromLocalFile(QFileInfo(CurrentFile).absoluteFilePath()));
 }
 
 void frmMain::Navigate2(const QUrl& Url) {

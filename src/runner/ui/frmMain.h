@@ -4,6 +4,7 @@
 #include "LinkHandler.h"
 #include "RunnerWindow.h"
 
+#include <QElapsedTimer>
 #include <QUrl>
 #include <QWidget>
 
@@ -72,6 +73,7 @@ private:
     bool IsOwnNavigation(const QUrl& Url);
     void SetOuterSize(std::optional<int> Width, std::optional<int> Height);
     void ShowWelcomePage();
+    void KeepPageShown(const QUrl& Url);
 
     UserDialogs& Dialogs;
     LinkHandler Links;
@@ -80,5 +82,6 @@ private:
     QString CurrentFile;
     QString LastOpened; // the open dialog starts from here
     QUrl PendingOwn;    // the navigation the runner itself started last
+    QElapsedTimer LastRestore;
     bool CloseCommandRemoved = false;
 };
