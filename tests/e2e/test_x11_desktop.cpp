@@ -1,11 +1,17 @@
-// Run styles on a real X server with a real window manager: a program started with a style
-// gets its first window in that state, and the styles that take no focus leave it where it was.
+// On a real X server with a real window manager: a program started with a run style gets its
+// first window in that state (the styles that take no focus leave it where it was), and the
+// runner's own window takes the size a page asks for as its outer size, within the screen.
+#include "../runner/RunnerPages.h"
+#include "BrowserPage.h"
 #include "Launcher.h"
+#include "ScriptedUserDialogs.h"
 #include "TestFiles.h"
+#include "frmMain.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QProcess>
 #include <QRasterWindow>
+#include <QScreen>
 #include <QtGui/qguiapplication_platform.h>
 #include <QtTest>
 #include <csignal>
@@ -86,11 +92,33 @@ public:
             if (!QFileInfo::exists(socket))
                 continue;
             qputenv("DISPLAY", ":" + QByteArray::number(n));
+            Manager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
             Manager.start("openbox", {"--sm-disable"});
-            return Manager.waitForStarted();
+            return Manager.waitForStarted() && ManagerIsUp();
         }
         return false;
     }
+    // The window manager announces itself on the root window once it manages windows.
+    static bool ManagerIsUp() {
+        xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+        const char name[] = "_NET_SUPPORTING_WM_CHECK";
+        xcb_intern_atom_reply_t* atom =
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr);
+        bool up = false;
+        for (int i = 0; i < 400 && atom && !up; ++i) {
+            xcb_get_property_reply_t* r = xcb_get_property_reply(
+                c, xcb_get_property(c, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
+            up = r && xcb_get_property_value_length(r) > 0;
+            free(r);
+            if (!up)
+                QThread::msleep(50);
+        }
+        free(atom);
+        xcb_disconnect(c);
+        return up;
+    }
+
     ~Desktop() {
         Manager.kill();
         Server.kill();
@@ -103,9 +131,10 @@ private:
 };
 } // namespace
 
-class TestWindowStyles : public QObject {
+class TestX11Desktop : public QObject {
     Q_OBJECT
     QRasterWindow Own; // the window that has the focus when a program is started
+    QTemporaryDir Dir;
 
 private slots:
     void initTestCase() {
@@ -153,6 +182,50 @@ private slots:
             QCOMPARE(x.Active(), window);
         ::kill(pid_t(x.Pid(window)), SIGTERM);
     }
+
+    void runnerWindowFitsTheScreen_data() {
+        QTest::addColumn<QString>("Info");
+        QTest::addColumn<bool>("Later");  // opened through the open dialog after start-up
+        QTest::addColumn<QSize>("Outer"); // empty: the screen's free area
+        QTest::newRow("at start-up") << "Height=300|Width=400" << false << QSize(400, 300);
+        QTest::newRow("opened later") << "Height=300|Width=400" << true << QSize(400, 300);
+        QTest::newRow("larger than the screen") << "Height=32767|Width=32767" << false << QSize();
+        QTest::newRow("not closable")
+            << "Closable=False|Height=320|Width=420" << false << QSize(420, 320);
+    }
+    void runnerWindowFitsTheScreen() {
+        QFETCH(QString, Info);
+        QFETCH(bool, Later);
+        QFETCH(QSize, Outer);
+        const QString page = Dir.filePath("page.htm");
+        QVERIFY(TestFiles::Write(page, "<html><body>x</body></html>\r\n<!-- Quintor info:\r\n" +
+                                           Info.replace('|', "\r\n").toUtf8() + "\r\n-->"));
+        ScriptedUserDialogs dialogs;
+        RunnerPages::RecordingLaunchPort port;
+        frmMain window(dialogs, port);
+        window.move(30, 0); // where a frame added later would stick out above the screen
+        window.show();
+        if (Later) {
+            window.Form_Load({});
+            dialogs.FileAnswers = {page};
+            window.OpenDialog();
+        } else {
+            window.Form_Load({page});
+        }
+        const QRect free = window.screen()->availableGeometry();
+        const QSize expected = Outer.isEmpty() ? free.size() : Outer;
+        // The window manager's frame comes after the window is shown; the size includes it.
+        QTRY_VERIFY_WITH_TIMEOUT(window.frameGeometry() != window.geometry(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(window.frameGeometry().size(), expected, 5000);
+        QTest::qWait(300);
+        QCOMPARE(window.frameGeometry().size(), expected);
+        QVERIFY2(free.contains(window.frameGeometry()),
+                 qPrintable(QString("%1,%2 %3x%4")
+                                .arg(window.frameGeometry().x())
+                                .arg(window.frameGeometry().y())
+                                .arg(window.frameGeometry().width())
+                                .arg(window.frameGeometry().height())));
+    }
 };
 
 int main(int argc, char* argv[]) {
@@ -162,8 +235,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     qputenv("QT_QPA_PLATFORM", "xcb"); // for this test and the programs it starts
-    QGuiApplication app(argc, argv);
-    TestWindowStyles test;
+    BrowserPage::RegisterSchemes();
+    QApplication app(argc, argv);
+    TestX11Desktop test;
     return QTest::qExec(&test, argc, argv);
 }
-#include "test_window_styles.moc"
+#include "test_x11_desktop.moc"
