@@ -245,6 +245,20 @@ private slots:
         QCOMPARE(Recorded().mid(1), QStringList{"after"});
     }
 
+    // A page asking for windows without end gets one at a time, for a moment each.
+    void windowsAPageAsksForDoNotPileUp() {
+        QVERIFY(Opens(Build("Windows.htm", {}, {},
+                            "<script>setInterval(function () { for (var i = 0; i < 50; ++i) "
+                            "window.open('') }, 20)</script>")));
+        for (int i = 0; i < 10; ++i) {
+            QTest::qWait(200);
+            QVERIFY(R->W.findChildren<QWebEnginePage*>().size() <= 2);
+        }
+        QTest::qWait(1200);
+        Eval("for (var id = 1; id < 1000; ++id) clearInterval(id)");
+        QTRY_COMPARE(R->W.findChildren<QWebEnginePage*>().size(), 1);
+    }
+
     // A link longer than the engine takes leaves the page as it was.
     void overlongLinkLeavesThePage() {
         const QString address = "https://h/?" + QString(3 << 20, 'a');
