@@ -70,9 +70,10 @@ QByteArray IcoFile::Encode(const QList<QImage>& Images) {
 }
 
 // An icon file is made again on every build and preview from its program: it is written
-// plainly, checked for its full length, without the sync a document's file gets (which
-// would cost a preview of fifty programs most of a second).
+// in place without the syncs a document's file gets (they would cost a preview of fifty
+// programs most of a second), checked for its full length, and a part written is removed.
 void IcoFile::Write(const QString& Path, const QList<QImage>& Images) {
+    RefuseSpecialTarget(Path); // a FIFO would hold the writer until someone reads
     const QByteArray bytes = Encode(Images);
     QFile file(Path);
     if (bytes.isEmpty() ||
@@ -80,5 +81,10 @@ void IcoFile::Write(const QString& Path, const QList<QImage>& Images) {
         throw AppError(QStringLiteral("The icon file \"") + Path +
                            QStringLiteral("\" cannot be written"),
                        ErrNo::PathFileAccess);
-    WriteAllBytes(file, bytes);
+    try {
+        WriteAllBytes(file, bytes);
+    } catch (const AppError&) {
+        file.remove();
+        throw;
+    }
 }

@@ -22,8 +22,9 @@ QString ProposedPagePath(const LauncherDocument& Doc);
 
 // Generates the page first and only then replaces the file at PagePath with it (UTF-8),
 // so a generator failure leaves the old page as it was. The document's own launcher
-// file is never overwritten (70); a folder that does not exist is not made (75), with or
-// without program icons to extract. Throws AppError.
+// file is never overwritten (70), nor a device or FIFO; a folder that does not exist is
+// not made, with or without program icons to extract (both 75, before anything is
+// written). Throws AppError.
 void WritePage(const LauncherDocument& Doc, const QString& PagePath);
 
 struct RunCommand {
