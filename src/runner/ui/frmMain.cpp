@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "BrowserEngine.h"
 #include "BrowserPage.h"
 #include "InfoBlock.h"
 #include "SystemPaths.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QWebEngineDownloadRequest>
@@ -42,6 +44,7 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("QT"));
 
+    BrowserEngine::FollowDesktopColourScheme();
     // Our own profile, in memory only: the runner keeps nothing between runs.
     Profile = new QWebEngineProfile(this);
     BrowserPage::InstallSchemeHandler(Profile);
@@ -80,7 +83,23 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
     connect(Page, &QWebEnginePage::linkHovered, this,
             [this](const QString& Url) { stat->showMessage(Url); });
 
+    AddShortcuts();
     resize(455, 421);
+}
+
+// The page commands by keyboard; closing still asks whether the page lets the window close.
+void frmMain::AddShortcuts() {
+    const auto add = [this](const QKeySequence& Keys, void (frmMain::*Command)()) {
+        connect(new QShortcut(Keys, this), &QShortcut::activated, this, Command);
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_O), &frmMain::OpenDialog);
+    add(QKeySequence(Qt::Key_F5), &frmMain::Refresh);
+    add(QKeySequence(Qt::CTRL | Qt::Key_Q), &frmMain::CloseIfAllowed);
+    add(QKeySequence(Qt::CTRL | Qt::Key_W), &frmMain::CloseIfAllowed);
+}
+
+void frmMain::CloseIfAllowed() {
+    close();
 }
 
 frmMain::~frmMain() {
@@ -109,6 +128,8 @@ void frmMain::Form_Load(const QStringList& Arguments) {
     } else {
         ShowWelcomePage();
     }
+    // The page has the keyboard from the start: typing finds an item, Tab reaches them.
+    WB->setFocus();
     Start = false;
 }
 

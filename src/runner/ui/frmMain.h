@@ -81,6 +81,8 @@ private:
     void KeepOnScreen();
     void WindowMaybeMoved();
     void ShowWelcomePage();
+    void AddShortcuts();
+    void CloseIfAllowed();
     void KeepPageShown(const QUrl& Url);
 
     UserDialogs& Dialogs;
