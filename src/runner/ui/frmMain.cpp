@@ -6,7 +6,6 @@
 #include "InfoBlock.h"
 #include "PictureFile.h"
 #include "SystemPaths.h"
-#include "Tolvik.h"
 #include "UserDialogs.h"
 
 #include <QCloseEvent>
@@ -205,7 +204,7 @@ void frmMain::OpenDialog() {
     request.FileName = LastOpened;
     request.MustExist = true;
     const std::optional<QString> chosen = Dialogs.FileDialog(request);
-    if (!chosen || chosen->isEmpty() || !Tolvik::FileExists(*chosen))
+    if (!chosen || !FileSystem::IsRegularFile(*chosen))
         return;
     LastOpened = *chosen;
     CurrentFile = *chosen;
