@@ -12,6 +12,7 @@ PACKAGES=(
   fonts-dejavu-core fonts-liberation2
   xdg-utils libglib2.0-bin desktop-file-utils
   xvfb xauth imagemagick ccache
+  dpkg-dev file lintian appstream librsvg2-bin
 )
 
 missing=()
