@@ -16,21 +16,19 @@ inline QString RunnerId() {
 inline QStringList Expected() {
     QStringList files{"bin/qtedit2",
                       "bin/quintor2",
-                      "share/applications/" + EditorId() + ".desktop",
-                      "share/applications/" + RunnerId() + ".desktop",
-                      "share/metainfo/" + EditorId() + ".metainfo.xml",
-                      "share/metainfo/" + RunnerId() + ".metainfo.xml",
                       "share/mime/packages/quintor.xml",
-                      "share/man/man1/qtedit2.1.gz",
-                      "share/man/man1/quintor2.1.gz",
                       "share/doc/quintor/copyright",
-                      "share/doc/quintor/changelog.gz"};
-    const std::pair<const char*, const char*> icons[] = {
-        {"apps", "qtedit2"}, {"apps", "quintor2"}, {"mimetypes", "application-x-quintor-launcher"}};
-    for (const auto& [context, name] : icons) {
+                      "share/doc/quintor/changelog.gz",
+                      "share/man/man1/qtedit2.1.gz",
+                      "share/man/man1/quintor2.1.gz"};
+    for (const QString& id : {EditorId(), RunnerId()})
+        files << "share/applications/" + id + ".desktop"
+              << "share/metainfo/" + id + ".metainfo.xml";
+    for (const char* icon :
+         {"apps/qtedit2", "apps/quintor2", "mimetypes/application-x-quintor-launcher"}) {
         for (int size : {16, 32, 48, 64, 128, 256})
-            files << QString("share/icons/hicolor/%1x%1/%2/%3.png").arg(size).arg(context, name);
-        files << QString("share/icons/hicolor/scalable/%1/%2.svg").arg(context, name);
+            files << QString("share/icons/hicolor/%1x%1/%2.png").arg(size).arg(icon);
+        files << QString("share/icons/hicolor/scalable/%1.svg").arg(icon);
     }
     files.sort();
     return files;
@@ -39,8 +37,8 @@ inline QStringList Expected() {
 // The files under Root, relative to it, sorted.
 inline QStringList Found(const QString& Root) {
     QStringList files;
-    QDirIterator it(Root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
+    for (QDirIterator it(Root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+         it.hasNext();)
         files << QDir(Root).relativeFilePath(it.next());
     files.sort();
     return files;

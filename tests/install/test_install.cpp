@@ -8,40 +8,41 @@
 namespace {
 const QString LauncherType = "application/x-quintor-launcher";
 
-// True when process Pid holds Path open with an exclusive lock: seen from outside, since
-// a test that took a lock itself could make the program's own lock fail.
+QByteArray Example() {
+    return TestFiles::Read(qEnvironmentVariable("QUINTOR_SOURCE_DIR") + "/examples/Tools.qtf");
+}
+
+// Whether process Pid holds Path open under an exclusive lock, seen from outside: a lock
+// the test took itself could make the program's own lock fail.
 bool HoldsLocked(qint64 Pid, const QString& Path) {
     const QString proc = QString("/proc/%1/").arg(Pid);
-    const QString target = QFileInfo(Path).canonicalFilePath();
     for (const QString& fd : QDir(proc + "fd").entryList(QDir::Files | QDir::System)) {
-        if (QFileInfo(proc + "fd/" + fd).symLinkTarget() != target)
-            continue;
         const QByteArray info = TestFiles::Read(proc + "fdinfo/" + fd);
-        if (info.contains("FLOCK") && info.contains("WRITE"))
+        if (QFileInfo(proc + "fd/" + fd).symLinkTarget() == QFileInfo(Path).canonicalFilePath() &&
+            info.contains("FLOCK") && info.contains("WRITE"))
             return true;
     }
     return false;
 }
 } // namespace
 
-// An install into a prefix of the user's, as `make install PREFIX=...` does it, beside a
-// staged one (DESTDIR) as a package is made from, both checked with the desktop's tools.
+// An install into a prefix of the user's, as `make install PREFIX=...` makes it, and a
+// staged one (DESTDIR) as a package is made from, checked with the desktop's own tools.
 class TestInstall : public QObject {
     Q_OBJECT
     QTemporaryDir Dir;
     QString Build = qEnvironmentVariable("QUINTOR_BUILD_DIR");
     QString CMake = qEnvironmentVariable("CMAKE_COMMAND");
-    QString Prefix, Stage;
+    // Blanks and a dollar sign, which the menu entries must quote for the desktop.
+    QString Prefix = Dir.filePath("my $prefix"), Share = Prefix + "/share";
+    QString Stage = Dir.filePath("stage");
 
-    QString Share() const { return Prefix + "/share"; }
-    // A desktop session that reads the installed share folder before the system's, and
-    // whose PATH does not hold the installed programs (a first install into ~/.local).
-    // xdg-mime asks a GNOME desktop's MIME database (through gio); elsewhere it may
-    // only ask file(1), which knows no installed types.
+    // A session that reads the installed share folder first and whose PATH lacks the
+    // installed programs (a first install into ~/.local). On GNOME, xdg-mime asks gio.
     QProcessEnvironment Desktop() const {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("PATH", "/usr/bin:/bin");
-        environment.insert("XDG_DATA_HOME", Share());
+        environment.insert("XDG_DATA_HOME", Share);
         environment.insert("XDG_DATA_DIRS", "/usr/share");
         environment.insert("XDG_CURRENT_DESKTOP", "GNOME");
         return environment;
@@ -52,95 +53,69 @@ class TestInstall : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY(Dir.isValid() && !Build.isEmpty());
-        // Blanks and a dollar sign, which the menu entries must quote for the desktop.
-        Prefix = Dir.filePath("my $prefix");
-        Stage = Dir.filePath("stage");
-        Command::Result installed = Command::Run(CMake, {"--install", Build, "--prefix", Prefix});
-        QVERIFY2(installed.Code == 0, qPrintable(installed.Text()));
         QProcessEnvironment staging = QProcessEnvironment::systemEnvironment();
         staging.insert("DESTDIR", Stage);
-        installed = Command::Run(CMake, {"--install", Build, "--prefix", "/usr"}, staging);
-        QVERIFY2(installed.Code == 0, qPrintable(installed.Text()));
-    }
-
-    // Exactly the expected files, the programs executable and nothing else; a real install
-    // adds only the desktop's caches.
-    void tree() {
-        QCOMPARE(InstalledFiles::Found(Stage + "/usr"), InstalledFiles::Expected());
-        for (const QString& file : InstalledFiles::Expected()) {
-            const QFileInfo installed(Prefix + '/' + file);
-            QVERIFY2(installed.isFile(), qPrintable(file));
-            QCOMPARE(installed.isExecutable(), file.startsWith("bin/"));
+        for (const auto& [prefix, environment] :
+             {std::pair{Prefix, QProcessEnvironment::systemEnvironment()}, {"/usr", staging}}) {
+            const Command::Result done =
+                Command::Run(CMake, {"--install", Build, "--prefix", prefix}, environment);
+            QVERIFY2(done.Code == 0, qPrintable(done.Text()));
         }
     }
 
-    void cachesOnlyForARealInstall_data() {
-        QTest::addColumn<QString>("Cache");
-        QTest::newRow("file types") << "mime/mime.cache";
-        QTest::newRow("menu entries by type") << "applications/mimeinfo.cache";
-        QTest::newRow("icons") << "icons/hicolor/icon-theme.cache";
-    }
-    void cachesOnlyForARealInstall() {
-        QFETCH(QString, Cache);
-        QVERIFY(QFileInfo::exists(Share() + '/' + Cache));
-        QVERIFY(!QFileInfo::exists(Stage + "/usr/share/" + Cache));
+    // Exactly the expected files, only the programs executable; a real install adds the
+    // desktop's caches, a staged one leaves them to the package's triggers.
+    void tree() {
+        QCOMPARE(InstalledFiles::Found(Stage + "/usr"), InstalledFiles::Expected());
+        for (const QString& file : InstalledFiles::Expected()) {
+            QVERIFY2(QFileInfo(Prefix + '/' + file).isFile(), qPrintable(file));
+            QCOMPARE(QFileInfo(Prefix + '/' + file).isExecutable(), file.startsWith("bin/"));
+        }
+        for (const char* cache :
+             {"mime/mime.cache", "applications/mimeinfo.cache", "icons/hicolor/icon-theme.cache"})
+            QVERIFY2(QFileInfo::exists(Share + '/' + cache), cache);
     }
 
+    // Valid, without a warning or a hint.
     void validate_data() {
-        QTest::addColumn<QString>("Program");
-        QTest::addColumn<QStringList>("Arguments");
-        QTest::addColumn<QString>("File");
-        const QString applications = "share/applications/%1.desktop";
-        const QString metainfo = "share/metainfo/%1.metainfo.xml";
-        const QStringList none, offline{"validate", "--no-net"};
-        QTest::newRow("editor entry")
-            << "desktop-file-validate" << none << applications.arg(InstalledFiles::EditorId());
-        QTest::newRow("runner entry")
-            << "desktop-file-validate" << none << applications.arg(InstalledFiles::RunnerId());
-        QTest::newRow("editor metadata")
-            << "appstreamcli" << offline << metainfo.arg(InstalledFiles::EditorId());
-        QTest::newRow("runner metadata")
-            << "appstreamcli" << offline << metainfo.arg(InstalledFiles::RunnerId());
+        QTest::addColumn<QStringList>("Command");
+        for (const QString& id : {InstalledFiles::EditorId(), InstalledFiles::RunnerId()}) {
+            QTest::newRow(qPrintable(id + " entry"))
+                << QStringList{"desktop-file-validate", "share/applications/" + id + ".desktop"};
+            QTest::newRow(qPrintable(id + " metadata")) << QStringList{
+                "appstreamcli", "validate", "--no-net", "share/metainfo/" + id + ".metainfo.xml"};
+        }
     }
-    // Valid, and without a warning or a hint.
     void validate() {
-        QFETCH(QString, Program);
-        QFETCH(QStringList, Arguments);
-        QFETCH(QString, File);
-        const Command::Result result = Command::Run(Program, Arguments << Prefix + '/' + File);
+        QFETCH(QStringList, Command);
+        Command.last().prepend(Prefix + '/');
+        const Command::Result result = Command::Run(Command.takeFirst(), Command);
         QVERIFY2(result.Code == 0, qPrintable(result.Text()));
         const QRegularExpression remark("^\\s*([EWI]:|.*(error|warning|hint):)",
                                         QRegularExpression::MultilineOption);
         QVERIFY2(!result.Text().contains(remark), qPrintable(result.Text()));
     }
 
-    // Known by its name and, renamed, by its first bytes; a text that merely starts alike
-    // is not a launcher file.
+    // Known by its name and, renamed, by its first bytes; a text beginning alike is not one.
     void fileType_data() {
         QTest::addColumn<QString>("Name");
         QTest::addColumn<QByteArray>("Content");
         QTest::addColumn<QString>("Type");
-        const QByteArray launcher =
-            TestFiles::Read(qEnvironmentVariable("QUINTOR_SOURCE_DIR") + "/examples/Tools.qtf");
-        QTest::newRow("saved launcher file") << "Tools.qtf" << launcher << LauncherType;
-        QTest::newRow("renamed launcher file") << "Tools.dat" << launcher << LauncherType;
-        QTest::newRow("text beginning alike")
-            << "notes.dat" << QByteArray("QTF plans\n") << "text/plain";
+        QTest::newRow("saved") << "Tools.qtf" << Example() << LauncherType;
+        QTest::newRow("renamed") << "Tools.dat" << Example() << LauncherType;
+        QTest::newRow("text") << "notes.dat" << QByteArray("QTF plans\n") << "text/plain";
     }
     void fileType() {
         QFETCH(QString, Name);
         QFETCH(QByteArray, Content);
         QFETCH(QString, Type);
-        const QString path = Dir.filePath("files/" + Name);
         QVERIFY(Content.size() > 100 || Type != LauncherType);
-        QVERIFY(TestFiles::Write(path, Content));
-        QCOMPARE(FileType(path), Type);
+        QVERIFY(TestFiles::Write(Dir.filePath("files/" + Name), Content));
+        QCOMPARE(FileType(Dir.filePath("files/" + Name)), Type);
     }
 
-    // A double click on a launcher file opens the editor, and the runner is offered for
-    // web pages. Asked of gio, as the desktop asks: xdg-mime's own reading of the
-    // folders splits a data folder at its blanks.
+    // A double click on a launcher file opens the editor; the runner is offered for web
+    // pages. Asked of gio itself: xdg-mime's own reading splits a folder at its blanks.
     void openWith_data() {
         QTest::addColumn<QString>("Type");
         QTest::addColumn<QString>("Line"); // of gio's answer
@@ -157,77 +132,69 @@ private slots:
         QVERIFY2(known.Out.contains(Line), qPrintable(known.Text()));
     }
 
-    // Answers without a window need no display; refusals name the option.
+    // Answers need no display, even beside Qt's own options; a refusal names the option.
     void commandLine_data() {
-        QTest::addColumn<QString>("Program");
-        QTest::addColumn<QString>("Argument");
+        QTest::addColumn<QStringList>("Arguments");
         QTest::addColumn<int>("Code");
         QTest::addColumn<QString>("Out");
         QTest::addColumn<QString>("Err");
-        const QString version = " " QUINTOR_VERSION_TEXT "\n";
-        QTest::newRow("editor help") << "qtedit2"
-                                     << "--help" << 0 << "Usage: qtedit2 [options] [--] [file]\n"
-                                     << "";
-        QTest::newRow("editor version") << "qtedit2"
-                                        << "-v" << 0 << "Quintor Editor" + version << "";
-        QTest::newRow("runner help") << "quintor2"
-                                     << "-h" << 0 << "Usage: quintor2 [options] [--] [page]\n"
-                                     << "";
-        QTest::newRow("runner version") << "quintor2"
-                                        << "--version" << 0 << "Quintor" + version << "";
-        QTest::newRow("editor, unknown option") << "qtedit2"
-                                                << "--bogus" << 1 << ""
-                                                << "qtedit2: Unknown option 'bogus'.\n";
-        QTest::newRow("runner, unknown option") << "quintor2"
-                                                << "-bogus" << 1 << ""
-                                                << "quintor2: Unknown option 'bogus'.\n";
+        const QString editor = "Quintor Editor " QUINTOR_VERSION_TEXT "\n";
+        QTest::newRow("help") << QStringList{"qtedit2", "-platform", "xcb", "--help"} << 0
+                              << "Usage: qtedit2 [options] [--] [file]\nKeeps"
+                              << "";
+        QTest::newRow("version") << QStringList{"qtedit2", "x", "-v"} << 0 << editor << "";
+        QTest::newRow("runner help")
+            << QStringList{"quintor2", "-h"} << 0 << "Usage: quintor2 [options] [--] [page]\nShows"
+            << "";
+        QTest::newRow("runner version")
+            << QStringList{"quintor2", "--version"} << 0 << "Quintor " QUINTOR_VERSION_TEXT "\n"
+            << "";
+        QTest::newRow("unknown") << QStringList{"qtedit2", "--bogus"} << 1 << ""
+                                 << "qtedit2: Unknown option 'bogus'.\n";
+        QTest::newRow("one dash") << QStringList{"quintor2", "-bogus"} << 1 << ""
+                                  << "quintor2: Unknown option 'bogus'.\n";
     }
     void commandLine() {
-        QFETCH(QString, Program);
-        QFETCH(QString, Argument);
+        QFETCH(QStringList, Arguments);
         QFETCH(int, Code);
         QFETCH(QString, Out);
         QFETCH(QString, Err);
         // A refusal comes once Qt has taken its own options, which takes a display.
         const Command::Result result = Command::Run(
-            Prefix + "/bin/" + Program, {Argument},
-            Code == 0 ? Command::WithoutDisplay() : QProcessEnvironment::systemEnvironment());
+            Prefix + "/bin/" + Arguments.takeFirst(), Arguments,
+            Code ? QProcessEnvironment::systemEnvironment() : Command::WithoutDisplay());
         QCOMPARE(result.Code, Code);
         QVERIFY2(Out.isEmpty() ? result.Out.isEmpty() : result.Out.startsWith(Out),
                  qPrintable(result.Out));
         QVERIFY2(result.Err.contains(Err), qPrintable(result.Err));
     }
 
-    // Qt would take "-reverse" for its own option anywhere on the line; after "--" it names
-    // the file the editor opens (and holds locked while open).
+    // Qt takes "-reverse" for its own option anywhere on the line; after "--" it names the
+    // file the editor opens, and holds locked while open.
     void fileNamedLikeQtOption() {
-        const QString folder = Dir.filePath("work");
-        const QString file = folder + "/-reverse";
-        QVERIFY(TestFiles::Write(file, TestFiles::Read(qEnvironmentVariable("QUINTOR_SOURCE_DIR") +
-                                                       "/examples/Tools.qtf")));
+        const QString file = Dir.filePath("work/-reverse");
+        QVERIFY(TestFiles::Write(file, Example()));
         QProcess editor;
-        editor.setWorkingDirectory(folder);
+        editor.setWorkingDirectory(Dir.filePath("work"));
         editor.start(Prefix + "/bin/qtedit2", {"--", "-reverse"});
-        QVERIFY(editor.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(HoldsLocked(editor.processId(), file), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(HoldsLocked(editor.processId(), file), 30000);
         editor.kill();
         editor.waitForFinished();
     }
 
-    // Everything installed goes, and the desktop forgets the file type; what others put in
+    // Everything installed goes and the desktop forgets the file type; what others put in
     // the same folders stays.
     void uninstall() {
-        const QString others = Share() + "/applications/other.desktop";
+        const QString others = Share + "/applications/other.desktop";
         QVERIFY(TestFiles::Write(others, "[Desktop Entry]\n"));
         const Command::Result removed =
             Command::Run(CMake, {"-DPREFIX=" + Prefix, "-P", Build + "/uninstall.cmake"});
         QVERIFY2(removed.Code == 0, qPrintable(removed.Text()));
         for (const QString& file : InstalledFiles::Expected())
             QVERIFY2(!QFileInfo::exists(Prefix + '/' + file), qPrintable(file));
-        QVERIFY(!QFileInfo::exists(Share() + "/doc/quintor"));
-        QVERIFY(QFileInfo::exists(others));
-        QVERIFY(TestFiles::Write(Dir.filePath("files/Tools.qtf"), "QTFP"));
-        QVERIFY(FileType(Dir.filePath("files/Tools.qtf")) != LauncherType);
+        QVERIFY(!QFileInfo::exists(Share + "/doc/quintor") && QFileInfo::exists(others));
+        QVERIFY(TestFiles::Write(Dir.filePath("gone.qtf"), Example()));
+        QVERIFY(FileType(Dir.filePath("gone.qtf")) != LauncherType);
     }
 };
 
