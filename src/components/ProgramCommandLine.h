@@ -42,10 +42,11 @@ public:
 
     // Prints an answer or a refusal; returns the program's exit code.
     static int Finish(const CommandLineRequest& Request);
+
+private:
     // Reads Arguments (without the program's name).
     static CommandLineRequest Parse(const QStringList& Arguments, const ProgramIdentity& Program);
 
-private:
     ProgramIdentity Program;
     int QtCount = 0;
     std::vector<char*> QtVector;         // ends with a null pointer, as a C argument vector does
