@@ -21,7 +21,7 @@ using namespace RunnerPages;
 
 // The cells of one item that the tests vary.
 struct Item {
-    QString Description, Command, Parameters, StartIn, Run = "Normal Window", Comments;
+    QString Description, Command, Parameters, StartIn, Run = "Normal Window", Comments, Icon;
 };
 
 // The script that finds an element, scrolls it into view and answers its centre in the
@@ -63,7 +63,7 @@ protected:
         doc.HeaderHTML = Header;
         for (const Item& i : Items)
             doc.Items.AppendAll({LauncherItem{
-                {{i.Description, i.Command, i.Parameters, i.StartIn, {}, i.Run, i.Comments}}}});
+                {{i.Description, i.Command, i.Parameters, i.StartIn, i.Icon, i.Run, i.Comments}}}});
         const QString path = Dir.filePath(Name);
         return TestFiles::Write(path, GenHTML(doc, false, {}).toUtf8()) ? path : "";
     }

@@ -9,7 +9,9 @@
         return;
     var links = window.quintorLinks;
     var bar = null; // {host, input, count} once made
-    var entries = []; // {link, cell, text} of every item, in page order
+    var entries = null; // {link, cell, table, text, shown} of every item, in page order
+    var sections = new Map(); // table: {heading, shown}
+    var launcherPage = false; // a page with item links, as the editor builds them
     var matches = []; // the entries shown now
     var current = -1; // index into matches
     var lastFilterMs = 0;
@@ -28,15 +30,24 @@
         return item[1].replace(/&comma;/g, ',').replace(/%20/g, ' ').replace(/%22/g, '"');
     }
 
+    // The items once, when the page is ready: the first keystroke does not wait for them.
     function readItems() {
+        if (entries)
+            return;
         entries = Array.prototype.map.call(document.querySelectorAll('td > a[href]'), function (link) {
             return {
                 link: link,
                 cell: link.parentElement,
-                text: fold(link.textContent + '\n' + (link.title || '') + '\n' + commandOf(link))
+                table: link.closest('table'),
+                text: fold(link.textContent + '\n' + (link.title || '') + '\n' + commandOf(link)),
+                shown: true
             };
         });
-        return entries.some(function (e) { return links.isRunnerLink(e.link); });
+        entries.forEach(function (e) {
+            if (e.table && !sections.has(e.table))
+                sections.set(e.table, {heading: headingOf(e.table), shown: true});
+        });
+        launcherPage = entries.some(function (e) { return links.isRunnerLink(e.link); });
     }
 
     function isEditable(node) {
@@ -49,44 +60,37 @@
         return before && before.localName === 'h2' ? before : null;
     }
 
-    function showAll() {
-        entries.forEach(function (e) { e.cell.style.removeProperty('display'); });
-        document.querySelectorAll('table, h2').forEach(function (node) {
-            if (node.hasAttribute('data-quintor-hidden')) {
-                node.removeAttribute('data-quintor-hidden');
-                node.style.removeProperty('display');
-            }
-        });
+    function show(node, visible) {
+        if (visible)
+            node.style.removeProperty('display');
+        else
+            node.style.display = 'none';
     }
 
-    function hide(node) {
-        node.setAttribute('data-quintor-hidden', '');
-        node.style.display = 'none';
-    }
-
+    // Only what changes is touched: the layout of a thousand items is the cost here.
     function filter(text) {
         var started = performance.now();
         var words = fold(text).split(/\s+/).filter(Boolean);
         highlight(-1);
-        showAll();
-        matches = entries.filter(function (e) {
+        matches = [];
+        var filled = new Set();
+        entries.forEach(function (e) {
             var hit = words.every(function (w) { return e.text.indexOf(w) >= 0; });
-            if (!hit)
-                e.cell.style.display = 'none';
-            return hit;
+            if (hit !== e.shown)
+                show(e.cell, e.shown = hit);
+            if (hit) {
+                matches.push(e);
+                filled.add(e.table);
+            }
         });
-        if (words.length) {
-            var seen = new Set(matches.map(function (e) { return e.cell.closest('table'); }));
-            entries.forEach(function (e) {
-                var table = e.cell.closest('table');
-                if (table && !seen.has(table) && !table.hasAttribute('data-quintor-hidden')) {
-                    hide(table);
-                    var heading = headingOf(table);
-                    if (heading)
-                        hide(heading);
-                }
-            });
-        }
+        sections.forEach(function (section, table) {
+            var visible = filled.has(table);
+            if (visible === section.shown)
+                return;
+            show(table, section.shown = visible);
+            if (section.heading)
+                show(section.heading, visible);
+        });
         highlight(matches.length ? 0 : -1);
         document.body.getBoundingClientRect(); // the layout is part of the cost
         lastFilterMs = performance.now() - started;
@@ -150,22 +154,25 @@
     }
 
     function open(text) {
-        if (!readItems())
-            return false; // not a page the editor built
+        var started = performance.now();
+        readItems();
+        if (!launcherPage)
+            return false;
         bar = bar || makeBar();
         if (!bar.host.isConnected)
             document.documentElement.appendChild(bar.host);
         bar.input.value = text;
         bar.input.focus();
         filter(text);
+        lastFilterMs = performance.now() - started; // the items read as well
         return true;
     }
 
     // The item found last keeps the focus, so that Tab and the arrows go on from there.
     function close() {
         var found = current >= 0 && matches[current] ? matches[current].link : null;
+        filter('');
         highlight(-1);
-        showAll();
         if (bar && bar.host.isConnected)
             bar.host.remove();
         if (found)
@@ -215,6 +222,7 @@
         style.textContent = 'td > a:focus-visible { outline: 2px solid Highlight; outline-offset: 2px; }' +
             'a[data-quintor-current] { outline: 3px solid var(--quintor-accent, Highlight); outline-offset: 2px; }';
         (document.head || document.documentElement).appendChild(style);
+        setTimeout(readItems, 0);
     });
 
     // For the benchmark: the last filter's cost in milliseconds, layout included.

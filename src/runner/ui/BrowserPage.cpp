@@ -61,10 +61,12 @@ void BrowserPage::WatchActivations() {
     setWebChannel(channel, QWebEngineScript::ApplicationWorld);
 }
 
-void BrowserPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& Message,
-                                           int, const QString&) {
+void BrowserPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel Level,
+                                           const QString& Message, int Line,
+                                           const QString& Source) {
+    // Anything else goes to the "js" log as usual.
     if (!Message.startsWith(Secret))
-        return;
+        return QWebEnginePage::javaScriptConsoleMessage(Level, Message, Line, Source);
     const QJsonArray link = QJsonDocument::fromJson(Message.mid(Secret.size()).toUtf8()).array();
     emit LinkActivated(link.at(0).toString(), link.at(1).toString(), false);
 }
