@@ -70,8 +70,12 @@ protected:
     QString Write(const QString& Name, const QString& Html) {
         return TestFiles::Write(Dir.filePath(Name), Html.toUtf8()) ? Dir.filePath(Name) : "";
     }
+    // The window's controls, by their names.
+    QWebEngineView* View() const { return R->W.findChild<QWebEngineView*>("WB"); }
+    QLineEdit* Box() const { return R->W.findChild<QLineEdit*>("txtEC"); }
+    QStatusBar* Status() const { return R->W.findChild<QStatusBar*>("stat"); }
     template <typename F> bool Loads(F Action) {
-        QSignalSpy loaded(R->W.WB->page(), &QWebEnginePage::loadFinished);
+        QSignalSpy loaded(View()->page(), &QWebEnginePage::loadFinished);
         Action();
         return loaded.wait(20000);
     }
@@ -81,7 +85,7 @@ protected:
     QVariant Eval(const QString& Script) {
         // The answer may come after we stopped waiting: it must not find our frame gone.
         auto answer = std::make_shared<std::optional<QVariant>>();
-        R->W.WB->page()->runJavaScript(Script, [answer](const QVariant& v) { *answer = v; });
+        View()->page()->runJavaScript(Script, [answer](const QVariant& v) { *answer = v; });
         if (!QTest::qWaitFor([&] { return answer->has_value(); }, 10000))
             qWarning("script gave no answer: %s", qPrintable(Script));
         return answer->value_or(QVariant());
@@ -89,12 +93,12 @@ protected:
     // A real click: mouse events at the element's place, as a user's hand makes them.
     void ClickOn(const QString& Element) {
         const QVariantList at = Eval(CentreOf(Element)).toList();
-        QTest::mouseClick(R->W.WB->focusProxy(), Qt::LeftButton, {},
+        QTest::mouseClick(View()->focusProxy(), Qt::LeftButton, {},
                           QPoint(at.value(0).toInt(), at.value(1).toInt()));
     }
     void PressEnterOn(const QString& Element) {
         Eval(Element + ".focus()");
-        QTest::keyClick(R->W.WB->focusProxy(), Qt::Key_Return);
+        QTest::keyClick(View()->focusProxy(), Qt::Key_Return);
     }
     QStringList Recorded() {
         QString text = QString::fromUtf8(TestFiles::Read(ArgsFile));

@@ -25,7 +25,8 @@ private slots:
         // The arguments are joined by one blank and every double quote removed.
         QVERIFY(Loads([&] { R->W.Form_Load({"\"" + Dir.filePath("My"), "It\"ems.htm\""}); }));
         QCOMPARE(R->W.CurFile(), page);
-        R->W.txtEC->setText("-v");
+        Box()->setText("-v");
+        QCOMPARE(View()->height() + Box()->height() + Status()->height(), R->W.height());
         ClickOn(ItemLink("Rec"));
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ArgsFile), 10000);
         const QStringList expected{folder,     "x=1%2C2", "100%25", "%41", "two words",
@@ -88,7 +89,7 @@ private slots:
         QVERIFY(Opens(page));
         QTest::qWait(1500);
         // Never left blank: a page the engine refused comes back, or gives way to the welcome page.
-        QTRY_VERIFY(R->W.WB->url().scheme() != "about");
+        QTRY_VERIFY(View()->url().scheme() != "about");
         QCOMPARE(R->Port.Calls, QStringList());
         QCOMPARE(R->Dialogs.Messages.size(), 0);
         QVERIFY(R->W.isVisible());
@@ -138,7 +139,7 @@ private slots:
             QCOMPARE(Msg().Title, QStringLiteral("Launch Error"));
         }
         QTest::qWait(300);
-        QCOMPARE(R->W.WB->url(), QUrl::fromLocalFile(page));
+        QCOMPARE(View()->url(), QUrl::fromLocalFile(page));
         QCOMPARE(R->W.CurFile(), page);
         QVERIFY(!R->W.close()); // the page's info block still holds
         QFile::remove(ArgsFile);
@@ -169,7 +170,7 @@ private slots:
         QTRY_COMPARE(R->Port.Calls.size(), 1);
         QCOMPARE(R->Port.Calls[0], "document " + address);
         QTest::qWait(500);
-        QCOMPARE(R->W.WB->url(), QUrl::fromLocalFile(page));
+        QCOMPARE(View()->url(), QUrl::fromLocalFile(page));
     }
 
     void failedLaunchesAreShown_data() {
@@ -231,7 +232,7 @@ private slots:
         ClickOn(ItemLink("Web"));
         QTRY_COMPARE(R->Port.Calls, QStringList{"document https://example.com/a%20b?q=1"});
         QTest::qWait(200);
-        QCOMPARE(R->W.WB->url(), QUrl::fromLocalFile(first));
+        QCOMPARE(View()->url(), QUrl::fromLocalFile(first));
         // A runner link clicked in a frame is refused, with the open dialog.
         ClickOn(FrameLink());
         QTRY_COMPARE(R->Dialogs.Messages.size(), 1);
@@ -243,10 +244,9 @@ private slots:
         QVERIFY(Loads([&] { ClickOn(ItemLink("Next")); }));
         QTRY_COMPARE(R->W.CurFile(), second);
         QCOMPARE(R->W.frameGeometry().size(), QSize(380, 280));
-        QVERIFY(R->W.txtEC->isHidden());
-        QVERIFY(!R->W.txtEC->isEnabled());
-        QCOMPARE(R->W.WB->geometry(),
-                 QRect(0, 0, R->W.width(), R->W.height() - R->W.stat->height()));
+        QVERIFY(Box()->isHidden());
+        QVERIFY(!Box()->isEnabled());
+        QCOMPARE(View()->geometry(), QRect(0, 0, R->W.width(), R->W.height() - Status()->height()));
         QVERIFY(!R->W.close());
         QVERIFY(R->W.isVisible());
         QVERIFY(!(R->W.windowFlags() & Qt::WindowCloseButtonHint));

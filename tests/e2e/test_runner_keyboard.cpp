@@ -33,10 +33,10 @@ QVector<Item> ThousandItems(const QString& Recorder) {
 
 class TestRunnerKeyboard : public QObject, Harness {
     Q_OBJECT
-    QWidget* View() const { return R->W.WB->focusProxy(); }
+    QWidget* Keys() const { return View()->focusProxy(); }
     QStringList Visible() { return Eval(VisibleItems).toStringList(); }
-    void Type(const QString& Keys) { QTest::keyClicks(View(), Keys); }
-    void Key(Qt::Key K, Qt::KeyboardModifiers Mods = {}) { QTest::keyClick(View(), K, Mods); }
+    void Type(const QString& Text) { QTest::keyClicks(Keys(), Text); }
+    void Key(Qt::Key K, Qt::KeyboardModifiers Mods = {}) { QTest::keyClick(Keys(), K, Mods); }
     bool OpensThousand(const QString& Props = {}) {
         if (!Opens(Build("Thousand.htm", ThousandItems(Recorder), Props)))
             return false;
@@ -120,9 +120,9 @@ private slots:
             ClickOn("document.body");
         }
         if (Focus == "box") {
-            R->W.txtEC->setFocus();
-            QTest::keyClicks(R->W.txtEC, "ab/c");
-            QCOMPARE(R->W.txtEC->text(), QStringLiteral("ab/c"));
+            Box()->setFocus();
+            QTest::keyClicks(Box(), "ab/c");
+            QCOMPARE(Box()->text(), QStringLiteral("ab/c"));
         } else {
             Key(Qt::Key_F, Qt::ControlModifier);
             Type("x");
