@@ -2,6 +2,7 @@
 
 #include "AppError.h"
 #include "BuildCommands.h"
+#include "CodeFont.h"
 #include "CommandLine.h"
 #include "CommandState.h"
 #include "DefaultApplication.h"
@@ -23,9 +24,6 @@
 #include "frmAbout.h"
 
 #include <QCloseEvent>
-#include <QFile>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -60,15 +58,6 @@ QWidget* TabPage(QWidget* Content) {
     layout->setContentsMargins(PageMargin, PageMargin, PageMargin, PageMargin);
     layout->addWidget(Content);
     return page;
-}
-
-// "Courier New" where the system has it (or a metric twin), else its fixed-pitch font.
-QFont SourceFont() {
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    if (!QFontInfo(font).fixedPitch())
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    return font;
 }
 
 } // namespace
@@ -121,7 +110,7 @@ void frmQTE::CreateTabs() {
 
     rtfHTML = new QPlainTextEdit;
     rtfHTML->setObjectName(QStringLiteral("rtfHTML"));
-    rtfHTML->setFont(SourceFont());
+    rtfHTML->setFont(CodeFont());
     rtfHTML->setLineWrapMode(QPlainTextEdit::NoWrap);
 
     fraPreview = new QWidget;
@@ -179,6 +168,9 @@ void frmQTE::ConnectCommands() {
     connect(lvItems->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &frmQTE::lvItems_ItemClick);
     connect(lvItems, &ItemListView::SectionEditRequested, this, &frmQTE::mnuEditEdit_Click);
+    // Rows that arrive in a list without a current row (an import, an Add into an empty
+    // list) get one, as after a load: the item commands act on the current row.
+    connect(&Document.Items, &QAbstractItemModel::rowsInserted, this, &frmQTE::EnsureCurrentRow);
     // A renamed item is a change like any other: closing must not lose it silently.
     connect(lvItems, &ItemListView::DescriptionEdited, this, [this] { Document.Changed = true; });
 
@@ -236,13 +228,7 @@ void frmQTE::closeEvent(QCloseEvent* Event) {
         Event->ignore();
     }
     // The preview page is of no use to anyone once the user wanted to leave.
-    RemovePreviewFile();
-}
-
-void frmQTE::RemovePreviewFile() {
-    const QString preview = PageBuild::PreviewFile();
-    if (PackStore::PackFileExists(preview))
-        QFile::remove(preview);
+    Preview.Remove();
 }
 
 void frmQTE::ReportFailure(const QString& Action, const QString& Path, const QString& Title,
@@ -258,9 +244,13 @@ void frmQTE::ReportFailure(const QString& Action, const QString& Path, const QSt
 // current, so the item commands have a row to act on.
 void frmQTE::AfterLoad() {
     ShowTab(0);
+    EnsureCurrentRow();
+    Checkmenus();
+}
+
+void frmQTE::EnsureCurrentRow() {
     if (Document.Items.Count() > 0 && SelectedRow() == 0)
         SelectRow(1);
-    Checkmenus();
 }
 
 // ---- File commands ------------------------------------------------------------------

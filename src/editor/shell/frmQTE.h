@@ -3,6 +3,7 @@
 #include "EditorActions.h"
 #include "EditorContext.h"
 #include "LauncherDocument.h"
+#include "PageBuild.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -44,6 +45,7 @@ public:
     void FileSave() override { mnuFileSave_Click(); }
     QPlainTextEdit& HtmlView() override { return *rtfHTML; }
     QWidget& PreviewHost() override { return *fraPreview; }
+    PreviewFolder& PreviewFiles() override { return Preview; }
 
     // The help file F1 opens: APath + "qtedit2.chm".
     QString HelpFile() const { return HelpFilePath; }
@@ -91,12 +93,13 @@ private:
     void CreateTabs();
     void ConnectCommands();
     void AfterLoad();
+    void EnsureCurrentRow();
     void OpenHelpFile();
-    void RemovePreviewFile();
     void ReportFailure(const QString& Action, const QString& Path, const QString& Title,
                        const AppError& Error);
 
     LauncherDocument Document;
+    PreviewFolder Preview;
     std::unique_ptr<UserDialogs> OwnDialogs;
     UserDialogs* UserDialogsPort;
     EditorActions A;

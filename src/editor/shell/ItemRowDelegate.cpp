@@ -1,0 +1,30 @@
+#include "ItemRowDelegate.h"
+
+#include "ItemRows.h"
+#include "Sections.h"
+
+ItemRowDelegate::ItemRowDelegate(const ItemRows& Items, std::function<void()> OnEdited,
+                                 QObject* Parent)
+    : QStyledItemDelegate(Parent), Items(Items), OnEdited(std::move(OnEdited)),
+      SectionIcon(QStringLiteral(":/editor/icons/section.png")) {}
+
+void ItemRowDelegate::initStyleOption(QStyleOptionViewItem* Option,
+                                      const QModelIndex& Index) const {
+    QStyledItemDelegate::initStyleOption(Option, Index);
+    if (!Index.isValid() || Index.column() != cellDescription || !Items.IsSection(Index.row() + 1))
+        return;
+    // From the text the list shows (a bounded part of the stored one), so a huge name
+    // costs no more to draw than any other cell.
+    Option->text = SectDetails(Index.data(Qt::DisplayRole).toString(), 1);
+    Option->font.setBold(true);
+    Option->icon = SectionIcon;
+    Option->features |= QStyleOptionViewItem::HasDecoration;
+}
+
+void ItemRowDelegate::setModelData(QWidget* Editor, QAbstractItemModel* Model,
+                                   const QModelIndex& Index) const {
+    const QVariant before = Model->data(Index, Qt::EditRole);
+    QStyledItemDelegate::setModelData(Editor, Model, Index);
+    if (Model->data(Index, Qt::EditRole) != before)
+        OnEdited();
+}
