@@ -1,5 +1,6 @@
 // Type to find on a page of 1,000 items in ten sections: the time the filter takes per
-// keystroke, the page's new layout included, as the runner's own script measures it.
+// keystroke, the page's new layout included, as the runner's own script measures it; and
+// the slowest of the slices that show items coming back when a search widens.
 #include "BrowserPage.h"
 #include "LaunchPort.h"
 #include "LauncherDocument.h"
@@ -45,10 +46,11 @@ QString ThousandInSections() {
     return GenHTML(doc, false, {});
 }
 
-double LastFilterMs(QWebEnginePage* Page) {
+// A figure the runner's own script keeps, in its own world.
+double FinderFigure(QWebEnginePage* Page, const QString& Name) {
     double ms = -1;
     bool done = false;
-    Page->runJavaScript(QStringLiteral("window.quintorFinder.lastFilterMs()"),
+    Page->runJavaScript(QStringLiteral("window.quintorFinder.%1()").arg(Name),
                         QWebEngineScript::ApplicationWorld, [&](const QVariant& v) {
                             ms = v.toDouble();
                             done = true;
@@ -80,18 +82,21 @@ int main(int argc, char* argv[]) {
         for (const QChar c : QStringLiteral("item 12")) {
             QTest::keyClick(view, c.toLatin1());
             QTest::qWait(30);
-            times.push_back(LastFilterMs(View->page()));
+            times.push_back(FinderFigure(View->page(), QStringLiteral("lastFilterMs")));
         }
         for (int i = 0; i < 7; ++i) {
             QTest::keyClick(view, Qt::Key_Backspace);
             QTest::qWait(30);
-            times.push_back(LastFilterMs(View->page()));
+            times.push_back(FinderFigure(View->page(), QStringLiteral("lastFilterMs")));
         }
         QTest::keyClick(view, Qt::Key_Escape);
     }
+    const double slowestSlice = FinderFigure(View->page(), QStringLiteral("slowestSliceMs"));
     std::sort(times.begin(), times.end());
     std::printf("filter per keystroke on 1,000 items: median %.2f ms, 90th percentile %.2f ms, "
-                "worst %.2f ms over %zu keystrokes (budget 16 ms)\n",
-                times[times.size() / 2], times[times.size() * 9 / 10], times.back(), times.size());
+                "worst %.2f ms over %zu keystrokes (budget 16 ms); slowest slice of items shown "
+                "again %.2f ms\n",
+                times[times.size() / 2], times[times.size() * 9 / 10], times.back(), times.size(),
+                slowestSlice);
     return 0;
 }
