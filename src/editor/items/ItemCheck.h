@@ -1,0 +1,46 @@
+#pragma once
+
+#include "LauncherItem.h"
+#include "ProgramFinder.h"
+
+#include <QHash>
+#include <QString>
+#include <QVector>
+
+// Which cells of an item name nothing on this computer: a command that is no file,
+// folder, program on the search path or address; a start-in folder or an icon file
+// that is not there. Relative paths are left alone: they count from the page's or the
+// runner's folder, which the item does not know.
+namespace ItemCheck {
+
+enum Problem : unsigned {
+    NoProblem = 0,
+    CommandMissing = 1,
+    StartInMissing = 2,
+    IconMissing = 4,
+};
+using Problems = unsigned;
+
+// Asks the file system once per path and the search path once per name, so a check of
+// many rows that share folders and programs stays linear in the rows.
+class Lookup {
+public:
+    Problems Check(const LauncherItem& Row);
+
+private:
+    enum Kind { Nothing, File, Folder };
+    Kind KindOf(const QString& Path);
+    bool CommandFound(const QString& Command);
+    bool IconFound(const QString& Icon);
+
+    ProgramFinder Programs;
+    QHash<QString, Kind> Paths;
+};
+
+// Each row's problems, in row order; section rows have none.
+QVector<Problems> CheckAll(const QVector<LauncherItem>& Rows);
+
+// The problems of Row for the user, one line each.
+QStringList Describe(Problems Found, const LauncherItem& Row);
+
+} // namespace ItemCheck
