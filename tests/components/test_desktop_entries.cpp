@@ -33,18 +33,19 @@ private slots:
         const std::pair<const char*, const char*> lines[] = {
             {"plain", "Name=Plain\nName[de]=Schlicht\nExec=/bin/echo %U\nPath=/tmp"},
             {"term", "Name=Term\nExec=top\nTerminal=true"},
-            {"nodisplay", "Name=NoDisplay\nExec=x\nNoDisplay=true"},
-            {"hidden", "Name=HiddenHere\nExec=x"}, // hidden by the user's own entry
-            {"onlyother", "Name=OnlyOther\nExec=x\nOnlyShowIn=OtherDesk;"},
-            {"onlyhere", "Name=OnlyHere\nExec=x\nOnlyShowIn=OtherDesk;TestDesk;"},
-            {"nothere", "Name=NotHere\nExec=x\nNotShowIn=TestDesk;"},
-            {"tryexec", "Name=TryExec\nExec=x\nTryExec=/no/such/program"},
-            {"broken", "Name=Broken\nExec=x \"unclosed"},
-            {"sub/nested", "Name=Nested\nExec=x"},
+            {"nodisplay", "Name=NoDisplay\nExec=sh\nNoDisplay=true"},
+            {"hidden", "Name=HiddenHere\nExec=sh"}, // hidden by the user's own entry
+            {"onlyother", "Name=OnlyOther\nExec=sh\nOnlyShowIn=OtherDesk;"},
+            {"onlyhere", "Name=OnlyHere\nExec=sh\nOnlyShowIn=OtherDesk;TestDesk;"},
+            {"nothere", "Name=NotHere\nExec=sh\nNotShowIn=TestDesk;"},
+            {"tryexec", "Name=TryExec\nExec=sh\nTryExec=/no/such/program"},
+            {"gone", "Name=Gone\nExec=/no/such/program"},
+            {"broken", "Name=Broken\nExec=sh \"unclosed"},
+            {"sub/nested", "Name=Nested\nExec=sh"},
         };
         for (const auto& [name, keys] : lines)
             QVERIFY(Entry(Sys, name, keys));
-        QVERIFY(Entry(Own, "hidden", "Name=HiddenHere\nExec=x\nHidden=true"));
+        QVERIFY(Entry(Own, "hidden", "Name=HiddenHere\nExec=sh\nHidden=true"));
         QVERIFY(TestFiles::Write(Sys + "/applications/link.desktop",
                                  "[Desktop Entry]\nType=Link\nName=Link\nURL=https://x/\n"));
     }
@@ -55,9 +56,9 @@ private slots:
             names << e.Name, ids << e.Id;
         names.sort();
         ids.sort();
-        QCOMPARE(names.join(' '), "Broken Nested OnlyHere Schlicht Term");
-        QCOMPARE(ids.join(' '), "broken.desktop onlyhere.desktop plain.desktop "
-                                "sub-nested.desktop term.desktop");
+        // A program that is not there, or an Exec that cannot be split, is no application.
+        QCOMPARE(names.join(' '), "Nested OnlyHere Schlicht Term");
+        QCOMPARE(ids.join(' '), "onlyhere.desktop plain.desktop sub-nested.desktop term.desktop");
         QStringList all;
         for (const DesktopEntry& e : DesktopEntries::All())
             all << e.Name;
@@ -69,7 +70,7 @@ private slots:
         QVERIFY(entry);
         QCOMPARE(QStringList({entry->Name, entry->Exec, entry->Path}).join('|'),
                  "Schlicht|/bin/echo %U|/tmp");
-        for (const char* refused : {"link", "tryexec", "../no-such"})
+        for (const char* refused : {"link", "tryexec", "gone", "broken", "../no-such"})
             QVERIFY2(!DesktopEntries::FromFile(Sys + "/applications/" + refused + ".desktop"),
                      refused);
         QVERIFY(!DesktopEntries::FromFile(Own + "/applications/hidden.desktop"));

@@ -9,6 +9,7 @@
 #include "frmApps.h"
 #include "frmCheck.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -48,7 +49,7 @@ QString Descriptions(const QList<LauncherItem>& Rows) {
 
 // Chooses these applications in the picker, in this order, and presses OK ("" cancels).
 std::function<int(QDialog&)> Choose(const QStringList& Names) {
-    return [Names](QDialog& Dialog) {
+    return [Names](QDialog& Dialog) -> int {
         auto& picker = static_cast<frmApps&>(Dialog);
         if (Names.isEmpty())
             return QDialog::Rejected;
@@ -74,8 +75,9 @@ private slots:
     void initTestCase() {
         const QString sys = DesktopFixture::System(Root.path());
         // Each entry's item is the row the list notation calls by its name.
-        for (const char* name : {"alpha", "beta", "gamma"})
-            QVERIFY(DesktopFixture::Entry(sys, name, QString("Name=%1\nExec=%1.exe").arg(name)));
+        for (const QString name : {"alpha", "beta", "gamma"})
+            QVERIFY(DesktopFixture::Entry(sys, name, QString("Name=%1\nExec=%1.exe").arg(name)) &&
+                    DesktopFixture::Program(Root.filePath("bin/" + name + ".exe")));
         QVERIFY(DesktopFixture::Program(Root.filePath("bin/ok.exe")));
         qputenv("PATH", Root.filePath("bin:").toUtf8() + qgetenv("PATH"));
     }

@@ -36,6 +36,12 @@ public:
     static void initMain() { Use(Root.path()); }
 
 private slots:
+    void initTestCase() {
+        for (const char* program : {"qtv-tool", "qtv-view"})
+            QVERIFY(Program(Real("~/bin/") + program));
+        qputenv("PATH", Real("~/bin:").toUtf8() + qgetenv("PATH"));
+    }
+
     // Whatever the words, the runner's split gives them back; a double quote cannot travel.
     void quoting_data() {
         QTest::addColumn<QStringList>("Words");
@@ -140,8 +146,7 @@ private slots:
 
     // Command|start in|icon of one item, and what the check finds missing.
     void check_data() {
-        QVERIFY(Program(Real("~/bin/qtv-tool")) && Picture(Real("~/icon.png"), 8));
-        qputenv("PATH", Real("~/bin:").toUtf8() + qgetenv("PATH"));
+        QVERIFY(Picture(Real("~/icon.png"), 8));
         QTest::addColumn<QString>("Cells");
         QTest::addColumn<QString>("Expected");
         QTest::newRow("all there") << "~/bin/qtv-tool|~|~/icon.png"

@@ -3,6 +3,7 @@
 #include "ItemCommands.h"
 #include "ItemListView.h"
 #include "ItemTestRows.h"
+#include "TestFiles.h"
 #include "frmQTE.h"
 
 #include <QMimeData>

@@ -127,6 +127,8 @@ std::unique_ptr<Theme> LoadTheme(const QString& Name, const QStringList& Bases) 
     if (indexFile.isEmpty())
         return nullptr;
     GKeyFile* index = g_key_file_new();
+    // Theme indexes separate their lists with commas.
+    g_key_file_set_list_separator(index, ',');
     const bool loaded =
         g_key_file_load_from_file(index, QFile::encodeName(indexFile), G_KEY_FILE_NONE, nullptr);
     auto theme = std::make_unique<Theme>();
