@@ -90,8 +90,9 @@ private slots:
                                            << "prog";
         QTest::newRow("quoted blanks, empty word") << "\"/opt/my app/run\" \"two words\" \"\""
                                                    << "/opt/my app/run|two words|";
-        QTest::newRow("escapes inside quotes") << "prog \"a \\\"q\\\" b\" \"back\\\\slash\" \"\\$HOME\""
-                                               << "prog|a \"q\" b|back\\slash|$HOME";
+        QTest::newRow("escapes inside quotes")
+            << "prog \"a \\\"q\\\" b\" \"back\\\\slash\" \"\\$HOME\""
+            << "prog|a \"q\" b|back\\slash|$HOME";
         QTest::newRow("single quotes") << "prog 'one word' x'y'"
                                        << "prog|one word|xy";
         QTest::newRow("unclosed quote") << "prog \"open"

@@ -45,7 +45,7 @@ private:
 // The item's link as the page's markup carries it, entities decoded as the browser does.
 QString ItemLink(const QString& Page) {
     static const QRegularExpression link(QStringLiteral("<a href=\"(qt:[^\"]*)\""));
-        return Tolvik::HtmlToText(link.match(Page).captured(1));
+    return Tolvik::HtmlToText(link.match(Page).captured(1));
 }
 } // namespace
 

@@ -119,6 +119,7 @@ private slots:
         QCOMPARE(Descriptions(picker.ChosenRows()), "Firefox Files");
 
         frmApps typed(Candidates);
+        typed.show(); // Enter presses the default button of a dialog on the screen
         typed.txtSearch->setText("fire");
         QTest::keyClick(typed.txtSearch, Qt::Key_Return);
         QCOMPARE(typed.result(), QDialog::Accepted);

@@ -116,9 +116,10 @@ private slots:
         QTest::newRow("page with its title") << "https://example.com/a?b=1"
                                              << "  The\nPage "
                                              << "The Page|https://example.com/a?b=1||||";
-        QTest::newRow("page without title") << "https://example.com/a%20b"
-                                            << ""
-                                            << "example.com|https://example.com/a%20b||||";
+        QTest::newRow("page without title")
+            << "https://example.com/a%20b"
+            << ""
+            << "example.com|https://example.com/a b||||"; // shown as people write it
         QTest::newRow("desktop entry")
             << "file://~/system/applications/viewer.desktop"
             << ""
@@ -179,7 +180,8 @@ private slots:
         LauncherItem row;
         row.Cells = {"x", cells[0], {}, cells[1], cells[2], {}, {}};
         ItemCheck::Lookup lookup;
-        QTEST(ItemCheck::Describe(lookup.Check(row), row).join('\n'), "Expected");
+        QFETCH(QString, Expected);
+        QCOMPARE(ItemCheck::Describe(lookup.Check(row), row).join('\n'), Real(Expected));
         row[cellDescription] = "SECTION:x";
         QCOMPARE(lookup.Check(row), ItemCheck::NoProblem);
     }

@@ -25,28 +25,40 @@ bool HasScheme(const QString& Text) {
 bool IsBareName(const QString& Text) {
     return !Text.contains(QLatin1Char('/'));
 }
+
+bool IsFileAddress(const QString& Text) {
+    return Text.startsWith(QLatin1String("file:"), Qt::CaseInsensitive);
+}
+
+// The local path a command or icon names, when it names one by an absolute path.
+QString AbsolutePathOf(const QString& Cell) {
+    if (IsFileAddress(Cell))
+        return QUrl(Cell).toLocalFile();
+    return !HasScheme(Cell) && QDir::isAbsolutePath(Cell) ? Cell : QString();
+}
 } // namespace
 
-Lookup::Kind Lookup::KindOf(const QString& Path) {
-    const auto known = Paths.constFind(Path);
-    if (known != Paths.constEnd())
-        return *known;
-    const QFileInfo info(Path);
-    const Kind kind = info.isDir() ? Folder : (info.exists() ? File : Nothing);
-    Paths.insert(Path, kind);
-    return kind;
+Lookup::Lookup(const QVector<LauncherItem>& Rows) {
+    QStringList paths;
+    paths.reserve(Rows.size() * 3);
+    for (const LauncherItem& row : Rows)
+        if (!row.IsSection())
+            for (const int cell : {cellCommand, cellStartIn, cellIcon})
+                paths.append(AbsolutePathOf(row[cell]));
+    Paths.Prepare(paths);
 }
 
 bool Lookup::CommandFound(const QString& Command) {
     if (Command.isEmpty())
         return false;
-    if (HasScheme(Command)) {
-        const QUrl url(Command);
-        return !url.isLocalFile() || KindOf(url.toLocalFile()) != Nothing;
-    }
+    const QString path = AbsolutePathOf(Command);
+    if (!path.isEmpty())
+        return Paths.KindOf(path) != PathIndex::Kind::Nothing;
+    if (HasScheme(Command))
+        return !IsFileAddress(Command); // a file address without a path names nothing
     if (IsBareName(Command))
         return Programs.Finds(Command);
-    return !QDir::isAbsolutePath(Command) || KindOf(Command) != Nothing;
+    return true; // relative to a folder the item does not know
 }
 
 bool Lookup::IconFound(const QString& Icon) {
@@ -55,7 +67,7 @@ bool Lookup::IconFound(const QString& Icon) {
     // The page takes a program's own icon when the cell names a program.
     if (IsBareName(Icon))
         return Programs.Finds(Icon);
-    return !QDir::isAbsolutePath(Icon) || KindOf(Icon) != Nothing;
+    return !QDir::isAbsolutePath(Icon) || Paths.KindOf(Icon) != PathIndex::Kind::Nothing;
 }
 
 Problems Lookup::Check(const LauncherItem& Row) {
@@ -65,7 +77,8 @@ Problems Lookup::Check(const LauncherItem& Row) {
     if (!CommandFound(Row[cellCommand]))
         found |= CommandMissing;
     const QString& startIn = Row[cellStartIn];
-    if (!startIn.isEmpty() && QDir::isAbsolutePath(startIn) && KindOf(startIn) != Folder)
+    if (!startIn.isEmpty() && QDir::isAbsolutePath(startIn) &&
+        Paths.KindOf(startIn) != PathIndex::Kind::Folder)
         found |= StartInMissing;
     if (!IconFound(Row[cellIcon]))
         found |= IconMissing;
@@ -73,7 +86,7 @@ Problems Lookup::Check(const LauncherItem& Row) {
 }
 
 QVector<Problems> CheckAll(const QVector<LauncherItem>& Rows) {
-    Lookup lookup;
+    Lookup lookup(Rows);
     QVector<Problems> found;
     found.reserve(Rows.size());
     for (const LauncherItem& row : Rows)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LauncherItem.h"
+#include "PathIndex.h"
 #include "ProgramFinder.h"
 
 #include <QHash>
@@ -21,20 +22,20 @@ enum Problem : unsigned {
 };
 using Problems = unsigned;
 
-// Asks the file system once per path and the search path once per name, so a check of
-// many rows that share folders and programs stays linear in the rows.
+// Asks the file system once per path, or once per folder that many of the rows' paths
+// lie in, and the search path once per name, so a check stays linear in the rows.
 class Lookup {
 public:
+    // Rows: the rows that will be checked, so that their folders are read in one go.
+    explicit Lookup(const QVector<LauncherItem>& Rows = {});
     Problems Check(const LauncherItem& Row);
 
 private:
-    enum Kind { Nothing, File, Folder };
-    Kind KindOf(const QString& Path);
     bool CommandFound(const QString& Command);
     bool IconFound(const QString& Icon);
 
     ProgramFinder Programs;
-    QHash<QString, Kind> Paths;
+    PathIndex Paths;
 };
 
 // Each row's problems, in row order; section rows have none.

@@ -49,7 +49,7 @@ void ItemChecker::CheckNow() {
 }
 
 ItemChecker::Found ItemChecker::Run(const QVector<LauncherItem>& Rows) {
-    ItemCheck::Lookup lookup;
+    ItemCheck::Lookup lookup(Rows);
     Found result;
     for (const LauncherItem& row : Rows)
         if (const ItemCheck::Problems found = lookup.Check(row))
