@@ -1,8 +1,11 @@
 // The editor's main window driven as a user would, with scripted dialogs, and its example file.
 #include "AppVersion.h"
+#include "CodeFont.h"
 #include "FileLock.h"
 #include "ItemListView.h"
+#include "ItemRowDelegate.h"
 #include "ScriptedUserDialogs.h"
+#include "Sections.h"
 #include "TestFiles.h"
 #include "frmQTE.h"
 
@@ -258,6 +261,61 @@ private slots:
             QVERIFY(button->isSeparator() || !button->icon().pixmap(24, 24).isNull());
         e.Action("mnuHelpContents")->trigger();
         QVERIFY(e.Dialogs.LastMessage().Text.contains(e.Doc().APath + "qtedit2.chm"));
+    }
+
+    // The page source is set in one fixed-pitch font, whatever fonts the machine has.
+    void codeFont() {
+        const QFontInfo rule(CodeFont());
+        QVERIFY2(rule.fixedPitch(), qPrintable(rule.family()));
+        QFont courier("Courier New");
+        courier.setStyleHint(QFont::TypeWriter);
+        if (const QFontInfo twin(courier); twin.fixedPitch()) // Courier New or its metric twin
+            QCOMPARE(rule.family(), twin.family());
+        Editor e;
+        QCOMPARE(QFontInfo(e.Window.findChild<QPlainTextEdit*>("rtfHTML")->font()).family(),
+                 rule.family());
+    }
+
+    // A section row reads as its name across the row; the stored text stays what the file holds.
+    void sectionRows_data() {
+        QTest::addColumn<QString>("Stored");
+        QTest::addColumn<QString>("Shown"); // empty: an item row, shown as stored
+        const auto section = [](const QString& Name) {
+            SectionDetails details;
+            details.Name = Name;
+            return SectionRowText(details);
+        };
+        QTest::addRow("plain name") << section("Tools") << "Tools";
+        QTest::addRow("separators and braces") << section("a:b;c {x} {c}") << "a:b;c {x} {c}";
+        QTest::addRow("markup shown as typed") << section("<b>A</b> &amp; B") << "<b>A</b> &amp; B";
+        QTest::addRow("no name") << section("") << "";
+        QTest::addRow("details missing") << "SECTION:Bare"
+                                         << "Bare";
+        QTest::addRow("item row") << "Section: not one"
+                                  << "";
+    }
+    void sectionRows() {
+        QFETCH(QString, Stored);
+        QFETCH(QString, Shown);
+        Editor e;
+        e.Show("IS", 1);
+        ItemRows& items = e.Doc().Items;
+        QVERIFY(e.Items()->isFirstColumnSpanned(1, {})); // as a loaded list shows it
+        items.SetCell(2, cellDescription, Stored);
+        items.Insert(1, LauncherItem{{"Above"}}); // the row moves down; its look goes with it
+        const bool isSection = items.IsSection(3);
+        QCOMPARE(isSection, Stored.startsWith("SECTION:"));
+        const QModelIndex index = items.index(2, cellDescription);
+        QStyleOptionViewItem option;
+        static_cast<ItemRowDelegate*>(e.Items()->itemDelegate())->initStyleOption(&option, index);
+        QCOMPARE(option.text, isSection ? Shown : Stored);
+        QCOMPARE(items.data(index, Qt::DisplayRole).toString(), Stored);
+        QCOMPARE(option.font.bold(), isSection);
+        QCOMPARE(!option.icon.isNull(), isSection);
+        QCOMPARE(e.Items()->isFirstColumnSpanned(2, {}), isSection);
+        QVERIFY(!e.Items()->isFirstColumnSpanned(0, {}) && !e.Items()->isFirstColumnSpanned(1, {}));
+        items.SetCell(3, cellDescription, "Now an item"); // a changed kind changes the look
+        QVERIFY(!e.Items()->isFirstColumnSpanned(2, {}));
     }
 
     // Section rows are edited in their dialog; a rename in place sets Changed, or a close loses it.

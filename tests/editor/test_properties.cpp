@@ -1,4 +1,5 @@
 // The property editor: which editor each property opens and what each one stores.
+#include "CodeFont.h"
 #include "FakeEditorContext.h"
 #include "PropertyCommands.h"
 #include "PropertyTable.h"
@@ -18,9 +19,10 @@ void Answer(FakeEditorContext& Ctx, const QString& Input, QStringList& Loaded) {
     Ctx.Scripted.InputAnswers << Input;
     Ctx.Scripted.ModalScripts << [&, Input](QDialog& W) {
         QLineEdit* line = W.findChild<QLineEdit*>();
-        QPlainTextEdit* text = W.findChild<QPlainTextEdit*>(); // HTML: in a fixed-pitch box
-        Loaded << (line ? line->text()
-                        : text->toPlainText() + (QFontInfo(text->font()).fixedPitch() ? "" : "!"));
+        QPlainTextEdit* text = W.findChild<QPlainTextEdit*>(); // HTML: in the page source's font
+        const bool codeFont =
+            text && QFontInfo(text->font()).family() == QFontInfo(CodeFont()).family();
+        Loaded << (line ? line->text() : text->toPlainText() + (codeFont ? "" : "!"));
         if (Input.startsWith("<cmd")) { // the file or colour dialog it opens gets the answer
             if (const QString answer = Input.section("> ", 1); !answer.isEmpty())
                 Ctx.Scripted.FileAnswers << answer, Ctx.Scripted.ColourAnswers << QColor(answer);

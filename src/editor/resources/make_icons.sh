@@ -31,6 +31,10 @@ draw insert-object 24 \
     -fill '#204a87' -stroke none -draw "rectangle 2,3 21,7" \
     -fill '#888a85' -draw "rectangle 4,10 15,11" -draw "rectangle 4,14 15,15" -draw "rectangle 4,18 15,19" \
     -fill '#2e9a3a' -draw "rectangle 16,15 23,17" -draw "rectangle 18.5,12.5 20.5,19.5"
+# A section row of the item list: a heading over its items.
+draw section 24 \
+    -fill '#204a87' -stroke none -draw "rectangle 2,3 21,7" \
+    -fill '#888a85' -draw "rectangle 4,10 19,11" -draw "rectangle 4,14 19,15" -draw "rectangle 4,18 19,19"
 draw document-properties 24 \
     -fill '#f2cf62' -stroke '#8a6a1c' -draw "polygon 16.5,2.5 21.5,7.5 8.5,20.5 3.5,15.5" \
     -fill '#e0b07a' -draw "polygon 3.5,15.5 8.5,20.5 2.5,21.5" \

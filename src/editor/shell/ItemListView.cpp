@@ -1,38 +1,11 @@
 #include "ItemListView.h"
 
+#include "ItemRowDelegate.h"
 #include "ItemRows.h"
 
 #include <QHeaderView>
-#include <QStyledItemDelegate>
 
 namespace {
-
-// Shows section rows in bold, so the sections stand out from their items, and tells
-// the view when an in-place edit really changed a text (the model refuses some
-// texts, and an unchanged text is no change).
-class DescriptionDelegate : public QStyledItemDelegate {
-public:
-    DescriptionDelegate(const ItemRows& Items, std::function<void()> OnEdited, QObject* Parent)
-        : QStyledItemDelegate(Parent), Items(Items), OnEdited(std::move(OnEdited)) {}
-
-    void initStyleOption(QStyleOptionViewItem* Option, const QModelIndex& Index) const override {
-        QStyledItemDelegate::initStyleOption(Option, Index);
-        if (Index.isValid() && Items.IsSection(Index.row() + 1))
-            Option->font.setBold(true);
-    }
-
-    void setModelData(QWidget* Editor, QAbstractItemModel* Model,
-                      const QModelIndex& Index) const override {
-        const QVariant before = Model->data(Index, Qt::EditRole);
-        QStyledItemDelegate::setModelData(Editor, Model, Index);
-        if (Model->data(Index, Qt::EditRole) != before)
-            OnEdited();
-    }
-
-private:
-    const ItemRows& Items;
-    std::function<void()> OnEdited;
-};
 
 // Design width of a column before the first layout: 2540 twips.
 constexpr int StartColumnWidth = 169;
@@ -48,9 +21,19 @@ ItemListView::ItemListView(ItemRows& Items, QWidget* Parent) : QTreeView(Parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
-    setItemDelegate(new DescriptionDelegate(
+    setItemDelegate(new ItemRowDelegate(
         Items, [this] { emit DescriptionEdited(); }, this));
     setModel(&Items);
+    connect(&Items, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int First, int Last) { SpanSectionRows(First, Last); });
+    connect(&Items, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& TopLeft, const QModelIndex& BottomRight) {
+                if (TopLeft.column() == cellDescription)
+                    SpanSectionRows(TopLeft.row(), BottomRight.row());
+            });
+    connect(&Items, &QAbstractItemModel::modelReset, this,
+            [this, &Items] { SpanSectionRows(0, Items.Count() - 1); });
+    SpanSectionRows(0, Items.Count() - 1);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
     for (int c = 0; c < LauncherItem::CellCount; ++c)
@@ -65,6 +48,16 @@ bool ItemListView::edit(const QModelIndex& Index, EditTrigger Trigger, QEvent* E
         return false;
     }
     return QTreeView::edit(Index, Trigger, Event);
+}
+
+// Rows keep their span when others are inserted or removed around them (the view
+// follows them by persistent index); only a row whose text changed can change its kind.
+void ItemListView::SpanSectionRows(int First, int Last) {
+    for (int row = First; row <= Last; ++row) {
+        const bool section = Items.IsSection(row + 1);
+        if (isFirstColumnSpanned(row, {}) != section)
+            setFirstColumnSpanned(row, {}, section);
+    }
 }
 
 void ItemListView::resizeEvent(QResizeEvent* Event) {

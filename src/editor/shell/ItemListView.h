@@ -25,5 +25,8 @@ protected:
     void resizeEvent(QResizeEvent* Event) override;
 
 private:
+    // Section rows span the whole row (their name is all they show), item rows do not.
+    void SpanSectionRows(int First, int Last);
+
     ItemRows& Items;
 };

@@ -4,6 +4,7 @@
 #include "AppError.h"
 #include "BuildCommands.h"
 #include "CheckCommands.h"
+#include "CodeFont.h"
 #include "CommandLine.h"
 #include "CommandState.h"
 #include "DefaultApplication.h"
@@ -28,8 +29,6 @@
 
 #include <QCloseEvent>
 #include <QFile>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -66,15 +65,6 @@ QWidget* TabPage(QWidget* Content) {
     layout->setContentsMargins(PageMargin, PageMargin, PageMargin, PageMargin);
     layout->addWidget(Content);
     return page;
-}
-
-// "Courier New" where the system has it (or a metric twin), else its fixed-pitch font.
-QFont SourceFont() {
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    if (!QFontInfo(font).fixedPitch())
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    return font;
 }
 
 } // namespace
@@ -147,7 +137,7 @@ void frmQTE::CreateTabs() {
 
     rtfHTML = new QPlainTextEdit;
     rtfHTML->setObjectName(QStringLiteral("rtfHTML"));
-    rtfHTML->setFont(SourceFont());
+    rtfHTML->setFont(CodeFont());
     rtfHTML->setLineWrapMode(QPlainTextEdit::NoWrap);
 
     fraPreview = new QWidget;

@@ -1,25 +1,15 @@
 #include "frmPMTB.h"
 
+#include "CodeFont.h"
 #include "LauncherDocument.h"
 #include "PropertyRules.h"
 #include "PropertyWindowParts.h"
 
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-namespace {
-QFont CourierNew() {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    // Prefer the named face where it is installed; the fixed-pitch system font otherwise.
-    if (QFontDatabase::hasFamily(QStringLiteral("Courier New")))
-        font.setFamily(QStringLiteral("Courier New"));
-    return font;
-}
-} // namespace
 
 frmPMTB::frmPMTB(LauncherDocument& Doc, int ListPos, QWidget* Parent)
     : QDialog(Parent), Doc(Doc), ListPos(ListPos) {
@@ -30,7 +20,7 @@ frmPMTB::frmPMTB(LauncherDocument& Doc, int ListPos, QWidget* Parent)
     lblDesc->setObjectName(QStringLiteral("lblDesc"));
     txtMTB = new QPlainTextEdit(this);
     txtMTB->setObjectName(QStringLiteral("txtMTB"));
-    txtMTB->setFont(CourierNew());
+    txtMTB->setFont(CodeFont());
     txtMTB->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtMTB->setMinimumSize(480, 240);
     lblDesc->setBuddy(txtMTB);
