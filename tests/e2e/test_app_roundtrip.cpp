@@ -7,7 +7,7 @@
 #include "LaunchPort.h"
 #include "LauncherDocument.h"
 #include "LinkHandler.h"
-#include "RunnerWindow.h"
+#include "PageWindow.h"
 #include "ScriptedUserDialogs.h"
 #include "Tolvik.h"
 #include "modGenHTML.h"
@@ -19,28 +19,6 @@ using namespace DesktopFixture;
 
 namespace {
 QTemporaryDir Root;
-
-// The runner's window showing Page; nothing but the link handler's questions matters here.
-class PageWindow : public RunnerWindow {
-public:
-    explicit PageWindow(const QString& Page) : Page(Page) {}
-    QString CurFile() const override { return Page; }
-    void SetCurFile(const QString&) override {}
-    QString LocationURL() const override { return "file://" + Page; }
-    QString ApplicationPath() const override { return {}; }
-    QString InfoValue(const QString&) const override { return "[NOT FOUND]"; }
-    bool ExtraCommandsVisible() const override { return false; }
-    QString ExtraCommandsText() const override { return {}; }
-    void OpenDialog() override {}
-    void ProcInfo(const QString&) override {}
-    void Minimise() override {}
-    void ToggleMaximise() override {}
-    void Exit() override {}
-    void Refresh() override {}
-
-private:
-    QString Page;
-};
 
 // The item's link as the page's markup carries it, entities decoded as the browser does.
 QString ItemLink(const QString& Page) {
