@@ -120,7 +120,8 @@ private slots:
 
         frmApps typed(Candidates);
         typed.show(); // Enter presses the default button of a dialog on the screen
-        typed.txtSearch->setText("fire");
+        typed.txtSearch->setText("fi");
+        QTest::keyClick(typed.txtSearch, Qt::Key_Down); // the search box keeps the focus
         QTest::keyClick(typed.txtSearch, Qt::Key_Return);
         QCOMPARE(typed.result(), QDialog::Accepted);
         QCOMPARE(Descriptions(typed.ChosenRows()), "Firefox");

@@ -91,7 +91,9 @@ private slots:
         AppItems::Application app{"App", "Tip", "/w", std::nullopt, Terminal, "/i.png"};
         if (Words != "-")
             app.Arguments = Words.isEmpty() ? QStringList{} : Words.split('|');
-        QTEST(Cells(AppItems::FromApplication(app, {"xterm", "-e"})), "Expected");
+        const AppItems::Result item = AppItems::FromApplication(app, {"xterm", "-e"});
+        QTEST(Cells(item), "Expected");
+        QCOMPARE(item.Row[cellDescription], "App"); // a refused one is listed by its name
     }
 
     // What a drop makes of each thing; "~" is the test's root.

@@ -124,7 +124,8 @@ QString LinkProblem(const LauncherItem& Row) {
     return {};
 }
 
-Result FromApplication(const Application& App, const QStringList& TerminalPrefix) {
+namespace {
+Result MadeFrom(const Application& App, const QStringList& TerminalPrefix) {
     if (!App.Arguments)
         return Refused(QStringLiteral("its command line cannot be read"));
     if (App.Arguments->isEmpty() || App.Arguments->first().isEmpty())
@@ -140,6 +141,14 @@ Result FromApplication(const Application& App, const QStringList& TerminalPrefix
     row[cellIcon] = App.IconFile;
     row[cellComments] = App.Comment;
     return Checked(row);
+}
+} // namespace
+
+Result FromApplication(const Application& App, const QStringList& TerminalPrefix) {
+    Result result = MadeFrom(App, TerminalPrefix);
+    // A refused application is still shown by its name.
+    result.Row[cellDescription] = App.Name;
+    return result;
 }
 
 Result FromEntry(const DesktopEntry& Entry, int IconSize) {

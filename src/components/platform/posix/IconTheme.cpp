@@ -68,7 +68,7 @@ QStringList BaseFolders() {
     QStringList folders{QDir::homePath() + QStringLiteral("/.icons"),
                         QString::fromLocal8Bit(g_get_user_data_dir()) + QStringLiteral("/icons")};
     for (const gchar* const* dir = g_get_system_data_dirs(); dir && *dir; ++dir)
-        folders.append(QString::fromLocal8Bit(*dir) + QStringLiteral("/icons"));
+        folders.append(QDir::cleanPath(QString::fromLocal8Bit(*dir) + QStringLiteral("/icons")));
     folders.append(QStringLiteral("/usr/share/pixmaps"));
     return folders;
 }

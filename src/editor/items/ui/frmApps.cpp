@@ -2,10 +2,12 @@
 
 #include "AppSearch.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -64,6 +66,7 @@ void frmApps::BuildControls() {
     layout->addLayout(bottom);
 
     connect(txtSearch, &QLineEdit::textChanged, this, &frmApps::txtSearch_Change);
+    txtSearch->installEventFilter(this);
     connect(lvApps, &QListWidget::itemSelectionChanged, this, &frmApps::lvApps_SelectionChanged);
     connect(lvApps, &QListWidget::itemActivated, this, &frmApps::cmdOK_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmApps::cmdOK_Click);
@@ -81,7 +84,9 @@ void frmApps::FillList() {
         if (item.Made()) {
             entry->setToolTip(item.Row[cellComments]);
         } else {
-            entry->setFlags(Qt::NoItemFlags);
+            // Listed, so nobody wonders where it went, but greyed and not to be chosen.
+            entry->setFlags(Qt::ItemIsEnabled);
+            entry->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
             entry->setToolTip(QStringLiteral("This application cannot be added: ") + item.Refusal +
                               QLatin1Char('.'));
         }
@@ -96,7 +101,7 @@ void frmApps::txtSearch_Change() {
         const int i = entry->data(CandidateRole).toInt();
         const bool shown = AppSearch::Matches(Candidates[i].SearchText, typed);
         entry->setHidden(!shown);
-        if (shown && !firstShown && (entry->flags() & Qt::ItemIsEnabled))
+        if (shown && !firstShown && (entry->flags() & Qt::ItemIsSelectable))
             firstShown = entry;
     }
     // The best match is the one Enter takes when nothing was chosen by hand.
@@ -132,11 +137,24 @@ void frmApps::cmdOK_Click() {
     if (Chosen.isEmpty()) {
         // Typing a name and pressing Enter takes the application that is current.
         const QListWidgetItem* current = lvApps->currentItem();
-        if (!current || current->isHidden() || !(current->flags() & Qt::ItemIsEnabled))
+        if (!current || current->isHidden() || !(current->flags() & Qt::ItemIsSelectable))
             return;
         Chosen.append(current->data(CandidateRole).toInt());
     }
     accept();
+}
+
+// The arrow and page keys walk the list while the search box keeps the focus.
+bool frmApps::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Watched != txtSearch || Event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(Watched, Event);
+    const int key = static_cast<QKeyEvent*>(Event)->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+        key == Qt::Key_PageDown) {
+        QCoreApplication::sendEvent(lvApps, Event);
+        return true;
+    }
+    return QDialog::eventFilter(Watched, Event);
 }
 
 QList<LauncherItem> frmApps::ChosenRows() const {

@@ -36,6 +36,9 @@ public:
     void txtSearch_Change();
     void cmdOK_Click();
 
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
 private:
     void BuildControls();
     void FillList();
