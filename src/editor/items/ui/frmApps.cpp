@@ -69,6 +69,7 @@ void frmApps::BuildControls() {
     txtSearch->installEventFilter(this);
     connect(lvApps, &QListWidget::itemSelectionChanged, this, &frmApps::lvApps_SelectionChanged);
     connect(lvApps, &QListWidget::itemActivated, this, &frmApps::cmdOK_Click);
+    connect(lvApps, &QListWidget::currentItemChanged, this, &frmApps::ShowCurrent);
     connect(cmdOK, &QPushButton::clicked, this, &frmApps::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -126,6 +127,18 @@ void frmApps::lvApps_SelectionChanged() {
             kept.append(i);
     Chosen = kept;
     ShowChosenCount();
+}
+
+// The list shows its current row only while it has the focus; the search box keeps it, so
+// the row that Enter would take is tinted instead.
+void frmApps::ShowCurrent(QListWidgetItem* Current, QListWidgetItem* Previous) {
+    if (Previous)
+        Previous->setBackground(QBrush());
+    if (Current) {
+        QColor tint = palette().color(QPalette::Highlight);
+        tint.setAlpha(48);
+        Current->setBackground(tint);
+    }
 }
 
 void frmApps::ShowChosenCount() {

@@ -44,6 +44,7 @@ private:
     void FillList();
     void lvApps_SelectionChanged();
     void ShowChosenCount();
+    void ShowCurrent(QListWidgetItem* Current, QListWidgetItem* Previous);
 
     QList<Candidate> Candidates;
     QList<int> Chosen; // candidate numbers, in the order chosen
