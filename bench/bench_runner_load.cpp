@@ -1,6 +1,9 @@
 // The runner from start to a page of 1,000 items loaded, and the memory it then holds.
 //   bench_runner_load --write PAGE   writes the page (also used by runner_vs_chromium.sh)
 //   bench_runner_load PAGE           opens it in the runner window, prints figures, exits
+//   bench_runner_load --bare PAGE    the same with a bare engine view, for comparison
+//   bench_runner_load --compare [RUNS]  both, alternately, each as a new process; the
+//                                       medians of the whole start to the page loaded
 #include "BrowserPage.h"
 #include "LaunchPort.h"
 #include "ScriptedUserDialogs.h"
@@ -11,7 +14,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QWebEngineView>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -62,6 +68,62 @@ long ResidentKb(const QString& Pid, int* Count) {
     }
     return total;
 }
+void ReportLoaded(bool Ok) {
+    const qint64 loaded = SinceMain.elapsed();
+    int processes = 0;
+    const long kb = ResidentKb(QString::number(QCoreApplication::applicationPid()), &processes);
+    std::printf("page loaded (%s) %lld ms after start; RSS %ld MB in %d processes\n",
+                Ok ? "ok" : "failed", static_cast<long long>(loaded), kb / 1024, processes);
+    std::fflush(stdout);
+    QCoreApplication::quit();
+}
+
+int Bare(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QWebEngineView view;
+    QObject::connect(view.page(), &QWebEnginePage::loadFinished, &app, ReportLoaded);
+    view.resize(800, 600);
+    view.show();
+    view.load(QUrl::fromLocalFile(QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath()));
+    return app.exec();
+}
+
+// Milliseconds from starting a process to its report of the page loaded.
+double TimedRun(const QStringList& Arguments) {
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer timer;
+    timer.start();
+    child.start(QCoreApplication::applicationFilePath(), Arguments);
+    while (child.waitForReadyRead(30000))
+        if (child.readAll().contains("page loaded (ok)"))
+            break;
+    const double ms = timer.nsecsElapsed() / 1e6;
+    child.waitForFinished(30000);
+    return ms;
+}
+
+double Median(QList<double> Values) {
+    std::sort(Values.begin(), Values.end());
+    return Values[Values.size() / 2];
+}
+
+int Compare(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 2 ? QByteArray(argv[2]).toInt() : 7;
+    QTemporaryDir dir;
+    const QString page = dir.filePath("thousand.htm");
+    TestFiles::Write(page, ThousandItemPage().toUtf8());
+    QList<double> runner, bare;
+    for (int i = 0; i < runs; ++i) { // alternately, so that neither gains from a warmer cache
+        runner << TimedRun({page});
+        bare << TimedRun({"--bare", page});
+    }
+    std::printf("start to page loaded, median of %d: runner %.0f ms, bare engine view %.0f ms, "
+                "ratio %.2f (budget 1.1)\n",
+                runs, Median(runner), Median(bare), Median(runner) / Median(bare));
+    return 0;
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -69,8 +131,12 @@ int main(int argc, char* argv[]) {
     if (argc == 3 && QByteArray(argv[1]) == "--write")
         return TestFiles::Write(QString::fromLocal8Bit(argv[2]), ThousandItemPage().toUtf8()) ? 0
                                                                                               : 1;
+    if (argc >= 2 && QByteArray(argv[1]) == "--compare")
+        return Compare(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--bare")
+        return Bare(argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: bench_runner_load [--write] PAGE\n");
+        std::fprintf(stderr, "usage: bench_runner_load [--write|--bare] PAGE | --compare [RUNS]\n");
         return 2;
     }
     BrowserPage::RegisterSchemes();
@@ -78,14 +144,7 @@ int main(int argc, char* argv[]) {
     ScriptedUserDialogs dialogs;
     SystemLaunchPort launch;
     frmMain window(dialogs, launch);
-    QObject::connect(window.WB->page(), &QWebEnginePage::loadFinished, &app, [&](bool ok) {
-        const qint64 loaded = SinceMain.elapsed();
-        int processes = 0;
-        const long kb = ResidentKb(QString::number(QCoreApplication::applicationPid()), &processes);
-        std::printf("page loaded (%s) %lld ms after start; RSS %ld MB in %d processes\n",
-                    ok ? "ok" : "failed", static_cast<long long>(loaded), kb / 1024, processes);
-        app.quit();
-    });
+    QObject::connect(window.WB->page(), &QWebEnginePage::loadFinished, &app, ReportLoaded);
     window.show();
     window.Form_Load({QString::fromLocal8Bit(argv[1])});
     return app.exec();

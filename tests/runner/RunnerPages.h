@@ -21,16 +21,21 @@ template <typename... T> void Row(const char* Name, const T&... Values) {
 
 class RecordingLaunchPort : public LaunchPort {
 public:
-    QStringList Calls; // "file|parameters|folder|show", or "start program|arguments"
-    int Result = 42;
-    bool PassOn = false;                  // then hand ShellExecute to the system
+    // "file|parameters|folder|show", "document target" or "start program|arguments"
+    QStringList Calls;
+    Launcher::Outcome Result;
+    bool PassOn = false;                  // then hand launches to the system
     std::optional<AppError> StartFailure; // thrown by StartProgram
 
-    int ShellExecute(const QString& File, const QString& Parameters, const QString& Folder,
-                     int ShowCommand) override {
-        Calls << QString("%1|%2|%3|%4").arg(File, Parameters, Folder).arg(ShowCommand);
+    Launcher::Outcome ShellExecute(const QString& File, const QString& Parameters,
+                                   const QString& Folder, int ShowCommand) override {
+        Calls << QStringList{File, Parameters, Folder, QString::number(ShowCommand)}.join("|");
         return PassOn ? SystemLaunchPort().ShellExecute(File, Parameters, Folder, ShowCommand)
                       : Result;
+    }
+    Launcher::Outcome OpenDocument(const QString& Target) override {
+        Calls << "document " + Target;
+        return PassOn ? SystemLaunchPort().OpenDocument(Target) : Result;
     }
     void StartProgram(const QString& Program, const QStringList& Arguments) override {
         Calls << "start " + (QStringList{Program} + Arguments).join('|');

@@ -13,13 +13,14 @@ namespace {
 // The window as the link handler sees it; every action lands in Log.
 class FakeWindow : public RunnerWindow {
 public:
-    QString Cur, Location, BoxText; // "-": the box is hidden
+    QString Cur, BoxText; // "-": the box is hidden
+    QUrl Location;
     ConfigStore CF;
     QStringList Log;
 
     QString CurFile() const override { return Cur; }
     void SetCurFile(const QString& Path) override { Log << "CurFile:" + (Cur = Path); }
-    QString LocationURL() const override { return Location; }
+    QUrl LocationURL() const override { return Location; }
     QString ApplicationPath() const override { return QStringLiteral("/opt/q/"); }
     QString InfoValue(const QString& Key) const override { return CF.GetValue(Key); }
     bool ExtraCommandsVisible() const override { return BoxText != "-"; }
@@ -33,8 +34,8 @@ public:
 };
 
 // All that happened: "shown" (the engine goes on) / launches / window actions / messages.
-QString Outcome(bool Shown, const RecordingLaunchPort& Port, const FakeWindow& W,
-                const ScriptedUserDialogs& D) {
+QString Happened(bool Shown, const RecordingLaunchPort& Port, const FakeWindow& W,
+                 const ScriptedUserDialogs& D) {
     QStringList parts{Shown ? "shown" : "", Port.Calls.join(';'), W.Log.join(';')};
     for (const auto& m : D.Messages)
         parts << m.Title + ": " + m.Text;
@@ -44,6 +45,16 @@ QString Outcome(bool Shown, const RecordingLaunchPort& Port, const FakeWindow& W
 
 const QString NotFound =
     "Launch Error: The command '%1' could not be executed.  Please check that the file exists";
+// A path or an address as the engine resolves a link.
+QUrl Address(const QString& Link) {
+    if (!Link.startsWith('/'))
+        return QUrl(Link);
+    QUrl url = QUrl::fromLocalFile(Link.section('#', 0, 0));
+    if (Link.contains('#'))
+        url.setFragment(Link.section('#', 1));
+    return url;
+}
+
 const QString Refused =
     "OpenDialog / Launch Error: Unable to execute command '%1'.  Please open a file first.";
 } // namespace
@@ -64,7 +75,8 @@ class TestLinkHandler : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY(TestFiles::Write(Real("PAGE"), "x") && TestFiles::Write(Real("OTHER"), "y"));
+        QVERIFY(TestFiles::Write(Real("PAGE"), "x") && TestFiles::Write(Real("OTHER"), "y") &&
+                TestFiles::Write(Real("DIR/pic.png"), "z"));
     }
 
     void itemLink_data() {
@@ -122,67 +134,114 @@ private slots:
     }
 
     void follow_data() {
-        // Where: "PAGE", "frame" (a frame of it) or the page shown. Setup: info lines, or "Box="
-        // the extra-commands box ("-" hides it). Result of a launch; 53: the editor cannot start.
-        Columns<QString, QString, QString, int, QString>(
-            {"Where", "Url", "Setup", "Result", "Expected"});
-        Row("hidden box ignored", "PAGE", "qt:t,-a", "Box=-", 42, "t|-a||1");
-        Row("box text appended, trimmed", "PAGE", "qt:t, x ", "Box=y  ", 42, "t|x  y||1");
-        Row("five fields", "PAGE", "qt:a,b,c,d,e", "", 42,
+        // How: "click" (the user's own, on a link written as Link) or "nav" (the engine's
+        // navigation, nobody known to have asked). Where: "PAGE", "frame" (a frame of it) or
+        // the page shown. Setup: info lines, or "Box=" the extra-commands box ("-" hides it).
+        // Result: of a launch, with the reason "why"; 53: the editor cannot start.
+        Columns<QString, QString, QString, QString, int, QString>(
+            {"How", "Where", "Link", "Setup", "Result", "Expected"});
+        Row("hidden box ignored", "click", "PAGE", "qt:t,-a", "Box=-", 42, "t|-a||1");
+        Row("box text appended, trimmed", "click", "PAGE", "qt:t, x  ,/tmp", "Box=y  ", 42,
+            "t|x   y|/tmp|1");
+        Row("blanks around the link", "click", "PAGE", " \tqtc:min\n", "", 42, "Minimise");
+        Row("five fields", "click", "PAGE", "qt:a,b,c,d,e", "", 42,
             "Run Error: An error occurred: Subscript out of range, 9");
-        Row("other failures say nothing", "PAGE", "qt:/x", "", 31, "/x|||1");
-        Row("minimise on use needs True", "PAGE", "qt:/x", "Minimise on use=true", 42, "/x|||1");
-        Row("max", "PAGE", "qtc:max", "", 42, "ToggleMaximise");
-        Row("min", "PAGE", "qtc:min", "", 42, "Minimise");
-        Row("refresh", "PAGE", "qtc:refresh", "", 42, "Refresh");
-        Row("edit", "PAGE", "qtc:edit", "Source file=/home/a b/T.qtf", 42,
+        Row("a failure says why", "click", "PAGE", "qt:/x,,/nope", "", 3,
+            "/x||/nope|1 / Launch Error: The command '/x' could not be executed.  why");
+        Row("minimise on use needs True", "click", "PAGE", "qt:/x", "Minimise on use=true", 42,
+            "/x|||1");
+        Row("max", "click", "PAGE", "qtc:max", "", 42, "ToggleMaximise");
+        Row("refresh", "click", "PAGE", "qtc:refresh", "", 42, "Refresh");
+        Row("edit", "click", "PAGE", "qtc:edit", "Source file=/home/a b/T.qtf", 42,
             "start /opt/q/qtedit2|/home/a b/T.qtf");
-        Row("editor cannot start", "PAGE", "qtc:edit", "Source file=/p/T.qtf\r", 53,
+        Row("editor cannot start", "click", "PAGE", "qtc:edit", "Source file=/p/T.qtf\r", 53,
             "start /opt/q/qtedit2|/p/T.qtf / Run Error: Unable to run: /opt/q/qtedit2 /p/T.qtf - "
             "File not found, 53");
-        Row("command from another page", "OTHER", "qtc:min", "", 42, Refused.arg("qtc:min"));
-        Row("letter case of the path counts", "DIR/my page.htm", "qtc:min", "", 42,
+        Row("command from another page", "click", "OTHER", "qtc:min", "", 42,
             Refused.arg("qtc:min"));
-        Row("local page in a frame", "frame", "file://OTHER", "", 42, "shown");
-        Row("missing local file", "PAGE", "file:///no/such.htm", "", 2,
-            "file:///no/such.htm|||1 / " + NotFound.arg("file:///no/such.htm"));
-        Row("engine-only address stays inside", "PAGE", "data:text/html,<b>x</b>", "", 42, "");
-        Row("frames hand nothing out", "frame", "https://example.com/", "", 42, "");
+        Row("letter case of the path counts", "click", "DIR/my page.htm", "qtc:min", "", 42,
+            Refused.arg("qtc:min"));
+        Row("runner link in a frame", "click", "frame", "qt:/bin/true", "", 42,
+            Refused.arg("qt:/bin/true"));
+        Row("open works anywhere", "click", "frame", "qtc:open", "", 42, "OpenDialog");
+        Row("missing local file", "click", "PAGE", "file:///no/such.htm", "", 2,
+            "document /no/such.htm / " + NotFound.arg("file:///no/such.htm"));
+        Row("a program is only a document", "click", "PAGE", "file:///bin/true?x", "", 42,
+            "document /bin/true");
+        Row("address unchanged", "click", "PAGE", "https://h/a%2Cb c?q=1", "", 42,
+            "document https://h/a%2Cb%20c?q=1");
+        Row("another page is the engine's", "click", "PAGE", "OTHER", "", 42, "");
+        Row("script address stays inside", "click", "PAGE", "javascript:void(0)", "", 42, "");
+        Row("frames hand nothing out", "click", "frame", "https://example.com/", "", 42, "");
+        Row("runner link by script", "nav", "PAGE", "qt:/bin/true", "", 42, "");
+        Row("exit by script", "nav", "PAGE", "qtc:exit", "", 42, "");
+        Row("address by script", "nav", "PAGE", "https://example.com/", "", 42, "");
+        Row("page becomes current", "nav", "PAGE", "OTHER#top", "", 42,
+            "shown / ProcInfo:OTHER;CurFile:OTHER");
+        Row("page in a frame", "nav", "frame", "OTHER", "", 42, "shown");
+        Row("picture in a frame", "nav", "frame", "DIR/pic.png", "", 42, "shown");
+        Row("picture is not a page", "nav", "PAGE", "DIR/pic.png", "", 42, "");
+        Row("device never read", "nav", "frame", "/dev/zero", "", 42, "");
+        Row("folder is not a page", "nav", "PAGE", "DIR", "", 42, "");
     }
     void follow() {
+        QFETCH(QString, How);
         QFETCH(QString, Where);
-        QFETCH(QString, Url);
+        QFETCH(QString, Link);
         QFETCH(QString, Setup);
         QFETCH(int, Result);
         QFETCH(QString, Expected);
         FakeWindow window;
         window.Cur = Real("PAGE");
-        window.Location = "file://" + Real(Where == "frame" ? "PAGE" : Where);
+        window.Location = QUrl::fromLocalFile(Real(Where == "frame" ? "PAGE" : Where));
         window.CF.LoadText(Setup);
         window.BoxText = Setup.startsWith("Box=") ? window.CF.GetValue("Box") : QString();
         RecordingLaunchPort port;
-        port.Result = Result;
+        port.Result = {Result, "why"};
         if (Result == 53)
             port.StartFailure = AppError(QStringLiteral("File not found"), 53);
         ScriptedUserDialogs dialogs;
         LinkHandler handler(window, port, dialogs);
-        const LinkHandler::Decision decision = handler.BeforeNavigate2(Real(Url), Where != "frame");
-        QCOMPARE(Outcome(false, port, window, dialogs), ""); // nothing inside the engine's callback
-        if (decision.Then)
-            decision.Then();
-        QCOMPARE(Outcome(decision.Proceed, port, window, dialogs), Real(Expected));
+        const bool inPage = Where != "frame";
+        const QString link = Real(Link);
+        bool shown = false;
+        if (How == "click") {
+            handler.LinkActivated(link, Address(link).toString(QUrl::FullyEncoded), inPage);
+        } else {
+            const LinkHandler::Decision decision = handler.BeforeNavigate2(Address(link), inPage);
+            QCOMPARE(Happened(false, port, window, dialogs),
+                     ""); // nothing inside the engine's callback
+            if (decision.Then)
+                decision.Then();
+            shown = decision.Proceed;
+        }
+        QCOMPARE(Happened(shown, port, window, dialogs), Real(Expected));
         for (const auto& m : dialogs.Messages)
             QCOMPARE(m.Icon, m.Text.startsWith("Unable to execute") ? MsgIcon::Exclamation
                                                                     : MsgIcon::Critical);
     }
 
-    // The launch operation for real: nothing there is result 2; a program found on the PATH
-    // starts in its folder with the show command recorded, and is not our child.
-    void launcherNothingThere() {
-        QCOMPARE(Launcher::Open("", QString(), QString(), 1), 2);
-        QCOMPARE(Launcher::Open("file:///no/such/page.htm", QString(), QString(), 1), 2);
-        QCOMPARE(Launcher::Open("/BIN/SH", QString(), QString(), 1), 2); // letter case counts
-        QCOMPARE(Launcher::Open("/bin/sh", QString(), "/no/such", 1), Launcher::PathNotFound);
+    // The launch operation for real: nothing there is result 2, a missing folder says so; a
+    // program found on the PATH starts in its folder with the show command recorded, and is
+    // not our child; a document is never executed, even when it is a program.
+    void launcherFailures() {
+        QCOMPARE(Launcher::Open("", QString(), QString(), 1).Code, 2);
+        QCOMPARE(Launcher::Open("file:///no/such/page.htm", QString(), QString(), 1).Code, 2);
+        QCOMPARE(Launcher::Open("/BIN/SH", QString(), QString(), 1).Code, 2); // letter case counts
+        const Launcher::Outcome folder = Launcher::Open("/bin/sh", QString(), "/no/such", 1);
+        QCOMPARE(folder.Code, Launcher::PathNotFound);
+        QCOMPARE(folder.Reason, QStringLiteral("The start-in folder '/no/such' does not exist"));
+        QCOMPARE(Launcher::OpenDocument("/no/such.pdf", 1).Code, 2);
+        const QString program = Dir.filePath("program.sh"), marker = Dir.filePath("ran");
+        QVERIFY(TestFiles::Write(program, "#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n"));
+        QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+        // The test's desktop knows no applications at all (see main).
+        const Launcher::Outcome document = Launcher::OpenDocument("file://" + program + "?x", 1);
+        QCOMPARE(document.Code, Launcher::NoAssociation);
+        QVERIFY2(document.Reason.startsWith("No application is set to open "),
+                 qPrintable(document.Reason));
+        QTest::qWait(300);
+        QVERIFY(!QFileInfo::exists(marker));
     }
 
     void launcherStartsDetachedInItsFolder() {
@@ -191,14 +250,25 @@ private slots:
             QString("-c \"sleep 0.3; { pwd; echo $%1; cut -d' ' -f4 /proc/$$/stat; } > '%2.tmp'; "
                     "mv '%2.tmp' '%2'\"")
                 .arg(Launcher::ShowCommandVariable, out);
-        QVERIFY(Launcher::Open("sh", script, Dir.path(), 3) > 32);
+        QVERIFY(Launcher::Open("sh", script, Dir.path(), 3).Succeeded());
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(out), 5000);
         const QStringList lines = QString::fromUtf8(TestFiles::Read(out)).split('\n');
         QCOMPARE(lines.mid(0, 2), (QStringList{Dir.path(), "3"}));
-        QVERIFY(lines[2].toLongLong() > 0 &&
-                lines[2].toLongLong() != QCoreApplication::applicationPid());
+        QVERIFY(lines[2].toLongLong() > 0);
+        QVERIFY(lines[2].toLongLong() != QCoreApplication::applicationPid());
     }
 };
 
-QTEST_GUILESS_MAIN(TestLinkHandler)
+int main(int argc, char* argv[]) {
+    // A desktop that knows the file types but no applications, whatever this machine has
+    // installed: set before anything reads the desktop's folders.
+    QTemporaryDir desktop;
+    QFile::link("/usr/share/mime", desktop.filePath("mime"));
+    for (const char* name :
+         {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
+        qputenv(name, desktop.path().toUtf8());
+    QCoreApplication app(argc, argv);
+    TestLinkHandler test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_LinkHandler.moc"

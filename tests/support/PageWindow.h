@@ -12,7 +12,7 @@ public:
 
     QString CurFile() const override { return Page; }
     void SetCurFile(const QString&) override {}
-    QString LocationURL() const override { return QStringLiteral("file://") + Page; }
+    QUrl LocationURL() const override { return QUrl::fromLocalFile(Page); }
     QString ApplicationPath() const override { return QStringLiteral("/opt/q/"); }
     QString InfoValue(const QString&) const override { return QStringLiteral("[NOT FOUND]"); }
     bool ExtraCommandsVisible() const override { return !BoxText.isEmpty(); }

@@ -25,14 +25,29 @@ constexpr int ForceMinimised = 11;
 } // namespace Show
 
 // Name of the environment variable through which a started program learns the show
-// number it was asked for, where the desktop offers no way to apply it.
+// number it was asked for; on desktops where the style cannot be applied from outside
+// it is the program's only way to know.
 inline constexpr char ShowCommandVariable[] = "QUINTOR_SHOW_COMMAND";
+
+// What became of a launch: one of the results above, and for a failure other than
+// "nothing there" a reason in words.
+struct Outcome {
+    int Code = Started;
+    QString Reason;
+    bool Succeeded() const { return Code > 32; }
+};
 
 // Opens File: an executable (a path, or a bare name found on the search path) is
 // started detached with Parameters split into arguments, in Folder when that is not
 // empty; anything else that exists, or an address with a scheme, goes to the
-// default application (Parameters then do not apply). Never runs a shell.
-int Open(const QString& File, const QString& Parameters, const QString& Folder, int ShowCommand);
+// default application (Parameters then do not apply). Never runs a shell. The show
+// style is applied to the started program's first window where the desktop allows.
+Outcome Open(const QString& File, const QString& Parameters, const QString& Folder,
+             int ShowCommand);
+
+// Opens Target, a local path or an address, as a document: with the default
+// application, never executing it even when it is a program.
+Outcome OpenDocument(const QString& Target, int ShowCommand);
 
 // Starts Program detached with exactly these arguments; throws AppError when the
 // program file is missing (53) or cannot be started (70).

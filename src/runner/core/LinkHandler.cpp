@@ -1,16 +1,16 @@
 #include "LinkHandler.h"
 
 #include "AppError.h"
+#include "FileSystem.h"
 #include "ItemLink.h"
 #include "LaunchPort.h"
-#include "Launcher.h"
 #include "RunnerWindow.h"
 #include "SystemPaths.h"
-#include "Tolvik.h"
 #include "UserDialogs.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMimeDatabase>
 
 namespace {
 const QString LaunchErrorTitle = QStringLiteral("Launch Error");
@@ -20,43 +20,51 @@ bool IsRunnerLink(const QString& Url) {
            Url.left(4).compare(QLatin1String("qtc:"), Qt::CaseInsensitive) == 0;
 }
 
+// The link as the engine follows it: blanks and control characters around it do not count.
+QString AsFollowed(const QString& Href) {
+    qsizetype first = 0, last = Href.size();
+    while (first < last && Href[first].unicode() <= 0x20)
+        ++first;
+    while (last > first && Href[last - 1].unicode() <= 0x20)
+        --last;
+    return Href.mid(first, last - first);
+}
+
 QString EditorProgram(const RunnerWindow& Window) {
     return Window.ApplicationPath() + SystemPaths::ProgramFile(QStringLiteral("qtedit2"));
 }
 
 // Addresses that only mean something inside the engine (a page's own content, a blank
-// page, history back to the welcome page); the system must never be handed one.
-bool IsEngineOnly(const QString& Url) {
-    static const QLatin1String schemes[] = {QLatin1String("about:"), QLatin1String("data:"),
-                                            QLatin1String("blob:"), QLatin1String("javascript:")};
+// page, script) or to the runner itself; no other program is ever handed one.
+bool StaysInside(const QUrl& Url) {
+    static const QLatin1String schemes[] = {QLatin1String("about"), QLatin1String("data"),
+                                            QLatin1String("blob"),  QLatin1String("javascript"),
+                                            QLatin1String("qt"),    QLatin1String("qtc")};
     for (const QLatin1String& scheme : schemes)
-        if (Url.startsWith(scheme, Qt::CaseInsensitive))
+        if (Url.scheme().compare(scheme, Qt::CaseInsensitive) == 0)
             return true;
-    return false;
+    return Url.isEmpty();
 }
 
-// The existing local file an address names. An in-page anchor ("page.htm#top") still
-// names the page itself.
-QString ExistingFile(const QString& Url) {
-    const QString path = LinkHandler::UrlToPath(Url);
-    if (Tolvik::FileExists(path))
-        return path;
-    const qsizetype hash = path.lastIndexOf(QLatin1Char('#'));
-    if (hash > 0 && Tolvik::FileExists(path.left(hash)))
-        return path.left(hash);
-    return QString();
+// A file the engine shows as a page. Anything else local (a picture, an archive, a
+// program) is a document for its own application, and reading a device or FIFO as a
+// page would never end.
+bool IsPage(const QString& Path) {
+    if (!FileSystem::IsRegularFile(Path))
+        return false;
+    static const QMimeDatabase types;
+    const QMimeType type = types.mimeTypeForFile(Path);
+    return type.inherits(QStringLiteral("text/html")) ||
+           type.inherits(QStringLiteral("application/xhtml+xml"));
 }
 } // namespace
 
 LinkHandler::LinkHandler(RunnerWindow& Window, LaunchPort& Launch, UserDialogs& Dialogs)
     : Window(Window), Launch(Launch), Dialogs(Dialogs) {}
 
-QString LinkHandler::UrlToPath(const QString& Url) {
-    QString path = Url;
-    if (path.startsWith(QLatin1String("file://"), Qt::CaseInsensitive))
-        path.remove(0, 7);
-    path.replace(QLatin1String("%20"), QLatin1String(" "));
-    return QDir::toNativeSeparators(path);
+QString LinkHandler::UrlText(const QUrl& Url) {
+    // QUrl refuses FullyDecoded for a whole URL, so the escapes are undone here.
+    return QUrl::fromPercentEncoding(Url.toEncoded());
 }
 
 bool LinkHandler::SamePath(const QString& A, const QString& B) {
@@ -68,44 +76,51 @@ bool LinkHandler::SamePath(const QString& A, const QString& B) {
     return QDir::cleanPath(a.absoluteFilePath()) == QDir::cleanPath(b.absoluteFilePath());
 }
 
-bool LinkHandler::ShowsOpenPage(bool MainFrame) const {
-    return MainFrame && SamePath(UrlToPath(Window.LocationURL()), Window.CurFile());
+bool LinkHandler::ShowsOpenPage() const {
+    const QUrl shown = Window.LocationURL();
+    return shown.isLocalFile() && SamePath(shown.toLocalFile(), Window.CurFile());
 }
 
-LinkHandler::Decision LinkHandler::BeforeNavigate2(const QString& Url, bool MainFrame) const {
-    LinkHandler* self = const_cast<LinkHandler*>(this);
-    if (IsRunnerLink(Url)) {
-        // "open" is harmless anywhere and is the welcome page's way out.
-        if (Url.toLower() == QLatin1String("qtc:open") || ShowsOpenPage(MainFrame))
-            return {false, [self, Url] { self->ProcURL(Url); }};
-        return {false, [self, Url] {
-                    self->Dialogs.MsgBox(QStringLiteral("Unable to execute command '") + Url +
-                                             QStringLiteral("'.  Please open a file first."),
-                                         MsgButtons::OK, MsgIcon::Exclamation, LaunchErrorTitle);
-                    self->Window.OpenDialog();
-                }};
-    }
-    const QString path = ExistingFile(Url);
-    if (!path.isEmpty()) {
-        // A frame may show a local file, but only the page itself becomes the current page.
-        if (!MainFrame)
-            return {true, {}};
-        return {true, [self, path] {
-                    self->Window.ProcInfo(path);
-                    self->Window.SetCurFile(path);
-                }};
-    }
-    // A frame never hands anything to the system behind the user's back.
-    if (!MainFrame || IsEngineOnly(Url))
-        return {false, {}};
-    return {false, [self, Url] {
-                if (self->Launch.ShellExecute(Url, QString(), QString(), Launcher::Show::Normal) ==
-                    Launcher::FileNotFound)
-                    self->Dialogs.MsgBox(QStringLiteral("The command '") + Url +
-                                             QStringLiteral("' could not be executed.  Please "
-                                                            "check that the file exists"),
-                                         MsgButtons::OK, MsgIcon::Critical, LaunchErrorTitle);
+LinkHandler::Decision LinkHandler::BeforeNavigate2(const QUrl& Url, bool MainFrame) {
+    if (!Url.isLocalFile())
+        return {};
+    const QString path = Url.toLocalFile();
+    if (!MainFrame)
+        return {FileSystem::IsRegularFile(path), {}};
+    if (!IsPage(path))
+        return {};
+    return {true, [this, path] {
+                Window.ProcInfo(path);
+                Window.SetCurFile(path);
             }};
+}
+
+void LinkHandler::LinkActivated(const QString& Href, const QString& Address, bool MainFrame) {
+    const QString link = AsFollowed(Href);
+    if (IsRunnerLink(link))
+        RunnerLinkActivated(link, MainFrame);
+    else if (MainFrame)
+        OpenElsewhere(QUrl(Address));
+}
+
+void LinkHandler::RunnerLinkActivated(const QString& Url, bool MainFrame) {
+    // "open" is harmless anywhere and is the welcome page's way out.
+    if (Url.toLower() == QLatin1String("qtc:open") || (MainFrame && ShowsOpenPage()))
+        return ProcURL(Url);
+    Dialogs.MsgBox(QStringLiteral("Unable to execute command '") + Url +
+                       QStringLiteral("'.  Please open a file first."),
+                   MsgButtons::OK, MsgIcon::Exclamation, LaunchErrorTitle);
+    Window.OpenDialog();
+}
+
+// A link the engine does not show itself: a document, folder or address goes to the
+// application the desktop has for it.
+void LinkHandler::OpenElsewhere(const QUrl& Address) {
+    if (StaysInside(Address) || (Address.isLocalFile() && IsPage(Address.toLocalFile())))
+        return;
+    const QString target =
+        Address.isLocalFile() ? Address.toLocalFile() : QString::fromUtf8(Address.toEncoded());
+    ReportLaunch(UrlText(Address), Launch.OpenDocument(target));
 }
 
 void LinkHandler::ProcURL(const QString& Url) {
@@ -119,8 +134,6 @@ void LinkHandler::ProcURL(const QString& Url) {
             RunCommand(word);
     } catch (const AppError& e) {
         ReportFailure(word, e.Description, e.Number);
-    } catch (const std::exception& e) {
-        ReportFailure(word, QString::fromLocal8Bit(e.what()), 0);
     }
 }
 
@@ -128,15 +141,22 @@ void LinkHandler::RunItem(const QString& Fields) {
     const ItemLink link = ItemLink::Decode(Fields);
     const QString parameters = ItemLink::WithExtraCommands(
         link.Parameters, Window.ExtraCommandsVisible(), Window.ExtraCommandsText());
-    const int result = Launch.ShellExecute(link.Command, parameters, link.StartIn,
-                                           ItemLink::ShowCommand(link.RunWord));
+    const Launcher::Outcome outcome = Launch.ShellExecute(link.Command, parameters, link.StartIn,
+                                                          ItemLink::ShowCommand(link.RunWord));
     if (Window.InfoValue(QStringLiteral("Minimise on use")) == QLatin1String("True"))
         Window.Minimise();
-    if (result == Launcher::FileNotFound)
-        Dialogs.MsgBox(QStringLiteral("The command '") + link.Command +
-                           QStringLiteral("' could not be executed.  Please check that the file "
-                                          "exists"),
-                       MsgButtons::OK, MsgIcon::Critical, LaunchErrorTitle);
+    ReportLaunch(link.Command, outcome);
+}
+
+void LinkHandler::ReportLaunch(const QString& Command, const Launcher::Outcome& Outcome) {
+    if (Outcome.Succeeded())
+        return;
+    const QString why = Outcome.Code == Launcher::FileNotFound
+                            ? QStringLiteral("Please check that the file exists")
+                            : Outcome.Reason;
+    Dialogs.MsgBox(QStringLiteral("The command '") + Command +
+                       QStringLiteral("' could not be executed.  ") + why,
+                   MsgButtons::OK, MsgIcon::Critical, LaunchErrorTitle);
 }
 
 void LinkHandler::RunCommand(const QString& Word) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 // What the link handler needs of the runner's window.
 class RunnerWindow {
@@ -9,8 +10,8 @@ public:
 
     virtual QString CurFile() const = 0;
     virtual void SetCurFile(const QString& Path) = 0;
-    // The address the browser shows now, fully decoded.
-    virtual QString LocationURL() const = 0;
+    // The address the browser shows now.
+    virtual QUrl LocationURL() const = 0;
     virtual QString ApplicationPath() const = 0;             // APath, ending in a separator
     virtual QString InfoValue(const QString& Key) const = 0; // CF's GetValue
     virtual bool ExtraCommandsVisible() const = 0;

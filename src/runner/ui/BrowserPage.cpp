@@ -1,23 +1,70 @@
 #include "BrowserPage.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <QWebChannel>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 
 namespace {
 const QByteArray Schemes[] = {QByteArrayLiteral("qt"), QByteArrayLiteral("qtc")};
+
+// How long a stand-in for a new window waits for its first navigation.
+constexpr int PopupLifeMs = 1000;
+
+QString ResourceText(const QString& Name) {
+    QFile file(Name);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+QString RandomSecret() {
+    quint64 words[2];
+    QRandomGenerator::system()->fillRange(words);
+    return QStringLiteral("%1%2:")
+        .arg(words[0], 16, 16, QLatin1Char('0'))
+        .arg(words[1], 16, 16, QLatin1Char('0'));
+}
+} // namespace
+
 BrowserPage::BrowserPage(QWebEngineProfile* Profile, QObject* Parent)
-    : QWebEnginePage(Profile, Parent) {
+    : QWebEnginePage(Profile, Parent), Secret(RandomSecret()) {
     connect(this, &QWebEnginePage::featurePermissionRequested, this,
             [this](const QUrl& Origin, Feature Wanted) {
                 setFeaturePermission(Origin, Wanted, PermissionDeniedByUser);
             });
+    WatchActivations();
 }
 
-QString BrowserPage::LinkText(const QUrl& Url) {
-    return QUrl::fromPercentEncoding(Url.toEncoded());
+// The script that reports the user's activations runs in a world of its own in every
+// frame; the channel it reports through exists in that world of the page itself only.
+void BrowserPage::WatchActivations() {
+    QWebEngineScript script;
+    script.setName(QStringLiteral("runner links"));
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setRunsOnSubFrames(true);
+    script.setSourceCode(ResourceText(QStringLiteral(":/qtwebchannel/qwebchannel.js")) +
+                         ResourceText(QStringLiteral(":/runner/linkwatch.js"))
+                             .replace(QLatin1String("@SECRET@"), Secret));
+    scripts().insert(script);
+
+    auto* channel = new QWebChannel(this);
+    channel->registerObject(QStringLiteral("runner"), new LinkBridge(this));
+    setWebChannel(channel, QWebEngineScript::ApplicationWorld);
+}
+
+void BrowserPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& Message,
+                                           int, const QString&) {
+    if (!Message.startsWith(Secret))
+        return;
+    const QJsonArray link = QJsonDocument::fromJson(Message.mid(Secret.size()).toUtf8()).array();
+    emit LinkActivated(link.at(0).toString(), link.at(1).toString(), false);
 }
 
 void BrowserPage::RegisterSchemes() {
@@ -41,20 +88,22 @@ bool BrowserPage::acceptNavigationRequest(const QUrl& Url, NavigationType Type, 
 }
 
 QWebEnginePage* BrowserPage::createWindow(WebWindowType) {
-    return new PopupCatcher(profile(), this);
+    if (Popup)
+        return nullptr;
+    Popup = new PopupCatcher(profile(), this);
+    return Popup;
 }
 
 PopupCatcher::PopupCatcher(QWebEngineProfile* Profile, BrowserPage* Main)
-    : QWebEnginePage(Profile, Main), Main(Main) {}
+    : QWebEnginePage(Profile, Main), Main(Main) {
+    QTimer::singleShot(PopupLifeMs, this, &QObject::deleteLater);
+}
 
-bool PopupCatcher::acceptNavigationRequest(const QUrl& Url, NavigationType Type, bool) {
-    if (!Used) {
-        Used = true;
-        // "Followed in the window": if the rule lets it through, the main page goes there.
-        if (Main->NavigationRule && Main->NavigationRule(Url, Type, true))
-            Main->load(Url);
-        deleteLater();
-    }
+bool PopupCatcher::acceptNavigationRequest(const QUrl& Url, NavigationType, bool) {
+    // The main page's own rule decides whether it may show what was meant for the window.
+    if (Url.isLocalFile())
+        QTimer::singleShot(0, Main, [Main = Main, Url] { Main->load(Url); });
+    deleteLater();
     return false;
 }
 

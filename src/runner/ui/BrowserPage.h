@@ -1,12 +1,17 @@
 #pragma once
 
+#include <QPointer>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineUrlSchemeHandler>
 #include <functional>
 
+class PopupCatcher;
+
 // The runner's page in the engine. Every navigation request is put to one rule
-// (Navigation), which answers at once whether the engine may go on.
+// (Navigation), which answers at once whether the engine may go on; the user's own
+// activations of links are reported separately (LinkActivated), since a navigation
+// request does not say whether anybody asked for it.
 class BrowserPage : public QWebEnginePage {
     Q_OBJECT
 public:
@@ -15,11 +20,6 @@ public:
     BrowserPage(QWebEngineProfile* Profile, QObject* Parent);
     void SetRule(Rule Navigation) { NavigationRule = std::move(Navigation); }
 
-    // The whole address as the page wrote it: the engine percent-encodes spaces, quotes
-    // and non-ASCII text and splits off query and fragment; this undoes all of it.
-    // (QUrl refuses FullyDecoded for a whole URL, so the decoding is done here.)
-    static QString LinkText(const QUrl& Url);
-
     // Registers the runner's link schemes with the engine. Must run before the
     // application object exists: the engine reads its schemes once.
     static void RegisterSchemes();
@@ -27,19 +27,44 @@ public:
     // are executed by the runner, never loaded.
     static void InstallSchemeHandler(QWebEngineProfile* Profile);
 
+signals:
+    // The user clicked a link or pressed Enter on it. Href is the link exactly as the
+    // page wrote it; Address is where the engine resolves it to.
+    void LinkActivated(const QString& Href, const QString& Address, bool MainFrame);
+
 protected:
     bool acceptNavigationRequest(const QUrl& Url, NavigationType Type, bool MainFrame) override;
-    // No second window, ever: what a page wants opened elsewhere is followed here.
+    // No second window, ever: see PopupCatcher.
     QWebEnginePage* createWindow(WebWindowType Type) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel Level, const QString& Message,
+                                  int LineNumber, const QString& SourceId) override;
 
 private:
-    Rule NavigationRule;
+    void WatchActivations();
 
-    friend class PopupCatcher;
+    Rule NavigationRule;
+    QString Secret; // marks what our own script reports from a frame
+    QPointer<PopupCatcher> Popup;
 };
 
-// Stands in for a new window: its first navigation is handed to the main page's rule
-// as a link followed in the main page, and it loads nothing itself.
+// What the runner's script in the page itself may call, and nothing else.
+class LinkBridge : public QObject {
+    Q_OBJECT
+public:
+    explicit LinkBridge(BrowserPage* Page) : QObject(Page), Page(Page) {}
+    Q_INVOKABLE void activate(const QString& Href, const QString& Address) {
+        emit Page->LinkActivated(Href, Address, true);
+    }
+
+private:
+    BrowserPage* Page;
+};
+
+// Stands in for a new window a page asks for, and loads nothing itself. A local page
+// it is sent to is shown in the runner's window instead (a link with a target, clicked
+// or not: the engine shows pages without anybody's say); everything else it is sent
+// to is dropped, as the user's clicks reach the runner another way. Only one lives at
+// a time, and only for a moment, so a page opening windows in a loop gains nothing.
 class PopupCatcher : public QWebEnginePage {
     Q_OBJECT
 public:
@@ -50,7 +75,6 @@ protected:
 
 private:
     BrowserPage* Main;
-    bool Used = false;
 };
 
 class RefusingSchemeHandler : public QWebEngineUrlSchemeHandler {

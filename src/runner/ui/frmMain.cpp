@@ -10,11 +10,13 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
+#include <QWindow>
 
 // The icon lives in a static library: its resources are registered by hand.
 static void InitRunnerResources() {
@@ -65,6 +67,14 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
     imgIcon->hide();
     setWindowIcon(QIcon(imgIcon->pixmap()));
 
+    // The user's click reaches us from inside the engine's handling: act after it.
+    connect(Page, &BrowserPage::LinkActivated, this,
+            [this](const QString& Href, const QString& Address, bool MainFrame) {
+                QTimer::singleShot(0, this, [this, Href, Address, MainFrame] {
+                    Links.LinkActivated(Href, Address, MainFrame);
+                });
+            });
+    connect(Page, &QWebEnginePage::urlChanged, this, &frmMain::KeepPageShown);
     connect(Page, &QWebEnginePage::titleChanged, this,
             [this](const QString& Title) { setWindowTitle(Title + QStringLiteral(" - Quintor")); });
     connect(Page, &QWebEnginePage::linkHovered, this,
@@ -108,6 +118,19 @@ void frmMain::ShowWelcomePage() {
     Page->setHtml(WelcomeHtml());
 }
 
+// The engine replaces the page by a blank one, without asking, when the page sends it to
+// an address longer than it accepts. The current page comes back; a page that keeps doing
+// it gives way to the welcome page, so that even an unclosable page cannot leave the
+// window blank for good.
+void frmMain::KeepPageShown(const QUrl& Url) {
+    if (Url.toString() != QLatin1String("about:blank#blocked"))
+        return;
+    if (CurrentFile.isEmpty() || (LastRestore.isValid() && LastRestore.elapsed() < 3000))
+        return ShowWelcomePage();
+    LastRestore.start();
+    Navigate2(QUrl::fromLocalFile(QFileInfo(CurrentFile).absoluteFilePath()));
+}
+
 void frmMain::Navigate2(const QUrl& Url) {
     PendingOwn = Url;
     Page->load(Url);
@@ -118,7 +141,7 @@ bool frmMain::IsOwnNavigation(const QUrl& Url) {
         return false;
     const bool own = PendingOwn.scheme() == QLatin1String("data")
                          ? Url.scheme() == QLatin1String("data")
-                         : BrowserPage::LinkText(Url) == BrowserPage::LinkText(PendingOwn);
+                         : LinkHandler::UrlText(Url) == LinkHandler::UrlText(PendingOwn);
     if (own)
         PendingOwn.clear();
     return own;
@@ -131,17 +154,16 @@ bool frmMain::BeforeNavigate2(const QUrl& Url, int Type, bool MainFrame) {
         return true;
     if (MainFrame && Type == QWebEnginePage::NavigationTypeReload)
         return true;
-    const QString link = BrowserPage::LinkText(Url);
-    LinkHandler::Decision decision = Links.BeforeNavigate2(link, MainFrame);
-    // Never open a dialog or start anything inside the engine's callback.
+    LinkHandler::Decision decision = Links.BeforeNavigate2(Url, MainFrame);
+    // Never open a dialog or read a page inside the engine's callback.
     if (decision.Then)
         QTimer::singleShot(0, this, std::move(decision.Then));
-    emit NavigationDecided(link, decision.Proceed);
+    emit NavigationDecided(LinkHandler::UrlText(Url), decision.Proceed);
     return decision.Proceed;
 }
 
-QString frmMain::LocationURL() const {
-    return BrowserPage::LinkText(Page->url());
+QUrl frmMain::LocationURL() const {
+    return Page->url();
 }
 
 bool frmMain::ExtraCommandsVisible() const {
@@ -193,14 +215,95 @@ void frmMain::ProcInfo(const QString& Path) {
 }
 
 void frmMain::SetOuterSize(std::optional<int> Width, std::optional<int> Height) {
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+    if (!IsNormalSize())
         return;
-    // The page gives the outer size; Qt sizes the client area.
+    if (Width)
+        WantedOuter.setWidth(*Width);
+    if (Height)
+        WantedOuter.setHeight(*Height);
+    SizeAsked.start();
+    ApplyOuterSize();
+}
+
+bool frmMain::IsNormalSize() const {
+    return !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+}
+
+QMargins frmMain::FrameMargins() const {
+    const QRect outer = frameGeometry(), inner = geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+// The outer size pages asked for, never larger than the screen's free area: a huge
+// window is memory the engine must paint into, and of no use to anybody.
+QSize frmMain::OuterTarget() const {
+    const QSize free = screen()->availableGeometry().size();
+    const QSize now = frameGeometry().size();
+    return QSize(
+        qMin(WantedOuter.width() > 0 ? WantedOuter.width() : now.width(), free.width()),
+        qMin(WantedOuter.height() > 0 ? WantedOuter.height() : now.height(), free.height()));
+}
+
+// The page gives the outer size; Qt sizes the client area.
+void frmMain::ApplyOuterSize() {
+    AppliedFrame = FrameMargins();
+    if (!IsNormalSize())
+        return;
+    const QSize outer = OuterTarget();
+    resize(qMax(1, outer.width() - AppliedFrame.left() - AppliedFrame.right()),
+           qMax(1, outer.height() - AppliedFrame.top() - AppliedFrame.bottom()));
+    KeepOnScreen();
+}
+
+// The whole window, title bar included, within the screen's free area.
+void frmMain::KeepOnScreen() {
+    if (!IsNormalSize())
+        return;
+    const QRect free = screen()->availableGeometry();
     const QRect outer = frameGeometry();
-    const int frameWidth = outer.width() - width();
-    const int frameHeight = outer.height() - height();
-    resize(Width ? qMax(1, *Width - frameWidth) : width(),
-           Height ? qMax(1, *Height - frameHeight) : height());
+    const QPoint place(
+        qBound(free.left(), outer.left(), qMax(free.left(), free.right() - outer.width() + 1)),
+        qBound(free.top(), outer.top(), qMax(free.top(), free.bottom() - outer.height() + 1)));
+    if (place != outer.topLeft())
+        move(place);
+}
+
+bool frmMain::event(QEvent* Event) {
+    const bool handled = QWidget::event(Event);
+    switch (Event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::WindowActivate:
+    case QEvent::UpdateRequest:
+        WindowMaybeMoved();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+// The window manager frames the window some time after it is shown, and may answer the
+// first requests with a size of its own; nothing says so but the window's geometry. While
+// a page's size is new, it is made the outer size again; later a frame that changes only
+// keeps the window on the screen. A title bar above the screen, where nobody could reach
+// it, is brought back whenever it lands there.
+void frmMain::WindowMaybeMoved() {
+    if (!isVisible())
+        return;
+    const bool frameChanged = FrameMargins() != AppliedFrame;
+    const bool settling = SizeAsked.isValid() && SizeAsked.elapsed() < SettleMs;
+    if (settling && IsNormalSize() && (frameChanged || frameGeometry().size() != OuterTarget())) {
+        ApplyOuterSize();
+    } else if (frameChanged || frameGeometry().top() < screen()->availableGeometry().top()) {
+        AppliedFrame = FrameMargins();
+        KeepOnScreen();
+    }
+    // A frame that settles without a further event of ours is caught a moment later.
+    if (frameChanged)
+        QTimer::singleShot(250, this, &frmMain::WindowMaybeMoved);
 }
 
 void frmMain::Form_Resize() {
@@ -222,13 +325,14 @@ void frmMain::RemoveCloseCommand(bool, bool RemoveClose) {
     if (!RemoveClose || CloseCommandRemoved)
         return;
     CloseCommandRemoved = true;
-    const bool wasVisible = isVisible();
-    setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                    Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint) &
-                   ~Qt::WindowCloseButtonHint);
-    // Changing the flags takes the window off the screen.
-    if (wasVisible)
-        show();
+    const Qt::WindowFlags flags = (windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                   Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint) &
+                                  ~Qt::WindowCloseButtonHint;
+    // Told to the window as it stands: setWindowFlags would make a new one, hidden first and
+    // then shown wherever the window manager puts it (or, shown too soon, not at all).
+    overrideWindowFlags(flags);
+    if (QWindow* window = windowHandle())
+        window->setFlags(flags);
 }
 
 void frmMain::Minimise() {

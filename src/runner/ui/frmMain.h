@@ -4,6 +4,8 @@
 #include "LinkHandler.h"
 #include "RunnerWindow.h"
 
+#include <QElapsedTimer>
+#include <QMargins>
 #include <QUrl>
 #include <QWidget>
 
@@ -34,7 +36,7 @@ public:
     // RunnerWindow
     QString CurFile() const override { return CurrentFile; }
     void SetCurFile(const QString& Path) override { CurrentFile = Path; }
-    QString LocationURL() const override;
+    QUrl LocationURL() const override;
     QString ApplicationPath() const override { return APath; }
     QString InfoValue(const QString& Key) const override { return CF.GetValue(Key); }
     bool ExtraCommandsVisible() const override;
@@ -65,13 +67,21 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* Event) override;
+    bool event(QEvent* Event) override;
     void closeEvent(QCloseEvent* Event) override;
 
 private:
     bool BeforeNavigate2(const QUrl& Url, int Type, bool MainFrame);
     bool IsOwnNavigation(const QUrl& Url);
     void SetOuterSize(std::optional<int> Width, std::optional<int> Height);
+    bool IsNormalSize() const;
+    QMargins FrameMargins() const;
+    QSize OuterTarget() const;
+    void ApplyOuterSize();
+    void KeepOnScreen();
+    void WindowMaybeMoved();
     void ShowWelcomePage();
+    void KeepPageShown(const QUrl& Url);
 
     UserDialogs& Dialogs;
     LinkHandler Links;
@@ -80,5 +90,10 @@ private:
     QString CurrentFile;
     QString LastOpened; // the open dialog starts from here
     QUrl PendingOwn;    // the navigation the runner itself started last
+    QElapsedTimer LastRestore;
+    QSize WantedOuter{0, 0}; // the outer size pages asked for; 0: the window's own
+    QMargins AppliedFrame;   // the frame that size was applied with
+    QElapsedTimer SizeAsked; // since a page last asked for a size
+    static constexpr int SettleMs = 5000;
     bool CloseCommandRemoved = false;
 };

@@ -2,6 +2,7 @@
 
 #include "AppError.h"
 #include "DefaultApplication.h"
+#include "WindowStyle.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,59 +32,84 @@ QString Resolve(const QString& File) {
     return info.exists() ? info.absoluteFilePath() : QString();
 }
 
-bool Detach(const QString& Program, const QStringList& Arguments, const QString& Folder,
-            int ShowCommand) {
+// Starts Program as a grandchild of ours, re-parented away, so it outlives the caller.
+// Empty on success, else why it failed.
+QString Detach(const QString& Program, const QStringList& Arguments, const QString& Folder,
+               int ShowCommand) {
     QProcess process;
     process.setProgram(Program);
     process.setArguments(Arguments);
     if (!Folder.isEmpty())
         process.setWorkingDirectory(Folder);
-    // The desktop has no say over another program's first window, so the show number
-    // travels with the program for it to honour if it cares.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QLatin1String(Launcher::ShowCommandVariable), QString::number(ShowCommand));
     process.setProcessEnvironment(environment);
-    // Detached: a grandchild of ours, re-parented away, so it outlives the runner.
-    return process.startDetached();
+    qint64 pid = 0;
+    if (!process.startDetached(&pid))
+        return process.errorString();
+    WindowStyle::Apply(pid, ShowCommand);
+    return QString();
 }
 
-int OpenExisting(const QString& Path, const QString& Parameters, const QString& Folder,
-                 int ShowCommand) {
+Launcher::Outcome FromDefaultApplication(const DefaultApplication::Result& Result,
+                                         int ShowCommand) {
+    if (!Result.Started)
+        return {Launcher::NoAssociation, Result.Reason};
+    WindowStyle::Apply(Result.Pid, ShowCommand);
+    return {};
+}
+
+Launcher::Outcome OpenExisting(const QString& Path, const QString& Parameters,
+                               const QString& Folder, int ShowCommand) {
     const QFileInfo info(Path);
-    if (info.isFile() && info.isExecutable()) {
-        if (!Folder.isEmpty() && !QFileInfo(Folder).isDir())
-            return Launcher::PathNotFound;
-        return Detach(Path, Launcher::SplitArguments(Parameters), Folder, ShowCommand)
-                   ? Launcher::Started
-                   : Launcher::AccessDenied;
-    }
-    return OpenWithDefaultApplication(Path) ? Launcher::Started : Launcher::NoAssociation;
+    if (!info.isFile() || !info.isExecutable())
+        return FromDefaultApplication(DefaultApplication::Open(Path, ShowCommand), ShowCommand);
+    if (!Folder.isEmpty() && !QFileInfo(Folder).isDir())
+        return {Launcher::PathNotFound,
+                QStringLiteral("The start-in folder '%1' does not exist").arg(Folder)};
+    const QString failure = Detach(Path, Launcher::SplitArguments(Parameters), Folder, ShowCommand);
+    if (!failure.isEmpty())
+        return {Launcher::AccessDenied, failure};
+    return {};
 }
 
 } // namespace
 
-int Launcher::Open(const QString& File, const QString& Parameters, const QString& Folder,
-                   int ShowCommand) {
+Launcher::Outcome Launcher::Open(const QString& File, const QString& Parameters,
+                                 const QString& Folder, int ShowCommand) {
     if (File.trimmed().isEmpty())
-        return FileNotFound;
+        return {FileNotFound, QString()};
     QString path = Resolve(File);
     if (path.isEmpty() && HasUrlScheme(File)) {
         const QUrl url(File, QUrl::TolerantMode);
         if (!url.isLocalFile())
-            return OpenWithDefaultApplication(File) ? Started : NoAssociation;
+            return OpenDocument(File, ShowCommand);
         // The desktop's opener reports success for a missing file; we do not.
         path = Resolve(url.toLocalFile());
     }
     if (path.isEmpty())
-        return FileNotFound;
+        return {FileNotFound, QString()};
     return OpenExisting(path, Parameters, Folder, ShowCommand);
+}
+
+Launcher::Outcome Launcher::OpenDocument(const QString& Target, int ShowCommand) {
+    QString target = Target;
+    if (HasUrlScheme(Target)) {
+        const QUrl url(Target, QUrl::TolerantMode);
+        if (url.isLocalFile())
+            target = url.toLocalFile();
+    }
+    // The desktop's opener reports success for a missing file; we do not.
+    if (!QFileInfo::exists(target) && !HasUrlScheme(target))
+        return {FileNotFound, QString()};
+    return FromDefaultApplication(DefaultApplication::Open(target, ShowCommand), ShowCommand);
 }
 
 void Launcher::StartProgram(const QString& Program, const QStringList& Arguments, int ShowCommand) {
     const QFileInfo info(Program);
     if (!info.isFile())
         throw AppError(QStringLiteral("File not found"), ErrNo::FileNotFound);
-    if (!info.isExecutable() || !Detach(Program, Arguments, QString(), ShowCommand))
+    if (!info.isExecutable() || !Detach(Program, Arguments, QString(), ShowCommand).isEmpty())
         throw AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
 }
 

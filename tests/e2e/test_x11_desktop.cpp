@@ -1,0 +1,243 @@
+// On a real X server with a real window manager: a program started with a run style gets its
+// first window in that state (the styles that take no focus leave it where it was), and the
+// runner's own window takes the size a page asks for as its outer size, within the screen.
+#include "../runner/RunnerPages.h"
+#include "BrowserPage.h"
+#include "Launcher.h"
+#include "ScriptedUserDialogs.h"
+#include "TestFiles.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QRasterWindow>
+#include <QScreen>
+#include <QtGui/qguiapplication_platform.h>
+#include <QtTest>
+#include <csignal>
+#include <xcb/xcb.h>
+
+namespace {
+// Reads what the window manager says of windows, on the test's own X connection.
+class Xprop {
+public:
+    Xprop()
+        : C(qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection()),
+          Root(xcb_setup_roots_iterator(xcb_get_setup(C)).data->root) {}
+
+    xcb_atom_t Atom(const char* Name) const {
+        xcb_intern_atom_reply_t* r =
+            xcb_intern_atom_reply(C, xcb_intern_atom(C, 0, uint16_t(strlen(Name)), Name), nullptr);
+        const xcb_atom_t atom = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+        free(r);
+        return atom;
+    }
+    QByteArray Raw(xcb_window_t Window, const char* Name, xcb_atom_t Type) const {
+        xcb_get_property_reply_t* r = xcb_get_property_reply(
+            C, xcb_get_property(C, 0, Window, Atom(Name), Type, 0, 4096), nullptr);
+        const QByteArray bytes = r ? QByteArray(static_cast<const char*>(xcb_get_property_value(r)),
+                                                xcb_get_property_value_length(r))
+                                   : QByteArray();
+        free(r);
+        return bytes;
+    }
+    QList<uint32_t> Words(xcb_window_t Window, const char* Name, xcb_atom_t Type) const {
+        const QByteArray raw = Raw(Window, Name, Type);
+        const auto* words = reinterpret_cast<const uint32_t*>(raw.constData());
+        return QList<uint32_t>(words, words + raw.size() / 4);
+    }
+    xcb_window_t Active() const {
+        return Words(Root, "_NET_ACTIVE_WINDOW", XCB_ATOM_WINDOW).value(0);
+    }
+    // The managed window with this title, or 0.
+    xcb_window_t Titled(const QByteArray& Title) const {
+        for (uint32_t w : Words(Root, "_NET_CLIENT_LIST", XCB_ATOM_WINDOW))
+            if (Raw(w, "_NET_WM_NAME", Atom("UTF8_STRING")) == Title)
+                return w;
+        return 0;
+    }
+    // "max", "min" (iconic) or "normal".
+    QString State(xcb_window_t Window) const {
+        if (Words(Window, "WM_STATE", Atom("WM_STATE")).value(0) == 3)
+            return "min";
+        const QList<uint32_t> state = Words(Window, "_NET_WM_STATE", XCB_ATOM_ATOM);
+        if (state.contains(Atom("_NET_WM_STATE_MAXIMIZED_VERT")) &&
+            state.contains(Atom("_NET_WM_STATE_MAXIMIZED_HORZ")))
+            return "max";
+        return "normal";
+    }
+    qint64 Pid(xcb_window_t Window) const {
+        return Words(Window, "_NET_WM_PID", XCB_ATOM_CARDINAL).value(0);
+    }
+
+private:
+    xcb_connection_t* C;
+    xcb_window_t Root;
+};
+
+// An X server and a window manager of the test's own; DISPLAY points at them.
+class Desktop {
+public:
+    bool Start() {
+        for (int n = 100 + int(getpid() % 500), tries = 0; tries < 20; ++n, ++tries) {
+            if (QFileInfo::exists(QString("/tmp/.X%1-lock").arg(n)))
+                continue;
+            Server.start("Xvfb", {":" + QString::number(n), "-screen", "0", "1280x1024x24",
+                                  "-nolisten", "tcp"});
+            const QString socket = QString("/tmp/.X11-unix/X%1").arg(n);
+            for (int i = 0;
+                 i < 100 && Server.state() != QProcess::NotRunning && !QFileInfo::exists(socket);
+                 ++i)
+                QThread::msleep(50);
+            if (!QFileInfo::exists(socket))
+                continue;
+            qputenv("DISPLAY", ":" + QByteArray::number(n));
+            Manager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            Manager.start("openbox", {"--sm-disable"});
+            return Manager.waitForStarted() && ManagerIsUp();
+        }
+        return false;
+    }
+    // The window manager announces itself on the root window once it manages windows.
+    static bool ManagerIsUp() {
+        xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+        const char name[] = "_NET_SUPPORTING_WM_CHECK";
+        xcb_intern_atom_reply_t* atom =
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr);
+        bool up = false;
+        for (int i = 0; i < 400 && atom && !up; ++i) {
+            xcb_get_property_reply_t* r = xcb_get_property_reply(
+                c, xcb_get_property(c, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
+            up = r && xcb_get_property_value_length(r) > 0;
+            free(r);
+            if (!up)
+                QThread::msleep(50);
+        }
+        free(atom);
+        xcb_disconnect(c);
+        return up;
+    }
+
+    ~Desktop() {
+        Manager.kill();
+        Server.kill();
+        Manager.waitForFinished();
+        Server.waitForFinished();
+    }
+
+private:
+    QProcess Server, Manager;
+};
+} // namespace
+
+class TestX11Desktop : public QObject {
+    Q_OBJECT
+    QRasterWindow Own; // the window that has the focus when a program is started
+    QTemporaryDir Dir;
+
+private slots:
+    void initTestCase() {
+        Xprop x;
+        // The window manager is up once it manages windows.
+        Own.setTitle("own window");
+        Own.resize(200, 100);
+        Own.show();
+        QTRY_VERIFY_WITH_TIMEOUT(x.Titled("own window") != 0, 10000);
+        Own.requestActivate();
+        QTRY_COMPARE_WITH_TIMEOUT(x.Active(), xcb_window_t(Own.winId()), 5000);
+    }
+
+    void firstWindowGetsTheStyle_data() {
+        QTest::addColumn<int>("Show");
+        QTest::addColumn<QString>("State");
+        QTest::addColumn<bool>("KeepsFocus"); // the test's own window keeps the focus
+        QTest::newRow("maxfocus") << Launcher::Show::MaximisedFocus << "max" << false;
+        QTest::newRow("minfocus") << Launcher::Show::MinimisedFocus << "min" << false;
+        QTest::newRow("normalnofocus") << Launcher::Show::NormalNoFocus << "normal" << true;
+        QTest::newRow("minnofocus") << Launcher::Show::MinimisedNoFocus << "min" << true;
+        QTest::newRow("hidden") << Launcher::Show::ForceMinimised << "min" << false;
+        QTest::newRow("normal") << Launcher::Show::Normal << "normal" << false;
+    }
+    void firstWindowGetsTheStyle() {
+        QFETCH(int, Show);
+        QFETCH(QString, State);
+        QFETCH(bool, KeepsFocus);
+        Xprop x;
+        Own.requestActivate();
+        QTRY_COMPARE_WITH_TIMEOUT(x.Active(), xcb_window_t(Own.winId()), 5000);
+        const QByteArray title = "styled " + QByteArray(QTest::currentDataTag());
+        // Through a shell, so the window belongs to a process below the started one.
+        const QString program = TestFiles::TestBinDir() + "/showwindow";
+        QVERIFY(Launcher::Open("/bin/sh", "-c \"'" + program + "' '" + title + "'\"", {}, Show)
+                    .Succeeded());
+        xcb_window_t window = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((window = x.Titled(title)) != 0, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(x.State(window), State, 5000);
+        QTest::qWait(800); // the window manager's own focus change has come and gone
+        QCOMPARE(x.State(window), State);
+        if (KeepsFocus)
+            QCOMPARE(x.Active(), xcb_window_t(Own.winId()));
+        else if (State != "min")
+            QCOMPARE(x.Active(), window);
+        ::kill(pid_t(x.Pid(window)), SIGTERM);
+    }
+
+    void runnerWindowFitsTheScreen_data() {
+        QTest::addColumn<QString>("Info");
+        QTest::addColumn<bool>("Later");  // opened through the open dialog after start-up
+        QTest::addColumn<QSize>("Outer"); // empty: the screen's free area
+        QTest::newRow("at start-up") << "Height=300|Width=400" << false << QSize(400, 300);
+        QTest::newRow("opened later") << "Height=300|Width=400" << true << QSize(400, 300);
+        QTest::newRow("larger than the screen") << "Height=32767|Width=32767" << false << QSize();
+        QTest::newRow("not closable")
+            << "Closable=False|Height=320|Width=420" << false << QSize(420, 320);
+    }
+    void runnerWindowFitsTheScreen() {
+        QFETCH(QString, Info);
+        QFETCH(bool, Later);
+        QFETCH(QSize, Outer);
+        const QString page = Dir.filePath("page.htm");
+        QVERIFY(TestFiles::Write(page, "<html><body>x</body></html>\r\n<!-- Quintor info:\r\n" +
+                                           Info.replace('|', "\r\n").toUtf8() + "\r\n-->"));
+        ScriptedUserDialogs dialogs;
+        RunnerPages::RecordingLaunchPort port;
+        frmMain window(dialogs, port);
+        window.move(30, 0); // where a frame added later would stick out above the screen
+        window.show();
+        if (Later) {
+            window.Form_Load({});
+            dialogs.FileAnswers = {page};
+            window.OpenDialog();
+        } else {
+            window.Form_Load({page});
+        }
+        const QRect free = window.screen()->availableGeometry();
+        const QSize expected = Outer.isEmpty() ? free.size() : Outer;
+        // The window manager's frame comes after the window is shown; the size includes it.
+        QTRY_VERIFY_WITH_TIMEOUT(window.frameGeometry() != window.geometry(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(window.frameGeometry().size(), expected, 5000);
+        QTest::qWait(300);
+        QCOMPARE(window.frameGeometry().size(), expected);
+        QVERIFY2(free.contains(window.frameGeometry()),
+                 qPrintable(QString("%1,%2 %3x%4")
+                                .arg(window.frameGeometry().x())
+                                .arg(window.frameGeometry().y())
+                                .arg(window.frameGeometry().width())
+                                .arg(window.frameGeometry().height())));
+    }
+};
+
+int main(int argc, char* argv[]) {
+    Desktop desktop;
+    if (!desktop.Start()) {
+        qCritical("no X server or window manager: Xvfb and openbox are needed");
+        return 1;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb"); // for this test and the programs it starts
+    BrowserPage::RegisterSchemes();
+    QApplication app(argc, argv);
+    TestX11Desktop test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "test_x11_desktop.moc"
