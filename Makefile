@@ -1,30 +1,46 @@
-# `make run`: set up, build, start the editor on the example launcher file.
-# `make test`: set up, build, run every test.
+# `make run`: set up, build the two programs, start the editor on the example launcher file.
+# `make test`: set up, build everything (tests and benchmarks too), run every test.
+# `make install [PREFIX=dir]`, `make uninstall [PREFIX=dir]`, `make package`: see README.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 # Lets ccache share results between checkouts of this tree.
 export CCACHE_BASEDIR := $(CURDIR)
 
-.PHONY: all deps configure build test run clean
+.PHONY: all deps configure build programs test run install uninstall package clean
 
 all: build
 
 deps:
 	@bash scripts/install-deps.sh
 
-$(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Configured again when this file changes, so that an older build folder gets new options.
+$(BUILD)/CMakeCache.txt: Makefile | deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DBUILD_TESTING=ON -DQUINTOR_BENCHMARKS=ON
 
 configure: deps $(BUILD)/CMakeCache.txt
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+programs: configure
+	cmake --build $(BUILD) -j $(JOBS) --target programs
+
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j 2
 
-run: build
+run: programs
 	$(BUILD)/bin/qtedit2 examples/Tools.qtf
+
+install: programs
+	cmake --install $(BUILD) --prefix $(abspath $(PREFIX))
+
+uninstall: programs
+	cmake -DPREFIX=$(abspath $(PREFIX)) -P $(BUILD)/uninstall.cmake
+
+package: programs
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

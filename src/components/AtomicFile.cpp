@@ -3,6 +3,7 @@
 #include "AppError.h"
 #include "FileSystem.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
 
@@ -21,6 +22,12 @@ AppError ErrorOf(const QFileDevice& File, int SavedErrno) {
 
 } // namespace
 
+void RefuseSpecialTarget(const QString& Path) {
+    if (QFileInfo::exists(Path) && !FileSystem::IsRegularFile(Path))
+        throw AppError(QStringLiteral("Path/File access error: the path is not a regular file"),
+                       ErrNo::PathFileAccess);
+}
+
 void WriteAllBytes(QIODevice& Device, const QByteArray& Bytes) {
     qint64 done = 0;
     while (done < Bytes.size()) {
@@ -37,6 +44,7 @@ void WriteAllBytes(QIODevice& Device, const QByteArray& Bytes) {
 }
 
 void WriteFileAtomically(const QString& Path, const QByteArray& Bytes) {
+    RefuseSpecialTarget(Path);
     QSaveFile file(Path);
     // Without the fallback a folder we may not create files in fails cleanly instead of
     // the old file being overwritten in place.

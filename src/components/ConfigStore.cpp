@@ -2,13 +2,16 @@
 
 #include "AppError.h"
 #include "AtomicFile.h"
+#include "FileSystem.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 const QString ConfigStore::NotFound = QStringLiteral("[NOT FOUND]");
 
 namespace {
+
+// An icon list of 10,000 programs is about 2 MB; a larger file is no list of ours.
+constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
 
 // A value holding a line break (an icon source path may) would otherwise come back
 // as several lines, one of which could pose as another key, such as a file to delete.
@@ -55,15 +58,18 @@ void ConfigStore::ClearAll() {
 }
 
 void ConfigStore::LoadFile(const QString& Path) {
-    QFile file(Path);
     if (!QFileInfo::exists(Path))
         throw AppError(QStringLiteral("File not found"), ErrNo::FileNotFound);
-    if (!QFileInfo(Path).isFile())
+    if (!FileSystem::IsRegularFile(Path))
         throw AppError(QStringLiteral("Path/File access error: the path is not a file"),
                        ErrNo::PathFileAccess);
-    if (!file.open(QIODevice::ReadOnly))
+    if (QFileInfo(Path).size() > MaxFileBytes)
+        throw AppError(QStringLiteral("Path/File access error: the file is too large"),
+                       ErrNo::PathFileAccess);
+    const std::optional<QByteArray> bytes = FileSystem::ReadRegularFile(Path, MaxFileBytes);
+    if (!bytes)
         throw AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
-    Load(QString::fromUtf8(file.readAll()), true);
+    Load(QString::fromUtf8(*bytes), true);
 }
 
 void ConfigStore::LoadText(const QString& Text) {

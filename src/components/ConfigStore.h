@@ -11,7 +11,8 @@ public:
     static const QString NotFound; // "[NOT FOUND]"
 
     void ClearAll();
-    // Replaces the content with the key=value lines of a file (throws AppError).
+    // Replaces the content with the key=value lines of a file (throws AppError; 75 for
+    // anything but a regular file of at most 16 MB).
     void LoadFile(const QString& Path);
     // Replaces the content with the key=value lines of a text. Lines may end in
     // CR LF, LF or CR; no value keeps a line-break character.

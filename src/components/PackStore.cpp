@@ -19,6 +19,9 @@ constexpr qint64 RecordSize = 16; // offset, length, 8-byte name
 constexpr int NameSize = 8;
 // More entries than a file of 4 GB has room for directory records.
 constexpr qint32 MaxEntries = static_cast<qint32>((0xFFFFFFFFLL - HeaderSize) / RecordSize);
+// A text file read whole (a built page) is never larger than this: a page of 10,000
+// items is about 4 MB, and the reader holds the text twice over while it decodes it.
+constexpr qint64 MaxTextFileBytes = 64 * 1024 * 1024;
 
 AppError Damaged(const QString& What) {
     return AppError(QStringLiteral("Invalid file format: ") + What, ErrNo::BadFileFormat);
@@ -84,6 +87,27 @@ quint32 CheckedCount(const QByteArray& Head, qint64 Size) {
     return count;
 }
 
+// Entries that share bytes would let a small file stand for many times its size (a
+// thousand entries naming one block): every byte of data belongs to one entry only.
+void RefuseSharedData(const QVector<PackStore::Entry>& Entries) {
+    QVector<QPair<qint64, qint64>> ranges; // first byte, one past the last
+    ranges.reserve(Entries.size());
+    for (const PackStore::Entry& e : Entries)
+        if (e.Length > 0)
+            ranges.append({e.Offset, qint64(e.Offset) + e.Length});
+    // The editor writes the blocks in order; only a file from elsewhere needs sorting.
+    if (!std::is_sorted(ranges.cbegin(), ranges.cend()))
+        std::sort(ranges.begin(), ranges.end());
+    for (qsizetype i = 1; i < ranges.size(); ++i)
+        if (ranges[i].first < ranges[i - 1].second)
+            throw Damaged(QStringLiteral("two entries share the same data"));
+}
+
+void RefuseLargeText(const QByteArray&, qint64 Size) {
+    if (Size > MaxTextFileBytes)
+        throw Damaged(QStringLiteral("the file is too large to be a page"));
+}
+
 QString DataOf(const QByteArray& Bytes, qint64 Offset, qint64 Length) {
     if (Offset < 0 || Length < 0 || Offset + Length > Bytes.size())
         throw Damaged(QStringLiteral("an entry lies outside the file"));
@@ -110,6 +134,7 @@ QVector<PackStore::Entry> PackStore::ParseDirectory(const QByteArray& Bytes) {
             throw Damaged(QStringLiteral("entry %1 lies outside the data of the file").arg(i + 1));
         entries.append(std::move(e));
     }
+    RefuseSharedData(entries);
     return entries;
 }
 
@@ -239,5 +264,5 @@ bool PackStore::PackFileExists(const QString& Path) {
 }
 
 QString PackStore::PackReadTextFile(const QString& Path) {
-    return QString::fromUtf8(ReadLockedFile(Path));
+    return QString::fromUtf8(ReadLockedFile(Path, RefuseLargeText));
 }

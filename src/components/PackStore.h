@@ -28,7 +28,9 @@ public:
     };
 
     // Reads the file's directory (and keeps its bytes) so that PackGetField and
-    // PackReadData answer for it. Checks everything before it allocates.
+    // PackReadData answer for it. Checks everything before it allocates; entries whose
+    // data overlap make the file damaged, so all data together is never larger than
+    // the file.
     void PackOpen(const QString& Path);
     QVariant PackGetField(qint32 Field, qint32 Index) const;
     // The data of one entry of the file opened last (read from the file itself when
@@ -41,6 +43,7 @@ public:
     void PackWrite(const QString& Path) const;
 
     static bool PackFileExists(const QString& Path);
+    // A text file of at most 64 MB (a built page); a larger one is refused as 321.
     static QString PackReadTextFile(const QString& Path);
 
     // Byte-level form, for tests and tools: the directory parsed from the bytes of a

@@ -53,6 +53,9 @@ private slots:
         loaded.ClearAll();
         QCOMPARE(find("/bin/b", true), 0);
         QCOMPARE(ErrorOf([&] { loaded.LoadFile(dir.filePath("missing")); }), ErrNo::FileNotFound);
+        QFile huge(dir.filePath("huge")); // sparse: no list is larger
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(17 * 1024 * 1024));
+        QCOMPARE(ErrorOf([&] { loaded.LoadFile(dir.filePath("huge")); }), ErrNo::PathFileAccess);
     }
 };
 

@@ -37,7 +37,8 @@ private slots:
     }
 
     // "ok_" files load exactly; the others (foreign files, counts, offsets and lengths past
-    // the end or wrapping 32 bits) are refused as damaged. The fuzzer's finds go here.
+    // the end or wrapping 32 bits, entries sharing data) are refused as damaged. The
+    // fuzzer's finds go here.
     void corpus_data() {
         QTest::addColumn<QString>("path");
         const QDir corpus(qEnvironmentVariable("QUINTOR_SOURCE_DIR") + "/tests/corpus/pack");
@@ -83,6 +84,10 @@ private slots:
             FileLock().Take(path); // returns at once, whatever it answers
             QVERIFY(!PackStore::PackFileExists(path) || !QFileInfo(path).isFile());
         }
+        QFile huge(PathOf("huge.htm")); // sparse: no page is larger
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(65 * 1024 * 1024));
+        QCOMPARE(ErrorOf([&] { PackStore::PackReadTextFile(PathOf("huge.htm")); }),
+                 ErrNo::BadFileFormat);
         PackStore pack; // fields outside the pack
         QCOMPARE(ErrorOf([&] { pack.PackGetField(3, 1); }), ErrNo::SubscriptOutOfRange);
         QCOMPARE(ErrorOf([&] { pack.PackSetField(-1, 1, 0); }), ErrNo::SubscriptOutOfRange);

@@ -23,6 +23,8 @@ QString IconFolderFor(const QString& PagePath) {
 }
 
 void WritePage(const LauncherDocument& Doc, const QString& PagePath) {
+    // Before the icons are written: a refused page must leave no icon folder behind.
+    RefuseSpecialTarget(PagePath);
     // The launcher file is held open for the document; where the system lets a rename
     // pass that hold, it must not let a build put a page in the file's place.
     const QString launcher = QFileInfo(Doc.CurFile).canonicalFilePath();

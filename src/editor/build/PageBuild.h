@@ -16,7 +16,8 @@ QString IconFolderFor(const QString& PagePath);
 
 // Generates the page first and only then replaces the file at PagePath with it (UTF-8),
 // so a generator failure leaves the old page as it was. The document's own launcher
-// file is never overwritten (70). Throws AppError.
+// file is never overwritten (70), nor a device or FIFO (75, before anything is
+// written). Throws AppError.
 void WritePage(const LauncherDocument& Doc, const QString& PagePath);
 
 // The preview page "QTE.htm" in the temporary folder.

@@ -1,5 +1,7 @@
 #include "ItemRows.h"
 
+#include "ShownText.h"
+
 bool LauncherItem::IsSection() const {
     return Cells[cellDescription].startsWith(QLatin1String("SECTION:"));
 }
@@ -54,7 +56,8 @@ QVariant ItemRows::data(const QModelIndex& Index, int Role) const {
         return MarkData(Index, Role);
     if (!Index.isValid() || (Role != Qt::DisplayRole && Role != Qt::EditRole))
         return {};
-    return Rows[Index.row()][Index.column()];
+    const QString& cell = Rows[Index.row()][Index.column()];
+    return Role == Qt::DisplayRole ? ShownText(cell) : cell;
 }
 
 QString ItemRows::ColumnCaption(int Cell) {

@@ -1,6 +1,7 @@
 #include "LauncherFile.h"
 
 #include "AppError.h"
+#include "AtomicFile.h"
 #include "BusyCursor.h"
 #include "FileLock.h"
 #include "LauncherDocument.h"
@@ -21,9 +22,33 @@ QString EntryName(const PackStore& Pack, int Index) {
     return name;
 }
 
-QString EntryData(const PackStore& Pack, const QString& FLE, int Index) {
-    return Pack.PackReadData(FLE, Pack.PackGetField(1, Index), Pack.PackGetField(2, Index), false);
-}
+// The entries' texts, each decoded once. An item reads the six entries after its "DESC"
+// and the load visits them again, so a file of nothing but "DESC" entries would
+// otherwise decode every entry seven times and hold each text seven times over. The
+// load only moves forward, so the last seven entries are all there is to remember.
+class EntryTexts {
+public:
+    EntryTexts(const PackStore& Pack, const QString& FLE) : Pack(Pack), FLE(FLE) {}
+
+    QString operator()(int Index) {
+        Slot& slot = Slots[Index % LauncherItem::CellCount];
+        if (slot.Index != Index) {
+            slot.Text = Pack.PackReadData(FLE, Pack.PackGetField(1, Index),
+                                          Pack.PackGetField(2, Index), false);
+            slot.Index = Index;
+        }
+        return slot.Text;
+    }
+
+private:
+    struct Slot {
+        int Index = 0;
+        QString Text;
+    };
+    const PackStore& Pack;
+    const QString& FLE;
+    Slot Slots[LauncherItem::CellCount];
+};
 
 // What a launcher file holds, read completely before the document is touched.
 struct FileContent {
@@ -34,6 +59,7 @@ struct FileContent {
 FileContent ReadContent(const QString& FLE, bool Imprt) {
     PackStore pack;
     pack.PackOpen(FLE);
+    EntryTexts entryData(pack, FLE);
     const int count = pack.PackGetField(1, 0).toInt();
     FileContent content;
     content.Items.reserve(count / LauncherItem::CellCount);
@@ -52,14 +78,14 @@ FileContent ReadContent(const QString& FLE, bool Imprt) {
                 continue;
             p = q;
             content.Properties.append(
-                {QString::fromLatin1(PropertyTable::At(p)->Name), EntryData(pack, FLE, i)});
+                {QString::fromLatin1(PropertyTable::At(p)->Name), entryData(i)});
         } else if (name == QLatin1String("DESC")) {
             if (i + LauncherItem::CellCount - 1 > count)
                 throw AppError(QStringLiteral("The file is damaged: its last item is incomplete"),
                                ErrNo::BadFileFormat);
             LauncherItem item;
             for (int c = 0; c < LauncherItem::CellCount; ++c)
-                item[c] = EntryData(pack, FLE, i + c);
+                item[c] = entryData(i + c);
             content.Items.append(std::move(item));
         }
     }
@@ -111,6 +137,7 @@ void LauncherFile::OpenFile(LauncherDocument& Doc, const QString& FLE, bool Impr
 }
 
 void LauncherFile::SaveFile(LauncherDocument& Doc, const QString& FLE) {
+    RefuseSpecialTarget(FLE);
     BusyCursor busy;
     // The rename would go past another program's lock unnoticed: a file that another
     // program holds is not replaced behind its back.

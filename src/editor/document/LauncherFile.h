@@ -18,7 +18,8 @@ namespace LauncherFile {
 void OpenFile(LauncherDocument& Doc, const QString& FLE, bool Imprt);
 
 // Writes the whole document to FLE and makes FLE the document's file (AppError on
-// failure; the old file and the document state are then left as they were).
+// failure; the old file and the document state are then left as they were). A device
+// or FIFO at FLE is refused (75) and left as it is.
 void SaveFile(LauncherDocument& Doc, const QString& FLE);
 
 // True when the current document may be discarded: nothing unsaved, saved now

@@ -1,5 +1,7 @@
 #include "PropertyRows.h"
 
+#include "ShownText.h"
+
 #include <algorithm>
 
 int PropertyRows::Find(const QString& Name) const { return Positions.value(Name, 0); }
@@ -30,7 +32,9 @@ QVariant PropertyRows::data(const QModelIndex& Index, int Role) const {
     if (!Index.isValid() || (Role != Qt::DisplayRole && Role != Qt::EditRole))
         return {};
     const Row& r = Rows[Index.row()];
-    return Index.column() == 0 ? r.Name : r.Setting;
+    if (Index.column() == 0)
+        return r.Name;
+    return Role == Qt::DisplayRole ? ShownText(r.Setting) : r.Setting;
 }
 
 QVariant PropertyRows::headerData(int Section, Qt::Orientation Orientation, int Role) const {

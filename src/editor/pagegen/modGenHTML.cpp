@@ -5,12 +5,14 @@
 
 #include "AppError.h"
 #include "AppVersion.h"
+#include "AtomicFile.h"
 #include "ConfigStore.h"
 #include "LauncherDocument.h"
 #include "Sections.h"
 #include "SystemPaths.h"
 #include "Tolvik.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -115,10 +117,28 @@ QString TableStart(const QString& Border, const QString& TableColour) {
 }
 
 void SaveIconFile(const QImage& Icon, const QString& Path) {
-    if (Icon.isNull() || !Icon.save(Path, "ICO"))
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (Icon.isNull() || !buffer.open(QIODevice::WriteOnly) || !Icon.save(&buffer, "ICO"))
         throw AppError(QStringLiteral("The icon file \"") + Path +
                            QStringLiteral("\" cannot be written"),
                        ErrNo::PathFileAccess);
+    // On a full disk a write comes back short without an error: every byte is checked,
+    // and a partial icon never takes the file's name.
+    WriteFileAtomically(Path, bytes);
+}
+
+// A value with a line break in it would write lines of its own into the info block
+// (a Height of "300" CR LF "Closable=False" gives a window that refuses to close).
+// Each line break becomes one blank; a value without one is kept as it is.
+QString OneLine(const QString& Value) {
+    if (!Value.contains(QLatin1Char('\r')) && !Value.contains(QLatin1Char('\n')))
+        return Value;
+    QString line = Value;
+    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return line;
 }
 
 // The extracted icon file of one program source, written on its first appearance.
@@ -412,16 +432,16 @@ QString GenInfo(const LauncherDocument& Doc) {
         out += QStringLiteral("Closable=False") + CRLF;
     if (prop("Extra commands") == QLatin1String("False"))
         out += QStringLiteral("Extra commands=False") + CRLF;
-    out += QStringLiteral("Height=") + prop("Height") + CRLF;
+    out += QStringLiteral("Height=") + OneLine(prop("Height")) + CRLF;
     if (const QString icon = prop("Icon"); !icon.isEmpty())
-        out += QStringLiteral("Icon=") + icon + CRLF;
+        out += QStringLiteral("Icon=") + OneLine(icon) + CRLF;
     if (IsTrue(prop("Minimise on use")))
         out += QStringLiteral("Minimise on use=True") + CRLF;
     if (IsTrue(prop("Start maximised")))
         out += QStringLiteral("Start maximised=True") + CRLF;
     if (IsTrue(prop("Show edit command")))
-        out += QStringLiteral("Source file=") + Doc.CurFile + CRLF;
-    out += QStringLiteral("Width=") + prop("Width") + CRLF;
+        out += QStringLiteral("Source file=") + OneLine(Doc.CurFile) + CRLF;
+    out += QStringLiteral("Width=") + OneLine(prop("Width")) + CRLF;
     return out + QStringLiteral("-->");
 }
 

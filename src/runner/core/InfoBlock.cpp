@@ -1,8 +1,7 @@
 #include "InfoBlock.h"
 
 #include "ConfigStore.h"
-
-#include <QFile>
+#include "FileSystem.h"
 #include <cmath>
 
 namespace {
@@ -11,6 +10,10 @@ const QString EndMarker = QStringLiteral("\r\n-->");
 
 // Larger than any screen; a window system refuses such sizes anyway.
 constexpr int MaxPixels = 32767;
+
+// A page of 10,000 items is about 4 MB. A larger file is no page the editor wrote, and
+// reading it would hold three times its size while its block is looked for.
+constexpr qint64 MaxPageBytes = 64 * 1024 * 1024;
 } // namespace
 
 QString InfoBlock::BlockText(const QString& PageText) {
@@ -27,10 +30,8 @@ QString InfoBlock::BlockText(const QString& PageText) {
 }
 
 QString InfoBlock::ReadBlock(const QString& Path) {
-    QFile file(Path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return BlockText(QString::fromUtf8(file.readAll()));
+    const std::optional<QByteArray> page = FileSystem::ReadRegularFile(Path, MaxPageBytes);
+    return page ? BlockText(QString::fromUtf8(*page)) : QString();
 }
 
 std::optional<int> InfoBlock::ParsePixels(const QString& Value) {

@@ -14,7 +14,8 @@ namespace InfoBlock {
 // an end marker yields nothing.
 QString BlockText(const QString& PageText);
 
-// BlockText of a page file; the empty text when the file cannot be read.
+// BlockText of a page file; the empty text when the file cannot be read or is not a
+// regular file of at most 64 MB (a device never ends, a FIFO blocks its reader).
 QString ReadBlock(const QString& Path);
 
 // What a loaded block asks of the window. Only the exact words "False" and "True"

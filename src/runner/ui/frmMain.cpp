@@ -1,7 +1,9 @@
 #include "frmMain.h"
 
 #include "BrowserPage.h"
+#include "FileSystem.h"
 #include "InfoBlock.h"
+#include "PictureFile.h"
 #include "SystemPaths.h"
 #include "Tolvik.h"
 #include "UserDialogs.h"
@@ -102,7 +104,8 @@ void frmMain::Form_Load(const QStringList& Arguments) {
     APath = SystemPaths::ProgramFolder();
     QString path = Arguments.join(QLatin1Char(' '));
     path.remove(QLatin1Char('"'));
-    if (Tolvik::FileExists(path)) {
+    // A device or a FIFO is no page: one never ends, the other blocks its reader.
+    if (FileSystem::IsRegularFile(path)) {
         CurrentFile = path;
         Navigate2(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
         ProcInfo(path);
@@ -202,7 +205,8 @@ void frmMain::ProcInfo(const QString& Path) {
     });
     Attempt([&] { SetOuterSize(std::nullopt, settings.Height); });
     Attempt([&] {
-        QPixmap icon = settings.IconPath ? QPixmap(*settings.IconPath) : imgIcon->pixmap();
+        QPixmap icon = settings.IconPath ? QPixmap::fromImage(PictureFile::Load(*settings.IconPath))
+                                         : imgIcon->pixmap();
         if (!icon.isNull())
             setWindowIcon(QIcon(icon));
     });

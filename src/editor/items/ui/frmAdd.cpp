@@ -7,6 +7,7 @@
 #include "ItemListOps.h"
 #include "LauncherDocument.h"
 #include "PackStore.h"
+#include "PictureFile.h"
 #include "SystemPaths.h"
 #include "Tolvik.h"
 #include "UserDialogs.h"
@@ -18,7 +19,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -308,8 +308,7 @@ void frmAdd::txtIcon_Change() {
     try {
         if (Tolvik::FileExists(s)) {
             if (IsPictureFile(s)) {
-                QImageReader reader(s);
-                picture = reader.read();
+                picture = PictureFile::Load(s);
                 // A picture that does not load leaves the preview as it was.
                 keep = picture.isNull();
             } else {

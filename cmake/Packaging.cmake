@@ -1,0 +1,30 @@
+# `make package`: a Debian package of the installed tree, made by CPack.
+# The install step itself builds nothing (the Makefile builds the `programs` target
+# first), so that packaging never waits for the tests.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
+configure_file(${CMAKE_CURRENT_LIST_DIR}/Uninstall.cmake.in ${CMAKE_BINARY_DIR}/uninstall.cmake @ONLY)
+add_custom_target(uninstall COMMAND ${CMAKE_COMMAND} -P ${CMAKE_BINARY_DIR}/uninstall.cmake VERBATIM)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME quintor)
+set(CPACK_PACKAGE_VENDOR "The Quintor developers")
+set(CPACK_PACKAGE_CONTACT "${QUINTOR_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "launcher page editor and runner")
+set(CPACK_PACKAGE_DESCRIPTION "Quintor Editor (qtedit2) keeps a list of programs, documents, folders and web
+links, grouped in sections, and builds it into a clickable HTML launcher page.
+Quintor (quintor2) shows such a page in a small window of its own and starts
+an item with one click.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Desktop tools behind default applications and trusted desktop launchers; the browser
+# engine's helper process comes with the engine's own dependencies.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, libglib2.0-bin, hicolor-icon-theme")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The menu, file type and icon caches are refreshed by the triggers that the packages
+# owning those caches hold on their folders, so the package ships no scripts of its own.
+include(CPack)

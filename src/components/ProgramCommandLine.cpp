@@ -1,0 +1,86 @@
+#include "ProgramCommandLine.h"
+
+#include "AppVersion.h"
+
+#include <QCommandLineParser>
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+const QString EndOfOptions = QStringLiteral("--");
+
+QString HelpText(const QCommandLineParser& Parser, const ProgramIdentity& Program) {
+    // The parser names the program by its path, or not at all before the application
+    // object exists; the usage line names it as the user types it.
+    return QStringLiteral("Usage: %1 [options] [--] [%2]\n").arg(Program.Command, Program.Subject) +
+           Parser.helpText().section(QLatin1Char('\n'), 1);
+}
+
+} // namespace
+
+ProgramCommandLine::ProgramCommandLine(int argc, char** argv, ProgramIdentity Program)
+    : Program(std::move(Program)) {
+    int end = 1;
+    while (end < argc && QString::fromLocal8Bit(argv[end]) != EndOfOptions)
+        ++end;
+    QtVector.assign(argv, argv + end);
+    QtVector.push_back(nullptr);
+    QtCount = end;
+    for (int i = 1; i < end; ++i)
+        BeforeEnd << QString::fromLocal8Bit(argv[i]);
+    if (end < argc) {
+        AfterEnd.emplace();
+        for (int i = end + 1; i < argc; ++i)
+            *AfterEnd << QString::fromLocal8Bit(argv[i]);
+    }
+}
+
+std::optional<CommandLineRequest> ProgramCommandLine::EarlyAnswer() const {
+    // Qt's own options are still among these arguments, so an unknown option is not yet
+    // a fault: only a request for help or the version is answered here.
+    CommandLineRequest request = Parse(BeforeEnd, Program);
+    if (request.What != CommandLineRequest::Kind::Answer)
+        return std::nullopt;
+    return request;
+}
+
+CommandLineRequest ProgramCommandLine::Read(const QStringList& AppArguments) const {
+    QStringList arguments = AppArguments.mid(1);
+    if (AfterEnd)
+        arguments << EndOfOptions << *AfterEnd;
+    return Parse(arguments, Program);
+}
+
+int ProgramCommandLine::Finish(const CommandLineRequest& Request) {
+    const bool refused = Request.What == CommandLineRequest::Kind::Refuse;
+    std::fputs(Request.Text.toLocal8Bit().constData(), refused ? stderr : stdout);
+    return refused ? 1 : 0;
+}
+
+CommandLineRequest ProgramCommandLine::Parse(const QStringList& Arguments,
+                                             const ProgramIdentity& Program) {
+    QCommandLineParser parser;
+    // "-reverse" is one unknown option, as Qt spells its own, not seven letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(Program.Purpose);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays this help."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Displays the version."));
+    parser.addOptions({help, version});
+    parser.addPositionalArgument(Program.Subject, Program.SubjectHelp);
+    const bool understood = parser.parse(QStringList{Program.Command} + Arguments);
+    if (parser.isSet(help))
+        return {CommandLineRequest::Kind::Answer, {}, HelpText(parser, Program)};
+    if (parser.isSet(version))
+        return {CommandLineRequest::Kind::Answer,
+                {},
+                Program.Title + QStringLiteral(" " QUINTOR_VERSION_TEXT "\n")};
+    if (!understood)
+        return {CommandLineRequest::Kind::Refuse,
+                {},
+                QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
+                    .arg(Program.Command, parser.errorText())};
+    return {CommandLineRequest::Kind::Open, parser.positionalArguments(), {}};
+}

@@ -1,0 +1,202 @@
+#include "AppVersion.h"
+#include "Command.h"
+#include "InstalledFiles.h"
+#include "TestFiles.h"
+
+#include <QtTest>
+
+namespace {
+const QString LauncherType = "application/x-quintor-launcher";
+
+QByteArray Example() {
+    return TestFiles::Read(qEnvironmentVariable("QUINTOR_SOURCE_DIR") + "/examples/Tools.qtf");
+}
+
+// Whether process Pid holds Path open under an exclusive lock, seen from outside: a lock
+// the test took itself could make the program's own lock fail.
+bool HoldsLocked(qint64 Pid, const QString& Path) {
+    const QString proc = QString("/proc/%1/").arg(Pid);
+    for (const QString& fd : QDir(proc + "fd").entryList(QDir::Files | QDir::System)) {
+        const QByteArray info = TestFiles::Read(proc + "fdinfo/" + fd);
+        if (QFileInfo(proc + "fd/" + fd).symLinkTarget() == QFileInfo(Path).canonicalFilePath() &&
+            info.contains("FLOCK") && info.contains("WRITE"))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+// An install into a prefix of the user's, as `make install PREFIX=...` makes it, and a
+// staged one (DESTDIR) as a package is made from, checked with the desktop's own tools.
+class TestInstall : public QObject {
+    Q_OBJECT
+    QTemporaryDir Dir;
+    QString Build = qEnvironmentVariable("QUINTOR_BUILD_DIR");
+    QString CMake = qEnvironmentVariable("CMAKE_COMMAND");
+    // Blanks and a dollar sign, which the menu entries must quote for the desktop.
+    QString Prefix = Dir.filePath("my $prefix"), Share = Prefix + "/share";
+    QString Stage = Dir.filePath("stage");
+
+    // A session that reads the installed share folder first and whose PATH lacks the
+    // installed programs (a first install into ~/.local). On GNOME, xdg-mime asks gio.
+    QProcessEnvironment Desktop() const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("PATH", "/usr/bin:/bin");
+        environment.insert("XDG_DATA_HOME", Share);
+        environment.insert("XDG_DATA_DIRS", "/usr/share");
+        environment.insert("XDG_CURRENT_DESKTOP", "GNOME");
+        return environment;
+    }
+    QString FileType(const QString& Path) const {
+        return Command::Run("xdg-mime", {"query", "filetype", Path}, Desktop()).Out.trimmed();
+    }
+
+private slots:
+    void initTestCase() {
+        QProcessEnvironment staging = QProcessEnvironment::systemEnvironment();
+        staging.insert("DESTDIR", Stage);
+        for (const auto& [prefix, environment] :
+             {std::pair{Prefix, QProcessEnvironment::systemEnvironment()}, {"/usr", staging}}) {
+            const Command::Result done =
+                Command::Run(CMake, {"--install", Build, "--prefix", prefix}, environment);
+            QVERIFY2(done.Code == 0, qPrintable(done.Text()));
+        }
+    }
+
+    // Exactly the expected files, only the programs executable; a real install adds the
+    // desktop's caches, a staged one leaves them to the package's triggers.
+    void tree() {
+        QCOMPARE(InstalledFiles::Found(Stage + "/usr"), InstalledFiles::Expected());
+        for (const QString& file : InstalledFiles::Expected()) {
+            QVERIFY2(QFileInfo(Prefix + '/' + file).isFile(), qPrintable(file));
+            QCOMPARE(QFileInfo(Prefix + '/' + file).isExecutable(), file.startsWith("bin/"));
+        }
+        for (const char* cache :
+             {"mime/mime.cache", "applications/mimeinfo.cache", "icons/hicolor/icon-theme.cache"})
+            QVERIFY2(QFileInfo::exists(Share + '/' + cache), cache);
+    }
+
+    // Valid, without a warning or a hint.
+    void validate_data() {
+        QTest::addColumn<QStringList>("Command");
+        for (const QString& id : {InstalledFiles::EditorId(), InstalledFiles::RunnerId()}) {
+            QTest::newRow(qPrintable(id + " entry"))
+                << QStringList{"desktop-file-validate", "share/applications/" + id + ".desktop"};
+            QTest::newRow(qPrintable(id + " metadata")) << QStringList{
+                "appstreamcli", "validate", "--no-net", "share/metainfo/" + id + ".metainfo.xml"};
+        }
+    }
+    void validate() {
+        QFETCH(QStringList, Command);
+        Command.last().prepend(Prefix + '/');
+        const Command::Result result = Command::Run(Command.takeFirst(), Command);
+        QVERIFY2(result.Code == 0, qPrintable(result.Text()));
+        const QRegularExpression remark("^\\s*([EWI]:|.*(error|warning|hint):)",
+                                        QRegularExpression::MultilineOption);
+        QVERIFY2(!result.Text().contains(remark), qPrintable(result.Text()));
+    }
+
+    // Known by its name and, renamed, by its first bytes; a text beginning alike is not one.
+    void fileType_data() {
+        QTest::addColumn<QString>("Name");
+        QTest::addColumn<QByteArray>("Content");
+        QTest::addColumn<QString>("Type");
+        QTest::newRow("saved") << "Tools.qtf" << Example() << LauncherType;
+        QTest::newRow("renamed") << "Tools.dat" << Example() << LauncherType;
+        QTest::newRow("text") << "notes.dat" << QByteArray("QTF plans\n") << "text/plain";
+    }
+    void fileType() {
+        QFETCH(QString, Name);
+        QFETCH(QByteArray, Content);
+        QFETCH(QString, Type);
+        QVERIFY(Content.size() > 100 || Type != LauncherType);
+        QVERIFY(TestFiles::Write(Dir.filePath("files/" + Name), Content));
+        QCOMPARE(FileType(Dir.filePath("files/" + Name)), Type);
+    }
+
+    // A double click on a launcher file opens the editor; the runner is offered for web
+    // pages. Asked of gio itself: xdg-mime's own reading splits a folder at its blanks.
+    void openWith_data() {
+        QTest::addColumn<QString>("Type");
+        QTest::addColumn<QString>("Line"); // of gio's answer
+        QTest::newRow("launcher file") << LauncherType
+                                       << QString("Default application for “%1”: %2.desktop\n")
+                                              .arg(LauncherType, InstalledFiles::EditorId());
+        QTest::newRow("web page") << "text/html"
+                                  << "\t" + InstalledFiles::RunnerId() + ".desktop\n";
+    }
+    void openWith() {
+        QFETCH(QString, Type);
+        QFETCH(QString, Line);
+        const Command::Result known = Command::Run("gio", {"mime", Type}, Desktop());
+        QVERIFY2(known.Out.contains(Line), qPrintable(known.Text()));
+    }
+
+    // Answers need no display, even beside Qt's own options; a refusal names the option.
+    void commandLine_data() {
+        QTest::addColumn<QStringList>("Arguments");
+        QTest::addColumn<int>("Code");
+        QTest::addColumn<QString>("Out");
+        QTest::addColumn<QString>("Err");
+        const QString editor = "Quintor Editor " QUINTOR_VERSION_TEXT "\n";
+        QTest::newRow("help") << QStringList{"qtedit2", "-platform", "xcb", "--help"} << 0
+                              << "Usage: qtedit2 [options] [--] [file]\nKeeps"
+                              << "";
+        QTest::newRow("version") << QStringList{"qtedit2", "x", "-v"} << 0 << editor << "";
+        QTest::newRow("runner help")
+            << QStringList{"quintor2", "-h"} << 0 << "Usage: quintor2 [options] [--] [page]\nShows"
+            << "";
+        QTest::newRow("runner version")
+            << QStringList{"quintor2", "--version"} << 0 << "Quintor " QUINTOR_VERSION_TEXT "\n"
+            << "";
+        QTest::newRow("unknown") << QStringList{"qtedit2", "--bogus"} << 1 << ""
+                                 << "qtedit2: Unknown option 'bogus'.\n";
+        QTest::newRow("one dash") << QStringList{"quintor2", "-bogus"} << 1 << ""
+                                  << "quintor2: Unknown option 'bogus'.\n";
+    }
+    void commandLine() {
+        QFETCH(QStringList, Arguments);
+        QFETCH(int, Code);
+        QFETCH(QString, Out);
+        QFETCH(QString, Err);
+        // A refusal comes once Qt has taken its own options, which takes a display.
+        const Command::Result result = Command::Run(
+            Prefix + "/bin/" + Arguments.takeFirst(), Arguments,
+            Code ? QProcessEnvironment::systemEnvironment() : Command::WithoutDisplay());
+        QCOMPARE(result.Code, Code);
+        QVERIFY2(Out.isEmpty() ? result.Out.isEmpty() : result.Out.startsWith(Out),
+                 qPrintable(result.Out));
+        QVERIFY2(result.Err.contains(Err), qPrintable(result.Err));
+    }
+
+    // Qt takes "-reverse" for its own option anywhere on the line; after "--" it names the
+    // file the editor opens, and holds locked while open.
+    void fileNamedLikeQtOption() {
+        const QString file = Dir.filePath("work/-reverse");
+        QVERIFY(TestFiles::Write(file, Example()));
+        QProcess editor;
+        editor.setWorkingDirectory(Dir.filePath("work"));
+        editor.start(Prefix + "/bin/qtedit2", {"--", "-reverse"});
+        QTRY_VERIFY_WITH_TIMEOUT(HoldsLocked(editor.processId(), file), 30000);
+        editor.kill();
+        editor.waitForFinished();
+    }
+
+    // Everything installed goes and the desktop forgets the file type; what others put in
+    // the same folders stays.
+    void uninstall() {
+        const QString others = Share + "/applications/other.desktop";
+        QVERIFY(TestFiles::Write(others, "[Desktop Entry]\n"));
+        const Command::Result removed =
+            Command::Run(CMake, {"-DPREFIX=" + Prefix, "-P", Build + "/uninstall.cmake"});
+        QVERIFY2(removed.Code == 0, qPrintable(removed.Text()));
+        for (const QString& file : InstalledFiles::Expected())
+            QVERIFY2(!QFileInfo::exists(Prefix + '/' + file), qPrintable(file));
+        QVERIFY(!QFileInfo::exists(Share + "/doc/quintor") && QFileInfo::exists(others));
+        QVERIFY(TestFiles::Write(Dir.filePath("gone.qtf"), Example()));
+        QVERIFY(FileType(Dir.filePath("gone.qtf")) != LauncherType);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInstall)
+#include "test_install.moc"
