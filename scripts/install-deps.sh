@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake pkg-config ninja-build
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev
   libqt6opengl6-dev libgl-dev libvulkan-dev
-  qt6-image-formats-plugins qt6-qpa-plugins libqt6svg6 libglib2.0-dev
+  qt6-image-formats-plugins qt6-qpa-plugins libqt6svg6
   adwaita-icon-theme hicolor-icon-theme shared-mime-info
   fonts-dejavu-core fonts-liberation2
   libglib2.0-dev libxcb1-dev
