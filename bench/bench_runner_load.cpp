@@ -144,7 +144,8 @@ int main(int argc, char* argv[]) {
     ScriptedUserDialogs dialogs;
     SystemLaunchPort launch;
     frmMain window(dialogs, launch);
-    QObject::connect(window.WB->page(), &QWebEnginePage::loadFinished, &app, ReportLoaded);
+    auto* View = window.findChild<QWebEngineView*>(QStringLiteral("WB"));
+    QObject::connect(View->page(), &QWebEnginePage::loadFinished, &app, ReportLoaded);
     window.show();
     window.Form_Load({QString::fromLocal8Bit(argv[1])});
     return app.exec();

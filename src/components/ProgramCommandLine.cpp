@@ -53,9 +53,8 @@ CommandLineRequest ProgramCommandLine::Read(const QStringList& AppArguments) con
 }
 
 int ProgramCommandLine::Finish(const CommandLineRequest& Request) {
-    const bool refused = Request.What == CommandLineRequest::Kind::Refuse;
-    std::fputs(Request.Text.toLocal8Bit().constData(), refused ? stderr : stdout);
-    return refused ? 1 : 0;
+    std::fputs(Request.Text.toLocal8Bit().constData(), stdout);
+    return 0;
 }
 
 CommandLineRequest ProgramCommandLine::Parse(const QStringList& Arguments,
@@ -77,10 +76,10 @@ CommandLineRequest ProgramCommandLine::Parse(const QStringList& Arguments,
         return {CommandLineRequest::Kind::Answer,
                 {},
                 Program.Title + QStringLiteral(" " QUINTOR_VERSION_TEXT "\n")};
-    if (!understood)
-        return {CommandLineRequest::Kind::Refuse,
-                {},
-                QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
-                    .arg(Program.Command, parser.errorText())};
-    return {CommandLineRequest::Kind::Open, parser.positionalArguments(), {}};
+    if (understood)
+        return {CommandLineRequest::Kind::Open, parser.positionalArguments(), {}};
+    // A word the parser takes for an unknown option ("-my page.htm") is part of the name.
+    QStringList words = Arguments;
+    words.removeOne(EndOfOptions);
+    return {CommandLineRequest::Kind::Open, words, {}};
 }

@@ -16,13 +16,14 @@ struct ProgramIdentity {
 
 // What a command line asks for.
 struct CommandLineRequest {
-    enum class Kind { Open, Answer, Refuse };
+    enum class Kind { Open, Answer };
     Kind What = Kind::Open;
     QStringList Words; // Open: the arguments that name what to open, in order
-    QString Text;      // Answer: the help or version text; Refuse: why, for standard error
+    QString Text;      // Answer: the help or version text
 };
 
-// A program's command line: --help, --version and the words that name what to open.
+// A program's command line: --help, --version and the words that name what to open. Any
+// other word, one that looks like an option too, is part of the name, as it always was.
 // Qt takes its own options ("-reverse", "-style x") from the arguments when the
 // application object is made, even after "--", so everything from "--" on is kept out
 // of its sight and read here.
@@ -40,7 +41,7 @@ public:
     // QCoreApplication::arguments().
     CommandLineRequest Read(const QStringList& AppArguments) const;
 
-    // Prints an answer or a refusal; returns the program's exit code.
+    // Prints an answer; returns the program's exit code.
     static int Finish(const CommandLineRequest& Request);
 
 private:

@@ -211,6 +211,12 @@ private slots:
         runner("runner on a device", "/dev/zero", "Welcome!");
         runner("runner on a FIFO", At("pipe"), "Welcome!");
         runner("page icon a FIFO", Page("FIFO icon", {"Icon=" + At("pipe.png")}), "FIFO icon");
+        runner(
+            "refresh to a device",
+            Page("Refresh", {}, "<meta http-equiv=\"refresh\" content=\"0;url=file:///dev/zero\">"),
+            "Refresh");
+        runner("window larger than any screen", Page("Huge", {"Height=32767", "Width=32767"}),
+               "Huge");
 
         const auto editor = [this](const char* Name, const QStringList& Scenario,
                                    const QString& Outcome, int Megabytes = 1024) {

@@ -1,114 +1,15 @@
 // The runner's window in the real engine: pages built by the editor's page generator, links
 // followed by real mouse clicks and key presses, programs really started (argrecorder writes
 // down what it was given), and pages that try to start things without anybody clicking.
-#include "../runner/RunnerPages.h"
-#include "BrowserPage.h"
-#include "LauncherDocument.h"
-#include "ScriptedUserDialogs.h"
-#include "frmMain.h"
-#include "modGenHTML.h"
+#include "RunnerHarness.h"
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QSignalSpy>
-#include <QStatusBar>
-#include <QWebEngineView>
+using namespace RunnerHarness;
 
-using namespace RunnerPages;
-
-namespace {
-// Description, Command, Parameters, Start In, Run: the cells of one item.
-struct Item {
-    QString Description, Command, Parameters, StartIn, Run = "Normal Window";
-};
-
-// The script that finds an element, scrolls it into view and answers its centre in the
-// window, through the frames it lies in. What picks the element is an expression.
-QString CentreOf(const QString& Element) {
-    return "(function(){ var e = " + Element +
-           "; e.scrollIntoView({block:'center'}); var r = e.getBoundingClientRect();"
-           " var x = r.left + r.width / 2, y = r.top + r.height / 2;"
-           " for (var w = e.ownerDocument.defaultView; w !== window; w = w.parent) {"
-           " var f = w.frameElement.getBoundingClientRect(); x += f.left; y += f.top; }"
-           " return [x, y]; })()";
-}
-QString ItemLink(const QString& Title) {
-    return "document.querySelector('a[title=\"" + Title + "\"]')";
-}
-QString FrameLink() {
-    return "document.querySelector('iframe').contentDocument.links[0]";
-}
-} // namespace
-
-class TestRunnerE2E : public QObject {
+class TestRunnerE2E : public QObject, Harness {
     Q_OBJECT
-    QTemporaryDir Dir;
-    QString ArgsFile = Dir.filePath("args.txt");
-    QString Recorder = TestFiles::TestBinDir() + "/argrecorder";
-    struct Runner {
-        ScriptedUserDialogs Dialogs;
-        RecordingLaunchPort Port;
-        frmMain W{Dialogs, Port};
-    };
-    std::unique_ptr<Runner> R;
-
-    // A launcher page as the editor builds it. Props: "Name=Value|...".
-    QString Build(const QString& Name, const QVector<Item>& Items, const QString& Props = {},
-                  const QString& Header = {}) {
-        LauncherDocument doc;
-        doc.WriteProp("Title", QFileInfo(Name).completeBaseName());
-        for (const QString& p : Props.split('|', Qt::SkipEmptyParts))
-            doc.WriteProp(p.section('=', 0, 0), p.section('=', 1));
-        doc.HeaderHTML = Header;
-        for (const Item& i : Items)
-            doc.Items.AppendAll({LauncherItem{
-                {{i.Description, i.Command, i.Parameters, i.StartIn, {}, i.Run, {}}}}});
-        const QString path = Dir.filePath(Name);
-        return TestFiles::Write(path, GenHTML(doc, false, {}).toUtf8()) ? path : "";
-    }
-    QString Write(const QString& Name, const QString& Html) {
-        return TestFiles::Write(Dir.filePath(Name), Html.toUtf8()) ? Dir.filePath(Name) : "";
-    }
-    template <typename F> bool Loads(F Action) {
-        QSignalSpy loaded(R->W.WB->page(), &QWebEnginePage::loadFinished);
-        Action();
-        return loaded.wait(20000);
-    }
-    bool Opens(const QString& Page) {
-        return Loads([&] { R->W.Form_Load({Page}); });
-    }
-    QVariant Eval(const QString& Script) {
-        // The answer may come after we stopped waiting: it must not find our frame gone.
-        auto answer = std::make_shared<std::optional<QVariant>>();
-        R->W.WB->page()->runJavaScript(Script, [answer](const QVariant& v) { *answer = v; });
-        if (!QTest::qWaitFor([&] { return answer->has_value(); }, 10000))
-            qWarning("script gave no answer: %s", qPrintable(Script));
-        return answer->value_or(QVariant());
-    }
-    // A real click: mouse events at the element's place, as a user's hand makes them.
-    void ClickOn(const QString& Element) {
-        const QVariantList at = Eval(CentreOf(Element)).toList();
-        QTest::mouseClick(R->W.WB->focusProxy(), Qt::LeftButton, {},
-                          QPoint(at.value(0).toInt(), at.value(1).toInt()));
-    }
-    void PressEnterOn(const QString& Element) {
-        Eval(Element + ".focus()");
-        QTest::keyClick(R->W.WB->focusProxy(), Qt::Key_Return);
-    }
-    QStringList Recorded() {
-        QString text = QString::fromUtf8(TestFiles::Read(ArgsFile));
-        text.chop(1); // every line ends in a line break
-        return text.split('\n');
-    }
-    ScriptedUserDialogs::Message Msg() const { return R->Dialogs.LastMessage(); }
-
 private slots:
     void initTestCase() { qputenv("QUINTOR_ARGS_FILE", ArgsFile.toUtf8()); }
-    void init() {
-        QFile::remove(ArgsFile);
-        (R = std::make_unique<Runner>())->W.show();
-        R->Port.PassOn = true;
-    }
+    void init() { Start(); }
 
     // Escapes the page wrote reach the program as written; what the engine would escape
     // (blanks, quotes, backslash, non-ASCII) arrives as the item had it; a tab separates.
@@ -124,7 +25,8 @@ private slots:
         // The arguments are joined by one blank and every double quote removed.
         QVERIFY(Loads([&] { R->W.Form_Load({"\"" + Dir.filePath("My"), "It\"ems.htm\""}); }));
         QCOMPARE(R->W.CurFile(), page);
-        R->W.txtEC->setText("-v");
+        Box()->setText("-v");
+        QCOMPARE(View()->height() + Box()->height() + Status()->height(), R->W.height());
         ClickOn(ItemLink("Rec"));
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ArgsFile), 10000);
         const QStringList expected{folder,     "x=1%2C2", "100%25", "%41", "two words",
@@ -187,7 +89,7 @@ private slots:
         QVERIFY(Opens(page));
         QTest::qWait(1500);
         // Never left blank: a page the engine refused comes back, or gives way to the welcome page.
-        QTRY_VERIFY(R->W.WB->url().scheme() != "about");
+        QTRY_VERIFY(View()->url().scheme() != "about");
         QCOMPARE(R->Port.Calls, QStringList());
         QCOMPARE(R->Dialogs.Messages.size(), 0);
         QVERIFY(R->W.isVisible());
@@ -237,7 +139,7 @@ private slots:
             QCOMPARE(Msg().Title, QStringLiteral("Launch Error"));
         }
         QTest::qWait(300);
-        QCOMPARE(R->W.WB->url(), QUrl::fromLocalFile(page));
+        QCOMPARE(View()->url(), QUrl::fromLocalFile(page));
         QCOMPARE(R->W.CurFile(), page);
         QVERIFY(!R->W.close()); // the page's info block still holds
         QFile::remove(ArgsFile);
@@ -268,7 +170,7 @@ private slots:
         QTRY_COMPARE(R->Port.Calls.size(), 1);
         QCOMPARE(R->Port.Calls[0], "document " + address);
         QTest::qWait(500);
-        QCOMPARE(R->W.WB->url(), QUrl::fromLocalFile(page));
+        QCOMPARE(View()->url(), QUrl::fromLocalFile(page));
     }
 
     void failedLaunchesAreShown_data() {
@@ -330,7 +232,7 @@ private slots:
         ClickOn(ItemLink("Web"));
         QTRY_COMPARE(R->Port.Calls, QStringList{"document https://example.com/a%20b?q=1"});
         QTest::qWait(200);
-        QCOMPARE(R->W.WB->url(), QUrl::fromLocalFile(first));
+        QCOMPARE(View()->url(), QUrl::fromLocalFile(first));
         // A runner link clicked in a frame is refused, with the open dialog.
         ClickOn(FrameLink());
         QTRY_COMPARE(R->Dialogs.Messages.size(), 1);
@@ -342,10 +244,9 @@ private slots:
         QVERIFY(Loads([&] { ClickOn(ItemLink("Next")); }));
         QTRY_COMPARE(R->W.CurFile(), second);
         QCOMPARE(R->W.frameGeometry().size(), QSize(380, 280));
-        QVERIFY(R->W.txtEC->isHidden());
-        QVERIFY(!R->W.txtEC->isEnabled());
-        QCOMPARE(R->W.WB->geometry(),
-                 QRect(0, 0, R->W.width(), R->W.height() - R->W.stat->height()));
+        QVERIFY(Box()->isHidden());
+        QVERIFY(!Box()->isEnabled());
+        QCOMPARE(View()->geometry(), QRect(0, 0, R->W.width(), R->W.height() - Status()->height()));
         QVERIFY(!R->W.close());
         QVERIFY(R->W.isVisible());
         QVERIFY(!(R->W.windowFlags() & Qt::WindowCloseButtonHint));
@@ -364,22 +265,6 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
-    // A desktop of the test's own, whatever this machine has installed: it knows the file
-    // types, and its one application, for PDF files, is argrecorder.
-    QTemporaryDir desktop;
-    const QString recorder = QFileInfo(argv[0]).absolutePath() + "/argrecorder";
-    QFile::link("/usr/share/mime", desktop.filePath("mime"));
-    TestFiles::Write(desktop.filePath("applications/recorder.desktop"),
-                     "[Desktop Entry]\nType=Application\nName=Recorder\nExec=" + recorder.toUtf8() +
-                         " %f\nMimeType=application/pdf;\n");
-    TestFiles::Write(desktop.filePath("mimeapps.list"),
-                     "[Default Applications]\napplication/pdf=recorder.desktop\n");
-    for (const char* name :
-         {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
-        qputenv(name, desktop.path().toUtf8());
-    BrowserPage::RegisterSchemes(); // before the application object
-    QApplication app(argc, argv);
-    TestRunnerE2E test;
-    return QTest::qExec(&test, argc, argv);
+    return RunnerHarness::Run<TestRunnerE2E>(argc, argv);
 }
 #include "test_runner_e2e.moc"

@@ -21,6 +21,8 @@ inline QStringList Expected() {
                       "share/doc/quintor/changelog.gz",
                       "share/man/man1/qtedit2.1.gz",
                       "share/man/man1/quintor2.1.gz"};
+    for (const char* sheet : {"dark", "light", "system", "theme"})
+        files << QString("share/quintor/themes/%1.css").arg(sheet);
     for (const QString& id : {EditorId(), RunnerId()})
         files << "share/applications/" + id + ".desktop"
               << "share/metainfo/" + id + ".metainfo.xml";

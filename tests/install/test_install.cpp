@@ -132,51 +132,45 @@ private slots:
         QVERIFY2(known.Out.contains(Line), qPrintable(known.Text()));
     }
 
-    // Answers need no display, even beside Qt's own options; a refusal names the option.
+    // Answers need no display, even beside Qt's own options.
     void commandLine_data() {
         QTest::addColumn<QStringList>("Arguments");
-        QTest::addColumn<int>("Code");
         QTest::addColumn<QString>("Out");
-        QTest::addColumn<QString>("Err");
         const QString editor = "Quintor Editor " QUINTOR_VERSION_TEXT "\n";
-        QTest::newRow("help") << QStringList{"qtedit2", "-platform", "xcb", "--help"} << 0
-                              << "Usage: qtedit2 [options] [--] [file]\nKeeps"
-                              << "";
-        QTest::newRow("version") << QStringList{"qtedit2", "x", "-v"} << 0 << editor << "";
+        QTest::newRow("help") << QStringList{"qtedit2", "-platform", "xcb", "--help"}
+                              << "Usage: qtedit2 [options] [--] [file]\nKeeps";
+        QTest::newRow("version") << QStringList{"qtedit2", "x", "-v"} << editor;
         QTest::newRow("runner help")
-            << QStringList{"quintor2", "-h"} << 0 << "Usage: quintor2 [options] [--] [page]\nShows"
-            << "";
+            << QStringList{"quintor2", "-h"} << "Usage: quintor2 [options] [--] [page]\nShows";
         QTest::newRow("runner version")
-            << QStringList{"quintor2", "--version"} << 0 << "Quintor " QUINTOR_VERSION_TEXT "\n"
-            << "";
-        QTest::newRow("unknown") << QStringList{"qtedit2", "--bogus"} << 1 << ""
-                                 << "qtedit2: Unknown option 'bogus'.\n";
-        QTest::newRow("one dash") << QStringList{"quintor2", "-bogus"} << 1 << ""
-                                  << "quintor2: Unknown option 'bogus'.\n";
+            << QStringList{"quintor2", "--version"} << "Quintor " QUINTOR_VERSION_TEXT "\n";
     }
     void commandLine() {
         QFETCH(QStringList, Arguments);
-        QFETCH(int, Code);
         QFETCH(QString, Out);
-        QFETCH(QString, Err);
-        // A refusal comes once Qt has taken its own options, which takes a display.
-        const Command::Result result = Command::Run(
-            Prefix + "/bin/" + Arguments.takeFirst(), Arguments,
-            Code ? QProcessEnvironment::systemEnvironment() : Command::WithoutDisplay());
-        QCOMPARE(result.Code, Code);
-        QVERIFY2(Out.isEmpty() ? result.Out.isEmpty() : result.Out.startsWith(Out),
-                 qPrintable(result.Out));
-        QVERIFY2(result.Err.contains(Err), qPrintable(result.Err));
+        const Command::Result result = Command::Run(Prefix + "/bin/" + Arguments.takeFirst(),
+                                                    Arguments, Command::WithoutDisplay());
+        QCOMPARE(result.Code, 0);
+        QVERIFY2(result.Out.startsWith(Out), qPrintable(result.Out));
     }
 
     // Qt takes "-reverse" for its own option anywhere on the line; after "--" it names the
-    // file the editor opens, and holds locked while open.
-    void fileNamedLikeQtOption() {
-        const QString file = Dir.filePath("work/-reverse");
+    // file the editor opens, and holds locked while open. Any other word that looks like an
+    // option is part of the name, as it always was.
+    void fileNamedLikeAnOption_data() {
+        QTest::addColumn<QStringList>("Arguments");
+        QTest::addColumn<QString>("Name");
+        QTest::newRow("Qt's own option, after --") << QStringList{"--", "-reverse"} << "-reverse";
+        QTest::newRow("unknown option") << QStringList{"-my", "--file.qtf"} << "-my --file.qtf";
+    }
+    void fileNamedLikeAnOption() {
+        QFETCH(QStringList, Arguments);
+        QFETCH(QString, Name);
+        const QString file = Dir.filePath("work/" + Name);
         QVERIFY(TestFiles::Write(file, Example()));
         QProcess editor;
         editor.setWorkingDirectory(Dir.filePath("work"));
-        editor.start(Prefix + "/bin/qtedit2", {"--", "-reverse"});
+        editor.start(Prefix + "/bin/qtedit2", Arguments);
         QTRY_VERIFY_WITH_TIMEOUT(HoldsLocked(editor.processId(), file), 30000);
         editor.kill();
         editor.waitForFinished();

@@ -1,9 +1,14 @@
 #pragma once
 
-// Settings the embedded browser engine needs from the system before the application
-// object exists.
+// Settings the embedded browser engine needs from the system before it starts.
 namespace BrowserEngine {
 // The engine's process sandbox refuses to start for the administrator account; there
-// the engine runs without it rather than leaving the window blank.
+// the engine runs without it rather than leaving the window blank. Before the
+// application object exists.
 void PrepareEnvironment();
+
+// Tells the engine whether the desktop is dark (the palette's window colour), so that
+// pages asking for the reader's colour scheme follow the desktop. After the application
+// object exists, before the first page or profile is made; the engine reads it once.
+void FollowDesktopColourScheme();
 } // namespace BrowserEngine

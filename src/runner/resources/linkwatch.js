@@ -45,21 +45,37 @@
             (link.protocol !== 'file:' && link.protocol !== 'javascript:');
     }
 
+    function isRunnerLink(link) {
+        return /^[\x00-\x20]*qtc?:/i.test(link.getAttribute('href'));
+    }
+
+    // What the user's activation of a link does. False: the engine is to follow the link
+    // itself (a local page, or a link in a frame).
+    function follow(link) {
+        var runnerLink = isRunnerLink(link);
+        // A frame's other links stay in the frame: frames hand nothing to the desktop.
+        if (inPage || runnerLink)
+            report(link.getAttribute('href'), String(link.href));
+        return runnerLink || (inPage && leavesEngine(link));
+    }
+
     function activated(event) {
         if (!event.isTrusted || (event.type === 'auxclick' && event.button !== 1))
             return;
         var link = linkOf(event);
-        if (!link)
-            return;
-        var href = link.getAttribute('href');
-        var runnerLink = /^[\x00-\x20]*qtc?:/i.test(href);
-        if (runnerLink || (inPage && leavesEngine(link)))
+        if (link && follow(link))
             event.preventDefault();
-        // A frame's other links stay in the frame: frames hand nothing to the desktop.
-        if (inPage || runnerLink)
-            report(href, String(link.href));
     }
 
     window.addEventListener('click', activated, true);
     window.addEventListener('auxclick', activated, true);
+
+    // For the other scripts of this world (the find bar): a link the user chose by keyboard.
+    window.quintorLinks = {
+        isRunnerLink: isRunnerLink,
+        activate: function (link) {
+            if (!follow(link))
+                link.click(); // a script's click: the engine follows it, we do not see it
+        }
+    };
 })();

@@ -41,8 +41,9 @@ BrowserPage::BrowserPage(QWebEngineProfile* Profile, QObject* Parent)
     WatchActivations();
 }
 
-// The script that reports the user's activations runs in a world of its own in every
-// frame; the channel it reports through exists in that world of the page itself only.
+// The scripts that report the user's activations (and find items by typing) run in a
+// world of their own in every frame; the channel they report through exists in that
+// world of the page itself only.
 void BrowserPage::WatchActivations() {
     QWebEngineScript script;
     script.setName(QStringLiteral("runner links"));
@@ -51,7 +52,8 @@ void BrowserPage::WatchActivations() {
     script.setRunsOnSubFrames(true);
     script.setSourceCode(ResourceText(QStringLiteral(":/qtwebchannel/qwebchannel.js")) +
                          ResourceText(QStringLiteral(":/runner/linkwatch.js"))
-                             .replace(QLatin1String("@SECRET@"), Secret));
+                             .replace(QLatin1String("@SECRET@"), Secret) +
+                         ResourceText(QStringLiteral(":/runner/finder.js")));
     scripts().insert(script);
 
     auto* channel = new QWebChannel(this);
@@ -59,10 +61,12 @@ void BrowserPage::WatchActivations() {
     setWebChannel(channel, QWebEngineScript::ApplicationWorld);
 }
 
-void BrowserPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& Message,
-                                           int, const QString&) {
+void BrowserPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel Level,
+                                           const QString& Message, int Line,
+                                           const QString& Source) {
+    // Anything else goes to the "js" log as usual.
     if (!Message.startsWith(Secret))
-        return;
+        return QWebEnginePage::javaScriptConsoleMessage(Level, Message, Line, Source);
     const QJsonArray link = QJsonDocument::fromJson(Message.mid(Secret.size()).toUtf8()).array();
     emit LinkActivated(link.at(0).toString(), link.at(1).toString(), false);
 }

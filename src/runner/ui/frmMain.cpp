@@ -1,20 +1,23 @@
 #include "frmMain.h"
 
+#include "BrowserEngine.h"
 #include "BrowserPage.h"
 #include "FileSystem.h"
 #include "InfoBlock.h"
 #include "PictureFile.h"
 #include "SystemPaths.h"
-#include "Tolvik.h"
 #include "UserDialogs.h"
+#include "WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -26,14 +29,6 @@ static void InitRunnerResources() {
 }
 
 namespace {
-// Each step of applying a page's settings stands alone: one that fails is skipped.
-template <typename Step> void Attempt(Step&& Run) {
-    try {
-        Run();
-    } catch (...) {
-    }
-}
-
 const QString OpenFilter =
     QStringLiteral("HTML Files (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*");
 } // namespace
@@ -44,6 +39,7 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("QT"));
 
+    BrowserEngine::FollowDesktopColourScheme();
     // Our own profile, in memory only: the runner keeps nothing between runs.
     Profile = new QWebEngineProfile(this);
     BrowserPage::InstallSchemeHandler(Profile);
@@ -63,6 +59,12 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
     stat = new QStatusBar(this);
     stat->setObjectName(QStringLiteral("stat"));
     stat->setSizeGripEnabled(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(WB, 1);
+    layout->addWidget(txtEC);
+    layout->addWidget(stat);
     imgIcon = new QLabel(this);
     imgIcon->setObjectName(QStringLiteral("imgIcon"));
     imgIcon->setPixmap(QPixmap(QStringLiteral(":/runner/quintor.png")));
@@ -82,7 +84,24 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
     connect(Page, &QWebEnginePage::linkHovered, this,
             [this](const QString& Url) { stat->showMessage(Url); });
 
+    Placement = new WindowPlacement(*this);
+    AddShortcuts();
     resize(455, 421);
+}
+
+// The page commands by keyboard; closing still asks whether the page lets the window close.
+void frmMain::AddShortcuts() {
+    const auto add = [this](const QKeySequence& Keys, void (frmMain::*Command)()) {
+        connect(new QShortcut(Keys, this), &QShortcut::activated, this, Command);
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_O), &frmMain::OpenDialog);
+    add(QKeySequence(Qt::Key_F5), &frmMain::Refresh);
+    add(QKeySequence(Qt::CTRL | Qt::Key_Q), &frmMain::CloseIfAllowed);
+    add(QKeySequence(Qt::CTRL | Qt::Key_W), &frmMain::CloseIfAllowed);
+}
+
+void frmMain::CloseIfAllowed() {
+    close();
 }
 
 frmMain::~frmMain() {
@@ -112,6 +131,8 @@ void frmMain::Form_Load(const QStringList& Arguments) {
     } else {
         ShowWelcomePage();
     }
+    // The page has the keyboard from the start: typing finds an item, Tab reaches them.
+    WB->setFocus();
     Start = false;
 }
 
@@ -184,7 +205,7 @@ void frmMain::OpenDialog() {
     request.FileName = LastOpened;
     request.MustExist = true;
     const std::optional<QString> chosen = Dialogs.FileDialog(request);
-    if (!chosen || chosen->isEmpty() || !Tolvik::FileExists(*chosen))
+    if (!chosen || !FileSystem::IsRegularFile(*chosen))
         return;
     LastOpened = *chosen;
     CurrentFile = *chosen;
@@ -192,136 +213,31 @@ void frmMain::OpenDialog() {
     ProcInfo(*chosen);
 }
 
+// Each step stands alone: a setting the block lacks, or one that cannot be used (a size
+// that is no number, a picture that cannot be read), leaves that part of the window as it is.
 void frmMain::ProcInfo(const QString& Path) {
     CF.LoadText(InfoBlock::ReadBlock(Path));
     const InfoBlock::Settings settings = InfoBlock::Read(CF);
-    Attempt([&] {
-        RemoveCloseCommand(!settings.Closable, !settings.Closable);
-        ReadyToClose = settings.Closable;
-    });
-    Attempt([&] {
-        txtEC->setEnabled(settings.ExtraCommands);
-        txtEC->setVisible(settings.ExtraCommands);
-    });
-    Attempt([&] { SetOuterSize(std::nullopt, settings.Height); });
-    Attempt([&] {
-        QPixmap icon = settings.IconPath ? QPixmap::fromImage(PictureFile::Load(*settings.IconPath))
-                                         : imgIcon->pixmap();
-        if (!icon.isNull())
-            setWindowIcon(QIcon(icon));
-    });
-    Attempt([&] {
-        if (settings.StartMaximised)
-            setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
-    });
-    Attempt([&] { SetOuterSize(settings.Width, std::nullopt); });
-    Attempt([&] { Form_Resize(); });
+    RemoveCloseCommand(!settings.Closable, !settings.Closable);
+    ReadyToClose = settings.Closable;
+    txtEC->setEnabled(settings.ExtraCommands);
+    txtEC->setVisible(settings.ExtraCommands);
+    Placement->SetOuterSize(std::nullopt, settings.Height);
+    const QPixmap icon = settings.IconPath
+                             ? QPixmap::fromImage(PictureFile::Load(*settings.IconPath))
+                             : imgIcon->pixmap();
+    if (!icon.isNull())
+        setWindowIcon(QIcon(icon));
+    if (settings.StartMaximised)
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+    Placement->SetOuterSize(settings.Width, std::nullopt);
+    Form_Resize();
 }
 
-void frmMain::SetOuterSize(std::optional<int> Width, std::optional<int> Height) {
-    if (!IsNormalSize())
-        return;
-    if (Width)
-        WantedOuter.setWidth(*Width);
-    if (Height)
-        WantedOuter.setHeight(*Height);
-    SizeAsked.start();
-    ApplyOuterSize();
-}
-
-bool frmMain::IsNormalSize() const {
-    return !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
-}
-
-QMargins frmMain::FrameMargins() const {
-    const QRect outer = frameGeometry(), inner = geometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
-}
-
-// The outer size pages asked for, never larger than the screen's free area: a huge
-// window is memory the engine must paint into, and of no use to anybody.
-QSize frmMain::OuterTarget() const {
-    const QSize free = screen()->availableGeometry().size();
-    const QSize now = frameGeometry().size();
-    return QSize(
-        qMin(WantedOuter.width() > 0 ? WantedOuter.width() : now.width(), free.width()),
-        qMin(WantedOuter.height() > 0 ? WantedOuter.height() : now.height(), free.height()));
-}
-
-// The page gives the outer size; Qt sizes the client area.
-void frmMain::ApplyOuterSize() {
-    AppliedFrame = FrameMargins();
-    if (!IsNormalSize())
-        return;
-    const QSize outer = OuterTarget();
-    resize(qMax(1, outer.width() - AppliedFrame.left() - AppliedFrame.right()),
-           qMax(1, outer.height() - AppliedFrame.top() - AppliedFrame.bottom()));
-    KeepOnScreen();
-}
-
-// The whole window, title bar included, within the screen's free area.
-void frmMain::KeepOnScreen() {
-    if (!IsNormalSize())
-        return;
-    const QRect free = screen()->availableGeometry();
-    const QRect outer = frameGeometry();
-    const QPoint place(
-        qBound(free.left(), outer.left(), qMax(free.left(), free.right() - outer.width() + 1)),
-        qBound(free.top(), outer.top(), qMax(free.top(), free.bottom() - outer.height() + 1)));
-    if (place != outer.topLeft())
-        move(place);
-}
-
-bool frmMain::event(QEvent* Event) {
-    const bool handled = QWidget::event(Event);
-    switch (Event->type()) {
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::Show:
-    case QEvent::WindowActivate:
-    case QEvent::UpdateRequest:
-        WindowMaybeMoved();
-        break;
-    default:
-        break;
-    }
-    return handled;
-}
-
-// The window manager frames the window some time after it is shown, and may answer the
-// first requests with a size of its own; nothing says so but the window's geometry. While
-// a page's size is new, it is made the outer size again; later a frame that changes only
-// keeps the window on the screen. A title bar above the screen, where nobody could reach
-// it, is brought back whenever it lands there.
-void frmMain::WindowMaybeMoved() {
-    if (!isVisible())
-        return;
-    const bool frameChanged = FrameMargins() != AppliedFrame;
-    const bool settling = SizeAsked.isValid() && SizeAsked.elapsed() < SettleMs;
-    if (settling && IsNormalSize() && (frameChanged || frameGeometry().size() != OuterTarget())) {
-        ApplyOuterSize();
-    } else if (frameChanged || frameGeometry().top() < screen()->availableGeometry().top()) {
-        AppliedFrame = FrameMargins();
-        KeepOnScreen();
-    }
-    // A frame that settles without a further event of ours is caught a moment later.
-    if (frameChanged)
-        QTimer::singleShot(250, this, &frmMain::WindowMaybeMoved);
-}
-
+// The browser above the extra-commands box (while shown) above the status bar, all as
+// wide as the window: the layout's work, done now.
 void frmMain::Form_Resize() {
-    const int clientWidth = width();
-    const int clientHeight = height();
-    const int statHeight = stat->sizeHint().height();
-    stat->setGeometry(0, clientHeight - statHeight, clientWidth, statHeight);
-    int reserved = statHeight;
-    if (!txtEC->isHidden()) {
-        const int boxHeight = txtEC->sizeHint().height();
-        reserved += boxHeight;
-        txtEC->setGeometry(0, clientHeight - (statHeight + boxHeight), clientWidth, boxHeight);
-    }
-    WB->setGeometry(0, 0, clientWidth, qMax(0, clientHeight - reserved));
+    layout()->activate();
 }
 
 void frmMain::RemoveCloseCommand(bool, bool RemoveClose) {
@@ -360,11 +276,6 @@ void frmMain::Exit() {
 
 void frmMain::Refresh() {
     Page->triggerAction(QWebEnginePage::Reload);
-}
-
-void frmMain::resizeEvent(QResizeEvent* Event) {
-    QWidget::resizeEvent(Event);
-    Form_Resize();
 }
 
 void frmMain::closeEvent(QCloseEvent* Event) {

@@ -5,7 +5,6 @@
 #include "RunnerWindow.h"
 
 #include <QElapsedTimer>
-#include <QMargins>
 #include <QUrl>
 #include <QWidget>
 
@@ -17,6 +16,7 @@ class QStatusBar;
 class QWebEngineProfile;
 class QWebEngineView;
 class UserDialogs;
+class WindowPlacement;
 
 // The runner's one window: the page in a browser, the extra-commands box above the
 // status bar, and the window rules a page's info block sets.
@@ -51,6 +51,22 @@ public:
     // The welcome page shown when no page is named.
     static QString WelcomeHtml();
 
+signals:
+    // A navigation the link handler decided on; for tests and benchmarks.
+    void NavigationDecided(const QString& Url, bool Proceed);
+
+protected:
+    void closeEvent(QCloseEvent* Event) override;
+
+private:
+    bool BeforeNavigate2(const QUrl& Url, int Type, bool MainFrame);
+    bool IsOwnNavigation(const QUrl& Url);
+    void ShowWelcomePage();
+    void AddShortcuts();
+    void CloseIfAllowed();
+    void KeepPageShown(const QUrl& Url);
+
+    // The controls, found by these names (tests do so too).
     QWebEngineView* WB;
     QLineEdit* txtEC;
     QStatusBar* stat;
@@ -61,39 +77,14 @@ public:
     bool ReadyToClose = true;
     QString APath;
 
-signals:
-    // A navigation the link handler decided on; for tests and benchmarks.
-    void NavigationDecided(const QString& Url, bool Proceed);
-
-protected:
-    void resizeEvent(QResizeEvent* Event) override;
-    bool event(QEvent* Event) override;
-    void closeEvent(QCloseEvent* Event) override;
-
-private:
-    bool BeforeNavigate2(const QUrl& Url, int Type, bool MainFrame);
-    bool IsOwnNavigation(const QUrl& Url);
-    void SetOuterSize(std::optional<int> Width, std::optional<int> Height);
-    bool IsNormalSize() const;
-    QMargins FrameMargins() const;
-    QSize OuterTarget() const;
-    void ApplyOuterSize();
-    void KeepOnScreen();
-    void WindowMaybeMoved();
-    void ShowWelcomePage();
-    void KeepPageShown(const QUrl& Url);
-
     UserDialogs& Dialogs;
     LinkHandler Links;
+    WindowPlacement* Placement;
     QWebEngineProfile* Profile;
     BrowserPage* Page;
     QString CurrentFile;
     QString LastOpened; // the open dialog starts from here
     QUrl PendingOwn;    // the navigation the runner itself started last
     QElapsedTimer LastRestore;
-    QSize WantedOuter{0, 0}; // the outer size pages asked for; 0: the window's own
-    QMargins AppliedFrame;   // the frame that size was applied with
-    QElapsedTimer SizeAsked; // since a page last asked for a size
-    static constexpr int SettleMs = 5000;
     bool CloseCommandRemoved = false;
 };

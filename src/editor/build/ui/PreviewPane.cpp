@@ -1,5 +1,6 @@
 #include "PreviewPane.h"
 
+#include "BrowserEngine.h"
 #include "PreviewPage.h"
 
 #include <QLabel>
@@ -46,6 +47,7 @@ void PreviewPane::RegisterUrlSchemes() {
 
 PreviewPane::PreviewPane(QWidget* Parent) : QWidget(Parent) {
     setObjectName(QStringLiteral("PreviewPane"));
+    BrowserEngine::FollowDesktopColourScheme();
     WB = new QWebEngineView(this);
     WB->setObjectName(QStringLiteral("WB"));
     Page = new PreviewPage(WB);

@@ -4,6 +4,7 @@
 #include "EditorContext.h"
 #include "LauncherDocument.h"
 #include "PackStore.h"
+#include "PageThemes.h"
 #include "PropertyEditors.h"
 #include "PropertyRules.h"
 #include "UserDialogs.h"
@@ -157,8 +158,11 @@ void PFile(EditorContext& Ctx, int ListPos, bool HTMLFile, const QString& DTitle
     browse.MustExist = !browse.Save;
     const QString description = HTMLFile ? QStringLiteral("&HTML File Location:")
                                          : RowName(Ctx, ListPos) + QStringLiteral(":");
+    const QList<PageThemes::Theme> themes = RowName(Ctx, ListPos) == QLatin1String("Style sheet")
+                                                ? PageThemes::Installed()
+                                                : QList<PageThemes::Theme>();
     frmPFile window(Ctx.Doc(), ListPos, description, browse, FileUrl, Ctx.Dialogs(),
-                    Ctx.MainWindow());
+                    Ctx.MainWindow(), themes);
     Ctx.Dialogs().ShowModal(window);
 }
 

@@ -4,6 +4,7 @@
 #include "PropertyRules.h"
 #include "PropertyWindowParts.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,9 +13,9 @@
 
 frmPFile::frmPFile(LauncherDocument& Doc, int ListPos, const QString& Description,
                    const FileDialogRequest& Browse, bool FileUrl, UserDialogs& Dialogs,
-                   QWidget* Parent)
+                   QWidget* Parent, const QList<PageThemes::Theme>& Themes)
     : QDialog(Parent), Doc(Doc), ListPos(ListPos), Browse(Browse), FileUrl(FileUrl),
-      Dialogs(Dialogs) {
+      Dialogs(Dialogs), Themes(Themes) {
     setObjectName(QStringLiteral("frmPFile"));
     setWindowTitle(QStringLiteral("Choose File"));
 
@@ -31,11 +32,22 @@ frmPFile::frmPFile(LauncherDocument& Doc, int ListPos, const QString& Descriptio
     QHBoxLayout* buttons =
         PropertyWindowParts::OkCancelRow(*this, QStringLiteral("OK"), cmdOK, cmdCancel);
     auto* grid = new QGridLayout(this);
-    grid->addWidget(lblDesc, 0, 0, 1, 2);
+    grid->addWidget(lblDesc, 0, 0, 1, 3);
     grid->addWidget(txtFile, 1, 0);
     grid->addWidget(cmdBrowse, 1, 1);
+    if (!Themes.isEmpty()) {
+        cmbTheme = new QComboBox(this);
+        cmbTheme->setObjectName(QStringLiteral("cmbTheme"));
+        cmbTheme->setPlaceholderText(QStringLiteral("Theme"));
+        cmbTheme->setAccessibleName(QStringLiteral("Theme"));
+        for (const PageThemes::Theme& theme : Themes)
+            cmbTheme->addItem(theme.Name);
+        grid->addWidget(cmbTheme, 1, 2);
+        connect(cmbTheme, &QComboBox::activated, this, &frmPFile::cmbTheme_Activated);
+        connect(txtFile, &QLineEdit::textChanged, this, &frmPFile::ShowTheme);
+    }
     grid->setRowMinimumHeight(2, 8);
-    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->addLayout(buttons, 3, 0, 1, 3);
 
     connect(cmdBrowse, &QPushButton::clicked, this, &frmPFile::cmdBrowse_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmPFile::cmdOK_Click);
@@ -44,6 +56,23 @@ frmPFile::frmPFile(LauncherDocument& Doc, int ListPos, const QString& Descriptio
 
 void frmPFile::Form_Load() {
     txtFile->setText(Doc.Props.At(ListPos).Setting);
+    ShowTheme();
+}
+
+// The theme the text names, or none.
+void frmPFile::ShowTheme() {
+    if (!cmbTheme)
+        return;
+    int shown = -1;
+    for (int i = 0; i < Themes.size(); ++i)
+        if (Themes[i].Setting == txtFile->text())
+            shown = i;
+    cmbTheme->setCurrentIndex(shown);
+}
+
+void frmPFile::cmbTheme_Activated(int Index) {
+    if (Index >= 0 && Index < Themes.size())
+        txtFile->setText(Themes[Index].Setting);
 }
 
 void frmPFile::cmdBrowse_Click() {

@@ -1,0 +1,230 @@
+// Type to find, and the arrow keys, on a launcher page the editor built. Runs in the
+// runner's own script world of the page itself, after linkwatch.js; the page file is not
+// changed. Typing opens a small bar over the page; the items whose description, comment
+// or command hold every typed word stay, the others and the sections left empty are
+// hidden. Enter starts the highlighted item as a click does.
+(function () {
+    'use strict';
+    if (window.top !== window || !window.quintorLinks)
+        return;
+    var links = window.quintorLinks;
+    var bar = null; // {host, input, count} once made
+    var entries = null; // {link, cell, table, text, shown} of every item, in page order
+    var sections = new Map(); // table: {heading, shown}
+    var launcherPage = false; // a page with item links, as the editor builds them
+    var matches = []; // the entries shown now
+    var current = -1; // index into matches
+    var lastFilterMs = 0;
+
+    // Case- and accent-blind: "Émile" is found by "emile".
+    function fold(text) {
+        return text.normalize('NFD').replace(/\p{M}/gu, '').toLowerCase();
+    }
+
+    // The command of an item link, decoded as the runner decodes it.
+    function commandOf(link) {
+        var href = link.getAttribute('href');
+        var item = /^[\x00-\x20]*qt:([^,]*)/i.exec(href);
+        if (!item)
+            return href;
+        return item[1].replace(/&comma;/g, ',').replace(/%20/g, ' ').replace(/%22/g, '"');
+    }
+
+    // The items once, when the page is ready: the first keystroke does not wait for them.
+    function readItems() {
+        if (entries)
+            return;
+        entries = Array.prototype.map.call(document.querySelectorAll('td > a[href]'), function (link) {
+            return {
+                link: link,
+                cell: link.parentElement,
+                table: link.closest('table'),
+                text: fold(link.textContent + '\n' + (link.title || '') + '\n' + commandOf(link)),
+                shown: true
+            };
+        });
+        entries.forEach(function (e) {
+            if (e.table && !sections.has(e.table))
+                sections.set(e.table, {heading: headingOf(e.table), shown: true});
+        });
+        launcherPage = entries.some(function (e) { return links.isRunnerLink(e.link); });
+    }
+
+    function isEditable(node) {
+        return node && (node.isContentEditable || /^(input|textarea|select)$/i.test(node.localName));
+    }
+
+    // The heading a section's table stands under.
+    function headingOf(table) {
+        var before = table.previousElementSibling;
+        return before && before.localName === 'h2' ? before : null;
+    }
+
+    function show(node, visible) {
+        if (visible)
+            node.style.removeProperty('display');
+        else
+            node.style.display = 'none';
+    }
+
+    // Only what changes is touched: the layout of a thousand items is the cost here.
+    function filter(text) {
+        var started = performance.now();
+        var words = fold(text).split(/\s+/).filter(Boolean);
+        highlight(-1);
+        matches = [];
+        var filled = new Set();
+        entries.forEach(function (e) {
+            var hit = words.every(function (w) { return e.text.indexOf(w) >= 0; });
+            if (hit !== e.shown)
+                show(e.cell, e.shown = hit);
+            if (hit) {
+                matches.push(e);
+                filled.add(e.table);
+            }
+        });
+        sections.forEach(function (section, table) {
+            var visible = filled.has(table);
+            if (visible === section.shown)
+                return;
+            show(table, section.shown = visible);
+            if (section.heading)
+                show(section.heading, visible);
+        });
+        highlight(matches.length ? 0 : -1);
+        document.body.getBoundingClientRect(); // the layout is part of the cost
+        lastFilterMs = performance.now() - started;
+    }
+
+    function highlight(index) {
+        if (current >= 0 && matches[current])
+            matches[current].link.removeAttribute('data-quintor-current');
+        current = index;
+        if (current >= 0 && matches[current]) {
+            matches[current].link.setAttribute('data-quintor-current', '');
+            matches[current].link.scrollIntoView({block: 'nearest', inline: 'nearest'});
+        }
+        if (bar)
+            bar.count.textContent = matches.length ? (current + 1) + ' of ' + matches.length
+                                                   : 'No match';
+    }
+
+    // The next item in a direction: left and right in page order, up and down to the
+    // nearest item of the row above or below.
+    function neighbour(list, from, key) {
+        if (key === 'ArrowRight' || key === 'ArrowLeft') {
+            var step = key === 'ArrowRight' ? 1 : -1;
+            return Math.min(Math.max(from + step, 0), list.length - 1);
+        }
+        var here = list[from].getBoundingClientRect();
+        var down = key === 'ArrowDown';
+        var best = from, bestScore = Infinity;
+        list.forEach(function (link, i) {
+            var r = link.getBoundingClientRect();
+            var dy = down ? r.top - here.bottom : here.top - r.bottom;
+            if (i === from || dy < -here.height / 2 || r.width === 0)
+                return;
+            var score = Math.max(dy, 0) * 1000 + Math.abs((r.left + r.right) / 2 - (here.left + here.right) / 2);
+            if (score < bestScore) {
+                bestScore = score;
+                best = i;
+            }
+        });
+        return best;
+    }
+
+    var Style = ':host { all: initial; position: fixed; top: 8px; right: 8px; z-index: 2147483647; }' +
+        '.bar { display: flex; gap: 8px; align-items: center; padding: 6px 8px; border-radius: 8px;' +
+        ' font: 14px system-ui, sans-serif; box-shadow: 0 2px 8px rgba(0,0,0,.3);' +
+        ' background: var(--quintor-bar-background, Canvas); color: var(--quintor-bar-text, CanvasText);' +
+        ' border: 1px solid var(--quintor-bar-border, GrayText); }' +
+        'input { font: inherit; color: inherit; background: transparent; border: 1px solid var(--quintor-bar-border, GrayText);' +
+        ' border-radius: 4px; padding: 3px 6px; min-width: 14em; }' +
+        'input:focus { outline: 2px solid var(--quintor-accent, Highlight); outline-offset: 1px; }';
+
+    function makeBar() {
+        var host = document.createElement('quintor-find');
+        var root = host.attachShadow({mode: 'closed'});
+        root.innerHTML = '<style>' + Style + '</style><div class="bar" role="search">' +
+            '<input type="search" aria-label="Find an item"><span class="count" aria-live="polite"></span></div>';
+        var made = {host: host, input: root.querySelector('input'), count: root.querySelector('.count')};
+        made.input.addEventListener('input', function () { filter(made.input.value); });
+        made.input.addEventListener('keydown', barKey);
+        return made;
+    }
+
+    function open(text) {
+        var started = performance.now();
+        readItems();
+        if (!launcherPage)
+            return false;
+        bar = bar || makeBar();
+        if (!bar.host.isConnected)
+            document.documentElement.appendChild(bar.host);
+        bar.input.value = text;
+        bar.input.focus();
+        filter(text);
+        lastFilterMs = performance.now() - started; // the items read as well
+        return true;
+    }
+
+    // The item found last keeps the focus, so that Tab and the arrows go on from there.
+    function close() {
+        var found = current >= 0 && matches[current] ? matches[current].link : null;
+        filter('');
+        highlight(-1);
+        if (bar && bar.host.isConnected)
+            bar.host.remove();
+        if (found)
+            found.focus();
+    }
+
+    function barKey(event) {
+        if (!event.isTrusted)
+            return;
+        if (event.key === 'Escape') {
+            close();
+        } else if (event.key === 'Enter') {
+            if (current >= 0)
+                links.activate(matches[current].link);
+        } else if (/^Arrow/.test(event.key) && matches.length) {
+            highlight(neighbour(matches.map(function (e) { return e.link; }), Math.max(current, 0), event.key));
+        } else {
+            return;
+        }
+        event.preventDefault();
+        event.stopPropagation();
+    }
+
+    // Typing on the page opens the bar; the arrows move between items with the focus.
+    window.addEventListener('keydown', function (event) {
+        if (!event.isTrusted || event.defaultPrevented || (bar && event.target === bar.host))
+            return;
+        var plain = !event.ctrlKey && !event.altKey && !event.metaKey;
+        var find = (event.ctrlKey && !event.altKey && event.key.toLowerCase() === 'f') ||
+                   (plain && event.key === '/');
+        if (!isEditable(event.target) && (find || (plain && event.key.length === 1 && event.key !== ' '))) {
+            if (open(find ? '' : event.key))
+                event.preventDefault();
+        } else if (plain && /^Arrow/.test(event.key) && !isEditable(event.target)) {
+            var list = Array.prototype.filter.call(document.querySelectorAll('td > a[href]'),
+                function (link) { return link.getClientRects().length > 0; });
+            var at = list.indexOf(document.activeElement);
+            if (at >= 0) {
+                list[neighbour(list, at, event.key)].focus();
+                event.preventDefault();
+            }
+        }
+    }, true);
+
+    document.addEventListener('DOMContentLoaded', function () {
+        var style = document.createElement('style');
+        style.textContent = 'td > a:focus-visible { outline: 2px solid Highlight; outline-offset: 2px; }' +
+            'a[data-quintor-current] { outline: 3px solid var(--quintor-accent, Highlight); outline-offset: 2px; }';
+        (document.head || document.documentElement).appendChild(style);
+        setTimeout(readItems, 0);
+    });
+
+    // For the benchmark: the last filter's cost in milliseconds, layout included.
+    window.quintorFinder = {lastFilterMs: function () { return lastFilterMs; }};
+})();

@@ -1,0 +1,136 @@
+#pragma once
+
+// The runner's window in the real engine, as the end-to-end tests drive it: launcher pages
+// built by the editor's page generator, real mouse clicks and key presses, and a desktop of
+// the test's own whose one application, for PDF files, is argrecorder.
+#include "../runner/RunnerPages.h"
+#include "BrowserPage.h"
+#include "LauncherDocument.h"
+#include "ScriptedUserDialogs.h"
+#include "frmMain.h"
+#include "modGenHTML.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QWebEngineView>
+
+namespace RunnerHarness {
+using namespace RunnerPages;
+
+// The cells of one item that the tests vary.
+struct Item {
+    QString Description, Command, Parameters, StartIn, Run = "Normal Window", Comments, Icon;
+};
+
+// The script that finds an element, scrolls it into view and answers its centre in the
+// window, through the frames it lies in. What picks the element is an expression.
+inline QString CentreOf(const QString& Element) {
+    return "(function(){ var e = " + Element +
+           "; e.scrollIntoView({block:'center'}); var r = e.getBoundingClientRect();"
+           " var x = r.left + r.width / 2, y = r.top + r.height / 2;"
+           " for (var w = e.ownerDocument.defaultView; w !== window; w = w.parent) {"
+           " var f = w.frameElement.getBoundingClientRect(); x += f.left; y += f.top; }"
+           " return [x, y]; })()";
+}
+inline QString ItemLink(const QString& Title) {
+    return "document.querySelector('a[title=\"" + Title + "\"]')";
+}
+inline QString FrameLink() {
+    return "document.querySelector('iframe').contentDocument.links[0]";
+}
+
+class Harness {
+protected:
+    QTemporaryDir Dir;
+    QString ArgsFile = Dir.filePath("args.txt");
+    QString Recorder = TestFiles::TestBinDir() + "/argrecorder";
+    struct Runner {
+        ScriptedUserDialogs Dialogs;
+        RecordingLaunchPort Port;
+        frmMain W{Dialogs, Port};
+    };
+    std::unique_ptr<Runner> R;
+
+    // A launcher page as the editor builds it. Props: "Name=Value|...".
+    QString Build(const QString& Name, const QVector<Item>& Items, const QString& Props = {},
+                  const QString& Header = {}) {
+        LauncherDocument doc;
+        doc.WriteProp("Title", QFileInfo(Name).completeBaseName());
+        for (const QString& p : Props.split('|', Qt::SkipEmptyParts))
+            doc.WriteProp(p.section('=', 0, 0), p.section('=', 1));
+        doc.HeaderHTML = Header;
+        for (const Item& i : Items)
+            doc.Items.AppendAll({LauncherItem{
+                {{i.Description, i.Command, i.Parameters, i.StartIn, i.Icon, i.Run, i.Comments}}}});
+        const QString path = Dir.filePath(Name);
+        return TestFiles::Write(path, GenHTML(doc, false, {}).toUtf8()) ? path : "";
+    }
+    QString Write(const QString& Name, const QString& Html) {
+        return TestFiles::Write(Dir.filePath(Name), Html.toUtf8()) ? Dir.filePath(Name) : "";
+    }
+    // The window's controls, by their names.
+    QWebEngineView* View() const { return R->W.findChild<QWebEngineView*>("WB"); }
+    QLineEdit* Box() const { return R->W.findChild<QLineEdit*>("txtEC"); }
+    QStatusBar* Status() const { return R->W.findChild<QStatusBar*>("stat"); }
+    template <typename F> bool Loads(F Action) {
+        QSignalSpy loaded(View()->page(), &QWebEnginePage::loadFinished);
+        Action();
+        return loaded.wait(20000);
+    }
+    bool Opens(const QString& Page) {
+        return Loads([&] { R->W.Form_Load({Page}); });
+    }
+    QVariant Eval(const QString& Script) {
+        // The answer may come after we stopped waiting: it must not find our frame gone.
+        auto answer = std::make_shared<std::optional<QVariant>>();
+        View()->page()->runJavaScript(Script, [answer](const QVariant& v) { *answer = v; });
+        if (!QTest::qWaitFor([&] { return answer->has_value(); }, 10000))
+            qWarning("script gave no answer: %s", qPrintable(Script));
+        return answer->value_or(QVariant());
+    }
+    // A real click: mouse events at the element's place, as a user's hand makes them.
+    void ClickOn(const QString& Element) {
+        const QVariantList at = Eval(CentreOf(Element)).toList();
+        QTest::mouseClick(View()->focusProxy(), Qt::LeftButton, {},
+                          QPoint(at.value(0).toInt(), at.value(1).toInt()));
+    }
+    void PressEnterOn(const QString& Element) {
+        Eval(Element + ".focus()");
+        QTest::keyClick(View()->focusProxy(), Qt::Key_Return);
+    }
+    QStringList Recorded() {
+        QString text = QString::fromUtf8(TestFiles::Read(ArgsFile));
+        text.chop(1); // every line ends in a line break
+        return text.split('\n');
+    }
+    ScriptedUserDialogs::Message Msg() const { return R->Dialogs.LastMessage(); }
+
+    void Start() {
+        QFile::remove(ArgsFile);
+        (R = std::make_unique<Runner>())->W.show();
+        R->Port.PassOn = true;
+    }
+};
+
+// Runs a test class in a desktop of its own, whatever this machine has installed: it
+// knows the file types, and its one application, for PDF files, is argrecorder.
+template <typename Test> int Run(int argc, char* argv[]) {
+    QTemporaryDir desktop;
+    const QString recorder = QFileInfo(argv[0]).absolutePath() + "/argrecorder";
+    QFile::link("/usr/share/mime", desktop.filePath("mime"));
+    TestFiles::Write(desktop.filePath("applications/recorder.desktop"),
+                     "[Desktop Entry]\nType=Application\nName=Recorder\nExec=" + recorder.toUtf8() +
+                         " %f\nMimeType=application/pdf;\n");
+    TestFiles::Write(desktop.filePath("mimeapps.list"),
+                     "[Default Applications]\napplication/pdf=recorder.desktop\n");
+    for (const char* name :
+         {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
+        qputenv(name, desktop.path().toUtf8());
+    BrowserPage::RegisterSchemes(); // before the application object
+    QApplication app(argc, argv);
+    Test test;
+    return QTest::qExec(&test, argc, argv);
+}
+} // namespace RunnerHarness
