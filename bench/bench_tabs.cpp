@@ -55,7 +55,7 @@ QPair<double, double> VisitPreview(FakeEditorContext& Ctx, int From) {
     Ctx.Tab = 3;
     QEventLoop loop;
     QTimer::singleShot(30000, &loop, &QEventLoop::quit);
-    const QUrl page = QUrl::fromLocalFile(PageBuild::PreviewFile());
+    const QUrl page = QUrl::fromLocalFile(Ctx.PreviewPage.PageFile());
     QMetaObject::Connection done;
     auto Watch = [&](PreviewPane* Pane) {
         done = QObject::connect(Pane->WB, &QWebEngineView::loadFinished, &loop, [&, Pane] {

@@ -21,4 +21,7 @@ public:
     static int PathCheck(const QString& Path); // 1: usable as an icon source
     static QImage LargeIcon(const QString& Path);
     static QImage SmallIcon(const QString& Path);
+    // The icon of Path at Size x Size pixels: a picture file shows itself, scaled into the
+    // square; anything else shows the desktop's icon for it, as LargeIcon does.
+    static QImage IconOfSize(const QString& Path, int Size);
 };

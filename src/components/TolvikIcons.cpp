@@ -17,3 +17,8 @@ QImage Tolvik::LargeIcon(const QString& Path) {
 QImage Tolvik::SmallIcon(const QString& Path) {
     return IconSource::IconFor(Path, SmallIconSize);
 }
+
+QImage Tolvik::IconOfSize(const QString& Path, int Size) {
+    const QImage picture = IconSource::PictureFor(Path, Size);
+    return picture.isNull() ? IconSource::IconFor(Path, Size) : picture;
+}

@@ -15,10 +15,16 @@ enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel };
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 enum class MsgAnswer { OK, Cancel, Yes, No };
 
+// A pattern of the filter form that stands for every executable file: programs on
+// this system carry no extension a name pattern could find.
+inline const QString ExecutableFilesPattern = QStringLiteral("<executable>");
+
 struct FileDialogRequest {
     QString Title;
-    QString Filter;   // in the program's own form: "Text|pattern|Text|pattern"
-    QString FileName; // proposed file name; may be empty
+    // In the program's own form: "Text|pattern|Text|pattern". A save dialog adds the
+    // chosen entry's extension to a name typed without one, as save dialogs do.
+    QString Filter;
+    QString FileName;              // proposed file name; may be empty
     bool Save = false;             // save dialog, else open dialog
     bool MustExist = false;        // open: only an existing file may be chosen
     bool ConfirmOverwrite = false; // save: ask before an existing file is replaced

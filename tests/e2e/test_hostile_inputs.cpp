@@ -144,6 +144,7 @@ QString Scenario(const QStringList& Args) {
         const QString program = QCoreApplication::applicationFilePath();
         w.Doc().Items.Append(LauncherItem{{"Prog", program, {}, {}, program, "Normal Window"}});
         dialogs.FileAnswers << path;
+        dialogs.FilterChoices << 1; // "All files": the name exactly as picked, no extension added
         command == "save-as" ? w.mnuFileSaveAs_Click() : w.mnuFileBuild_Click();
         QDir icons(PageBuild::IconFolderFor(path));
         outcome = LastMessage(dialogs) + " | " + Kind(path) + " | icons " +

@@ -3,6 +3,7 @@
 // A stand-in for the main window, for testing commands and dialogs without it.
 #include "EditorContext.h"
 #include "LauncherDocument.h"
+#include "PageBuild.h"
 #include "ScriptedUserDialogs.h"
 
 #include <QPlainTextEdit>
@@ -17,6 +18,7 @@ public:
     QWidget Window;
     QPlainTextEdit Html;
     QWidget Preview;
+    PreviewFolder PreviewPage;
     int Current = 0;
     QList<int> Selection;
     int Tab = 0;
@@ -64,4 +66,5 @@ public:
 
     QPlainTextEdit& HtmlView() override { return Html; }
     QWidget& PreviewHost() override { return Preview; }
+    PreviewFolder& PreviewFiles() override { return PreviewPage; }
 };

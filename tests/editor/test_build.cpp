@@ -129,6 +129,70 @@ private slots:
             QString::fromUtf8(TestFiles::Read(record)).split('\n').mid(1), (QStringList{path, ""}));
     }
 
+    // Without "(HTML File)" Build proposes a page beside the launcher file, or for a document
+    // never saved one named after its title in the home folder ("~").
+    void proposedPage_data() {
+        QTest::addColumn<QString>("HtmlFile");
+        QTest::addColumn<QString>("CurFile");
+        QTest::addColumn<QString>("Title");
+        QTest::addColumn<QString>("Proposed");
+        // clang-format off
+        QTest::addRow("page set") << "/p/old.htm" << "/d/Tools.qtf" << "T" << "/p/old.htm";
+        QTest::addRow("saved") << "" << "/d/my.tools.qtf" << "T" << "/d/my.tools.htm";
+        QTest::addRow("launcher without extension") << "" << "/d/plain" << "T" << "/d/plain page.htm";
+        QTest::addRow("never saved") << "" << "" << "A/B: C" << "~/A_B; C.htm";
+        QTest::addRow("title of a hidden file") << "" << "" << ".x" << "~/Quintor.htm";
+        // clang-format on
+    }
+    void proposedPage() {
+        QFETCH(QString, HtmlFile);
+        QFETCH(QString, CurFile);
+        QFETCH(QString, Title);
+        QFETCH(QString, Proposed);
+        FakeEditorContext ctx;
+        ctx.Document.Items.Append(LauncherItem{{"a", "a"}});
+        ctx.Document.WriteProp("(HTML File)", HtmlFile);
+        ctx.Document.WriteProp("Title", Title);
+        ctx.Document.CurFile = CurFile;
+        Build(ctx, QString());
+        QCOMPARE(ctx.Scripted.FileRequests.value(0).FileName,
+                 Proposed.replace("~", QDir::homePath()));
+    }
+
+    // A folder that does not exist fails alike with and without icons to extract, before
+    // anything is written.
+    void missingFolder() {
+        QTemporaryDir dir;
+        const QString program = QCoreApplication::applicationFilePath(),
+                      page = dir.filePath("no/p.htm");
+        for (const QString& icon : {program, QString()}) {
+            FakeEditorContext ctx;
+            ctx.Document.Items.Append(LauncherItem{{"p", program, {}, {}, icon}});
+            Build(ctx, page);
+            QCOMPARE(ctx.Scripted.LastMessage().Text,
+                     "An error occurred when attempting to build the HTML file '" + page +
+                         "' - Path not found: the folder '" + dir.filePath("no") +
+                         "' does not exist, 75");
+            QVERIFY(QDir(dir.path()).isEmpty());
+        }
+    }
+
+    // Each editor has a preview of its own: one leaving removes its files, not the other's.
+    void previewsOfTwoEditors() {
+        FakeEditorContext first, second;
+        const QString program = QCoreApplication::applicationFilePath();
+        for (FakeEditorContext* ctx : {&first, &second}) {
+            ctx->Document.Items.Append(LauncherItem{{"p", program, {}, {}, program}});
+            ctx->PreviewPage.Write(ctx->Document);
+        }
+        const QString mine = first.PreviewPage.PageFile(), other = second.PreviewPage.PageFile();
+        first.PreviewPage.Remove();
+        QVERIFY(mine != other && !QFile::exists(mine) &&
+                !QFile::exists(PageBuild::IconFolderFor(mine)));
+        QVERIFY(QFile::exists(other) &&
+                QFile::exists(PageBuild::IconFolderFor(other) + "/Icon1.ico"));
+    }
+
     // The page's source and preview; a page that does not generate shows neither, nor starts
     // the browser engine. Then the preview in the real engine.
     void htmlAndPreviewTabs() {
@@ -137,8 +201,9 @@ private slots:
         FakeEditorContext ctx;
         ctx.Document.WriteProp("Title", "Preview Ü");
         ctx.Document.WriteProp("Columns", "abc");
+        const QString program = TestFiles::TestBinDir() + "/argrecorder";
         ctx.Document.Items.Append(
-            LauncherItem{{"Café", "/usr/bin/env", {}, {}, {}, "Normal Window"}});
+            LauncherItem{{"Café", "/usr/bin/env", {}, {}, program, "Normal Window"}});
         ctx.Html.setPlainText("an earlier page");
         ctx.Preview.show();
         for (const QString error : {"HTML Error", "Preview Error"}) {
@@ -152,10 +217,20 @@ private slots:
                  GenHTML(ctx.Document, false, QString()).replace("\r\n", "\n"));
         Visit(ctx, 3, 2);
         PreviewPane* pane = ctx.Preview.findChild<PreviewPane*>();
-        const QUrl preview = QUrl::fromLocalFile(temp.filePath("QTE.htm"));
-        QVERIFY(pane && pane->WB->url() == preview);
+        const QString page = ctx.PreviewPage.PageFile();
+        const QUrl preview = QUrl::fromLocalFile(page);
+        QVERIFY(pane && pane->WB->url() == preview && page.startsWith(temp.path() + "/qtedit2-"));
         QWebEngineView* wb = pane->WB;
         QTRY_COMPARE_WITH_TIMEOUT(wb->title(), QString("Preview Ü"), Timeout);
+        // The program's icon is extracted beside the preview page, as a build does, and shown.
+        QString drawn;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (wb->page()->runJavaScript("document.images[0].naturalWidth + ' ' + "
+                                       "document.images[0].getAttribute('src')",
+                                       [&](const QVariant& V) { drawn = V.toString(); }),
+             drawn.startsWith("64 ")),
+            Timeout);
+        QCOMPARE(drawn, "64 " + PageBuild::IconFolderFor(page) + "/Icon1.ico");
         // An item link, also one asking for a new window, is refused: the preview stays put.
         QSignalSpy refused(pane, &PreviewPane::NavigationRefused);
         wb->page()->runJavaScript("document.querySelector('a[href=\"qt:/usr/bin/env\"]').click();"

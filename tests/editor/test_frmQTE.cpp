@@ -8,6 +8,7 @@
 #include "Sections.h"
 #include "TestFiles.h"
 #include "frmQTE.h"
+#include "frmReplace.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -121,9 +122,11 @@ private slots:
         QFETCH(MsgAnswer, Answer);
         QFETCH(QString, SaveAsName);
         QFETCH(bool, GoesOn);
-        const QString preview = Path("QTE.htm"), saveAs = Dir.filePath(SaveAsName);
-        QVERIFY(TestFiles::Write(preview, "<html></html>"));
+        const QString saveAs = Dir.filePath(SaveAsName);
         Editor e;
+        e.Window.PreviewFiles().Write(e.Doc());
+        const QString preview = e.Window.PreviewFiles().PageFile();
+        QVERIFY(QFile::exists(preview));
         e.Doc().Changed = true;
         e.Dialogs.MsgAnswers << Answer;
         if (Answer == MsgAnswer::Yes)
@@ -196,6 +199,21 @@ private slots:
                      "') has changed.  Do you want to save the changes?");
     }
 
+    // Saved as "mypage", the launcher file gets ".qtf"; Build then proposes "mypage.htm" beside
+    // it, whose icon folder "mypage" is free (it was the launcher file before).
+    void saveAsThenBuild() {
+        Editor e;
+        const QString program = QCoreApplication::applicationFilePath(), page = Path("mypage.htm");
+        e.Doc().Items.Append(LauncherItem{{"p", program, {}, {}, program}});
+        e.Dialogs.FileAnswers << Path("mypage") << page;
+        e.Window.mnuFileSaveAs_Click();
+        e.Window.mnuFileBuild_Click();
+        QVERIFY(e.Doc().CurFile == Path("mypage.qtf") && QFileInfo(e.Doc().CurFile).isFile());
+        QVERIFY2(e.Dialogs.Messages.isEmpty(), qPrintable(e.Dialogs.LastMessage().Text));
+        QVERIFY(e.Dialogs.FileRequests.value(1).FileName == page &&
+                QFile::exists(Path("mypage/Icon1.ico")));
+    }
+
     void checkmenus_data() {
         QTest::addColumn<QString>("Layout");
         QTest::addColumn<int>("Current");
@@ -220,6 +238,19 @@ private slots:
             e.ExpectEnabled(name, Enabled.contains('C'));
         e.ExpectEnabled("mnuEditMoveUp", Enabled.contains('U'));
         e.ExpectEnabled("mnuEditMoveDown", Enabled.contains('D'));
+    }
+
+    // Rows added to a list without a current row (Add, an import) get one, so Edit, enabled
+    // now, has a row to act on; a current row there stays.
+    void rowsArriveWithACurrentRow() {
+        for (const auto& [layout, current] : {std::pair{"", 0}, {"II", 2}}) {
+            Editor e;
+            e.Show(layout, current);
+            e.Doc().Items.AppendAll(QVector<LauncherItem>(3, LauncherItem{{"New", "new"}}));
+            QCOMPARE(e.Window.SelectedRow(), std::max(current, 1));
+            e.Window.mnuEditEdit_Click();
+            QCOMPARE(e.Dialogs.ModalWindows, QStringList{"frmAdd"});
+        }
     }
 
     void menusToolbarTabsAndHelp() {
@@ -276,19 +307,39 @@ private slots:
                  rule.family());
     }
 
-    // A section row reads as its name across the row; the stored text stays what the file holds.
+    // While the Replace window has the focus its own access keys win; no other Alt key reaches
+    // the main window's tabs behind it, whose switch would close it and lose what was typed.
+    void replaceWindowKeys_data() {
+        QTest::addColumn<int>("Key");
+        QTest::addColumn<QString>("Focus"); // afterwards; a check box is checked too
+        QTest::addRow("Alt+P: Replace with") << int(Qt::Key_P) << "txtReplace";
+        QTest::addRow("Alt+I: Icon box") << int(Qt::Key_I) << "chkIcon";
+        QTest::addRow("Alt+H: the HTML tab's") << int(Qt::Key_H) << "txtFind";
+    }
+    void replaceWindowKeys() {
+        QFETCH(int, Key);
+        QFETCH(QString, Focus);
+        Editor e;
+        e.Window.mnuEditReplace_Click();
+        auto* replace = e.Window.findChild<frmReplace*>();
+        QVERIFY(QTest::qWaitForWindowActive(replace));
+        QTest::keyClicks(replace->txtFind, "old");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(Key), Qt::AltModifier);
+        QVERIFY(replace->IsOpen() && replace->txtFind->text() == "old");
+        QCOMPARE(e.Window.findChild<QTabWidget*>("tabMain")->currentIndex(), 0);
+        QCOMPARE(QApplication::focusWidget()->objectName(), Focus);
+        QCOMPARE(replace->chkIcon->isChecked(), Focus == "chkIcon");
+    }
+
+    // A section row reads as its name, in bold with the section icon, across the row (also
+    // after rows moved it); the stored text stays what the file holds.
     void sectionRows_data() {
         QTest::addColumn<QString>("Stored");
         QTest::addColumn<QString>("Shown"); // empty: an item row, shown as stored
-        const auto section = [](const QString& Name) {
-            SectionDetails details;
-            details.Name = Name;
-            return SectionRowText(details);
-        };
-        QTest::addRow("plain name") << section("Tools") << "Tools";
-        QTest::addRow("separators and braces") << section("a:b;c {x} {c}") << "a:b;c {x} {c}";
-        QTest::addRow("markup shown as typed") << section("<b>A</b> &amp; B") << "<b>A</b> &amp; B";
-        QTest::addRow("no name") << section("") << "";
+        SectionDetails details;
+        for (const QString name : {"Tools", "a:b;c {x} {c}", "<b>A</b> &amp; B"})
+            details.Name = name, QTest::addRow("%s", qPrintable(name))
+                                     << SectionRowText(details) << name;
         QTest::addRow("details missing") << "SECTION:Bare"
                                          << "Bare";
         QTest::addRow("item row") << "Section: not one"
@@ -302,20 +353,17 @@ private slots:
         ItemRows& items = e.Doc().Items;
         QVERIFY(e.Items()->isFirstColumnSpanned(1, {})); // as a loaded list shows it
         items.SetCell(2, cellDescription, Stored);
-        items.Insert(1, LauncherItem{{"Above"}}); // the row moves down; its look goes with it
-        const bool isSection = items.IsSection(3);
-        QCOMPARE(isSection, Stored.startsWith("SECTION:"));
-        const QModelIndex index = items.index(2, cellDescription);
+        items.Insert(1, LauncherItem{{"Above"}});
+        const bool isSection = !Shown.isEmpty();
         QStyleOptionViewItem option;
-        static_cast<ItemRowDelegate*>(e.Items()->itemDelegate())->initStyleOption(&option, index);
+        static_cast<ItemRowDelegate*>(e.Items()->itemDelegate())
+            ->initStyleOption(&option, items.index(2, cellDescription));
         QCOMPARE(option.text, isSection ? Shown : Stored);
-        QCOMPARE(items.data(index, Qt::DisplayRole).toString(), Stored);
-        QCOMPARE(option.font.bold(), isSection);
-        QCOMPARE(!option.icon.isNull(), isSection);
+        QCOMPARE(items.Cell(3, cellDescription), Stored);
+        QVERIFY(option.font.bold() == isSection && option.icon.isNull() != isSection);
         QCOMPARE(e.Items()->isFirstColumnSpanned(2, {}), isSection);
-        QVERIFY(!e.Items()->isFirstColumnSpanned(0, {}) && !e.Items()->isFirstColumnSpanned(1, {}));
         items.SetCell(3, cellDescription, "Now an item"); // a changed kind changes the look
-        QVERIFY(!e.Items()->isFirstColumnSpanned(2, {}));
+        QVERIFY(!e.Items()->isFirstColumnSpanned(2, {}) && !e.Items()->isFirstColumnSpanned(1, {}));
     }
 
     // Section rows are edited in their dialog; a rename in place sets Changed, or a close loses it.

@@ -1,3 +1,4 @@
+#include "FileFilter.h"
 #include "ItemCommands.h"
 #include "ItemTestRows.h"
 #include "TestFiles.h"
@@ -107,6 +108,10 @@ private slots:
                  "for the icon:");
         QCOMPARE(ctx.Scripted.FileRequests.last().Filter,
                  "HTML Document (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*");
+        // The command's first entry lists programs (no extension here), the icon's takes PNG.
+        const QList<FilterEntry> command = ParseFilter(ctx.Scripted.FileRequests[3].Filter),
+                                 icon = ParseFilter(ctx.Scripted.FileRequests[4].Filter);
+        QVERIFY(command.first().Takes("app", true) && icon.first().Takes("a.png", false));
     }
 
     // Edit on an item row whose Run text is none of the seven entries.

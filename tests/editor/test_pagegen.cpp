@@ -306,13 +306,29 @@ void TestPageGen::rebuildDeletesOldIconsFirst() {
 }
 
 void TestPageGen::iconSizes() {
-    // 16 to 24 get the small icon, 25 and up the large; below 16 no file is written.
-    for (const auto& [size, written] : {std::pair{8, 0}, {16, 16}, {24, 16}, {25, 32}}) {
-        const QString n = QString::number(size);
-        const QString page = GenHTML(*Doc({Program("prog1")}, "Icon size=" + n), true, Folder);
+    // 16 to 24 get the small icon, 25 and up the large, first; then the sizes a screen of twice
+    // the density draws with, up to 256. Below 16 no file is written. A picture a browser
+    // cannot show (XPM) is an icon of itself.
+    QImage red(8, 8, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(Path("red.xpm"), "XPM"));
+    for (const auto& [size, written] :
+         {std::pair{8, ""}, {24, "16 24 32 48"}, {200, "32 64 200"}}) {
+        const QString n = QString::number(size),
+                      source = size == 200 ? Path("red.xpm") : Path("prog1");
+        const QString page =
+            GenHTML(*Doc({Item("x", "x", {}, {}, source)}, "Icon size=" + n), true, Folder);
         QVERIFY(page.contains("src=\"" + Icon(1) + "\" width=\"" + n + "\" height=\"" + n + "\""));
-        QCOMPARE(QFile::exists(Icon(1)), written > 0);
-        QCOMPARE(QImageReader(Icon(1), "ICO").read().size(), QSize(written, written));
+        QImageReader reader(Icon(1), "ICO");
+        QStringList held;
+        for (int i = 0; i < reader.imageCount(); ++i, reader.jumpToNextImage()) {
+            const QImage image = reader.read();
+            QVERIFY(image.width() == image.height() &&
+                    (source == Path("prog1") ||
+                     image.pixelColor(image.width() / 2, image.height() / 2) == Qt::red));
+            held << n.number(image.width());
+        }
+        QCOMPARE(held.join(' '), QString(written));
     }
 }
 
@@ -347,7 +363,8 @@ void TestPageGen::pageReadsAsWrittenInTheBrowser() {
         [&](const QVariant& Value) { json = Value.toString(); });
     QTRY_VERIFY_WITH_TIMEOUT(!json.isEmpty(), 10000);
     // The title decodes as UTF-8, markup in a description stays text, "&comma;" is kept, and the
-    // extracted program icon is a real icon file the engine shows.
+    // extracted program icon is a real icon file the engine shows, from its largest entry
+    // (drawn at 32 CSS pixels, it stays sharp where a CSS pixel is two device pixels).
     QCOMPARE(
         QJsonDocument::fromJson(json.toUtf8()).object(),
         QJsonObject(
@@ -357,7 +374,7 @@ void TestPageGen::pageReadsAsWrittenInTheBrowser() {
               QJsonArray({QJsonArray({"qt:a&comma;b,-x \"q\",/w&comma;d,maxfocus", tricky, tricky}),
                           QJsonArray({"qt:plain", "Plain", "comment, with comma"}),
                           QJsonArray({"https://h.invalid/a?b=1&c=2", "Web", "Web"})})},
-             {"image", QJsonArray({true, 32, 32})}}));
+             {"image", QJsonArray({true, 64, 64})}}));
 }
 
 int main(int argc, char** argv) {

@@ -87,13 +87,16 @@ private slots:
         // clang-format off
         const QString low = "The number must be %1 or higher", high = "The number must be %1 or lower";
         const QString nan = "'%1' is not a number, please try again", x50(50, 'x');
+        const QString whole = "'%1' is not a whole number, please try again";
         const QString save = "Save File: This property requires that the file is saved.  Do you want to save now?";
         const QString reset = "Reset Properties: Are you sure you want to reset the properties?";
         QTest::newRow("columns 0") << "Columns" << "7" << "0" << "7" << false << low.arg(1);
         QTest::newRow("columns 101") << "Columns" << "7" << "101" << "7" << false << high.arg(100);
         QTest::newRow("columns abc") << "Columns" << "7" << "abc" << "7" << false << nan.arg("abc");
         QTest::newRow("columns 100") << "Columns" << "7" << "100" << "100" << true << "";
-        QTest::newRow("columns 2.5") << "Columns" << "7" << "2.5" << "7" << false << nan.arg("2.5");
+        QTest::newRow("columns 2.5") << "Columns" << "7" << "2.5" << "7" << false << whole.arg("2.5");
+        QTest::newRow("columns 5.0") << "Columns" << "7" << "5.0" << "7" << false << whole.arg("5.0");
+        QTest::newRow("columns 2,5") << "Columns" << "7" << "2,5" << "7" << false << nan.arg("2,5");
         QTest::newRow("columns beyond int") << "Columns" << "7" << "99999999999999999999" << "7" << false << high.arg(100);
         QTest::newRow("width 103") << "Width" << "700" << "103" << "700" << false << low.arg(104);
         QTest::newRow("width 104") << "Width" << "700" << "104" << "104" << true << "";
@@ -172,11 +175,35 @@ private slots:
             QVERIFY(p.Title == name && p.Default == before && ctx.Scripted.Prompts.size() == 1);
     }
 
-    // Each row: name|before|after the dialog answers Serif & Co, 10.5, italic, struck through.
-    void fontDialogWritesTheFontProperties() {
+    // After a browse or a colour choice, Enter is OK, not the same button again.
+    void enterAfterChoosing() {
+        for (const auto& [name, button, stored] :
+             {std::tuple{"Style sheet", "cmdBrowse", "file:///s.css"},
+              {"Link colour", "cmdChoose", "#0A141E"}}) {
+            FakeEditorContext ctx;
+            ctx.Scripted.FileAnswers << "/s.css";
+            ctx.Scripted.ColourAnswers << QColor("#0a141e");
+            ctx.Scripted.ModalScripts << [button = button](QDialog& W) {
+                W.show();
+                QTest::qWaitForWindowActive(&W);
+                W.findChild<QPushButton*>(button)->setFocus();
+                W.findChild<QPushButton*>(button)->click();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                return W.result();
+            };
+            lvProp_ItemClick(ctx, ctx.Document.Props.Find(name));
+            QCOMPARE(Shown(ctx, name), stored);
+            QCOMPARE(ctx.Scripted.FileRequests.size() + ctx.Scripted.ColourRequests.size(), 1);
+        }
+    }
+
+    // Each row: name|before|after the dialog answers Serif & Co, 10.5, italic, struck through
+    // and no colour; then answered with what it was opened on: nothing is written, so an empty
+    // Font or size stays empty and a flag that is neither True nor False stays.
+    void fontDialogWritesWhatChanged() {
         // clang-format off
         const QStringList rows = {"Font|Arial|Serif & Co", "Font bold|True|False", "Font italic||True", "Font size|12|10.5",
-            "Font strikethrough||True", "Font underline|True|False", "Text colour|#FF0000|#000000"}; // no colour in the dialog
+            "Font strikethrough||True", "Font underline|True|False", "Text colour|#FF0000|#000000"};
         // clang-format on
         FakeEditorContext ctx;
         for (const QString& r : rows)
@@ -190,6 +217,13 @@ private slots:
         for (const QString& r : rows)
             QCOMPARE(r.section('|', 0, 0) + '|' + Shown(ctx, r.section('|', 0, 0)),
                      r.section('|', 0, 0) + '|' + r.section('|', 2));
+        const QStringList kept = {"", "True", "", "", "no flag", "False", ""}; // as rows go
+        for (int i = 0; i < rows.size(); ++i)
+            ctx.Document.WriteProp(rows[i].section('|', 0, 0), kept[i]);
+        ctx.Scripted.FontAnswers << FontChoice{"", 0, false, true}; // bold, as it opened
+        lvProp_ItemClick(ctx, ctx.Document.Props.Find("Font"));
+        for (int i = 0; i < rows.size(); ++i)
+            QCOMPARE(Shown(ctx, rows[i].section('|', 0, 0)), kept[i]);
     }
 };
 

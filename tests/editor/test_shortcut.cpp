@@ -88,16 +88,21 @@ private slots:
                  (QStringList{page, {}}));
     }
 
-    // 300 two-byte characters still give a name of at most 255 bytes; a blank title, the runner's.
+    // 300 two-byte characters still give a name of at most 255 bytes; a title that would leave
+    // no name, or a hidden file, gives the runner's, while the desktop shows the title.
     void fileName() {
         LauncherDocument doc;
         doc.WriteProp(u"Title"_s, QString(300, QChar(0xE9)));
         const QString name = QFileInfo(Shortcut::Create(doc, Desktop)).fileName();
         QVERIFY2(name.toUtf8().size() <= 255 && name.size() >= 60, qPrintable(name));
         QCOMPARE(name, QString(name.size() - 8, QChar(0xE9)) + u".desktop"_s);
-        doc.WriteProp(u"Title"_s, u"   "_s);
-        QCOMPARE(Shortcut::Create(doc, Desktop), Desktop + u"/Quintor.desktop"_s);
-        QVERIFY(TestFiles::Read(Desktop + u"/Quintor.desktop"_s).contains("\nName=Quintor\n"));
+        for (const auto& [title, shown] :
+             {std::pair{u"   "_s, "Quintor"}, {u"  .NET "_s, ".NET"}}) {
+            doc.WriteProp(u"Title"_s, title);
+            QCOMPARE(Shortcut::Create(doc, Desktop), Desktop + u"/Quintor.desktop"_s);
+            QVERIFY(TestFiles::Read(Desktop + u"/Quintor.desktop"_s)
+                        .contains("\nName=" + QByteArray(shown) + '\n'));
+        }
     }
 };
 

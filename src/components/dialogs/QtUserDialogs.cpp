@@ -6,12 +6,20 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QSortFilterProxyModel>
+#include <climits>
+#include <cstdlib>
 
 namespace {
 
+// clang-format off
 QMessageBox::Icon ToQt(MsgIcon Icon) {
     switch (Icon) {
     case MsgIcon::Critical: return QMessageBox::Critical;
@@ -42,19 +50,105 @@ QMessageBox::StandardButtons ToQt(MsgButtons Buttons) {
     }
     return QMessageBox::Ok;
 }
+// clang-format on
+
+// Leaves out of a file dialog what the chosen filter entry does not take, where that is
+// more than a name pattern can say: the executable files of an entry of programs.
+class EntryFilesProxy : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+    void Choose(const FilterEntry& Entry) {
+        Chosen = Entry;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int Row, const QModelIndex& Parent) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (!files || !Chosen.Executables)
+            return true;
+        const QFileInfo info = files->fileInfo(files->index(Row, 0, Parent));
+        return info.isDir() || Chosen.Takes(info.fileName(), info.isExecutable());
+    }
+
+private:
+    FilterEntry Chosen;
+};
+
+// The entry of a name filter the dialog shows.
+FilterEntry EntryOf(const QList<FilterEntry>& Entries, const QString& QtFilter) {
+    for (const FilterEntry& entry : Entries)
+        if (entry.QtFilter() == QtFilter)
+            return entry;
+    return {};
+}
+
+// The dialog's Qt name filters, and what choosing one of them does.
+void ApplyFilter(QFileDialog& Dialog, const QList<FilterEntry>& Entries, bool Save) {
+    QStringList filters;
+    bool executables = false;
+    for (const FilterEntry& entry : Entries) {
+        filters << entry.QtFilter();
+        executables = executables || entry.Executables;
+    }
+    EntryFilesProxy* proxy = nullptr;
+    if (executables) {
+        // Only Qt's own dialog takes a proxy; the patterns Qt shows for such an entry
+        // ("*") would tell the user nothing.
+        Dialog.setOption(QFileDialog::DontUseNativeDialog);
+        Dialog.setOption(QFileDialog::HideNameFilterDetails);
+        proxy = new EntryFilesProxy(&Dialog);
+        Dialog.setProxyModel(proxy);
+    }
+    Dialog.setNameFilters(filters);
+    const auto choose = [&Dialog, Entries, proxy, Save](const QString& Filter) {
+        const FilterEntry entry = EntryOf(Entries, Filter);
+        if (proxy)
+            proxy->Choose(entry);
+        if (Save)
+            Dialog.setDefaultSuffix(entry.Extension());
+    };
+    QObject::connect(&Dialog, &QFileDialog::filterSelected, &Dialog, choose);
+    choose(filters.value(0));
+}
+
+// The style of Family nearest to bold or regular weight with the slant asked for; of
+// equals the plainest name ("Bold" before "Condensed Bold"). Styles are named
+// differently by each family ("Book", "Oblique"), and a dialog left to guess from the
+// flags alone opens some families on a style the page did not have.
+QString StyleFor(const QString& Family, bool Bold, bool Italic) {
+    const int wanted = Bold ? QFont::Bold : QFont::Normal;
+    QString best;
+    std::pair<int, qsizetype> bestScore{INT_MAX, 0};
+    for (const QString& style : QFontDatabase::styles(Family)) {
+        const QFont font = QFontDatabase::font(Family, style, 12);
+        const std::pair<int, qsizetype> score{std::abs(font.weight() - wanted), style.size()};
+        if ((font.style() != QFont::StyleNormal) == Italic && score < bestScore) {
+            best = style;
+            bestScore = score;
+        }
+    }
+    return best;
+}
 
 } // namespace
 
 MsgAnswer QtUserDialogs::MsgBox(const QString& Text, MsgButtons Buttons, MsgIcon Icon,
                                 const QString& Title, std::optional<MsgAnswer> DefaultButton) {
     QMessageBox box(ToQt(Icon), Title, Text, ToQt(Buttons), Owner);
+    // A title or path the user typed is shown as typed, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     if (DefaultButton)
         box.setDefaultButton(ToQt(*DefaultButton));
     switch (box.exec()) {
-    case QMessageBox::Yes: return MsgAnswer::Yes;
-    case QMessageBox::No: return MsgAnswer::No;
-    case QMessageBox::Ok: return MsgAnswer::OK;
-    default: break;
+    case QMessageBox::Yes:
+        return MsgAnswer::Yes;
+    case QMessageBox::No:
+        return MsgAnswer::No;
+    case QMessageBox::Ok:
+        return MsgAnswer::OK;
+    default:
+        break;
     }
     // The window's close box answers like the button that cancels.
     return Buttons == MsgButtons::YesNo ? MsgAnswer::No
@@ -64,16 +158,22 @@ MsgAnswer QtUserDialogs::MsgBox(const QString& Text, MsgButtons Buttons, MsgIcon
 
 std::optional<QString> QtUserDialogs::InputBox(const QString& Prompt, const QString& Title,
                                                const QString& Default) {
-    bool ok = false;
-    QString answer = QInputDialog::getText(Owner, Title, Prompt, QLineEdit::Normal, Default, &ok);
-    if (!ok)
+    QInputDialog dialog(Owner);
+    dialog.setWindowTitle(Title);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setLabelText(Prompt);
+    dialog.setTextValue(Default);
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return answer;
+    return dialog.textValue();
 }
 
 std::optional<QString> QtUserDialogs::FileDialog(const FileDialogRequest& Request) {
     QFileDialog dialog(Owner, Request.Title);
-    dialog.setNameFilters(FilterToQt(Request.Filter));
+    const QList<FilterEntry> entries = ParseFilter(Request.Filter);
+    ApplyFilter(dialog, entries, Request.Save);
     dialog.setAcceptMode(Request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(Request.Save || !Request.MustExist ? QFileDialog::AnyFile
                                                           : QFileDialog::ExistingFile);
@@ -83,31 +183,44 @@ std::optional<QString> QtUserDialogs::FileDialog(const FileDialogRequest& Reques
         dialog.selectFile(Request.FileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+    const QString chosen = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+    if (!Request.Save)
+        return chosen;
+    // A native dialog may not have added it; Qt's own did, and then this adds nothing.
+    return WithExtension(chosen, EntryOf(entries, dialog.selectedNameFilter()).Extension());
 }
 
 std::optional<FontChoice> QtUserDialogs::FontDialog(const FontChoice& Initial) {
-    QFont font(Initial.Name.isEmpty() ? QApplication::font().family() : Initial.Name);
+    QFont font = Initial.Name.isEmpty() ? QApplication::font() : QFont(Initial.Name);
+    // An alias ("Sans Serif") lists no styles in the dialog, so its bold and italic
+    // would be lost: the dialog opens on the family the alias stands for.
+    font.setFamily(QFontInfo(font).family());
     if (Initial.HasSize && Initial.Size > 0)
         font.setPointSizeF(Initial.Size);
     font.setBold(Initial.Bold);
     font.setItalic(Initial.Italic);
+    font.setStyleName(StyleFor(font.family(), Initial.Bold, Initial.Italic));
     font.setStrikeOut(Initial.Strikethrough);
     font.setUnderline(Initial.Underline);
-    bool ok = false;
-    QFont chosen = QFontDialog::getFont(&ok, font, Owner);
-    if (!ok)
+    QFontDialog dialog(font, Owner);
+    // As the dialog shows it: its sizes are whole points.
+    const QFont opened = dialog.currentFont();
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    FontChoice result;
-    result.Name = chosen.family();
-    result.Size = chosen.pointSizeF();
-    result.HasSize = result.Size > 0;
+    const QFont chosen = dialog.selectedFont();
+    // The family and size the dialog merely opened on are not the user's choice.
+    FontChoice result = Initial;
+    if (chosen.family() != opened.family())
+        result.Name = chosen.family();
+    if (chosen.pointSizeF() != opened.pointSizeF()) {
+        result.Size = chosen.pointSizeF();
+        result.HasSize = result.Size > 0;
+    }
     result.Bold = chosen.bold();
     result.Italic = chosen.italic();
     result.Strikethrough = chosen.strikeOut();
     result.Underline = chosen.underline();
-    // Qt's font dialog has no colour; the colour the user had stays.
-    result.Colour = Initial.Colour;
+    // Qt's font dialog has no colour: the one the user had stays, with the rest of Initial.
     return result;
 }
 
@@ -127,4 +240,6 @@ std::optional<QString> QtUserDialogs::BrowseForFolder(const QString& Prompt) {
     return QDir::toNativeSeparators(folder);
 }
 
-int QtUserDialogs::ShowModal(QDialog& Window) { return Window.exec(); }
+int QtUserDialogs::ShowModal(QDialog& Window) {
+    return Window.exec();
+}

@@ -1,10 +1,12 @@
 #include "ScriptedUserDialogs.h"
 
+#include "FileFilter.h"
+
 #include <QDialog>
 
 namespace {
-template <typename T> std::optional<T> Take(QList<std::optional<T>>& Queue, QStringList& Unanswered,
-                                            const char* Kind) {
+template <typename T>
+std::optional<T> Take(QList<std::optional<T>>& Queue, QStringList& Unanswered, const char* Kind) {
     if (Queue.isEmpty()) {
         Unanswered << QLatin1String(Kind);
         return std::nullopt;
@@ -35,7 +37,11 @@ std::optional<QString> ScriptedUserDialogs::InputBox(const QString& Prompt, cons
 
 std::optional<QString> ScriptedUserDialogs::FileDialog(const FileDialogRequest& Request) {
     FileRequests.append(Request);
-    return Take(FileAnswers, Unanswered, "FileDialog");
+    std::optional<QString> path = Take(FileAnswers, Unanswered, "FileDialog");
+    const int entry = FilterChoices.isEmpty() ? 0 : FilterChoices.takeFirst();
+    if (path && Request.Save)
+        *path = WithExtension(*path, ParseFilter(Request.Filter).value(entry).Extension());
+    return path;
 }
 
 std::optional<FontChoice> ScriptedUserDialogs::FontDialog(const FontChoice& Initial) {

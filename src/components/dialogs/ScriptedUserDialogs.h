@@ -28,6 +28,9 @@ public:
     QList<MsgAnswer> MsgAnswers;
     QList<std::optional<QString>> InputAnswers;
     QList<std::optional<QString>> FileAnswers;
+    // The filter entry chosen in each file dialog, by position; the first one when none is
+    // queued. A save dialog adds that entry's extension to a name typed without one.
+    QList<int> FilterChoices;
     QList<std::optional<FontChoice>> FontAnswers;
     QList<std::optional<QColor>> ColourAnswers;
     QList<std::optional<QString>> FolderAnswers;

@@ -13,4 +13,7 @@ bool IsIconLocation(const QString& Path);
 // the application that starts it, else the icon of the path's file type. A null image
 // when nothing is found at Path.
 QImage IconFor(const QString& Path, int Size);
+// A picture file (any format Qt reads) drawn into a clear Size x Size square, as an icon
+// made of it looks; a null image for anything else.
+QImage PictureFor(const QString& Path, int Size);
 } // namespace IconSource

@@ -3,11 +3,13 @@
 #include "AppError.h"
 #include "AtomicFile.h"
 #include "LauncherDocument.h"
+#include "Shortcut.h"
 #include "SystemPaths.h"
 #include "modGenHTML.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace PageBuild {
 
@@ -22,8 +24,40 @@ QString IconFolderFor(const QString& PagePath) {
     return PagePath + QStringLiteral("_files");
 }
 
+QString ProposedPagePath(const LauncherDocument& Doc) {
+    const QString page = Doc.ReadProp(QStringLiteral("(HTML File)"), true);
+    if (!page.isEmpty())
+        return page;
+    if (!Doc.CurFile.isEmpty()) {
+        const QFileInfo launcher(Doc.CurFile);
+        const QString folder = QDir::toNativeSeparators(launcher.absolutePath());
+        const QString beside =
+            SystemPaths::Join(folder, launcher.completeBaseName() + QStringLiteral(".htm"));
+        // A launcher file without an extension would be that page's icon folder.
+        if (IconFolderFor(beside) != Doc.CurFile)
+            return beside;
+        return SystemPaths::Join(folder, launcher.fileName() + QStringLiteral(" page.htm"));
+    }
+    const QString title = Doc.ReadProp(QStringLiteral("Title"), true);
+    return SystemPaths::Join(QDir::toNativeSeparators(QDir::homePath()),
+                             Shortcut::FileNameFor(title) + QStringLiteral(".htm"));
+}
+
+namespace {
+// Only icons would make a missing folder: a page without any would fail where one with
+// them succeeds. Neither makes it, and nothing is written before this is known.
+void RequireFolderOf(const QString& PagePath) {
+    const QString folder = QFileInfo(PagePath).absolutePath();
+    if (!QFileInfo(folder).isDir())
+        throw AppError(QStringLiteral("Path not found: the folder '") +
+                           QDir::toNativeSeparators(folder) + QStringLiteral("' does not exist"),
+                       ErrNo::PathFileAccess);
+}
+} // namespace
+
 void WritePage(const LauncherDocument& Doc, const QString& PagePath) {
     // Before the icons are written: a refused page must leave no icon folder behind.
+    RequireFolderOf(PagePath);
     RefuseSpecialTarget(PagePath);
     // The launcher file is held open for the document; where the system lets a rename
     // pass that hold, it must not let a build put a page in the file's place.
@@ -32,15 +66,6 @@ void WritePage(const LauncherDocument& Doc, const QString& PagePath) {
         throw AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
     const QString page = GenHTML(Doc, true, IconFolderFor(PagePath));
     WriteFileAtomically(PagePath, page.toUtf8());
-}
-
-QString PreviewFile() {
-    return SystemPaths::Join(SystemPaths::TempFolder(), QStringLiteral("QTE.htm"));
-}
-
-void WritePreview(const LauncherDocument& Doc) {
-    const QString page = GenHTML(Doc, false, QString());
-    WriteFileAtomically(PreviewFile(), page.toUtf8());
 }
 
 RunCommand RunCommandFor(const LauncherDocument& Doc) {
@@ -54,3 +79,38 @@ RunCommand RunCommandFor(const LauncherDocument& Doc) {
 }
 
 } // namespace PageBuild
+
+namespace {
+const QString PreviewPage = QStringLiteral("QTE.htm");
+} // namespace
+
+PreviewFolder::PreviewFolder() = default;
+PreviewFolder::~PreviewFolder() = default;
+
+QString PreviewFolder::PageFile() {
+    if (!Folder) {
+        Folder = std::make_unique<QTemporaryDir>(
+            SystemPaths::Join(SystemPaths::TempFolder(), QStringLiteral("qtedit2-XXXXXX")));
+        if (!Folder->isValid()) {
+            Folder.reset(); // tried again on the next visit: TEMP may be fixed by then
+            return PreviewPage;
+        }
+    }
+    return SystemPaths::Join(QDir::toNativeSeparators(Folder->path()), PreviewPage);
+}
+
+void PreviewFolder::Write(const LauncherDocument& Doc) {
+    const QString page = PageFile();
+    if (!Folder)
+        throw AppError(QStringLiteral("The preview folder cannot be made in '") +
+                           SystemPaths::TempFolder() + QLatin1Char('\''),
+                       ErrNo::PathFileAccess);
+    WriteFileAtomically(page, GenHTML(Doc, true, PageBuild::IconFolderFor(page)).toUtf8());
+}
+
+void PreviewFolder::Remove() {
+    if (!Folder)
+        return;
+    QFile::remove(PageFile());
+    QDir(PageBuild::IconFolderFor(PageFile())).removeRecursively();
+}

@@ -63,14 +63,6 @@ QString ApplyPick(const QString& Current, const QString& Picked, bool Param) {
     return Current.isEmpty() ? r : Current + QLatin1Char(' ') + r;
 }
 
-const char* const ExecutablesFilter =
-    "All Executables (*.exe;*.com;*.bat)|*.exe;*.com;*.bat|Application (*.exe)|*.exe|"
-    "MS-DOS Application (*.com)|*.com|MS-DOS Batch File (*.bat)|*.bat|";
-const char* const IconsFilter =
-    "All Icons (*.ico;*.bmp;*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.exe)|"
-    "*.ico;*.bmp;*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.exe|Icon (*.ico)|*.ico|"
-    "Bitmap Image (*.bmp)|*.bmp|GIF Image (*.gif)|*.gif|"
-    "JPEG Images (*.jpg;*.jpeg;*.jpe;*.jfif)|*.jpg;*.jpeg;*.jpe;*.jfif|Application (*.exe)|*.exe|";
 const char* const HtmlFilter = "HTML Document (*.htm;*.html)|*.htm;*.html|";
 
 QString WithAllFiles(const QString& Pattern) {
@@ -81,7 +73,8 @@ bool IsPictureFile(const QString& Path) {
     static const QStringList pictures{QStringLiteral("bmp"),  QStringLiteral("gif"),
                                       QStringLiteral("jpeg"), QStringLiteral("jpg"),
                                       QStringLiteral("jpe"),  QStringLiteral("jfif"),
-                                      QStringLiteral("ico"),  QStringLiteral("png")};
+                                      QStringLiteral("ico"),  QStringLiteral("png"),
+                                      QStringLiteral("svg"),  QStringLiteral("xpm")};
     // Without a "." the whole text stands for the extension.
     const QString ext = Path.mid(Path.lastIndexOf(QLatin1Char('.')) + 1).toLower();
     return pictures.contains(ext);

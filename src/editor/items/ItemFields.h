@@ -40,9 +40,8 @@ LauncherItem RowFromFields(const QString& Description, const QString& Command,
 // collected; other fields take the pick as it is.
 QString ApplyPick(const QString& Current, const QString& Picked, bool Param);
 
-// File dialog filters of the browse buttons, in the program's "Text|pattern|" form.
-extern const char* const ExecutablesFilter;
-extern const char* const IconsFilter;
+// The filter of the link builder's browse, in the program's "Text|pattern|" form; the
+// command's and the icon's filters are the system's (FileKinds).
 extern const char* const HtmlFilter;
 QString WithAllFiles(const QString& Pattern);
 

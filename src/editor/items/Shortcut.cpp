@@ -27,17 +27,21 @@ QString Shortcut::CleanFileName(const QString& Title) {
     return name.left(length);
 }
 
+QString Shortcut::FileNameFor(const QString& Title) {
+    const QString name = CleanFileName(Title);
+    return name.isEmpty() || name.startsWith(QLatin1Char('.')) ? QStringLiteral("Quintor") : name;
+}
+
 ShortcutLink Shortcut::LinkFor(const LauncherDocument& Doc) {
     // Raw values: these are paths and plain texts for the desktop, not page text, so
     // the page escaping would only break a path or a name holding "&" or a quote.
     const QString title = Doc.ReadProp(QStringLiteral("Title"), true);
     const QString icon = Doc.ReadProp(QStringLiteral("Icon"), true);
-    // A blank title would give a hidden file without a name to show; the runner's own
-    // title stands in.
-    const QString shown = title.trimmed().isEmpty() ? QStringLiteral("Quintor") : title;
+    // A blank title leaves nothing to show under the icon; the runner's own stands in.
+    const QString shown = title.trimmed().isEmpty() ? QStringLiteral("Quintor") : title.trimmed();
     ShortcutLink link;
-    link.FileName = CleanFileName(shown);
-    link.Title = shown.trimmed();
+    link.FileName = FileNameFor(title);
+    link.Title = shown;
     link.Description = title;
     link.Program =
         SystemPaths::Join(Doc.APath, SystemPaths::ProgramFile(QStringLiteral("quintor2")));

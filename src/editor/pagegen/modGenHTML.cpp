@@ -5,19 +5,19 @@
 
 #include "AppError.h"
 #include "AppVersion.h"
-#include "AtomicFile.h"
 #include "ConfigStore.h"
+#include "IcoFile.h"
 #include "LauncherDocument.h"
 #include "Sections.h"
 #include "SystemPaths.h"
 #include "Tolvik.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 
+#include <algorithm>
 #include <cmath>
 
 namespace modGenHTML {
@@ -101,8 +101,9 @@ QString RunWord(const QString& Run) {
 
 bool IsPictureExtension(const QString& Ext) {
     static const QLatin1String pictures[] = {
-        QLatin1String("bmp"), QLatin1String("gif"),  QLatin1String("jpeg"), QLatin1String("jpg"),
-        QLatin1String("jpe"), QLatin1String("jfif"), QLatin1String("ico"),  QLatin1String("png")};
+        QLatin1String("bmp"), QLatin1String("gif"), QLatin1String("jpeg"),
+        QLatin1String("jpg"), QLatin1String("jpe"), QLatin1String("jfif"),
+        QLatin1String("ico"), QLatin1String("png"), QLatin1String("svg")};
     for (const auto& p : pictures)
         if (Ext == p)
             return true;
@@ -116,16 +117,25 @@ QString TableStart(const QString& Border, const QString& TableColour) {
     return s + QLatin1Char('>') + CRLF;
 }
 
-void SaveIconFile(const QImage& Icon, const QString& Path) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (Icon.isNull() || !buffer.open(QIODevice::WriteOnly) || !Icon.save(&buffer, "ICO"))
-        throw AppError(QStringLiteral("The icon file \"") + Path +
-                           QStringLiteral("\" cannot be written"),
-                       ErrNo::PathFileAccess);
-    // On a full disk a write comes back short without an error: every byte is checked,
-    // and a partial icon never takes the file's name.
-    WriteFileAtomically(Path, bytes);
+// The sizes an extracted icon file holds: the desktop's small (16 px) or large (32 px)
+// icon, as the icon size asks, first; then for screens that draw a CSS pixel with several
+// device pixels, twice that, and the icon size itself and twice it (an entry of an icon
+// file is at most 256 px). The browser draws the entry that suits it.
+QList<int> IconFileSizes(qint32 IconSize) {
+    const int base = IconSize <= 24 ? 16 : 32;
+    QList<int> sizes{base};
+    for (const qint32 size : {2 * base, IconSize, 2 * IconSize})
+        if (size <= 256 && !sizes.contains(size))
+            sizes << size;
+    std::sort(sizes.begin() + 1, sizes.end());
+    return sizes;
+}
+
+void SaveIconFile(const QString& Source, qint32 IconSize, const QString& Path) {
+    QList<QImage> images;
+    for (const int size : IconFileSizes(IconSize))
+        images << Tolvik::IconOfSize(Source, size);
+    IcoFile::Write(Path, images);
 }
 
 // A value with a line break in it would write lines of its own into the info block
@@ -163,10 +173,8 @@ public:
         ++IconCounter;
         const QString file = SystemPaths::Join(IconFolder, IconFileName(IconCounter));
         // Sizes below 16 are refused by the property editor; such a page gets no file.
-        if (Size >= 16 && Size <= 24)
-            SaveIconFile(Tolvik::SmallIcon(RawIc), file);
-        else if (Size >= 25)
-            SaveIconFile(Tolvik::LargeIcon(RawIc), file);
+        if (Size >= 16)
+            SaveIconFile(RawIc, Size, file);
         Cache.IncrementCount(IconsKey);
         Cache.SetListValue(IconsKey, IconKey, file);
         Cache.SetListValue(IconsKey, ExeKey, Ic);

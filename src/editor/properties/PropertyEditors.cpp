@@ -1,5 +1,7 @@
 #include "PropertyEditors.h"
 
+#include "FileKinds.h"
+
 #include <QGuiApplication>
 #include <QHash>
 #include <QPalette>
@@ -14,11 +16,11 @@ Editor Colour(Swatch Default) {
     return e;
 }
 
-Editor File(const char* Title, const char* Filter, bool HtmlFile, bool FileUrl) {
+Editor File(const char* Title, const QString& Filter, bool HtmlFile, bool FileUrl) {
     Editor e;
     e.EditorKind = Kind::File;
     e.FileTitle = QString::fromLatin1(Title);
-    e.FileFilter = QString::fromLatin1(Filter);
+    e.FileFilter = Filter;
     e.HtmlFile = HtmlFile;
     e.FileUrl = FileUrl;
     return e;
@@ -60,7 +62,9 @@ QHash<QString, Editor> BuildTable() {
                   false, true));
     t.insert(QStringLiteral("Style sheet"),
              File("Choose a Style Sheet", "Cascading Style Sheet (*.css)|*.css", false, true));
-    t.insert(QStringLiteral("Icon"), File("Choose an Icon", "Icon (*.ico)|*.ico", false, false));
+    // The runner's window icon and the desktop shortcut's: the system's icon files.
+    t.insert(QStringLiteral("Icon"),
+             File("Choose an Icon", FileKinds::IconFilesFilter().chopped(1), false, false));
     t.insert(QStringLiteral("Font"), Plain(Kind::Font));
     t.insert(QStringLiteral("Font size"), Number("Type the Font size:", 1, 512, true));
     t.insert(QStringLiteral("Columns"), Number("How many columns do you want?", 1, 100));

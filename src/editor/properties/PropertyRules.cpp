@@ -10,16 +10,19 @@ namespace PropertyRules {
 std::optional<QString> NumberRefusal(const QString& Answer, int Lower, int Upper, bool Fraction) {
     const QLocale locale;
     const QString separator = QRegularExpression::escape(locale.decimalPoint());
-    const QRegularExpression form(Fraction ? QStringLiteral("^[+-]?\\d+(%1\\d+)?$").arg(separator)
-                                           : QStringLiteral("^[+-]?\\d+$"));
+    const QRegularExpression decimal(QStringLiteral("^[+-]?\\d+(%1\\d+)?$").arg(separator));
     // \d would also take digits of other scripts that nothing downstream reads.
     bool ascii = true;
     for (QChar c : Answer)
         ascii = ascii && c.unicode() < 128;
-    bool ok = ascii && form.match(Answer).hasMatch();
+    const QRegularExpressionMatch form = decimal.match(Answer);
+    bool ok = ascii && form.hasMatch();
     const double value = ok ? locale.toDouble(Answer, &ok) : 0;
     if (!ok)
         return QStringLiteral("'") + Answer + QStringLiteral("' is not a number, please try again");
+    if (!Fraction && form.capturedLength(1) > 0)
+        return QStringLiteral("'") + Answer +
+               QStringLiteral("' is not a whole number, please try again");
     if (value < Lower)
         return QStringLiteral("The number must be %1 or higher").arg(Lower);
     if (value > Upper)

@@ -12,6 +12,7 @@ namespace PropertyRules {
 // (and then stored exactly as typed). Bounds are inclusive. Only whole numbers are
 // taken unless Fraction allows a decimal part (with the locale's separator): a page
 // cannot use "2.5" columns, and a stored text must read back as the number it shows.
+// A decimal number where a whole one is wanted is refused as not whole, not as no number.
 std::optional<QString> NumberRefusal(const QString& Answer, int Lower, int Upper, bool Fraction);
 
 // "True" <-> "False"; any other text stays as it is.

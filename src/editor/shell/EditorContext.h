@@ -3,6 +3,7 @@
 #include <QList>
 
 class LauncherDocument;
+class PreviewFolder;
 class QDialog;
 class QPlainTextEdit;
 class QWidget;
@@ -43,4 +44,6 @@ public:
     // The page source view on the "&HTML" tab and the host of the preview on "P&review".
     virtual QPlainTextEdit& HtmlView() = 0;
     virtual QWidget& PreviewHost() = 0;
+    // This editor's own preview page and icons.
+    virtual PreviewFolder& PreviewFiles() = 0;
 };

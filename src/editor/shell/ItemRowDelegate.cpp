@@ -13,7 +13,9 @@ void ItemRowDelegate::initStyleOption(QStyleOptionViewItem* Option,
     QStyledItemDelegate::initStyleOption(Option, Index);
     if (!Index.isValid() || Index.column() != cellDescription || !Items.IsSection(Index.row() + 1))
         return;
-    Option->text = SectDetails(Items.Cell(Index.row() + 1, cellDescription), 1);
+    // From the text the list shows (a bounded part of the stored one), so a huge name
+    // costs no more to draw than any other cell.
+    Option->text = SectDetails(Index.data(Qt::DisplayRole).toString(), 1);
     Option->font.setBold(true);
     Option->icon = SectionIcon;
     Option->features |= QStyleOptionViewItem::HasDecoration;

@@ -28,7 +28,6 @@
 #include "frmAbout.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -198,6 +197,9 @@ void frmQTE::ConnectCommands() {
             &frmQTE::lvItems_ItemClick);
     connect(&Document.Items, &ItemRows::DropRequested, this, &frmQTE::lvItems_Drop);
     connect(lvItems, &ItemListView::SectionEditRequested, this, &frmQTE::mnuEditEdit_Click);
+    // Rows that arrive in a list without a current row (an import, an Add into an empty
+    // list) get one, as after a load: the item commands act on the current row.
+    connect(&Document.Items, &QAbstractItemModel::rowsInserted, this, &frmQTE::EnsureCurrentRow);
     // A renamed item is a change like any other: closing must not lose it silently.
     connect(lvItems, &ItemListView::DescriptionEdited, this, [this] { Document.Changed = true; });
 
@@ -255,13 +257,7 @@ void frmQTE::closeEvent(QCloseEvent* Event) {
         Event->ignore();
     }
     // The preview page is of no use to anyone once the user wanted to leave.
-    RemovePreviewFile();
-}
-
-void frmQTE::RemovePreviewFile() {
-    const QString preview = PageBuild::PreviewFile();
-    if (PackStore::PackFileExists(preview))
-        QFile::remove(preview);
+    Preview.Remove();
 }
 
 void frmQTE::ReportFailure(const QString& Action, const QString& Path, const QString& Title,
@@ -277,9 +273,13 @@ void frmQTE::ReportFailure(const QString& Action, const QString& Path, const QSt
 // current, so the item commands have a row to act on.
 void frmQTE::AfterLoad() {
     ShowTab(0);
+    EnsureCurrentRow();
+    Checkmenus();
+}
+
+void frmQTE::EnsureCurrentRow() {
     if (Document.Items.Count() > 0 && SelectedRow() == 0)
         SelectRow(1);
-    Checkmenus();
 }
 
 // ---- File commands ------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "EditorActions.h"
 #include "EditorContext.h"
 #include "LauncherDocument.h"
+#include "PageBuild.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -46,6 +47,7 @@ public:
     void FileSave() override { mnuFileSave_Click(); }
     QPlainTextEdit& HtmlView() override { return *rtfHTML; }
     QWidget& PreviewHost() override { return *fraPreview; }
+    PreviewFolder& PreviewFiles() override { return Preview; }
 
     // The help file F1 opens: APath + "qtedit2.chm".
     QString HelpFile() const { return HelpFilePath; }
@@ -98,13 +100,14 @@ private:
     void ShowBrokenItems();
     void ConnectCommands();
     void AfterLoad();
+    void EnsureCurrentRow();
     void OpenHelpFile();
-    void RemovePreviewFile();
     void ReportFailure(const QString& Action, const QString& Path, const QString& Title,
                        const AppError& Error);
 
     LauncherDocument Document;
     std::unique_ptr<ItemChecker> Checker;
+    PreviewFolder Preview;
     std::unique_ptr<UserDialogs> OwnDialogs;
     UserDialogs* UserDialogsPort;
     EditorActions A;

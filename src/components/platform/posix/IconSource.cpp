@@ -1,6 +1,7 @@
 #include "IconSource.h"
 
 #include "DesktopEntries.h"
+#include "PictureFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QIcon>
+#include <QImageReader>
 #include <QMimeDatabase>
 #include <QPainter>
 #include <QStandardPaths>
@@ -192,6 +194,18 @@ QImage PlainFileIcon(int Size) {
     return image;
 }
 
+// Image scaled to fit a clear Size x Size square, centred.
+QImage OnSquare(const QImage& Image, int Size) {
+    if (Image.size() == QSize(Size, Size))
+        return Image.convertToFormat(QImage::Format_ARGB32);
+    QImage square(Size, Size, QImage::Format_ARGB32);
+    square.fill(Qt::transparent);
+    const QImage scaled = Image.scaled(Size, Size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPainter painter(&square);
+    painter.drawImage((Size - scaled.width()) / 2, (Size - scaled.height()) / 2, scaled);
+    return square;
+}
+
 QImage Render(const QIcon& Icon, int Size) {
     // Theme icons are drawn through the windowing system: none, no theme icon.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
@@ -200,28 +214,8 @@ QImage Render(const QIcon& Icon, int Size) {
     if (image.isNull())
         return PlainFileIcon(Size);
     image.setDevicePixelRatio(1);
-    if (image.size() == QSize(Size, Size))
-        return image.convertToFormat(QImage::Format_ARGB32);
-    // A theme without this size: scale the nearest one and centre it on a clear square.
-    QImage square(Size, Size, QImage::Format_ARGB32);
-    square.fill(Qt::transparent);
-    const QImage scaled = image.scaled(Size, Size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    QPainter painter(&square);
-    painter.drawImage((Size - scaled.width()) / 2, (Size - scaled.height()) / 2, scaled);
-    return square;
-}
-
-// A picture in a format icon themes are drawn in stands for itself, as it does in a theme:
-// its file-type icon would say nothing of the application it shows.
-QIcon IconPicture(const QString& Path) {
-    static const QStringList formats{QStringLiteral("svg"), QStringLiteral("svgz"),
-                                     QStringLiteral("xpm")};
-    const QFileInfo info(Path);
-    if (!info.isFile() || !formats.contains(info.suffix().toLower()) ||
-        !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return {};
-    QIcon icon(Path);
-    return icon.pixmap(16).isNull() ? QIcon() : icon;
+    // A theme without this size: the nearest one scaled.
+    return OnSquare(image, Size);
 }
 
 QStringList FileTypeIconNames(const QString& Path) {
@@ -258,10 +252,18 @@ QImage IconSource::IconFor(const QString& Path, int Size) {
     if (!QFileInfo::exists(Path) && program.isEmpty())
         return {};
     static ProgramIcons entries;
-    QIcon icon = IconPicture(Path);
-    if (icon.isNull() && !program.isEmpty())
+    QIcon icon;
+    if (!program.isEmpty())
         icon = ThemeIcon({entries.IconOf(program)});
     if (icon.isNull())
         icon = ThemeIcon(FileTypeIconNames(program.isEmpty() ? Path : program));
     return Render(icon, Size);
+}
+
+QImage IconSource::PictureFor(const QString& Path, int Size) {
+    // The header tells a picture from a program; only a picture is read whole.
+    if (!QFileInfo(Path).isFile() || !QImageReader(Path).canRead())
+        return {};
+    const QImage picture = PictureFile::Load(Path);
+    return picture.isNull() ? QImage() : OnSquare(picture, Size);
 }

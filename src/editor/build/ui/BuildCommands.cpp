@@ -56,18 +56,20 @@ void ShowSource(EditorContext& Ctx) {
 }
 
 void ShowPreview(EditorContext& Ctx) {
+    PreviewFolder& preview = Ctx.PreviewFiles();
     try {
-        PageBuild::WritePreview(Ctx.Doc());
+        BusyCursor busy; // program icons are extracted as for a build
+        preview.Write(Ctx.Doc());
     } catch (const AppError& e) {
         if (PreviewPane* pane = ExistingPane(Ctx))
             pane->Blank();
         ShowError(Ctx,
                   QStringLiteral("An error occurred when attempting to preview the HTML file '") +
-                      PageBuild::PreviewFile() + QLatin1Char('\''),
+                      preview.PageFile() + QLatin1Char('\''),
                   e, QStringLiteral("Preview Error"));
         return;
     }
-    Pane(Ctx).Navigate(QUrl::fromLocalFile(PageBuild::PreviewFile()));
+    Pane(Ctx).Navigate(QUrl::fromLocalFile(preview.PageFile()));
 }
 
 } // namespace
@@ -86,7 +88,7 @@ void mnuFileBuild_Click(EditorContext& Ctx) {
     request.Title = QStringLiteral("Build the HTML File");
     request.Filter =
         QStringLiteral("HTML Document (*.htm;*.html)|*.htm;*.html|All files (*.*)|*.*");
-    request.FileName = doc.ReadProp(QStringLiteral("(HTML File)"), true);
+    request.FileName = PageBuild::ProposedPagePath(doc);
     request.Save = true;
     request.ConfirmOverwrite = true;
     const std::optional<QString> path = dialogs.FileDialog(request);

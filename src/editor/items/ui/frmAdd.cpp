@@ -2,6 +2,7 @@
 
 #include "ConfigStore.h"
 #include "EditorContext.h"
+#include "FileKinds.h"
 #include "ItemCommands.h"
 #include "ItemFields.h"
 #include "ItemListOps.h"
@@ -162,7 +163,7 @@ void frmAdd::BuildControls() {
     connect(txtIcon, &QLineEdit::textChanged, this, &frmAdd::txtIcon_Change);
 
     connect(cmdC1, &QToolButton::clicked, this, [this] {
-        FD(QStringLiteral("Browse for Command"), QLatin1String(ExecutablesFilter), txtCom, false);
+        FD(QStringLiteral("Browse for Command"), FileKinds::ProgramsFilter(), txtCom, false);
     });
     connect(cmdC2, &QToolButton::clicked, this, [this] {
         DD(QStringLiteral("&Choose a Drive/Folder for the command:"), txtCom, false);
@@ -175,7 +176,7 @@ void frmAdd::BuildControls() {
     connect(cmdS2, &QToolButton::clicked, this,
             [this] { DD(QStringLiteral("&Choose a Start In Drive/Folder:"), txtSI, false); });
     connect(cmdI1, &QToolButton::clicked, this, [this] {
-        FD(QStringLiteral("Choose an Icon"), QLatin1String(IconsFilter), txtIcon, false);
+        FD(QStringLiteral("Choose an Icon"), FileKinds::IconsFilter(), txtIcon, false);
     });
     connect(cmdI2, &QToolButton::clicked, this,
             [this] { DD(QStringLiteral("&Choose a Drive/Folder for the icon:"), txtIcon, false); });

@@ -3,6 +3,7 @@
 #include "ColumnReplace.h"
 #include "EditorContext.h"
 #include "LauncherDocument.h"
+#include "WindowAccessKeys.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -90,6 +91,7 @@ frmReplace::frmReplace(EditorContext& Ctx, QWidget* Parent) : QDialog(Parent, Qt
 
     txtFind->installEventFilter(this);
     txtReplace->installEventFilter(this);
+    new WindowAccessKeys(*this);
     connect(cmdReplace, &QPushButton::clicked, this, &frmReplace::cmdReplace_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
 }

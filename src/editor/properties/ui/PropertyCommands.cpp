@@ -63,6 +63,9 @@ QString TrueFalse(bool Value) {
     return Value ? QStringLiteral("True") : QStringLiteral("False");
 }
 
+// The dialog opens on the seven font properties and "Text colour"; only what the user
+// changed there is written back, so an empty "Font" or size stays empty (the page then
+// sets none) and a flag the dialog could not show is not lost.
 void Font(EditorContext& Ctx) {
     LauncherDocument& doc = Ctx.Doc();
     FontChoice initial;
@@ -79,14 +82,20 @@ void Font(EditorContext& Ctx) {
     const std::optional<FontChoice> chosen = Ctx.Dialogs().FontDialog(initial);
     if (!chosen)
         return;
-    doc.WriteProp(QStringLiteral("Font"), chosen->Name);
-    doc.WriteProp(QStringLiteral("Font bold"), TrueFalse(chosen->Bold));
-    doc.WriteProp(QStringLiteral("Font italic"), TrueFalse(chosen->Italic));
-    doc.WriteProp(QStringLiteral("Font size"),
-                  chosen->HasSize ? QLocale().toString(chosen->Size) : QString());
-    doc.WriteProp(QStringLiteral("Font strikethrough"), TrueFalse(chosen->Strikethrough));
-    doc.WriteProp(QStringLiteral("Font underline"), TrueFalse(chosen->Underline));
-    doc.WriteProp(QStringLiteral("Text colour"), PropertyRules::ColourText(chosen->Colour));
+    const auto write = [&doc](bool Changed, const char* Name, const QString& Value) {
+        if (Changed)
+            doc.WriteProp(QString::fromLatin1(Name), Value);
+    };
+    write(chosen->Name != initial.Name, "Font", chosen->Name);
+    write(chosen->Bold != initial.Bold, "Font bold", TrueFalse(chosen->Bold));
+    write(chosen->Italic != initial.Italic, "Font italic", TrueFalse(chosen->Italic));
+    write(chosen->HasSize != initial.HasSize || chosen->Size != initial.Size, "Font size",
+          chosen->HasSize ? QLocale().toString(chosen->Size) : QString());
+    write(chosen->Strikethrough != initial.Strikethrough, "Font strikethrough",
+          TrueFalse(chosen->Strikethrough));
+    write(chosen->Underline != initial.Underline, "Font underline", TrueFalse(chosen->Underline));
+    write(chosen->Colour != initial.Colour, "Text colour",
+          PropertyRules::ColourText(chosen->Colour));
     doc.Changed = true;
 }
 

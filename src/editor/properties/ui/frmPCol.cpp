@@ -69,8 +69,11 @@ void frmPCol::txtCol_Change() {
 }
 
 void frmPCol::cmdChoose_Click() {
-    if (const std::optional<QColor> chosen = Dialogs.ColourDialog(Swatch))
+    if (const std::optional<QColor> chosen = Dialogs.ColourDialog(Swatch)) {
         txtCol->setText(PropertyRules::ColourText(*chosen));
+        // Back in the box, Enter is OK; on the choose button it would choose again.
+        txtCol->setFocus();
+    }
 }
 
 void frmPCol::cmdDefault_Click() {

@@ -78,8 +78,11 @@ void frmPFile::cmbTheme_Activated(int Index) {
 void frmPFile::cmdBrowse_Click() {
     FileDialogRequest request = Browse;
     request.FileName.clear();
-    if (const std::optional<QString> chosen = Dialogs.FileDialog(request))
+    if (const std::optional<QString> chosen = Dialogs.FileDialog(request)) {
         txtFile->setText(PropertyRules::BrowsedSetting(*chosen, FileUrl));
+        // Back in the box, Enter is OK; on the browse button it would browse again.
+        txtFile->setFocus();
+    }
 }
 
 void frmPFile::cmdOK_Click() {

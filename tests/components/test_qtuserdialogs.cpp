@@ -1,0 +1,125 @@
+// The user-dialogs port on Qt's own dialogs, driven as a user would.
+#include "QtUserDialogs.h"
+#include "TestFiles.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+// Runs Action on the modal dialog the port is about to show, once it is up; then closes it.
+template <typename Dialog> void WhenShown(std::function<void(Dialog&)> Action, bool Accept) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [=] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            poll->deleteLater();
+            Action(*dialog);
+            Accept ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
+        }
+    });
+    poll->start(10);
+}
+
+QStringList Listed(QFileDialog& Dialog) { // what the dialog lists in its folder
+    auto* view = Dialog.findChild<QListView*>("listView");
+    QStringList names;
+    for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+        names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+    return names.sort(), names;
+}
+
+void ChooseFilter(QFileDialog& Dialog, int Entry) { // as a user picks it
+    Dialog.selectNameFilter(Dialog.nameFilters().value(Entry));
+    emit Dialog.filterSelected(Dialog.nameFilters().value(Entry));
+}
+} // namespace
+
+class TestQtUserDialogs : public QObject {
+    Q_OBJECT
+    QTemporaryDir Dir;
+    QtUserDialogs Port;
+
+private slots:
+    // A text the user typed (a title, a path) is shown as typed, never read as markup.
+    void textsShownAsTyped() {
+        const QString text = "The file '<b>Bold</b> &amp; x'  has changed.";
+        QStringList shown;
+        const std::function<void(QDialog&)> read = [&](QDialog& Box) {
+            for (QLabel* label : Box.findChildren<QLabel*>())
+                if (!label->text().isEmpty())
+                    shown << QString::number(label->textFormat()) + label->text();
+        };
+        WhenShown(read, false);
+        static_cast<UserDialogs&>(Port).MsgBox(text, MsgButtons::YesNo, MsgIcon::None, "T");
+        WhenShown(read, false);
+        Port.InputBox(text, "Title", "x");
+        const QString plain = QString::number(Qt::PlainText) + text;
+        QCOMPARE(shown, (QStringList{plain, plain}));
+    }
+
+    // OK without a change gives back what the dialog was opened on; with "Font" empty it
+    // opens on the family the page's default stands for, and "Font" and the size stay unset.
+    void fontDialogRoundTrip_data() {
+        QTest::addColumn<QString>("Name");
+        QTest::addColumn<double>("Size"); // 0: none
+        QTest::addColumn<bool>("Bold");
+        QTest::addColumn<bool>("Italic");
+        QTest::addRow("Font empty, bold italic") << "" << 0.0 << true << true;
+        QTest::addRow("a family's plain style, a size")
+            << "DejaVu Sans Mono" << 13.0 << false << false;
+    }
+    void fontDialogRoundTrip() {
+        QFETCH(QString, Name);
+        QFETCH(double, Size);
+        QFETCH(bool, Bold);
+        QFETCH(bool, Italic);
+        const FontChoice initial{Name, Size, Size > 0, Bold, Italic, false, true, Qt::darkGreen};
+        WhenShown<QFontDialog>([](QFontDialog&) {}, true);
+        const std::optional<FontChoice> chosen = Port.FontDialog(initial);
+        QVERIFY(chosen && chosen->Name == Name && chosen->Colour == initial.Colour);
+        QVERIFY(chosen->HasSize == initial.HasSize && chosen->Size == Size);
+        QVERIFY(chosen->Bold == Bold && chosen->Italic == Italic && chosen->Underline);
+    }
+
+    // A save dialog adds the chosen entry's extension to a name typed without one.
+    void saveAddsTheChosenExtension() {
+        FileDialogRequest request;
+        request.Filter = "Quintor File (*.qtf)|*.qtf|All files (*.*)|*.*";
+        request.Save = true;
+        for (const auto& [entry, saved] : {std::pair{0, "mypage.qtf"}, {1, "mypage"}}) {
+            WhenShown<QFileDialog>(
+                [&, entry = entry](QFileDialog& Files) {
+                    Files.setDirectory(Dir.path());
+                    ChooseFilter(Files, entry);
+                    Files.findChild<QLineEdit*>("fileNameEdit")->setText("mypage");
+                },
+                true);
+            QCOMPARE(Port.FileDialog(request), std::optional(Dir.filePath(saved)));
+        }
+    }
+
+    // Programs carry no extension: an entry of executable files (and desktop entries) lists
+    // them and the folders, "All Files" everything.
+    void programsEntryListsExecutables() {
+        for (const char* name : {"bin/tool", "bin/notes.txt", "bin/app.desktop", "bin/sub/x"})
+            QVERIFY(TestFiles::Write(Dir.filePath(name), "#!/bin/sh\n"));
+        QVERIFY(QFile::setPermissions(Dir.filePath("bin/tool"), QFile::ExeOwner));
+        FileDialogRequest request;
+        request.Filter = "Programs|" + ExecutableFilesPattern + ";*.desktop|All Files (*.*)|*.*";
+        QStringList listed;
+        WhenShown<QFileDialog>(
+            [&](QFileDialog& Files) {
+                Files.setDirectory(Dir.filePath("bin"));
+                QTRY_COMPARE_WITH_TIMEOUT(Listed(Files).size(), 3, 5000);
+                listed << Listed(Files).join(' ');
+                ChooseFilter(Files, 1);
+                QTRY_COMPARE_WITH_TIMEOUT(Listed(Files).size(), 4, 5000);
+                listed << Listed(Files).join(' ');
+            },
+            false);
+        Port.FileDialog(request);
+        QCOMPARE(listed, (QStringList{"app.desktop sub tool", "app.desktop notes.txt sub tool"}));
+    }
+};
+
+QTEST_MAIN(TestQtUserDialogs)
+#include "test_qtuserdialogs.moc"
