@@ -2,7 +2,7 @@
 // decoding and the launch of a real program (fork and exec included).
 #include "LaunchPort.h"
 #include "LinkHandler.h"
-#include "RunnerWindow.h"
+#include "PageWindow.h"
 #include "ScriptedUserDialogs.h"
 
 #include <QCoreApplication>
@@ -12,23 +12,6 @@
 #include <vector>
 
 namespace {
-class BenchWindow : public RunnerWindow {
-public:
-    QString CurFile() const override { return QStringLiteral("/tmp/page.htm"); }
-    void SetCurFile(const QString&) override {}
-    QUrl LocationURL() const override { return QUrl(QStringLiteral("file:///tmp/page.htm")); }
-    QString ApplicationPath() const override { return QStringLiteral("/opt/q/"); }
-    QString InfoValue(const QString&) const override { return QStringLiteral("[NOT FOUND]"); }
-    bool ExtraCommandsVisible() const override { return true; }
-    QString ExtraCommandsText() const override { return QStringLiteral("-v"); }
-    void OpenDialog() override {}
-    void ProcInfo(const QString&) override {}
-    void Minimise() override {}
-    void ToggleMaximise() override {}
-    void Exit() override {}
-    void Refresh() override {}
-};
-
 double Median(std::vector<double> Values) {
     std::sort(Values.begin(), Values.end());
     return Values[Values.size() / 2];
@@ -37,7 +20,7 @@ double Median(std::vector<double> Values) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    BenchWindow window;
+    PageWindow window(QStringLiteral("/tmp/page.htm"), QStringLiteral("-v"));
     SystemLaunchPort launch;
     ScriptedUserDialogs dialogs;
     LinkHandler handler(window, launch, dialogs);

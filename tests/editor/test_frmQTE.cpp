@@ -273,9 +273,11 @@ private slots:
                             "&Import Quintor File Items... F11|-|&Build... F3|&Run... Ctrl+R|"
                             "Create Shortcut on &Desktop... Ctrl+E|-|E&xit",
                             "&Edit: &Copy and paste F12|-|&Add icon... F4|"
-                            "Add se&ction (above selected item)... F7|&Edit selected item... F2|"
+                            "Add from a&pplications... Shift+F4|Add se&ction (above selected "
+                            "item)... F7|&Edit selected item... F2|"
                             "&Delete selected item... F8|-|Move &up Ctrl+U|Move do&wn Ctrl+D|-|"
-                            "&Rep&lace... Ctrl+H|&Swap Columns... F6|-|Edit &property... Ctrl+P|"
+                            "&Rep&lace... Ctrl+H|&Swap Columns... F6|Check &items F5|-|Edit "
+                            "&property... Ctrl+P|"
                             "&Reset properties... F9",
                             "&Help: &Contents|&Send feedback... Ctrl+F1|&About... Ctrl+F2",
                             "&Icons", "&Properties", "&HTML", "P&review", "Quintor Editor",
@@ -283,7 +285,8 @@ private slots:
         auto* bar = e.Window.findChild<QToolBar*>("tbMain");
         QCOMPARE(Entries(bar->actions(), true),
                  "New (Ctrl+N)|Open (Ctrl+O)|Save (Ctrl+S)|-|Build (F3)|-|Add icon (F4)|"
-                 "Add section (above selected item) (F7)|Edit (F2)|Delete (F8)|-|"
+                 "Add from applications (Shift+F4)|Add section (above selected item) (F7)|Edit "
+                 "(F2)|Delete (F8)|-|"
                  "Move up (Ctrl+U)|Move down (Ctrl+D)");
         for (const QAction* button : bar->actions())
             QVERIFY(button->isSeparator() || !button->icon().pixmap(24, 24).isNull());

@@ -43,13 +43,17 @@ void ItemRows::ReplaceAll(QVector<LauncherItem> Items) {
     endResetModel();
 }
 
-int ItemRows::rowCount(const QModelIndex& Parent) const { return Parent.isValid() ? 0 : Count(); }
+int ItemRows::rowCount(const QModelIndex& Parent) const {
+    return Parent.isValid() ? 0 : Count();
+}
 
 int ItemRows::columnCount(const QModelIndex& Parent) const {
     return Parent.isValid() ? 0 : LauncherItem::CellCount;
 }
 
 QVariant ItemRows::data(const QModelIndex& Index, int Role) const {
+    if (Index.isValid() && (Role == Qt::DecorationRole || Role == Qt::ToolTipRole))
+        return MarkData(Index, Role);
     if (!Index.isValid() || (Role != Qt::DisplayRole && Role != Qt::EditRole))
         return {};
     const QString& cell = Rows[Index.row()][Index.column()];
@@ -71,7 +75,11 @@ QVariant ItemRows::headerData(int Section, Qt::Orientation Orientation, int Role
 
 Qt::ItemFlags ItemRows::flags(const QModelIndex& Index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(Index);
-    if (Index.isValid() && Index.column() == cellDescription)
+    // Drops go between rows (the list itself takes them), never onto a row.
+    if (!Index.isValid())
+        return f | Qt::ItemIsDropEnabled;
+    f |= Qt::ItemIsDragEnabled;
+    if (Index.column() == cellDescription)
         f |= Qt::ItemIsEditable;
     return f;
 }

@@ -3,7 +3,10 @@
 #include "LauncherItem.h"
 
 #include <QAbstractTableModel>
+#include <QIcon>
+#include <QStringList>
 #include <QVector>
+#include <functional>
 
 // The item list of the document, in list order, addressed by 1-based position.
 // It is also the model that the item list view shows: every change goes through
@@ -41,6 +44,32 @@ public:
 
     static QString ColumnCaption(int Cell);
 
+    // Marks of broken items: the lines Source finds wrong with a row show as Icon before
+    // its Description and as the Description's tooltip. An empty Source shows none.
+    using ProblemSource = std::function<QStringList(const LauncherItem&)>;
+    void SetProblemSource(ProblemSource Source, const QIcon& Icon);
+
+    // Drag and drop: rows dragged out carry their positions; whatever is dropped (rows of
+    // this list, files, addresses) is handed on as DropRequested and never changes the
+    // rows here, so that the editor's commands make the change.
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& Indexes) const override;
+    Qt::DropActions supportedDropActions() const override;
+    bool canDropMimeData(const QMimeData* Data, Qt::DropAction Action, int Row, int Column,
+                         const QModelIndex& Parent) const override;
+    bool dropMimeData(const QMimeData* Data, Qt::DropAction Action, int Row, int Column,
+                      const QModelIndex& Parent) override;
+    // The positions of rows dragged from this very list; empty for anything else.
+    QList<int> DraggedRows(const QMimeData& Data) const;
+
+signals:
+    // Data was dropped before row Pos (Count() + 1: after the last row).
+    void DropRequested(int Pos, const QMimeData& Data);
+
 private:
+    QVariant MarkData(const QModelIndex& Index, int Role) const;
+
     QVector<LauncherItem> Rows;
+    ProblemSource Problems;
+    QIcon ProblemIcon;
 };

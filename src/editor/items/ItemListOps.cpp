@@ -134,6 +134,76 @@ RowSelection MoveSectionUp(ItemRows& Items, int S) {
     return result;
 }
 
+namespace {
+// The block of section row S, as the half-open range [S, End).
+int BlockEnd(const ItemRows& Items, int S) {
+    const int next = NextSection(Items, S);
+    return next ? next : Items.Count() + 1;
+}
+
+RowSelection DragSection(ItemRows& Items, int S, int Pos) {
+    const int end = BlockEnd(Items, S);
+    // A block lands only before a section row or at the end of the list.
+    int target = Pos <= Items.Count() && Items.IsSection(Pos) ? Pos : NextSection(Items, Pos);
+    if (target == 0)
+        target = Items.Count() + 1;
+    if (target >= S && target <= end)
+        return Unchanged(S);
+    const QVector<LauncherItem>& rows = Items.All();
+    const QVector<LauncherItem> block(rows.cbegin() + (S - 1), rows.cbegin() + (end - 1));
+    QVector<LauncherItem> moved;
+    moved.reserve(rows.size());
+    for (int pos = 1; pos <= rows.size() + 1; ++pos) {
+        if (pos == target)
+            moved += block;
+        if (pos <= rows.size() && (pos < S || pos >= end))
+            moved.append(rows[pos - 1]);
+    }
+    const int first = target < S ? target : target - (end - S);
+    Items.ReplaceAll(std::move(moved));
+    return Only(first);
+}
+
+RowSelection DragItems(ItemRows& Items, const QList<int>& Rows, int Pos) {
+    const QVector<LauncherItem>& rows = Items.All();
+    QVector<LauncherItem> dragged, kept;
+    int before = 0; // dragged rows above the target, which no longer count there
+    for (int pos = 1; pos <= rows.size(); ++pos) {
+        if (std::binary_search(Rows.cbegin(), Rows.cend(), pos)) {
+            dragged.append(rows[pos - 1]);
+            before += pos < Pos ? 1 : 0;
+        } else {
+            kept.append(rows[pos - 1]);
+        }
+    }
+    const int first = Pos - before;
+    if (dragged.isEmpty() ||
+        (first == Rows.first() && Rows.last() - Rows.first() + 1 == Rows.size()))
+        return Unchanged(Rows.value(0));
+    kept.insert(first - 1, dragged.size(), LauncherItem());
+    std::copy(dragged.cbegin(), dragged.cend(), kept.begin() + (first - 1));
+    Items.ReplaceAll(std::move(kept));
+    RowSelection result = Only(first);
+    for (int i = 1; i < dragged.size(); ++i)
+        result.Others << first + i;
+    return result;
+}
+} // namespace
+
+RowSelection DragRows(ItemRows& Items, const QList<int>& Rows, int Pos) {
+    QList<int> valid;
+    for (const int pos : Rows)
+        if (ValidRow(Items, pos))
+            valid << pos;
+    if (valid.isEmpty() || Pos < 1 || Pos > Items.Count() + 1)
+        return Unchanged(0);
+    SortUnique(valid);
+    for (const int pos : valid)
+        if (Items.IsSection(pos))
+            return DragSection(Items, pos, Pos);
+    return DragItems(Items, valid, Pos);
+}
+
 int AddItemPosition(int Count, int Selected, bool AtBottom) {
     if (AtBottom || Count == 0 || Selected < 1 || Selected > Count)
         return Count + 1;
@@ -144,6 +214,17 @@ int AddSectionPosition(int Count, int Selected) {
     if (Count == 0 || Selected < 1 || Selected > Count)
         return Count + 1;
     return Selected;
+}
+
+RowSelection InsertRows(ItemRows& Items, int Pos, const QList<LauncherItem>& Rows) {
+    if (Rows.isEmpty() || Pos < 1 || Pos > Items.Count() + 1)
+        return Unchanged(0);
+    for (qsizetype i = 0; i < Rows.size(); ++i)
+        Items.Insert(Pos + static_cast<int>(i), Rows[i]);
+    RowSelection result = Only(Pos);
+    for (int i = 1; i < Rows.size(); ++i)
+        result.Others << Pos + i;
+    return result;
 }
 
 RowSelection SelectionAfterInsert(int Current, const QList<int>& Selected, int Pos) {

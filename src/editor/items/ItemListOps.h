@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LauncherItem.h"
+
 #include <QList>
 
 class ItemRows;
@@ -37,11 +39,22 @@ RowSelection MoveSectionDown(ItemRows& Items, int S);
 // leading block (item rows before the first section) never takes part.
 RowSelection MoveSectionUp(ItemRows& Items, int S);
 
+// Rows dragged to Pos (a 1-based insert position: they land before the row at Pos,
+// Count() + 1 after the last row). When Rows hold a section row, the block of the first
+// one moves as Move up and Move down would move it: before the nearest section row at
+// or after Pos, or to the end, never into another block or above the leading block;
+// the other rows stay. Otherwise the rows move in their order. The moved rows become
+// the selection.
+RowSelection DragRows(ItemRows& Items, const QList<int>& Rows, int Pos);
+
 // Where the item dialog puts a new row: appended, unless it goes directly below the
 // selected row (AtBottom off, a non-empty list and a selected row).
 int AddItemPosition(int Count, int Selected, bool AtBottom);
 // Where a new section row goes: directly above the selected row, else appended.
 int AddSectionPosition(int Count, int Selected);
+// Inserts Rows at Pos in their order (rows from Pos on move down); they become the
+// selection, the first one current.
+RowSelection InsertRows(ItemRows& Items, int Pos, const QList<LauncherItem>& Rows);
 // The selection after a row was inserted at Pos: the rows it had stay selected,
 // those at or after Pos now one further down.
 RowSelection SelectionAfterInsert(int Current, const QList<int>& Selected, int Pos);

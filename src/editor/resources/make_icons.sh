@@ -46,6 +46,12 @@ draw go-up 24 \
     -fill '#3465a4' -stroke '#204a87' -draw "polygon 12,2.5 21.5,12.5 15.5,12.5 15.5,21.5 8.5,21.5 8.5,12.5 2.5,12.5"
 draw go-down 24 \
     -fill '#3465a4' -stroke '#204a87' -draw "polygon 12,21.5 21.5,11.5 15.5,11.5 15.5,2.5 8.5,2.5 8.5,11.5 2.5,11.5"
+# Add from applications: a grid of application tiles.
+draw applications-other 24 \
+    -stroke none -fill '#3465a4' -draw "roundrectangle 2,2 10,10 2,2" \
+    -fill '#2e9a3a' -draw "roundrectangle 13,2 21,10 2,2" \
+    -fill '#f57900' -draw "roundrectangle 2,13 10,21 2,2" \
+    -fill '#75507b' -draw "roundrectangle 13,13 21,21 2,2"
 # The program: a launcher page of four item tiles.
 draw qtedit2 48 \
     -fill '#eeeeec' -stroke '#555753' -draw "roundrectangle 3.5,3.5 44.5,44.5 5,5" \

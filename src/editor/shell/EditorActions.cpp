@@ -57,6 +57,8 @@ void EditorActions::Create(QMainWindow& Window) {
     mnuEditCopy = MakeAction(edit, "mnuEditCopy", QStringLiteral("&Copy and paste"), Qt::Key_F12);
     edit->addSeparator()->setObjectName(QStringLiteral("mnuEdit1"));
     mnuEditAdd = MakeAction(edit, "mnuEditAdd", QStringLiteral("&Add icon..."), Qt::Key_F4);
+    mnuEditAddApps = MakeAction(edit, "mnuEditAddApps", QStringLiteral("Add from a&pplications..."),
+                                Qt::SHIFT | Qt::Key_F4);
     mnuEditAddSection =
         MakeAction(edit, "mnuEditAddSection",
                    QStringLiteral("Add se&ction (above selected item)..."), Qt::Key_F7);
@@ -73,6 +75,7 @@ void EditorActions::Create(QMainWindow& Window) {
     mnuEditReplace =
         MakeAction(edit, "mnuEditReplace", QStringLiteral("&Rep&lace..."), Qt::CTRL | Qt::Key_H);
     mnuEditSwap = MakeAction(edit, "mnuEditSwap", QStringLiteral("&Swap Columns..."), Qt::Key_F6);
+    mnuEditCheck = MakeAction(edit, "mnuEditCheck", QStringLiteral("Check &items"), Qt::Key_F5);
     edit->addSeparator()->setObjectName(QStringLiteral("mnuEdit2"));
     mnuEditProperty = MakeAction(edit, "mnuEditProperty", QStringLiteral("Edit &property..."),
                                  Qt::CTRL | Qt::Key_P);
@@ -104,6 +107,8 @@ void EditorActions::Create(QMainWindow& Window) {
     ToToolbar(tbMain, mnuFileBuild, "text-html", QStringLiteral("Build (F3)"));
     tbMain->addSeparator();
     ToToolbar(tbMain, mnuEditAdd, "list-add", QStringLiteral("Add icon (F4)"));
+    ToToolbar(tbMain, mnuEditAddApps, "applications-other",
+              QStringLiteral("Add from applications (Shift+F4)"));
     ToToolbar(tbMain, mnuEditAddSection, "insert-object",
               QStringLiteral("Add section (above selected item) (F7)"));
     ToToolbar(tbMain, mnuEditEdit, "document-properties", QStringLiteral("Edit (F2)"));

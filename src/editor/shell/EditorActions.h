@@ -19,6 +19,7 @@ struct EditorActions {
     QAction* mnuFileExit = nullptr;
     QAction* mnuEditCopy = nullptr;
     QAction* mnuEditAdd = nullptr;
+    QAction* mnuEditAddApps = nullptr;
     QAction* mnuEditAddSection = nullptr;
     QAction* mnuEditEdit = nullptr;
     QAction* mnuEditDelete = nullptr;
@@ -26,6 +27,7 @@ struct EditorActions {
     QAction* mnuEditMoveDown = nullptr;
     QAction* mnuEditReplace = nullptr;
     QAction* mnuEditSwap = nullptr;
+    QAction* mnuEditCheck = nullptr;
     QAction* mnuEditProperty = nullptr;
     QAction* mnuEditReset = nullptr;
     QAction* mnuHelpContents = nullptr;

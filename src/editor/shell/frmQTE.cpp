@@ -1,12 +1,16 @@
 #include "frmQTE.h"
 
+#include "AppCommands.h"
 #include "AppError.h"
 #include "BuildCommands.h"
+#include "CheckCommands.h"
 #include "CodeFont.h"
 #include "CommandLine.h"
 #include "CommandState.h"
 #include "DefaultApplication.h"
 #include "ImportCommands.h"
+#include "ItemCheck.h"
+#include "ItemChecker.h"
 #include "ItemCommands.h"
 #include "ItemListView.h"
 #include "LauncherFile.h"
@@ -29,7 +33,9 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QShortcut>
+#include <QStyle>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -74,6 +80,7 @@ frmQTE::frmQTE(UserDialogs* Dialogs, QWidget* Parent) : QMainWindow(Parent) {
 
     A.Create(*this);
     CreateTabs();
+    ShowBrokenItems();
     ConnectCommands();
 
     setWindowTitle(Document.Caption());
@@ -84,6 +91,22 @@ frmQTE::frmQTE(UserDialogs* Dialogs, QWidget* Parent) : QMainWindow(Parent) {
 // The views go before the document they show, not after it with the other children.
 frmQTE::~frmQTE() {
     delete tabMain;
+    Document.Items.SetProblemSource({}, {});
+}
+
+// Items whose command, folder or icon is missing carry a warning, checked off the user
+// interface thread whenever the rows change.
+void frmQTE::ShowBrokenItems() {
+    Checker = std::make_unique<ItemChecker>(Document.Items);
+    const QIcon warning = QIcon::fromTheme(QStringLiteral("dialog-warning"),
+                                           style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    Document.Items.SetProblemSource(
+        [this](const LauncherItem& Row) {
+            return ItemCheck::Describe(Checker->ProblemsOf(Row), Row);
+        },
+        warning);
+    connect(Checker.get(), &ItemChecker::Checked, lvItems->viewport(),
+            qOverload<>(&QWidget::update));
 }
 
 void frmQTE::CreateTabs() {
@@ -92,6 +115,9 @@ void frmQTE::CreateTabs() {
     setCentralWidget(tabMain);
 
     lvItems = new ItemListView(Document.Items);
+    lvItems->setDragDropMode(QAbstractItemView::DragDrop);
+    lvItems->setDefaultDropAction(Qt::MoveAction);
+    lvItems->setDropIndicatorShown(true);
 
     lvProp = new QTreeView;
     lvProp->setObjectName(QStringLiteral("lvProp"));
@@ -137,6 +163,7 @@ void frmQTE::ConnectCommands() {
         {A.mnuFileExit, &frmQTE::mnuFileExit_Click},
         {A.mnuEditCopy, &frmQTE::mnuEditCopy_Click},
         {A.mnuEditAdd, &frmQTE::mnuEditAdd_Click},
+        {A.mnuEditAddApps, &frmQTE::mnuEditAddApps_Click},
         {A.mnuEditAddSection, &frmQTE::mnuEditAddSection_Click},
         {A.mnuEditEdit, &frmQTE::mnuEditEdit_Click},
         {A.mnuEditDelete, &frmQTE::mnuEditDelete_Click},
@@ -144,6 +171,7 @@ void frmQTE::ConnectCommands() {
         {A.mnuEditMoveDown, &frmQTE::mnuEditMoveDown_Click},
         {A.mnuEditReplace, &frmQTE::mnuEditReplace_Click},
         {A.mnuEditSwap, &frmQTE::mnuEditSwap_Click},
+        {A.mnuEditCheck, &frmQTE::mnuEditCheck_Click},
         {A.mnuEditProperty, &frmQTE::mnuEditProperty_Click},
         {A.mnuEditReset, &frmQTE::mnuEditReset_Click},
         {A.mnuHelpContents, &frmQTE::mnuHelpContents_Click},
@@ -167,6 +195,7 @@ void frmQTE::ConnectCommands() {
     connect(lvItems, &QAbstractItemView::clicked, this, &frmQTE::lvItems_ItemClick);
     connect(lvItems->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &frmQTE::lvItems_ItemClick);
+    connect(&Document.Items, &ItemRows::DropRequested, this, &frmQTE::lvItems_Drop);
     connect(lvItems, &ItemListView::SectionEditRequested, this, &frmQTE::mnuEditEdit_Click);
     // Rows that arrive in a list without a current row (an import, an Add into an empty
     // list) get one, as after a load: the item commands act on the current row.
@@ -350,6 +379,10 @@ void frmQTE::mnuEditAdd_Click() {
     ItemCommands::mnuEditAdd_Click(*this);
 }
 
+void frmQTE::mnuEditAddApps_Click() {
+    AppCommands::mnuEditAddApps_Click(*this);
+}
+
 void frmQTE::mnuEditAddSection_Click() {
     SectionCommands::mnuEditAddSection_Click(*this);
 }
@@ -376,6 +409,10 @@ void frmQTE::mnuEditReplace_Click() {
 
 void frmQTE::mnuEditSwap_Click() {
     SwapCommands::mnuEditSwap_Click(*this);
+}
+
+void frmQTE::mnuEditCheck_Click() {
+    CheckCommands::mnuEditCheck_Click(*this);
 }
 
 void frmQTE::mnuEditProperty_Click() {
@@ -431,6 +468,19 @@ void frmQTE::mnuHelpAbout_Click() {
 
 void frmQTE::lvItems_ItemClick() {
     Checkmenus();
+}
+
+void frmQTE::lvItems_Drop(int Pos, const QMimeData& Data) {
+    const QList<int> rows = Document.Items.DraggedRows(Data);
+    const QList<AppItems::Link> links =
+        rows.isEmpty() ? AppItems::LinksOf(Data) : QList<AppItems::Link>();
+    // The view is still inside its drop handling: the rows change once it is done.
+    QTimer::singleShot(0, this, [this, Pos, rows, links] {
+        if (!rows.isEmpty())
+            ItemCommands::DragRows(*this, rows, Pos);
+        else if (!links.isEmpty())
+            AppCommands::DropLinks(*this, Pos, links);
+    });
 }
 
 void frmQTE::Checkmenus() {

@@ -9,7 +9,9 @@
 #include <memory>
 
 class AppError;
+class ItemChecker;
 class ItemListView;
+class QMimeData;
 class QTabWidget;
 class QTreeView;
 
@@ -63,6 +65,7 @@ public slots:
 
     void mnuEditCopy_Click();
     void mnuEditAdd_Click();
+    void mnuEditAddApps_Click();
     void mnuEditAddSection_Click();
     void mnuEditEdit_Click();
     void mnuEditDelete_Click();
@@ -70,6 +73,7 @@ public slots:
     void mnuEditMoveDown_Click();
     void mnuEditReplace_Click();
     void mnuEditSwap_Click();
+    void mnuEditCheck_Click();
     void mnuEditProperty_Click();
     void mnuEditReset_Click();
 
@@ -80,6 +84,8 @@ public slots:
     // Runs after the user switched tabs; PreviousTab is the tab shown before.
     void tabMain_Click(int PreviousTab);
     void lvItems_ItemClick();
+    // Rows, files or addresses dropped on the item list before row Pos.
+    void lvItems_Drop(int Pos, const QMimeData& Data);
     // ListPos: the clicked row's position in Doc().Props.
     void lvProp_ItemClick(int ListPos);
     void lvProp_KeyDown(int KeyCode, Qt::KeyboardModifiers Shift);
@@ -91,6 +97,7 @@ protected:
 
 private:
     void CreateTabs();
+    void ShowBrokenItems();
     void ConnectCommands();
     void AfterLoad();
     void EnsureCurrentRow();
@@ -99,6 +106,7 @@ private:
                        const AppError& Error);
 
     LauncherDocument Document;
+    std::unique_ptr<ItemChecker> Checker;
     PreviewFolder Preview;
     std::unique_ptr<UserDialogs> OwnDialogs;
     UserDialogs* UserDialogsPort;

@@ -1,10 +1,10 @@
 #include "IconSource.h"
 
+#include "DesktopEntries.h"
 #include "PictureFile.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -13,10 +13,8 @@
 #include <QImageReader>
 #include <QMimeDatabase>
 #include <QPainter>
-#include <QSet>
 #include <QStandardPaths>
 #include <QStorageInfo>
-#include <QTextStream>
 
 namespace {
 
@@ -44,30 +42,9 @@ bool IsMountPoint(const QString& Path) {
     return storage.isValid() && QDir::cleanPath(storage.rootPath()) == canonical;
 }
 
-// The program of an Exec line: its first word, past an "env VAR=value" prefix.
-QString ExecProgram(const QString& Exec) {
-    QStringList words;
-    QString word;
-    bool quoted = false, inWord = false;
-    for (qsizetype i = 0; i < Exec.size(); ++i) {
-        const QChar c = Exec[i];
-        if (c == QLatin1Char('"')) {
-            quoted = !quoted;
-            inWord = true;
-        } else if (c == QLatin1Char('\\') && quoted && i + 1 < Exec.size()) {
-            word += Exec[++i];
-        } else if (c.isSpace() && !quoted) {
-            if (inWord)
-                words.append(word);
-            word.clear();
-            inWord = false;
-        } else {
-            word += c;
-            inWord = true;
-        }
-    }
-    if (inWord)
-        words.append(word);
+// The program an entry's Exec starts: its first word, past an "env VAR=value" prefix.
+QString ExecProgram(const DesktopEntry& Entry) {
+    const QStringList words = DesktopEntries::ExecArguments(Entry).value_or(QStringList());
     qsizetype first = 0;
     if (!words.isEmpty() && QFileInfo(words[0]).fileName() == QLatin1String("env")) {
         first = 1;
@@ -79,8 +56,8 @@ QString ExecProgram(const QString& Exec) {
 
 // Icon names of the installed desktop entries, by the canonical path of the program
 // their Exec line starts. Built once and again only when an applications folder
-// changes, so extracting many icons scans the entries once.
-class DesktopEntries {
+// changes, so extracting many icons reads the entries once.
+class ProgramIcons {
 public:
     QString IconOf(const QString& Program) {
         const QStringList folders =
@@ -91,7 +68,7 @@ public:
                          QString::number(QFileInfo(folder).lastModified().toMSecsSinceEpoch()));
         if (stamp != Stamp) {
             Stamp = stamp;
-            Build(folders);
+            Build();
         }
         return Choose(Program, ByProgram.value(Program));
     }
@@ -129,49 +106,16 @@ private:
         return Entries.first().Icon;
     }
 
-    void Build(const QStringList& Folders) {
+    void Build() {
         ByProgram.clear();
-        QSet<QString> seen;
-        // An entry in an earlier folder hides an entry of the same name in a later one.
-        for (const QString& folder : Folders) {
-            QDirIterator it(folder, {QStringLiteral("*.desktop")}, QDir::Files,
-                            QDirIterator::Subdirectories);
-            while (it.hasNext()) {
-                const QString file = it.next();
-                const QString id = QDir(folder).relativeFilePath(file);
-                if (!seen.contains(id)) {
-                    seen.insert(id);
-                    Read(file);
-                }
-            }
-        }
-    }
-
-    void Read(const QString& File) {
-        QFile file(File);
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-            return;
-        QTextStream in(&file);
-        bool mainGroup = false;
-        QString exec, icon;
-        while (!in.atEnd()) {
-            const QString line = in.readLine().trimmed();
-            if (line.startsWith(QLatin1Char('['))) {
-                mainGroup = line == QLatin1String("[Desktop Entry]");
+        const QList<DesktopEntry> entries = DesktopEntries::All();
+        for (const DesktopEntry& entry : entries) {
+            if (entry.Icon.isEmpty())
                 continue;
-            }
-            if (!mainGroup)
-                continue;
-            if (line.startsWith(QLatin1String("Exec=")))
-                exec = line.mid(5);
-            else if (line.startsWith(QLatin1String("Icon=")))
-                icon = line.mid(5).trimmed();
+            const QString program = ProgramPath(ExecProgram(entry));
+            if (!program.isEmpty())
+                ByProgram[program].append({QFileInfo(entry.File).completeBaseName(), entry.Icon});
         }
-        if (exec.isEmpty() || icon.isEmpty())
-            return;
-        const QString program = ProgramPath(ExecProgram(exec));
-        if (!program.isEmpty())
-            ByProgram[program].append({QFileInfo(File).completeBaseName(), icon});
     }
 
     QStringList Stamp;
@@ -307,7 +251,7 @@ QImage IconSource::IconFor(const QString& Path, int Size) {
     const QString program = ProgramPath(Path);
     if (!QFileInfo::exists(Path) && program.isEmpty())
         return {};
-    static DesktopEntries entries;
+    static ProgramIcons entries;
     QIcon icon;
     if (!program.isEmpty())
         icon = ThemeIcon({entries.IconOf(program)});

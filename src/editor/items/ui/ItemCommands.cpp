@@ -88,6 +88,11 @@ void mnuEditCopy_Click(EditorContext& Ctx) {
     Finish(Ctx, ItemListOps::CopyRow(Ctx.Doc().Items, pos));
 }
 
+void DragRows(EditorContext& Ctx, const QList<int>& Rows, int Pos) {
+    Ctx.ShowTab(0);
+    Finish(Ctx, ItemListOps::DragRows(Ctx.Doc().Items, Rows, Pos));
+}
+
 void mnuEditMoveUp_Click(EditorContext& Ctx) {
     RunOnCurrentRow(Ctx, &ItemListOps::MoveUp);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 class EditorContext;
 struct RowSelection;
 
@@ -12,6 +14,8 @@ void mnuEditDelete_Click(EditorContext& Ctx);
 void mnuEditCopy_Click(EditorContext& Ctx);
 void mnuEditMoveUp_Click(EditorContext& Ctx);
 void mnuEditMoveDown_Click(EditorContext& Ctx);
+// Rows dragged within the list to position Pos (see ItemListOps::DragRows).
+void DragRows(EditorContext& Ctx, const QList<int>& Rows, int Pos);
 
 // Shows the selection a list operation answered with.
 void ApplySelection(EditorContext& Ctx, const RowSelection& Selection);

@@ -1,0 +1,43 @@
+#include "AppSearch.h"
+
+#include "DesktopEntries.h"
+
+#include <QCollator>
+#include <QStringList>
+#include <algorithm>
+
+namespace AppSearch {
+
+QString Fold(const QString& Text) {
+    const QString decomposed = Text.normalized(QString::NormalizationForm_KD);
+    QString folded;
+    folded.reserve(decomposed.size());
+    for (const QChar c : decomposed)
+        if (!c.isMark())
+            folded += c;
+    return folded.toCaseFolded();
+}
+
+QString SearchText(const DesktopEntry& Entry) {
+    const QStringList parts{Entry.Name, Entry.GenericName, Entry.Keywords.join(QLatin1Char(' ')),
+                            Entry.Comment};
+    return Fold(parts.join(QLatin1Char('\n')));
+}
+
+bool Matches(const QString& SearchText, const QString& Typed) {
+    const QStringList words = Fold(Typed).simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return std::all_of(words.cbegin(), words.cend(),
+                       [&](const QString& Word) { return SearchText.contains(Word); });
+}
+
+void SortByName(QList<DesktopEntry>& Entries) {
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    std::stable_sort(Entries.begin(), Entries.end(),
+                     [&](const DesktopEntry& A, const DesktopEntry& B) {
+                         return collator.compare(A.Name, B.Name) < 0;
+                     });
+}
+
+} // namespace AppSearch

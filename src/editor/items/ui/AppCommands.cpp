@@ -1,0 +1,84 @@
+#include "AppCommands.h"
+
+#include "AppItems.h"
+#include "AppSearch.h"
+#include "BusyCursor.h"
+#include "DesktopEntries.h"
+#include "EditorContext.h"
+#include "ItemCommands.h"
+#include "ItemListOps.h"
+#include "LauncherDocument.h"
+#include "UserDialogs.h"
+#include "frmApps.h"
+
+namespace AppCommands {
+
+namespace {
+constexpr int DefaultIconSize = 32;
+
+void AddRows(EditorContext& Ctx, int Pos, const QList<LauncherItem>& Rows) {
+    const RowSelection selection = ItemListOps::InsertRows(Ctx.Doc().Items, Pos, Rows);
+    if (!selection.Changed)
+        return;
+    ItemCommands::ApplySelection(Ctx, selection);
+    Ctx.Doc().Changed = true;
+    Ctx.Checkmenus();
+}
+
+QList<frmApps::Candidate> InstalledApplications(int IconSize) {
+    QList<DesktopEntry> entries = DesktopEntries::Shown();
+    AppSearch::SortByName(entries);
+    QList<frmApps::Candidate> candidates;
+    candidates.reserve(entries.size());
+    for (const DesktopEntry& entry : entries)
+        candidates.append({AppSearch::SearchText(entry), AppItems::FromEntry(entry, IconSize)});
+    return candidates;
+}
+} // namespace
+
+int PageIconSize(const LauncherDocument& Doc) {
+    bool ok = false;
+    const int size = Doc.ReadProp(QStringLiteral("Icon size"), true).trimmed().toInt(&ok);
+    return ok && size >= 16 ? size : DefaultIconSize;
+}
+
+void mnuEditAddApps_Click(EditorContext& Ctx) {
+    Ctx.ShowTab(0);
+    QList<frmApps::Candidate> candidates;
+    {
+        BusyCursor busy;
+        candidates = InstalledApplications(PageIconSize(Ctx.Doc()));
+    }
+    frmApps dialog(candidates, Ctx.MainWindow());
+    if (Ctx.Dialogs().ShowModal(dialog) != QDialog::Accepted)
+        return;
+    const ItemRows& items = Ctx.Doc().Items;
+    AddRows(Ctx, ItemListOps::AddSectionPosition(items.Count(), Ctx.SelectedRow()),
+            dialog.ChosenRows());
+}
+
+void DropLinks(EditorContext& Ctx, int Pos, const QList<AppItems::Link>& Links) {
+    Ctx.ShowTab(0);
+    QList<LauncherItem> rows;
+    QStringList refused;
+    {
+        BusyCursor busy;
+        const int iconSize = PageIconSize(Ctx.Doc());
+        for (const AppItems::Link& link : Links) {
+            const AppItems::Result item = AppItems::FromDrop(link.Url, link.Title, iconSize);
+            if (item.Made())
+                rows.append(item.Row);
+            else
+                refused.append(link.Url.toDisplayString(QUrl::PreferLocalFile) +
+                               QStringLiteral(": ") + item.Refusal);
+        }
+    }
+    const int count = Ctx.Doc().Items.Count();
+    AddRows(Ctx, Pos >= 1 && Pos <= count ? Pos : count + 1, rows);
+    if (!refused.isEmpty())
+        Ctx.Dialogs().MsgBox(QStringLiteral("These cannot become items:\n") +
+                                 refused.join(QLatin1Char('\n')),
+                             MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Drop Error"));
+}
+
+} // namespace AppCommands

@@ -1,0 +1,44 @@
+#include "CheckCommands.h"
+
+#include "BusyCursor.h"
+#include "EditorContext.h"
+#include "ItemCheck.h"
+#include "LauncherDocument.h"
+#include "UserDialogs.h"
+#include "frmCheck.h"
+
+namespace CheckCommands {
+
+namespace {
+QList<frmCheck::Broken> BrokenItems(const ItemRows& Items) {
+    BusyCursor busy;
+    const QVector<ItemCheck::Problems> found = ItemCheck::CheckAll(Items.All());
+    QList<frmCheck::Broken> broken;
+    for (int pos = 1; pos <= found.size(); ++pos) {
+        if (found[pos - 1] == ItemCheck::NoProblem)
+            continue;
+        const LauncherItem& row = Items.Row(pos);
+        broken.append(
+            {pos, QStringLiteral("%1. %2 - ").arg(pos).arg(row[cellDescription]) +
+                      ItemCheck::Describe(found[pos - 1], row).join(QStringLiteral("; "))});
+    }
+    return broken;
+}
+} // namespace
+
+void mnuEditCheck_Click(EditorContext& Ctx) {
+    Ctx.ShowTab(0);
+    const QList<frmCheck::Broken> broken = BrokenItems(Ctx.Doc().Items);
+    if (broken.isEmpty()) {
+        Ctx.Dialogs().MsgBox(QStringLiteral("Every item's command, start-in folder and icon "
+                                            "were found."),
+                             MsgButtons::OK, MsgIcon::Information, QStringLiteral("Check Items"));
+        return;
+    }
+    Ctx.SelectRow(broken.first().Pos);
+    Ctx.Checkmenus();
+    frmCheck dialog(Ctx, broken, Ctx.MainWindow());
+    Ctx.Dialogs().ShowModal(dialog);
+}
+
+} // namespace CheckCommands

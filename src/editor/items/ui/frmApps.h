@@ -1,0 +1,51 @@
+#pragma once
+
+#include "AppItems.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+// The picker of installed applications: each with its icon and name, filtered as the
+// user types, several chosen in turn. An application that cannot become an item is
+// listed greyed, the reason in its tooltip.
+class frmApps : public QDialog {
+    Q_OBJECT
+public:
+    struct Candidate {
+        QString SearchText; // folded, as AppSearch::Matches wants it
+        AppItems::Result Item;
+    };
+
+    // Candidates in the order they are listed.
+    explicit frmApps(const QList<Candidate>& Candidates, QWidget* Parent = nullptr);
+
+    // The rows of the chosen applications, in the order they were chosen.
+    QList<LauncherItem> ChosenRows() const;
+
+    QLineEdit* txtSearch;
+    QListWidget* lvApps;
+    QLabel* lblChosen;
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
+
+    void txtSearch_Change();
+    void cmdOK_Click();
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+private:
+    void BuildControls();
+    void FillList();
+    void lvApps_SelectionChanged();
+    void ShowChosenCount();
+    void ShowCurrent(QListWidgetItem* Current, QListWidgetItem* Previous);
+
+    QList<Candidate> Candidates;
+    QList<int> Chosen; // candidate numbers, in the order chosen
+};

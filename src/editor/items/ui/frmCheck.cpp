@@ -1,0 +1,44 @@
+#include "frmCheck.h"
+
+#include "EditorContext.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmCheck::frmCheck(EditorContext& Ctx, const QList<Broken>& Items, QWidget* Parent)
+    : QDialog(Parent), Ctx(Ctx), Items(Items) {
+    setObjectName(QStringLiteral("frmCheck"));
+    setWindowTitle(QStringLiteral("Check Items"));
+    auto* caption =
+        new QLabel(QStringLiteral("%1 item(s) will not work as they are. Choose one to select it:")
+                       .arg(Items.size()),
+                   this);
+    lstBroken = new QListWidget(this);
+    lstBroken->setObjectName(QStringLiteral("lstBroken"));
+    caption->setBuddy(lstBroken);
+    for (const Broken& item : Items)
+        lstBroken->addItem(item.Text);
+    lstBroken->setCurrentRow(0);
+    auto* buttons = new QDialogButtonBox(this);
+    cmdClose = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(caption);
+    layout->addWidget(lstBroken, 1);
+    layout->addWidget(buttons);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(lstBroken, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* Item) { lstBroken_Activated(lstBroken->row(Item)); });
+    resize(560, 320);
+}
+
+void frmCheck::lstBroken_Activated(int Line) {
+    if (Line < 0 || Line >= Items.size())
+        return;
+    Ctx.SelectRow(Items[Line].Pos);
+    Ctx.Checkmenus();
+    accept();
+}

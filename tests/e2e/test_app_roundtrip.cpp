@@ -1,0 +1,101 @@
+// An application entry made an item, the item written into a page by the generator, its
+// link followed by the runner's link handler and started by the real launch operation: the
+// program gets exactly the words the entry's Exec gives it, in the entry's folder.
+#include "AppItems.h"
+#include "DesktopEntries.h"
+#include "DesktopFixture.h"
+#include "LaunchPort.h"
+#include "LauncherDocument.h"
+#include "LinkHandler.h"
+#include "PageWindow.h"
+#include "ScriptedUserDialogs.h"
+#include "Tolvik.h"
+#include "modGenHTML.h"
+
+#include <QRegularExpression>
+#include <QtTest>
+
+using namespace DesktopFixture;
+
+namespace {
+QTemporaryDir Root;
+
+// The item's link as the page's markup carries it, entities decoded as the browser hands
+// the link's href attribute over.
+QString ItemLink(const QString& Page) {
+    static const QRegularExpression link(QStringLiteral("<a href=\"(qt:[^\"]*)\""));
+    return Tolvik::HtmlToText(link.match(Page).captured(1));
+}
+} // namespace
+
+class TestAppRoundTrip : public QObject {
+    Q_OBJECT
+    const QString Bin = Root.filePath("bin"), Recorder = Root.filePath("my progs/rec");
+    const QString Folder = Root.filePath("Start in ö"), ArgsFile = Root.filePath("args.txt");
+    QByteArray SystemPath = qgetenv("PATH");
+
+public:
+    static void initMain() { Use(Root.path()); }
+
+private slots:
+    void initTestCase() {
+        const QString recorder = TestFiles::TestBinDir() + "/argrecorder";
+        QVERIFY(QDir().mkpath(Bin) && QDir().mkpath(Folder) &&
+                QDir().mkpath(Root.filePath("my progs")));
+        // The recorder under a path with a blank, and as a bare name and a terminal on PATH.
+        for (const QString& link : {Recorder, Bin + "/rec", Bin + "/xterm"})
+            QVERIFY(QFile::link(recorder, link));
+        qputenv("QUINTOR_ARGS_FILE", ArgsFile.toUtf8());
+        // Only our own programs: no terminal of the machine is taken before ours.
+        qputenv("PATH", Bin.toUtf8());
+    }
+    void cleanupTestCase() { qputenv("PATH", SystemPath); }
+
+    void roundTrip_data() {
+        QTest::addColumn<QString>("Keys");      // after Name=Rec; "@" is the recorder's path
+        QTest::addColumn<QStringList>("Words"); // what the recorder must get
+        QTest::newRow("field codes") << "Exec=\"@\" %f --x=%% %U %c %i\nIcon=rec-icon"
+                                     << QStringList{"--x=%", "Rec", "--icon", "rec-icon"};
+        QTest::newRow("quoted words, empty word")
+            << "Exec=\"@\" \"two words\" \"\" 'single one' tab\\there"
+            << QStringList{"two words", "", "single one", "tab", "here"}; // a tab separates
+        QTest::newRow("what shells and pages treat specially")
+            << "Exec=\"@\" \"$HOME\" * a,b 100%% \"back\\\\\\\\slash\" Grüße &amp; <b>"
+            << QStringList{"$HOME", "*", "a,b", "100%", "back\\slash", "Grüße", "&amp;", "<b>"};
+        QTest::newRow("bare name on the path") << "Exec=rec -v" << QStringList{"-v"};
+        QTest::newRow("in a terminal")
+            << "Exec=rec -v\nTerminal=true" << QStringList{"-e", "rec", "-v"};
+    }
+    void roundTrip() {
+        QFETCH(QString, Keys);
+        QFETCH(QStringList, Words);
+        const QString name = QTest::currentDataTag();
+        QVERIFY(Entry(System(Root.path()), name,
+                      "Name=Rec\nPath=" + Folder + '\n' + Keys.replace('@', Recorder)));
+        const auto entry =
+            DesktopEntries::FromFile(System(Root.path()) + "/applications/" + name + ".desktop");
+        QVERIFY(entry);
+        if (!entry->Terminal) // the splitter agrees with the table
+            QCOMPARE(DesktopEntries::ExecArguments(*entry)->mid(1), Words);
+        const AppItems::Result item = AppItems::FromEntry(*entry, 32);
+        QVERIFY2(item.Made(), qPrintable(item.Refusal));
+
+        LauncherDocument doc;
+        doc.Propulate();
+        doc.Items.Append(item.Row);
+        const QString page = Root.filePath("page.htm");
+        PageWindow window(page);
+        SystemLaunchPort port;
+        ScriptedUserDialogs dialogs;
+        LinkHandler handler(window, port, dialogs);
+        QFile::remove(ArgsFile);
+        handler.LinkActivated(ItemLink(GenHTML(doc, false, "")), QString(), true);
+        QVERIFY(dialogs.Messages.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ArgsFile), 10000);
+        QCOMPARE(QString::fromUtf8(TestFiles::Read(ArgsFile)),
+                 (QStringList{Folder} + Words).join('\n') + '\n');
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAppRoundTrip)
+#include "test_app_roundtrip.moc"

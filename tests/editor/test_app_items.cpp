@@ -1,0 +1,220 @@
+// Items made from applications, files, folders and addresses, and the check of broken items.
+#include "AppItems.h"
+#include "DesktopFixture.h"
+#include "ItemCheck.h"
+#include "ItemChecker.h"
+#include "ItemRows.h"
+#include "Launcher.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace DesktopFixture;
+
+namespace {
+QTemporaryDir Root;
+
+// The cells of a row that matter here: description|command|parameters|start in|icon|comments.
+QString Cells(const AppItems::Result& Item) {
+    if (!Item.Made())
+        return "refused: " + Item.Refusal;
+    const LauncherItem& r = Item.Row;
+    if (r[cellRun] != "Normal Window")
+        return "run: " + r[cellRun];
+    return QStringList{r[cellDescription], r[cellCommand], r[cellParameters],
+                       r[cellStartIn],     r[cellIcon],    r[cellComments]}
+        .join('|');
+}
+} // namespace
+
+class TestAppItems : public QObject {
+    Q_OBJECT
+    const QString Sys = System(Root.path());
+    QString Real(QString Text) const { return Text.replace('~', Root.path()); }
+
+public:
+    static void initMain() { Use(Root.path()); }
+
+private slots:
+    void initTestCase() {
+        for (const char* program : {"qtv-tool", "qtv-view"})
+            QVERIFY(Program(Real("~/bin/") + program));
+        qputenv("PATH", Real("~/bin:").toUtf8() + qgetenv("PATH"));
+    }
+
+    // Whatever the words, the runner's split gives them back; a double quote cannot travel.
+    void quoting_data() {
+        QTest::addColumn<QStringList>("Words");
+        QTest::addColumn<QString>("Parameters"); // "-": refused
+        QTest::newRow("plain") << QStringList{"-a", "b=c"} << "-a b=c";
+        QTest::newRow("blank and tab")
+            << QStringList{"two words", "a\tb"} << "\"two words\" \"a\tb\"";
+        QTest::newRow("empty word") << QStringList{"", "x", ""} << "\"\" x \"\"";
+        QTest::newRow("backslash, comma, percent")
+            << QStringList{"C:\\x", "a,b", "100%"} << "C:\\x a,b 100%";
+        QTest::newRow("none") << QStringList{} << "";
+        QTest::newRow("double quote") << QStringList{"say \"hi\""} << "-";
+    }
+    void quoting() {
+        QFETCH(QStringList, Words);
+        const std::optional<QString> parameters = AppItems::QuoteArguments(Words);
+        QTEST(parameters.value_or("-"), "Parameters");
+        if (parameters)
+            QCOMPARE(Launcher::SplitArguments(*parameters), Words);
+    }
+
+    void fromApplication_data() {
+        QTest::addColumn<QString>("Words"); // "|"-separated; "-": Exec unreadable
+        QTest::addColumn<bool>("Terminal");
+        QTest::addColumn<QString>("Expected");
+        QTest::newRow("program and words") << "/usr/bin/app|--new|two words" << false
+                                           << "App|/usr/bin/app|--new \"two words\"|/w|/i.png|Tip";
+        QTest::newRow("bare name") << "app" << false << "App|app||/w|/i.png|Tip";
+        QTest::newRow("terminal") << "top|-d|1" << true << "App|xterm|-e top -d 1|/w|/i.png|Tip";
+        QTest::newRow("unreadable Exec")
+            << "-" << false << "refused: its command line cannot be read";
+        QTest::newRow("no program") << "" << false << "refused: its command line names no program";
+        QTest::newRow("double quote")
+            << "app|a\"b" << false
+            << "refused: an argument holds a double quote, which a launcher page cannot pass on";
+        QTest::newRow("escape the page would decode")
+            << "app|a%20b" << false
+            << "refused: it holds the text \"%20\", which the launcher page would turn into "
+               "another character";
+        QTest::newRow("line break") << "app|a\nb" << false
+                                    << "refused: it holds a line break or another control "
+                                       "character, which a launcher page cannot pass on";
+    }
+    void fromApplication() {
+        QFETCH(QString, Words);
+        QFETCH(bool, Terminal);
+        AppItems::Application app{"App", "Tip", "/w", std::nullopt, Terminal, "/i.png"};
+        if (Words != "-")
+            app.Arguments = Words.isEmpty() ? QStringList{} : Words.split('|');
+        const AppItems::Result item = AppItems::FromApplication(app, {"xterm", "-e"});
+        QTEST(Cells(item), "Expected");
+        QCOMPARE(item.Row[cellDescription], "App"); // a refused one is listed by its name
+    }
+
+    // What a drop makes of each thing; "~" is the test's root.
+    void fromDrop_data() {
+        QVERIFY(Picture(Real("~/files/report.final.png"), 8) && QDir().mkpath(Real("~/My Folder")));
+        QVERIFY(Theme(Sys, "hicolor", "Directories=48\n[48]\nSize=48"));
+        QVERIFY(Picture(Sys + "/icons/hicolor/48/qtv-app.png", 48));
+        QVERIFY(
+            Entry(Sys, "viewer",
+                  "Name=Viewer\nComment=Looks\nExec=qtv-view --open %F\nIcon=qtv-app\nPath=/srv"));
+        QVERIFY(Entry(Sys, "secret", "Name=Secret\nExec=x\nHidden=true"));
+        QTest::addColumn<QString>("Url");
+        QTest::addColumn<QString>("Title");
+        QTest::addColumn<QString>("Expected");
+        QTest::newRow("file, last extension off")
+            << "file://~/files/report.final.png"
+            << ""
+            << "report.final|~/files/report.final.png|||~/files/report.final.png|";
+        QTest::newRow("folder with a blank") << "file://~/My%20Folder"
+                                             << ""
+                                             << "My Folder|~/My Folder|||~/My Folder|";
+        QTest::newRow("page with its title") << "https://example.com/a?b=1"
+                                             << "  The\nPage "
+                                             << "The Page|https://example.com/a?b=1||||";
+        QTest::newRow("page without title")
+            << "https://example.com/a%20b"
+            << ""
+            << "example.com|https://example.com/a b||||"; // shown as people write it
+        QTest::newRow("desktop entry")
+            << "file://~/system/applications/viewer.desktop"
+            << ""
+            << "Viewer|qtv-view|--open|/srv|~/system/icons/hicolor/48/qtv-app.png|Looks";
+        QTest::newRow("hidden entry")
+            << "file://~/system/applications/secret.desktop"
+            << ""
+            << "refused: it is not an application entry that can be started";
+        QTest::newRow("file the page would rename")
+            << "file://~/a%2520b.txt"
+            << ""
+            << "refused: it holds the text \"%20\", which the launcher page would turn into "
+               "another character";
+        QTest::newRow("title makes a section")
+            << "https://example.com/"
+            << "SECTION:x"
+            << "refused: its name begins with 'SECTION:', which marks a section";
+    }
+    void fromDrop() {
+        QFETCH(QString, Url);
+        QFETCH(QString, Title);
+        QFETCH(QString, Expected);
+        QCOMPARE(Cells(AppItems::FromDrop(QUrl(Real(Url)), Title, 48)), Real(Expected));
+    }
+
+    // Command|start in|icon of one item, and what the check finds missing.
+    void check_data() {
+        QVERIFY(Picture(Real("~/icon.png"), 8));
+        QTest::addColumn<QString>("Cells");
+        QTest::addColumn<QString>("Expected");
+        QTest::newRow("all there") << "~/bin/qtv-tool|~|~/icon.png"
+                                   << "";
+        QTest::newRow("program on the path, folder as command") << "qtv-tool||"
+                                                                << "";
+        QTest::newRow("folder command, program icon") << "~||qtv-tool"
+                                                      << "";
+        QTest::newRow("addresses") << "https://x.org/|~|http://x.org/i.png"
+                                   << "";
+        QTest::newRow("relative paths unknown") << "sub/prog|sub|sub/i.png"
+                                                << "";
+        QTest::newRow("missing program") << "qtv-none||"
+                                         << "The command was not found: qtv-none";
+        QTest::newRow("missing file address") << "file:///no/such.htm||"
+                                              << "The command was not found: file:///no/such.htm";
+        QTest::newRow("empty command") << "||"
+                                       << "The command was not found: ";
+        QTest::newRow("all three") << "/no/p|/no/dir|/no/i.png"
+                                   << "The command was not found: /no/p\n"
+                                      "The start-in folder does not exist: /no/dir\n"
+                                      "The icon file does not exist: /no/i.png";
+        QTest::newRow("a file is no start-in folder")
+            << "~|~/icon.png|"
+            << "The start-in folder does not exist: ~/icon.png";
+    }
+    void check() {
+        QFETCH(QString, Cells);
+        const QStringList cells = Real(Cells).split('|');
+        LauncherItem row;
+        row.Cells = {"x", cells[0], {}, cells[1], cells[2], {}, {}};
+        ItemCheck::Lookup lookup;
+        QFETCH(QString, Expected);
+        QCOMPARE(ItemCheck::Describe(lookup.Check(row), row).join('\n'), Real(Expected));
+        row[cellDescription] = "SECTION:x";
+        QCOMPARE(lookup.Check(row), ItemCheck::NoProblem);
+    }
+
+    // Marks follow the rows: after a load, after an edit, and for a row that moved.
+    void checkerFollowsTheRows() {
+        ItemRows items;
+        ItemChecker checker(items);
+        QSignalSpy checked(&checker, &ItemChecker::Checked);
+        QVector<LauncherItem> rows(3);
+        for (int i = 0; i < 3; ++i)
+            rows[i].Cells = {"x", QStringList{"sh", "ls", "qtv-gone"}[i], {}, {}, {}, {}, {}};
+        items.ReplaceAll(rows);
+        QVERIFY(checker.Pending());
+        QVERIFY(checked.wait(5000));
+        const auto marks = [&] {
+            QString m;
+            for (const LauncherItem& row : items.All())
+                m += checker.ProblemsOf(row) ? 'X' : '.';
+            return m;
+        };
+        QCOMPARE(marks(), "..X");
+        items.SetCell(1, cellStartIn, "/no/such");
+        QCOMPARE(marks(), "..X"); // not checked yet: no mark
+        QVERIFY(checked.wait(5000));
+        QCOMPARE(marks(), "X.X");
+        const LauncherItem moved = items.Row(3);
+        items.Insert(1, moved);
+        QCOMPARE(marks(), "XX.X"); // the moved copy keeps its mark at once
+    }
+};
+
+QTEST_MAIN(TestAppItems)
+#include "test_app_items.moc"
