@@ -131,12 +131,13 @@ private slots:
         QCOMPARE(none.result(), QDialog::Rejected);
     }
 
-    // Entries found by the desktop, chosen in turn, go above the selected row and are selected.
+    // Entries found by the desktop, chosen in turn, go where Add puts an item (below the
+    // selected row) and are selected.
     void addFromApplications_data() {
         Columns({"Before", "Chosen", "After"});
-        QTest::newRow("above the selected row") << "x [y] z"
+        QTest::newRow("below the selected row") << "x [y] z"
                                                 << "gamma alpha"
-                                                << "x [gamma] alpha* y z";
+                                                << "x y [gamma] alpha* z";
         QTest::newRow("empty list") << ""
                                     << "beta"
                                     << "[beta]";

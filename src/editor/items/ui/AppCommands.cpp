@@ -53,7 +53,7 @@ void mnuEditAddApps_Click(EditorContext& Ctx) {
     if (Ctx.Dialogs().ShowModal(dialog) != QDialog::Accepted)
         return;
     const ItemRows& items = Ctx.Doc().Items;
-    AddRows(Ctx, ItemListOps::AddSectionPosition(items.Count(), Ctx.SelectedRow()),
+    AddRows(Ctx, ItemListOps::AddItemPosition(items.Count(), Ctx.SelectedRow(), false),
             dialog.ChosenRows());
 }
 

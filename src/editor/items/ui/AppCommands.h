@@ -10,7 +10,8 @@ class LauncherDocument;
 // Items from the desktop: the applications picker and what is dropped on the item list.
 namespace AppCommands {
 
-// Edit, "Add from a&pplications...": the chosen applications go above the selected row.
+// Edit, "Add from a&pplications...": the chosen applications go where Add puts an item,
+// directly below the selected row (appended when none is selected).
 void mnuEditAddApps_Click(EditorContext& Ctx);
 // Each link becomes an item at Pos (rows from Pos on move down); what cannot become an
 // item is named in one message.
