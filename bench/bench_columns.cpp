@@ -1,11 +1,11 @@
 // Whole-column operations on 10,000 item rows shown in a list view, and an import of
 // a file of 10,000 rows: each should feel instant.
-#include "ColumnOps.h"
-#include "ColumnReplace.h"
-#include "ImportItems.h"
-#include "LauncherDocument.h"
-#include "LauncherFile.h"
-#include "ScriptedUserDialogs.h"
+#include "components/dialogs/ScriptedUserDialogs.h"
+#include "document/LauncherDocument.h"
+#include "document/LauncherFile.h"
+#include "items/ColumnOps.h"
+#include "items/ColumnReplace.h"
+#include "items/ImportItems.h"
 
 #include <QTemporaryDir>
 #include <QTreeView>

@@ -2,11 +2,11 @@
 // launcher file of 10,000 items opened and displayed (budget 0.3 s).
 //   build/bench/bench_editor_startup            (on the current display)
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_editor_startup
-#include "LauncherDocument.h"
-#include "LauncherFile.h"
-#include "ScriptedUserDialogs.h"
-#include "Sections.h"
-#include "frmQTE.h"
+#include "components/dialogs/ScriptedUserDialogs.h"
+#include "document/LauncherDocument.h"
+#include "document/LauncherFile.h"
+#include "items/Sections.h"
+#include "shell/frmQTE.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

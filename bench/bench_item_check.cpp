@@ -2,9 +2,9 @@
 // paths that exist and that do not, addresses, start-in folders and icon files, most of
 // them different. Prints the time of a whole check on the worker thread, from the
 // request to the marks, and what the request costs the user-interface thread.
-#include "ItemCheck.h"
-#include "ItemChecker.h"
-#include "ItemRows.h"
+#include "document/ItemRows.h"
+#include "items/ItemCheck.h"
+#include "items/ItemChecker.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // Moving a section block in a list of 10,000 rows (100 sections of 99 items), with a
 // view attached to the model as in the editor. Prints the time of one move.
-#include "ItemListOps.h"
-#include "ItemRows.h"
+#include "document/ItemRows.h"
+#include "items/ItemListOps.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

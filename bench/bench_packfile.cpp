@@ -2,10 +2,10 @@
 // launcher file code. Budget: under 50 ms each. Prints the median of several runs,
 // and splits a save into building the bytes and the atomic write (which syncs).
 //   bench_packfile [folder]   (default: a temporary folder under $TMPDIR)
-#include "AtomicFile.h"
-#include "LauncherDocument.h"
-#include "LauncherFile.h"
-#include "PackStore.h"
+#include "components/AtomicFile.h"
+#include "components/PackStore.h"
+#include "document/LauncherDocument.h"
+#include "document/LauncherFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

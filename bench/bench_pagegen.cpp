@@ -1,7 +1,7 @@
 // Page generation speed: 10,000 items in 100 sections without icon extraction, and a
 // build that extracts the icons of 50 distinct programs.
-#include "LauncherDocument.h"
-#include "modGenHTML.h"
+#include "document/LauncherDocument.h"
+#include "pagegen/modGenHTML.h"
 
 #include <QApplication>
 #include <QDir>

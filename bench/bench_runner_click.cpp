@@ -1,9 +1,9 @@
 // Our own code from a click to the started process: the link handler's checks, the link
 // decoding and the launch of a real program (fork and exec included).
-#include "LaunchPort.h"
-#include "LinkHandler.h"
-#include "PageWindow.h"
-#include "ScriptedUserDialogs.h"
+#include "components/dialogs/ScriptedUserDialogs.h"
+#include "core/LaunchPort.h"
+#include "core/LinkHandler.h"
+#include "support/PageWindow.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

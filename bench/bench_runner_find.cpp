@@ -1,13 +1,13 @@
 // Type to find on a page of 1,000 items in ten sections: the time the filter takes per
 // keystroke, the page's new layout included, as the runner's own script measures it; and
 // the slowest of the slices that show items coming back when a search widens.
-#include "BrowserPage.h"
-#include "LaunchPort.h"
-#include "LauncherDocument.h"
-#include "ScriptedUserDialogs.h"
-#include "TestFiles.h"
-#include "frmMain.h"
-#include "modGenHTML.h"
+#include "components/dialogs/ScriptedUserDialogs.h"
+#include "core/LaunchPort.h"
+#include "document/LauncherDocument.h"
+#include "pagegen/modGenHTML.h"
+#include "support/TestFiles.h"
+#include "ui/BrowserPage.h"
+#include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QSignalSpy>

@@ -4,11 +4,11 @@
 //   bench_runner_load --bare PAGE    the same with a bare engine view, for comparison
 //   bench_runner_load --compare [RUNS]  both, alternately, each as a new process; the
 //                                       medians of the whole start to the page loaded
-#include "BrowserPage.h"
-#include "LaunchPort.h"
-#include "ScriptedUserDialogs.h"
-#include "TestFiles.h"
-#include "frmMain.h"
+#include "components/dialogs/ScriptedUserDialogs.h"
+#include "core/LaunchPort.h"
+#include "support/TestFiles.h"
+#include "ui/BrowserPage.h"
+#include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QDir>

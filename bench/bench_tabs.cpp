@@ -1,10 +1,10 @@
 // Switching to the "&HTML" and "P&review" tabs on a document of 1,000 items.
 // The first preview visit starts the browser engine; later visits must not pay for it.
-#include "../tests/editor/FakeEditorContext.h"
-#include "BuildCommands.h"
-#include "PageBuild.h"
-#include "PreviewPane.h"
-#include "Sections.h"
+#include "build/PageBuild.h"
+#include "build/ui/BuildCommands.h"
+#include "build/ui/PreviewPane.h"
+#include "editor/FakeEditorContext.h"
+#include "items/Sections.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

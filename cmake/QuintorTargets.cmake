@@ -2,8 +2,10 @@
 
 # A static library from every .cpp under the given folders (not recursive).
 # New files are picked up at build time, so adding a class never touches a list.
+# ROOT is where its users' includes start: they name the folder a header lies in
+# ("document/LauncherDocument.h"), so a reader sees the layer an include crosses.
 function(quintor_library NAME)
-  cmake_parse_arguments(ARG "" "" "DIRS;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "ROOT" "DIRS;LIBS" ${ARGN})
   set(sources)
   foreach(dir IN LISTS ARG_DIRS)
     file(GLOB found CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
@@ -15,13 +17,13 @@ function(quintor_library NAME)
   if(NOT code)
     # A layer whose folders hold no code yet: it still passes on what it links.
     add_library(${NAME} INTERFACE)
-    target_include_directories(${NAME} INTERFACE ${ARG_DIRS} ${CMAKE_BINARY_DIR}/generated)
+    target_include_directories(${NAME} INTERFACE ${ARG_ROOT} ${CMAKE_BINARY_DIR}/generated)
     target_link_libraries(${NAME} INTERFACE ${ARG_LIBS})
     return()
   endif()
   add_library(${NAME} STATIC ${sources})
   set_target_properties(${NAME} PROPERTIES AUTOMOC ON AUTORCC ON)
-  target_include_directories(${NAME} PUBLIC ${ARG_DIRS} ${CMAKE_BINARY_DIR}/generated)
+  target_include_directories(${NAME} PUBLIC ${ARG_ROOT} ${CMAKE_BINARY_DIR}/generated)
   target_link_libraries(${NAME} PUBLIC ${ARG_LIBS})
   target_compile_options(${NAME} PRIVATE -Wall -Wextra)
 endfunction()

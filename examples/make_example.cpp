@@ -1,10 +1,10 @@
 // Writes a launcher file from its readable source (see Tools.items for the form):
 //   make_example <source.items> <target.qtf>
-#include "AppError.h"
-#include "ItemRows.h"
-#include "LauncherDocument.h"
-#include "LauncherFile.h"
-#include "Sections.h"
+#include "components/AppError.h"
+#include "document/ItemRows.h"
+#include "document/LauncherDocument.h"
+#include "document/LauncherFile.h"
+#include "items/Sections.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "AtomicFile.h"
 
-#include "AppError.h"
-#include "FileSystem.h"
+#include "components/AppError.h"
+#include "components/platform/FileSystem.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

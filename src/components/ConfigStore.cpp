@@ -1,8 +1,8 @@
 #include "ConfigStore.h"
 
-#include "AppError.h"
-#include "AtomicFile.h"
-#include "FileSystem.h"
+#include "components/AppError.h"
+#include "components/AtomicFile.h"
+#include "components/platform/FileSystem.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 #include "IcoFile.h"
 
-#include "AppError.h"
-#include "AtomicFile.h"
+#include "components/AppError.h"
+#include "components/AtomicFile.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "PackStore.h"
 
-#include "AppError.h"
-#include "AtomicFile.h"
-#include "FileLock.h"
+#include "components/AppError.h"
+#include "components/AtomicFile.h"
+#include "components/platform/FileLock.h"
 
 #include <QFile>
 #include <QFileInfo>

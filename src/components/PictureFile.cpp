@@ -1,6 +1,6 @@
 #include "PictureFile.h"
 
-#include "FileSystem.h"
+#include "components/platform/FileSystem.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -1,5 +1,5 @@
-#include "IconSource.h"
-#include "Tolvik.h"
+#include "components/Tolvik.h"
+#include "components/platform/IconSource.h"
 
 namespace {
 constexpr int LargeIconSize = 32;

@@ -1,8 +1,8 @@
-#include "BrowserEngine.h"
-#include "PreviewPane.h"
-#include "ProgramCommandLine.h"
-#include "ProgramInfo.h"
-#include "frmQTE.h"
+#include "build/ui/PreviewPane.h"
+#include "components/ProgramCommandLine.h"
+#include "components/platform/BrowserEngine.h"
+#include "shell/ProgramInfo.h"
+#include "shell/frmQTE.h"
 
 #include <QApplication>
 #include <QIcon>

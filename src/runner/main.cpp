@@ -1,10 +1,10 @@
 #include "AppVersion.h"
-#include "BrowserEngine.h"
-#include "BrowserPage.h"
-#include "LaunchPort.h"
-#include "ProgramCommandLine.h"
-#include "QtUserDialogs.h"
-#include "frmMain.h"
+#include "components/ProgramCommandLine.h"
+#include "components/dialogs/QtUserDialogs.h"
+#include "components/platform/BrowserEngine.h"
+#include "core/LaunchPort.h"
+#include "ui/BrowserPage.h"
+#include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,5 +1,5 @@
-#include "ConfigStore.h"
-#include "ErrorOf.h"
+#include "components/ConfigStore.h"
+#include "support/ErrorOf.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 // Installed applications and icons as the desktop lists them, on a desktop of the test's own.
-#include "DesktopEntries.h"
-#include "DesktopFixture.h"
-#include "IconTheme.h"
+#include "components/platform/DesktopEntries.h"
+#include "components/platform/IconTheme.h"
+#include "support/DesktopFixture.h"
 
 #include <QIcon>
 #include <QtTest>

@@ -1,8 +1,8 @@
-#include "ErrorOf.h"
-#include "FileLock.h"
-#include "PackStore.h"
-#include "RawPack.h"
-#include "TestFiles.h"
+#include "components/PackStore.h"
+#include "components/platform/FileLock.h"
+#include "support/ErrorOf.h"
+#include "support/RawPack.h"
+#include "support/TestFiles.h"
 
 #include <QtTest>
 #include <sys/stat.h>

@@ -1,6 +1,6 @@
 // The user-dialogs port on Qt's own dialogs, driven as a user would.
-#include "QtUserDialogs.h"
-#include "TestFiles.h"
+#include "components/dialogs/QtUserDialogs.h"
+#include "support/TestFiles.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -1,7 +1,7 @@
-#include "FileFilter.h"
-#include "FileSystem.h"
-#include "TestFiles.h"
-#include "Tolvik.h"
+#include "components/Tolvik.h"
+#include "components/dialogs/FileFilter.h"
+#include "components/platform/FileSystem.h"
+#include "support/TestFiles.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

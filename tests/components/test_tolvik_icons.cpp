@@ -1,5 +1,5 @@
-#include "TestFiles.h"
-#include "Tolvik.h"
+#include "components/Tolvik.h"
+#include "support/TestFiles.h"
 
 #include <QIcon>
 #include <QtTest>

@@ -3,12 +3,12 @@
 // The runner's window in the real engine, as the end-to-end tests drive it: launcher pages
 // built by the editor's page generator, real mouse clicks and key presses, and a desktop of
 // the test's own whose one application, for PDF files, is argrecorder.
-#include "../runner/RunnerPages.h"
-#include "BrowserPage.h"
-#include "LauncherDocument.h"
-#include "ScriptedUserDialogs.h"
-#include "frmMain.h"
-#include "modGenHTML.h"
+#include "components/dialogs/ScriptedUserDialogs.h"
+#include "document/LauncherDocument.h"
+#include "pagegen/modGenHTML.h"
+#include "runner/RunnerPages.h"
+#include "ui/BrowserPage.h"
+#include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,16 +1,16 @@
 // An application entry made an item, the item written into a page by the generator, its
 // link followed by the runner's link handler and started by the real launch operation: the
 // program gets exactly the words the entry's Exec gives it, in the entry's folder.
-#include "AppItems.h"
-#include "DesktopEntries.h"
-#include "DesktopFixture.h"
-#include "LaunchPort.h"
-#include "LauncherDocument.h"
-#include "LinkHandler.h"
-#include "PageWindow.h"
-#include "ScriptedUserDialogs.h"
-#include "Tolvik.h"
-#include "modGenHTML.h"
+#include "components/Tolvik.h"
+#include "components/dialogs/ScriptedUserDialogs.h"
+#include "components/platform/DesktopEntries.h"
+#include "core/LaunchPort.h"
+#include "core/LinkHandler.h"
+#include "document/LauncherDocument.h"
+#include "items/AppItems.h"
+#include "pagegen/modGenHTML.h"
+#include "support/DesktopFixture.h"
+#include "support/PageWindow.h"
 
 #include <QRegularExpression>
 #include <QtTest>

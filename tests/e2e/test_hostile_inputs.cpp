@@ -4,15 +4,15 @@
 // runs. Editor rows run the editor's main window in a child of this test (messages can only be
 // read through the scripted dialogs) under an address-space limit. The engine reserves far more
 // address space than it uses, so the runner is bounded by the peak memory of its processes.
-#include "ConfigStore.h"
-#include "InfoBlock.h"
-#include "LauncherFile.h"
-#include "PageBuild.h"
-#include "ScriptedUserDialogs.h"
-#include "TestFiles.h"
-#include "frmAdd.h"
-#include "frmQTE.h"
-#include "modGenHTML.h"
+#include "build/PageBuild.h"
+#include "components/ConfigStore.h"
+#include "components/dialogs/ScriptedUserDialogs.h"
+#include "core/InfoBlock.h"
+#include "document/LauncherFile.h"
+#include "items/ui/frmAdd.h"
+#include "pagegen/modGenHTML.h"
+#include "shell/frmQTE.h"
+#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QJsonArray>

@@ -2,9 +2,9 @@
 // page's own properties renders without script errors, its text is readable (the contrast
 // ratio of 4.5 that WCAG asks for), what a page's properties set wins over the theme, and
 // "System" follows the desktop. The "Style sheet" property offers the themes by name.
-#include "PageThemes.h"
-#include "RunnerHarness.h"
-#include "frmPFile.h"
+#include "e2e/RunnerHarness.h"
+#include "properties/PageThemes.h"
+#include "properties/ui/frmPFile.h"
 
 #include <QComboBox>
 #include <QPalette>

@@ -1,7 +1,7 @@
 // The runner's window in the real engine: pages built by the editor's page generator, links
 // followed by real mouse clicks and key presses, programs really started (argrecorder writes
 // down what it was given), and pages that try to start things without anybody clicking.
-#include "RunnerHarness.h"
+#include "e2e/RunnerHarness.h"
 
 using namespace RunnerHarness;
 

@@ -1,7 +1,7 @@
 // The runner with the keyboard alone, in the real engine: typing finds items on a page of
 // 1,000, Enter starts the highlighted one as a click does, Escape brings every item back;
 // Tab and the arrows reach the items; the window's commands have their keys.
-#include "RunnerHarness.h"
+#include "e2e/RunnerHarness.h"
 
 using namespace RunnerHarness;
 

@@ -1,12 +1,12 @@
 // On a real X server with a real window manager: a program started with a run style gets its
 // first window in that state (the styles that take no focus leave it where it was), and the
 // runner's own window takes the size a page asks for as its outer size, within the screen.
-#include "../runner/RunnerPages.h"
-#include "BrowserPage.h"
-#include "Launcher.h"
-#include "ScriptedUserDialogs.h"
-#include "TestFiles.h"
-#include "frmMain.h"
+#include "components/dialogs/ScriptedUserDialogs.h"
+#include "components/platform/Launcher.h"
+#include "runner/RunnerPages.h"
+#include "support/TestFiles.h"
+#include "ui/BrowserPage.h"
+#include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QProcess>

@@ -1,10 +1,10 @@
 #pragma once
 
 // A stand-in for the main window, for testing commands and dialogs without it.
-#include "EditorContext.h"
-#include "LauncherDocument.h"
-#include "PageBuild.h"
-#include "ScriptedUserDialogs.h"
+#include "build/PageBuild.h"
+#include "components/dialogs/ScriptedUserDialogs.h"
+#include "document/LauncherDocument.h"
+#include "shell/EditorContext.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>

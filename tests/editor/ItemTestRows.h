@@ -3,7 +3,7 @@
 // Item lists written as one line: "#A" is a section row named A with the details a new
 // section gets ("#A;Columns:2;..." spells them out), any other word an item row whose
 // Command is the word + ".exe"; "[x]" is the current row, "x*" another selected one.
-#include "FakeEditorContext.h"
+#include "editor/FakeEditorContext.h"
 
 #include <QDialog>
 #include <QtTest>

@@ -1,13 +1,13 @@
 // The applications picker, its command, drops on the list and "Check items", on a desktop of
 // the test's own.
-#include "AppCommands.h"
-#include "AppSearch.h"
-#include "CheckCommands.h"
-#include "DesktopEntries.h"
-#include "DesktopFixture.h"
-#include "ItemTestRows.h"
-#include "frmApps.h"
-#include "frmCheck.h"
+#include "components/platform/DesktopEntries.h"
+#include "editor/ItemTestRows.h"
+#include "items/AppSearch.h"
+#include "items/ui/AppCommands.h"
+#include "items/ui/CheckCommands.h"
+#include "items/ui/frmApps.h"
+#include "items/ui/frmCheck.h"
+#include "support/DesktopFixture.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 // Items made from applications, files, folders and addresses, and the check of broken items.
-#include "AppItems.h"
-#include "DesktopFixture.h"
-#include "ItemCheck.h"
-#include "ItemChecker.h"
-#include "ItemRows.h"
-#include "Launcher.h"
+#include "components/platform/Launcher.h"
+#include "document/ItemRows.h"
+#include "items/AppItems.h"
+#include "items/ItemCheck.h"
+#include "items/ItemChecker.h"
+#include "support/DesktopFixture.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,10 +1,10 @@
 // Build, Run and the page's tabs: what is asked, what lands on disk, what survives a failure.
-#include "BuildCommands.h"
-#include "FakeEditorContext.h"
-#include "PageBuild.h"
-#include "PreviewPane.h"
-#include "TestFiles.h"
-#include "modGenHTML.h"
+#include "build/PageBuild.h"
+#include "build/ui/BuildCommands.h"
+#include "build/ui/PreviewPane.h"
+#include "editor/FakeEditorContext.h"
+#include "pagegen/modGenHTML.h"
+#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QWebEngineView>

@@ -1,9 +1,9 @@
 // Replace All, and swap, move and copy, in item columns: the rules, section rows, the windows.
-#include "ColumnReplace.h"
-#include "FakeEditorContext.h"
-#include "ReplaceCommands.h"
-#include "SwapCommands.h"
-#include "frmReplace.h"
+#include "editor/FakeEditorContext.h"
+#include "items/ColumnReplace.h"
+#include "items/ui/ReplaceCommands.h"
+#include "items/ui/SwapCommands.h"
+#include "items/ui/frmReplace.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

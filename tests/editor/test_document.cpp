@@ -1,4 +1,4 @@
-#include "LauncherDocument.h"
+#include "document/LauncherDocument.h"
 
 #include <QAbstractItemModelTester>
 #include <QtTest>

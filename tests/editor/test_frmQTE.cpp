@@ -1,14 +1,14 @@
 // The editor's main window driven as a user would, with scripted dialogs, and its example file.
 #include "AppVersion.h"
-#include "CodeFont.h"
-#include "FileLock.h"
-#include "ItemListView.h"
-#include "ItemRowDelegate.h"
-#include "ScriptedUserDialogs.h"
-#include "Sections.h"
-#include "TestFiles.h"
-#include "frmQTE.h"
-#include "frmReplace.h"
+#include "components/CodeFont.h"
+#include "components/dialogs/ScriptedUserDialogs.h"
+#include "components/platform/FileLock.h"
+#include "items/Sections.h"
+#include "items/ui/frmReplace.h"
+#include "shell/ItemListView.h"
+#include "shell/ItemRowDelegate.h"
+#include "shell/frmQTE.h"
+#include "support/TestFiles.h"
 
 #include <QtTest>
 #include <QtWidgets>

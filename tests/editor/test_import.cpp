@@ -1,10 +1,10 @@
 // Importing the items of another launcher file: counts, section rows, all-or-nothing.
-#include "FakeEditorContext.h"
-#include "ImportCommands.h"
-#include "ImportItems.h"
-#include "ItemTestRows.h"
-#include "LauncherFile.h"
-#include "TestFiles.h"
+#include "document/LauncherFile.h"
+#include "editor/FakeEditorContext.h"
+#include "editor/ItemTestRows.h"
+#include "items/ImportItems.h"
+#include "items/ui/ImportCommands.h"
+#include "support/TestFiles.h"
 
 #include <QDialog>
 #include <QtTest>

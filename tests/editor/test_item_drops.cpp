@@ -1,10 +1,10 @@
 // Dragging rows within the item list, dropping files and addresses on it, and the marks of
 // broken items, in the editor's main window.
-#include "ItemCommands.h"
-#include "ItemListView.h"
-#include "ItemTestRows.h"
-#include "TestFiles.h"
-#include "frmQTE.h"
+#include "editor/ItemTestRows.h"
+#include "items/ui/ItemCommands.h"
+#include "shell/ItemListView.h"
+#include "shell/frmQTE.h"
+#include "support/TestFiles.h"
 
 #include <QMimeData>
 #include <QtWidgets>

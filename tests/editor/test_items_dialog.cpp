@@ -1,8 +1,8 @@
-#include "FileFilter.h"
-#include "ItemCommands.h"
-#include "ItemTestRows.h"
-#include "TestFiles.h"
-#include "frmAdd.h"
+#include "components/dialogs/FileFilter.h"
+#include "editor/ItemTestRows.h"
+#include "items/ui/ItemCommands.h"
+#include "items/ui/frmAdd.h"
+#include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>

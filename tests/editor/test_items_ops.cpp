@@ -1,5 +1,5 @@
-#include "ItemCommands.h"
-#include "ItemTestRows.h"
+#include "editor/ItemTestRows.h"
+#include "items/ui/ItemCommands.h"
 
 using namespace ItemTestRows;
 

@@ -1,11 +1,11 @@
-#include "ChildProcess.h"
-#include "ErrorOf.h"
-#include "LauncherDocument.h"
-#include "LauncherFile.h"
-#include "PackStore.h"
-#include "PropertyTable.h"
-#include "RawPack.h"
-#include "TestFiles.h"
+#include "components/PackStore.h"
+#include "document/LauncherDocument.h"
+#include "document/LauncherFile.h"
+#include "document/PropertyTable.h"
+#include "support/ChildProcess.h"
+#include "support/ErrorOf.h"
+#include "support/RawPack.h"
+#include "support/TestFiles.h"
 
 #include <QtTest>
 #include <sys/resource.h>

@@ -1,9 +1,9 @@
-#include "AppError.h"
-#include "ConfigStore.h"
-#include "LauncherDocument.h"
-#include "Sections.h"
-#include "TestFiles.h"
-#include "modGenHTML.h"
+#include "components/AppError.h"
+#include "components/ConfigStore.h"
+#include "document/LauncherDocument.h"
+#include "items/Sections.h"
+#include "pagegen/modGenHTML.h"
+#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QImageReader>

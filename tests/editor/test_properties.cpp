@@ -1,8 +1,8 @@
 // The property editor: which editor each property opens and what each one stores.
-#include "CodeFont.h"
-#include "FakeEditorContext.h"
-#include "PropertyCommands.h"
-#include "PropertyTable.h"
+#include "components/CodeFont.h"
+#include "document/PropertyTable.h"
+#include "editor/FakeEditorContext.h"
+#include "properties/ui/PropertyCommands.h"
 
 #include <QtTest>
 #include <QtWidgets>

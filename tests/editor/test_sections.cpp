@@ -1,8 +1,8 @@
-#include "ItemCommands.h"
-#include "ItemTestRows.h"
-#include "SectionCommands.h"
-#include "Sections.h"
-#include "frmSection.h"
+#include "editor/ItemTestRows.h"
+#include "items/Sections.h"
+#include "items/ui/ItemCommands.h"
+#include "items/ui/SectionCommands.h"
+#include "items/ui/frmSection.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

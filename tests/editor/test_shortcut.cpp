@@ -1,8 +1,8 @@
 // The desktop shortcut: file name, launcher text, and the command (on a temporary desktop).
-#include "FakeEditorContext.h"
-#include "Shortcut.h"
-#include "ShortcutCommands.h"
-#include "TestFiles.h"
+#include "editor/FakeEditorContext.h"
+#include "items/Shortcut.h"
+#include "items/ui/ShortcutCommands.h"
+#include "support/TestFiles.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 // The key/value reader on arbitrary text (an info block from any page): it never fails,
 // every line's key is found, and no value keeps a line-break character.
-#include "ConfigStore.h"
+#include "components/ConfigStore.h"
 
 #include <QRegularExpression>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // The pack reader on arbitrary bytes: it either refuses them as damaged (321) or returns
 // a directory that lies inside the bytes, whose entries decoded together are no longer
 // than the bytes themselves (entries sharing data would multiply a small file).
-#include "AppError.h"
-#include "PackStore.h"
+#include "components/AppError.h"
+#include "components/PackStore.h"
 
 #include <cstdlib>
 

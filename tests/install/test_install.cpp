@@ -1,7 +1,7 @@
 #include "AppVersion.h"
-#include "Command.h"
-#include "InstalledFiles.h"
-#include "TestFiles.h"
+#include "install/InstalledFiles.h"
+#include "support/Command.h"
+#include "support/TestFiles.h"
 
 #include <QtTest>
 

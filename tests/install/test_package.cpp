@@ -1,6 +1,6 @@
 #include "AppVersion.h"
-#include "Command.h"
-#include "InstalledFiles.h"
+#include "install/InstalledFiles.h"
+#include "support/Command.h"
 
 #include <QtTest>
 

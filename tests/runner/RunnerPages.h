@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AppError.h"
-#include "LaunchPort.h"
-#include "TestFiles.h"
+#include "components/AppError.h"
+#include "core/LaunchPort.h"
+#include "support/TestFiles.h"
 
 #include <QTest>
 #include <array>

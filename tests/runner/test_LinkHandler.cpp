@@ -1,11 +1,11 @@
-#include "ConfigStore.h"
-#include "InfoBlock.h"
-#include "ItemLink.h"
-#include "Launcher.h"
-#include "LinkHandler.h"
-#include "RunnerPages.h"
-#include "RunnerWindow.h"
-#include "ScriptedUserDialogs.h"
+#include "components/ConfigStore.h"
+#include "components/dialogs/ScriptedUserDialogs.h"
+#include "components/platform/Launcher.h"
+#include "core/InfoBlock.h"
+#include "core/ItemLink.h"
+#include "core/LinkHandler.h"
+#include "core/RunnerWindow.h"
+#include "runner/RunnerPages.h"
 
 using namespace RunnerPages;
 

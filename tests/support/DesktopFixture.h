@@ -2,7 +2,7 @@
 
 // A desktop of the test's own: data folders, application entries, an icon theme and
 // programs, so that no test depends on what the machine has installed.
-#include "TestFiles.h"
+#include "support/TestFiles.h"
 
 #include <QImage>
 

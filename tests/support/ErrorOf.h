@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppError.h"
+#include "components/AppError.h"
 
 #include <functional>
 

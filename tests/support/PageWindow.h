@@ -2,7 +2,7 @@
 
 // The runner's window as the link handler sees it while the user clicks in one page:
 // it shows Page and does nothing else. For programs that link the runner.
-#include "RunnerWindow.h"
+#include "core/RunnerWindow.h"
 
 class PageWindow : public RunnerWindow {
 public:

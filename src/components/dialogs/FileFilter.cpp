@@ -1,6 +1,6 @@
 #include "FileFilter.h"
 
-#include "UserDialogs.h"
+#include "components/UserDialogs.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 #include "QtUserDialogs.h"
 
-#include "FileFilter.h"
+#include "components/dialogs/FileFilter.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UserDialogs.h"
+#include "components/UserDialogs.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "ScriptedUserDialogs.h"
 
-#include "FileFilter.h"
+#include "components/dialogs/FileFilter.h"
 
 #include <QDialog>
 

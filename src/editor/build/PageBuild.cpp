@@ -1,11 +1,11 @@
 #include "PageBuild.h"
 
-#include "AppError.h"
-#include "AtomicFile.h"
-#include "LauncherDocument.h"
-#include "Shortcut.h"
-#include "SystemPaths.h"
-#include "modGenHTML.h"
+#include "components/AppError.h"
+#include "components/AtomicFile.h"
+#include "components/platform/SystemPaths.h"
+#include "document/LauncherDocument.h"
+#include "items/Shortcut.h"
+#include "pagegen/modGenHTML.h"
 
 #include <QDir>
 #include <QFileInfo>

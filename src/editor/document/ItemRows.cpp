@@ -1,6 +1,6 @@
 #include "ItemRows.h"
 
-#include "ShownText.h"
+#include "document/ShownText.h"
 
 bool LauncherItem::IsSection() const {
     return Cells[cellDescription].startsWith(QLatin1String("SECTION:"));

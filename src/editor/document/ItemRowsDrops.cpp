@@ -1,4 +1,4 @@
-#include "ItemRows.h"
+#include "document/ItemRows.h"
 
 #include <QDataStream>
 #include <QIODevice>

@@ -1,4 +1,4 @@
-#include "ItemRows.h"
+#include "document/ItemRows.h"
 
 void ItemRows::SetProblemSource(ProblemSource Source, const QIcon& Icon) {
     Problems = std::move(Source);

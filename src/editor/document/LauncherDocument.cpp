@@ -1,7 +1,7 @@
 #include "LauncherDocument.h"
 
-#include "PropertyTable.h"
-#include "Tolvik.h"
+#include "components/Tolvik.h"
+#include "document/PropertyTable.h"
 
 namespace {
 const QString HeaderName = QStringLiteral("Header HTML");

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FileLock.h"
-#include "ItemRows.h"
-#include "PropertyRows.h"
+#include "components/platform/FileLock.h"
+#include "document/ItemRows.h"
+#include "document/PropertyRows.h"
 
 #include <QObject>
 #include <QString>
@@ -19,7 +19,7 @@ public:
     ItemRows Items;     // the item list (lvItems shows it)
     PropertyRows Props; // the property list (lvProp shows it)
 
-    QString CurFile;   // launcher file the document belongs to; empty for a new one
+    QString CurFile; // launcher file the document belongs to; empty for a new one
     bool Changed = false;
     qint32 NextNew = 1; // new documents since start-up
     FileLock CO;        // holds CurFile open and locked while it is the document's

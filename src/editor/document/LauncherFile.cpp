@@ -1,13 +1,13 @@
 #include "LauncherFile.h"
 
-#include "AppError.h"
-#include "AtomicFile.h"
-#include "BusyCursor.h"
-#include "FileLock.h"
-#include "LauncherDocument.h"
-#include "PackStore.h"
-#include "PropertyTable.h"
-#include "UserDialogs.h"
+#include "components/AppError.h"
+#include "components/AtomicFile.h"
+#include "components/BusyCursor.h"
+#include "components/PackStore.h"
+#include "components/UserDialogs.h"
+#include "components/platform/FileLock.h"
+#include "document/LauncherDocument.h"
+#include "document/PropertyTable.h"
 
 #include <QPair>
 

@@ -1,10 +1,12 @@
 #include "PropertyRows.h"
 
-#include "ShownText.h"
+#include "document/ShownText.h"
 
 #include <algorithm>
 
-int PropertyRows::Find(const QString& Name) const { return Positions.value(Name, 0); }
+int PropertyRows::Find(const QString& Name) const {
+    return Positions.value(Name, 0);
+}
 
 void PropertyRows::SetSetting(int ListPos, const QString& Setting) {
     Rows[ListPos - 1].Setting = Setting;
@@ -24,9 +26,13 @@ void PropertyRows::Reset(QVector<Row> NewRows) {
     endResetModel();
 }
 
-int PropertyRows::rowCount(const QModelIndex& Parent) const { return Parent.isValid() ? 0 : Count(); }
+int PropertyRows::rowCount(const QModelIndex& Parent) const {
+    return Parent.isValid() ? 0 : Count();
+}
 
-int PropertyRows::columnCount(const QModelIndex& Parent) const { return Parent.isValid() ? 0 : 2; }
+int PropertyRows::columnCount(const QModelIndex& Parent) const {
+    return Parent.isValid() ? 0 : 2;
+}
 
 QVariant PropertyRows::data(const QModelIndex& Index, int Role) const {
     if (!Index.isValid() || (Role != Qt::DisplayRole && Role != Qt::EditRole))

@@ -1,8 +1,8 @@
 #include "AppItems.h"
 
-#include "DesktopEntries.h"
-#include "IconTheme.h"
-#include "ItemFields.h"
+#include "components/platform/DesktopEntries.h"
+#include "components/platform/IconTheme.h"
+#include "items/ItemFields.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "AppSearch.h"
 
-#include "DesktopEntries.h"
+#include "components/platform/DesktopEntries.h"
 
 #include <QCollator>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "ColumnOps.h"
 
-#include "ItemRows.h"
+#include "document/ItemRows.h"
 
 namespace {
 

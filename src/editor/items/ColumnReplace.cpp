@@ -1,6 +1,6 @@
 #include "ColumnReplace.h"
 
-#include "ItemRows.h"
+#include "document/ItemRows.h"
 
 namespace {
 

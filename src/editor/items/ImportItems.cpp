@@ -1,11 +1,11 @@
 #include "ImportItems.h"
 
-#include "AppError.h"
-#include "LauncherDocument.h"
-#include "LauncherFile.h"
-#include "PackStore.h"
-#include "Sections.h"
-#include "UserDialogs.h"
+#include "components/AppError.h"
+#include "components/PackStore.h"
+#include "components/UserDialogs.h"
+#include "document/LauncherDocument.h"
+#include "document/LauncherFile.h"
+#include "items/Sections.h"
 
 namespace {
 const QString ErrorTitle = QStringLiteral("Import Error");

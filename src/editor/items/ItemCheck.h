@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LauncherItem.h"
-#include "PathIndex.h"
-#include "ProgramFinder.h"
+#include "components/platform/PathIndex.h"
+#include "components/platform/ProgramFinder.h"
+#include "document/LauncherItem.h"
 
 #include <QHash>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "ItemChecker.h"
 
-#include "ItemRows.h"
+#include "document/ItemRows.h"
 
 ItemChecker::ItemChecker(const ItemRows& Items, QObject* Parent) : QObject(Parent), Items(Items) {
     Pool.setMaxThreadCount(1);

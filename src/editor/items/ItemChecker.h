@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ItemCheck.h"
+#include "items/ItemCheck.h"
 
 #include <QObject>
 #include <QThreadPool>

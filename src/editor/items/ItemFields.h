@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LauncherItem.h"
+#include "document/LauncherItem.h"
 
 #include <QString>
 #include <QStringList>

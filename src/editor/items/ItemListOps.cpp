@@ -1,6 +1,6 @@
 #include "ItemListOps.h"
 
-#include "ItemRows.h"
+#include "document/ItemRows.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "Sections.h"
 
-#include "ItemRows.h"
-#include "Tolvik.h"
+#include "components/Tolvik.h"
+#include "document/ItemRows.h"
 
 #include <QLocale>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "Shortcut.h"
 
-#include "LauncherDocument.h"
-#include "SystemPaths.h"
-#include "Tolvik.h"
+#include "components/Tolvik.h"
+#include "components/platform/SystemPaths.h"
+#include "document/LauncherDocument.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesktopShortcut.h"
+#include "components/platform/DesktopShortcut.h"
 
 #include <QString>
 

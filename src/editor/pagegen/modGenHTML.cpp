@@ -3,14 +3,14 @@
 
 #include "modGenHTML.h"
 
-#include "AppError.h"
 #include "AppVersion.h"
-#include "ConfigStore.h"
-#include "IcoFile.h"
-#include "LauncherDocument.h"
-#include "Sections.h"
-#include "SystemPaths.h"
-#include "Tolvik.h"
+#include "components/AppError.h"
+#include "components/ConfigStore.h"
+#include "components/IcoFile.h"
+#include "components/Tolvik.h"
+#include "components/platform/SystemPaths.h"
+#include "document/LauncherDocument.h"
+#include "items/Sections.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "PageThemes.h"
 
-#include "FileSystem.h"
-#include "PropertyRules.h"
-#include "SystemPaths.h"
+#include "components/platform/FileSystem.h"
+#include "components/platform/SystemPaths.h"
+#include "properties/PropertyRules.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -25,6 +25,6 @@ QList<PageThemes::Theme> PageThemes::In(const QString& Folder) {
 }
 
 QList<PageThemes::Theme> PageThemes::Installed() {
-    return In(QDir::cleanPath(SystemPaths::ProgramFolder() +
-                              QStringLiteral("../share/quintor/themes")));
+    return In(
+        QDir::cleanPath(SystemPaths::ProgramFolder() + QStringLiteral("../share/quintor/themes")));
 }

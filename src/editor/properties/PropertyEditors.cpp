@@ -1,6 +1,6 @@
 #include "PropertyEditors.h"
 
-#include "FileKinds.h"
+#include "components/platform/FileKinds.h"
 
 #include <QGuiApplication>
 #include <QHash>

@@ -1,6 +1,6 @@
 #include "PropertyRules.h"
 
-#include "LauncherDocument.h"
+#include "document/LauncherDocument.h"
 
 #include <QLocale>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 #include "CommandState.h"
 
-#include "ItemRows.h"
+#include "document/ItemRows.h"
 
 namespace {
 // A section row moves past a whole section, so it needs another section row on that side.

@@ -1,7 +1,7 @@
 #include "ItemListView.h"
 
-#include "ItemRowDelegate.h"
-#include "ItemRows.h"
+#include "document/ItemRows.h"
+#include "shell/ItemRowDelegate.h"
 
 #include <QHeaderView>
 

@@ -1,7 +1,7 @@
 #include "ItemRowDelegate.h"
 
-#include "ItemRows.h"
-#include "Sections.h"
+#include "document/ItemRows.h"
+#include "items/Sections.h"
 
 ItemRowDelegate::ItemRowDelegate(const ItemRows& Items, std::function<void()> OnEdited,
                                  QObject* Parent)

@@ -1,6 +1,6 @@
 #include "frmAbout.h"
 
-#include "ProgramInfo.h"
+#include "shell/ProgramInfo.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "EditorActions.h"
-#include "EditorContext.h"
-#include "LauncherDocument.h"
-#include "PageBuild.h"
+#include "build/PageBuild.h"
+#include "document/LauncherDocument.h"
+#include "shell/EditorActions.h"
+#include "shell/EditorContext.h"
 
 #include <QMainWindow>
 #include <memory>

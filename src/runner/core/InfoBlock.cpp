@@ -1,7 +1,7 @@
 #include "InfoBlock.h"
 
-#include "ConfigStore.h"
-#include "FileSystem.h"
+#include "components/ConfigStore.h"
+#include "components/platform/FileSystem.h"
 #include <cmath>
 
 namespace {

@@ -1,7 +1,7 @@
 #include "ItemLink.h"
 
-#include "AppError.h"
-#include "Launcher.h"
+#include "components/AppError.h"
+#include "components/platform/Launcher.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Launcher.h"
+#include "components/platform/Launcher.h"
 
 #include <QString>
 #include <QStringList>

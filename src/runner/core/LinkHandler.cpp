@@ -1,12 +1,12 @@
 #include "LinkHandler.h"
 
-#include "AppError.h"
-#include "FileSystem.h"
-#include "ItemLink.h"
-#include "LaunchPort.h"
-#include "RunnerWindow.h"
-#include "SystemPaths.h"
-#include "UserDialogs.h"
+#include "components/AppError.h"
+#include "components/UserDialogs.h"
+#include "components/platform/FileSystem.h"
+#include "components/platform/SystemPaths.h"
+#include "core/ItemLink.h"
+#include "core/LaunchPort.h"
+#include "core/RunnerWindow.h"
 
 #include <QDir>
 #include <QFileInfo>

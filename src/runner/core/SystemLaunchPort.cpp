@@ -1,4 +1,4 @@
-#include "LaunchPort.h"
+#include "core/LaunchPort.h"
 
 Launcher::Outcome SystemLaunchPort::ShellExecute(const QString& File, const QString& Parameters,
                                                  const QString& Folder, int ShowCommand) {

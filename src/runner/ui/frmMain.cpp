@@ -1,13 +1,13 @@
 #include "frmMain.h"
 
-#include "BrowserEngine.h"
-#include "BrowserPage.h"
-#include "FileSystem.h"
-#include "InfoBlock.h"
-#include "PictureFile.h"
-#include "SystemPaths.h"
-#include "UserDialogs.h"
-#include "WindowPlacement.h"
+#include "components/PictureFile.h"
+#include "components/UserDialogs.h"
+#include "components/platform/BrowserEngine.h"
+#include "components/platform/FileSystem.h"
+#include "components/platform/SystemPaths.h"
+#include "core/InfoBlock.h"
+#include "ui/BrowserPage.h"
+#include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ConfigStore.h"
-#include "LinkHandler.h"
-#include "RunnerWindow.h"
+#include "components/ConfigStore.h"
+#include "core/LinkHandler.h"
+#include "core/RunnerWindow.h"
 
 #include <QElapsedTimer>
 #include <QUrl>

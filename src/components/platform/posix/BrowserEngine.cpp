@@ -1,4 +1,4 @@
-#include "BrowserEngine.h"
+#include "components/platform/BrowserEngine.h"
 
 #include <QByteArray>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "DefaultApplication.h"
+#include "components/platform/DefaultApplication.h"
 
-#include "Launcher.h"
+#include "components/platform/Launcher.h"
 
 #include <QFileInfo>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "DesktopEntries.h"
+#include "components/platform/DesktopEntries.h"
 
 #include <QStandardPaths>
 #include <memory>

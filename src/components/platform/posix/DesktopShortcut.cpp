@@ -1,7 +1,7 @@
-#include "DesktopShortcut.h"
+#include "components/platform/DesktopShortcut.h"
 
-#include "AppError.h"
-#include "AtomicFile.h"
+#include "components/AppError.h"
+#include "components/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "FileKinds.h"
+#include "components/platform/FileKinds.h"
 
-#include "UserDialogs.h"
+#include "components/UserDialogs.h"
 
 // Programs here carry no extension: they are the executable files, and the desktop
 // entries that name them.

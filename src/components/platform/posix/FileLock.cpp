@@ -1,4 +1,4 @@
-#include "FileLock.h"
+#include "components/platform/FileLock.h"
 
 #include <QFile>
 #include <cerrno>

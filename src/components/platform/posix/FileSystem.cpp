@@ -1,4 +1,4 @@
-#include "FileSystem.h"
+#include "components/platform/FileSystem.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "IconSource.h"
+#include "components/platform/IconSource.h"
 
-#include "DesktopEntries.h"
-#include "PictureFile.h"
+#include "components/PictureFile.h"
+#include "components/platform/DesktopEntries.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "IconTheme.h"
+#include "components/platform/IconTheme.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
-#include "Launcher.h"
+#include "components/platform/Launcher.h"
 
-#include "AppError.h"
-#include "DefaultApplication.h"
-#include "WindowStyle.h"
+#include "components/AppError.h"
+#include "components/platform/DefaultApplication.h"
+#include "components/platform/WindowStyle.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "PathIndex.h"
+#include "components/platform/PathIndex.h"
 
 #include <QDir>
 #include <QFile>

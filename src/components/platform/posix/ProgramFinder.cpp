@@ -1,4 +1,4 @@
-#include "ProgramFinder.h"
+#include "components/platform/ProgramFinder.h"
 
 #include <QDir>
 #include <QFileInfo>

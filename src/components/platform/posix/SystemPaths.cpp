@@ -1,4 +1,4 @@
-#include "SystemPaths.h"
+#include "components/platform/SystemPaths.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,7 +10,9 @@ QString SystemPaths::ProgramFolder() {
     return folder;
 }
 
-QString SystemPaths::ProgramFile(const QString& BaseName) { return BaseName; }
+QString SystemPaths::ProgramFile(const QString& BaseName) {
+    return BaseName;
+}
 
 QString SystemPaths::TempFolder() {
     QString folder = qEnvironmentVariable("TEMP");

@@ -1,6 +1,6 @@
-#include "WindowStyle.h"
+#include "components/platform/WindowStyle.h"
 
-#include "Launcher.h"
+#include "components/platform/Launcher.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,14 +1,14 @@
 #include "BuildCommands.h"
 
-#include "AppError.h"
-#include "BusyCursor.h"
-#include "EditorContext.h"
-#include "Launcher.h"
-#include "LauncherDocument.h"
-#include "PageBuild.h"
-#include "PreviewPane.h"
-#include "UserDialogs.h"
-#include "modGenHTML.h"
+#include "build/PageBuild.h"
+#include "build/ui/PreviewPane.h"
+#include "components/AppError.h"
+#include "components/BusyCursor.h"
+#include "components/UserDialogs.h"
+#include "components/platform/Launcher.h"
+#include "document/LauncherDocument.h"
+#include "pagegen/modGenHTML.h"
+#include "shell/EditorContext.h"
 
 #include <QLayout>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 #include "PreviewPane.h"
 
-#include "BrowserEngine.h"
-#include "PreviewPage.h"
+#include "build/ui/PreviewPage.h"
+#include "components/platform/BrowserEngine.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,15 +1,15 @@
 #include "AppCommands.h"
 
-#include "AppItems.h"
-#include "AppSearch.h"
-#include "BusyCursor.h"
-#include "DesktopEntries.h"
-#include "EditorContext.h"
-#include "ItemCommands.h"
-#include "ItemListOps.h"
-#include "LauncherDocument.h"
-#include "UserDialogs.h"
-#include "frmApps.h"
+#include "components/BusyCursor.h"
+#include "components/UserDialogs.h"
+#include "components/platform/DesktopEntries.h"
+#include "document/LauncherDocument.h"
+#include "items/AppItems.h"
+#include "items/AppSearch.h"
+#include "items/ItemListOps.h"
+#include "items/ui/ItemCommands.h"
+#include "items/ui/frmApps.h"
+#include "shell/EditorContext.h"
 
 namespace AppCommands {
 

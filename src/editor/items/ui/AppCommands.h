@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppItems.h"
+#include "items/AppItems.h"
 
 #include <QList>
 

@@ -1,11 +1,11 @@
 #include "CheckCommands.h"
 
-#include "BusyCursor.h"
-#include "EditorContext.h"
-#include "ItemCheck.h"
-#include "LauncherDocument.h"
-#include "UserDialogs.h"
-#include "frmCheck.h"
+#include "components/BusyCursor.h"
+#include "components/UserDialogs.h"
+#include "document/LauncherDocument.h"
+#include "items/ItemCheck.h"
+#include "items/ui/frmCheck.h"
+#include "shell/EditorContext.h"
 
 namespace CheckCommands {
 

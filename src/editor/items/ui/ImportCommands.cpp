@@ -1,8 +1,8 @@
 #include "ImportCommands.h"
 
-#include "EditorContext.h"
-#include "UserDialogs.h"
-#include "frmImport.h"
+#include "components/UserDialogs.h"
+#include "items/ui/frmImport.h"
+#include "shell/EditorContext.h"
 
 void ImportCommands::mnuFileImport_Click(EditorContext& Ctx) {
     frmImport dialog(Ctx, Ctx.MainWindow());

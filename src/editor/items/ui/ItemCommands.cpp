@@ -1,11 +1,11 @@
 #include "ItemCommands.h"
 
-#include "EditorContext.h"
-#include "ItemListOps.h"
-#include "LauncherDocument.h"
-#include "UserDialogs.h"
-#include "frmAdd.h"
-#include "frmSection.h"
+#include "components/UserDialogs.h"
+#include "document/LauncherDocument.h"
+#include "items/ItemListOps.h"
+#include "items/ui/frmAdd.h"
+#include "items/ui/frmSection.h"
+#include "shell/EditorContext.h"
 
 namespace {
 // The current row when it names a row of the list, else 0.

@@ -1,7 +1,7 @@
 #include "ReplaceCommands.h"
 
-#include "EditorContext.h"
-#include "frmReplace.h"
+#include "items/ui/frmReplace.h"
+#include "shell/EditorContext.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
 #include "SectionCommands.h"
 
-#include "EditorContext.h"
-#include "LauncherDocument.h"
-#include "UserDialogs.h"
-#include "frmSection.h"
+#include "components/UserDialogs.h"
+#include "document/LauncherDocument.h"
+#include "items/ui/frmSection.h"
+#include "shell/EditorContext.h"
 
 void SectionCommands::mnuEditAddSection_Click(EditorContext& Ctx) {
     Ctx.ShowTab(0);

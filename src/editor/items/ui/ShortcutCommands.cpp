@@ -1,11 +1,11 @@
 #include "ShortcutCommands.h"
 
-#include "AppError.h"
-#include "DesktopShortcut.h"
-#include "EditorContext.h"
-#include "LauncherDocument.h"
-#include "Shortcut.h"
-#include "UserDialogs.h"
+#include "components/AppError.h"
+#include "components/UserDialogs.h"
+#include "components/platform/DesktopShortcut.h"
+#include "document/LauncherDocument.h"
+#include "items/Shortcut.h"
+#include "shell/EditorContext.h"
 
 void ShortcutCommands::mnuFileShortcut_Click(EditorContext& Ctx) {
     try {

@@ -1,8 +1,8 @@
 #include "SwapCommands.h"
 
-#include "EditorContext.h"
-#include "UserDialogs.h"
-#include "frmSwap.h"
+#include "components/UserDialogs.h"
+#include "items/ui/frmSwap.h"
+#include "shell/EditorContext.h"
 
 void SwapCommands::mnuEditSwap_Click(EditorContext& Ctx) {
     Ctx.ShowTab(0);

@@ -1,6 +1,6 @@
 #include "frmApps.h"
 
-#include "AppSearch.h"
+#include "items/AppSearch.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #include "frmCheck.h"
 
-#include "EditorContext.h"
+#include "shell/EditorContext.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "frmImport.h"
 
-#include "EditorContext.h"
-#include "ImportItems.h"
-#include "UserDialogs.h"
+#include "components/UserDialogs.h"
+#include "items/ImportItems.h"
+#include "shell/EditorContext.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "frmReplace.h"
 
-#include "ColumnReplace.h"
-#include "EditorContext.h"
-#include "LauncherDocument.h"
-#include "WindowAccessKeys.h"
+#include "document/LauncherDocument.h"
+#include "items/ColumnReplace.h"
+#include "items/ui/WindowAccessKeys.h"
+#include "shell/EditorContext.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,10 +1,10 @@
 #include "frmSection.h"
 
-#include "EditorContext.h"
-#include "ItemCommands.h"
-#include "ItemListOps.h"
-#include "LauncherDocument.h"
-#include "Sections.h"
+#include "document/LauncherDocument.h"
+#include "items/ItemListOps.h"
+#include "items/Sections.h"
+#include "items/ui/ItemCommands.h"
+#include "shell/EditorContext.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

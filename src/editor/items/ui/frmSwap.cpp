@@ -1,7 +1,7 @@
 #include "frmSwap.h"
 
-#include "EditorContext.h"
-#include "LauncherDocument.h"
+#include "document/LauncherDocument.h"
+#include "shell/EditorContext.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColumnOps.h"
+#include "items/ColumnOps.h"
 
 #include <QDialog>
 #include <array>

@@ -1,16 +1,16 @@
 #include "PropertyCommands.h"
 
-#include "AppError.h"
-#include "EditorContext.h"
-#include "LauncherDocument.h"
-#include "PackStore.h"
-#include "PageThemes.h"
-#include "PropertyEditors.h"
-#include "PropertyRules.h"
-#include "UserDialogs.h"
-#include "frmPCol.h"
-#include "frmPFile.h"
-#include "frmPMTB.h"
+#include "components/AppError.h"
+#include "components/PackStore.h"
+#include "components/UserDialogs.h"
+#include "document/LauncherDocument.h"
+#include "properties/PageThemes.h"
+#include "properties/PropertyEditors.h"
+#include "properties/PropertyRules.h"
+#include "properties/ui/frmPCol.h"
+#include "properties/ui/frmPFile.h"
+#include "properties/ui/frmPMTB.h"
+#include "shell/EditorContext.h"
 
 #include <QLocale>
 

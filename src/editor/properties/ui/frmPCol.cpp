@@ -1,9 +1,9 @@
 #include "frmPCol.h"
 
-#include "LauncherDocument.h"
-#include "PropertyRules.h"
-#include "PropertyWindowParts.h"
-#include "UserDialogs.h"
+#include "components/UserDialogs.h"
+#include "document/LauncherDocument.h"
+#include "properties/PropertyRules.h"
+#include "properties/ui/PropertyWindowParts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

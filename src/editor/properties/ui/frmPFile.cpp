@@ -1,8 +1,8 @@
 #include "frmPFile.h"
 
-#include "LauncherDocument.h"
-#include "PropertyRules.h"
-#include "PropertyWindowParts.h"
+#include "document/LauncherDocument.h"
+#include "properties/PropertyRules.h"
+#include "properties/ui/PropertyWindowParts.h"
 
 #include <QComboBox>
 #include <QGridLayout>

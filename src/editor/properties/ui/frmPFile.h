@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PageThemes.h"
-#include "UserDialogs.h"
+#include "components/UserDialogs.h"
+#include "properties/PageThemes.h"
 
 #include <QDialog>
 

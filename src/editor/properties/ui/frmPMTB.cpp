@@ -1,9 +1,9 @@
 #include "frmPMTB.h"
 
-#include "CodeFont.h"
-#include "LauncherDocument.h"
-#include "PropertyRules.h"
-#include "PropertyWindowParts.h"
+#include "components/CodeFont.h"
+#include "document/LauncherDocument.h"
+#include "properties/PropertyRules.h"
+#include "properties/ui/PropertyWindowParts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
