@@ -4,6 +4,8 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
+# ON turns compiler warnings into errors (CI: `make test WERROR=ON`).
+WERROR ?= OFF
 # Lets ccache share results between checkouts of this tree.
 export CCACHE_BASEDIR := $(CURDIR)
 
@@ -17,7 +19,7 @@ deps:
 # Configured again when this file changes, so that an older build folder gets new options.
 $(BUILD)/CMakeCache.txt: Makefile | deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DBUILD_TESTING=ON -DQUINTOR_BENCHMARKS=ON
+	    -DBUILD_TESTING=ON -DQUINTOR_BENCHMARKS=ON -DQUINTOR_WERROR=$(WERROR)
 
 configure: deps $(BUILD)/CMakeCache.txt
 

@@ -25,7 +25,6 @@ function(quintor_library NAME)
   set_target_properties(${NAME} PROPERTIES AUTOMOC ON AUTORCC ON)
   target_include_directories(${NAME} PUBLIC ${ARG_ROOT} ${CMAKE_BINARY_DIR}/generated)
   target_link_libraries(${NAME} PUBLIC ${ARG_LIBS})
-  target_compile_options(${NAME} PRIVATE -Wall -Wextra)
 endfunction()
 
 # Environment every test process gets: the headless engine, no sandbox (CI runs as root).

@@ -38,7 +38,7 @@ struct FontChoice {
     bool Italic = false;
     bool Strikethrough = false;
     bool Underline = false;
-    QColor Colour; // invalid when none was set
+    QColor Colour{}; // invalid when none was set
 };
 
 class UserDialogs {

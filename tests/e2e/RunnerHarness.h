@@ -21,7 +21,8 @@ using namespace RunnerPages;
 
 // The cells of one item that the tests vary.
 struct Item {
-    QString Description, Command, Parameters, StartIn, Run = "Normal Window", Comments, Icon;
+    QString Description{}, Command{}, Parameters{}, StartIn{}, Run = "Normal Window";
+    QString Comments{}, Icon{};
 };
 
 // The script that finds an element, scrolls it into view and answers its centre in the

@@ -46,7 +46,7 @@ private slots:
     void unpackedProgramsRun() {
         const QString root = Dir.filePath("root");
         QCOMPARE(Command::Run("dpkg-deb", {"-x", Deb, root}).Code, 0);
-        for (const QString& title : {"qtedit2 Quintor Editor", "quintor2 Quintor"}) {
+        for (const QString title : {"qtedit2 Quintor Editor", "quintor2 Quintor"}) {
             const Command::Result ran = Command::Run(root + "/usr/bin/" + title.section(' ', 0, 0),
                                                      {"--version"}, Command::WithoutDisplay());
             QCOMPARE(ran.Out, title.section(' ', 1) + " " QUINTOR_VERSION_TEXT "\n");

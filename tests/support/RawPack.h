@@ -10,7 +10,7 @@
 namespace RawPack {
 struct Entry {
     QByteArray Name; // without the NUL padding
-    QByteArray Data;
+    QByteArray Data{};
 };
 
 inline QByteArray Build(const QVector<Entry>& Entries) {
