@@ -27,7 +27,7 @@ public:
     int CheckmenusCalls = 0;
     int SaveCalls = 0;
     // What File, Save does here; by default it "saves" successfully.
-    std::function<void()> OnSave = [this] { Document.Changed = false; };
+    std::function<void()> OnSave = [this] { Document.SetChanged(false); };
 
     FakeEditorContext() { new QVBoxLayout(&Preview); }
 

@@ -34,9 +34,11 @@ inline void Fill(ItemRows& Items, const QString& Marked, FakeEditorContext* Ctx 
     }
     Items.ReplaceAll(rows);
 }
+// As the rows came from a file: the document has no changes yet.
 inline void Fill(FakeEditorContext& Ctx, const QString& Marked) {
     Ctx.SelectRow(0);
     Fill(Ctx.Document.Items, Marked, &Ctx);
+    Ctx.Document.SetChanged(false);
 }
 
 // The list back in the same notation; a row with more in its cells than its word says

@@ -158,7 +158,7 @@ private slots:
         QCOMPARE(ctx.Scripted.ModalWindows, QStringList{"frmApps"});
         QCOMPARE(Words(ctx), Fetch("After"));
         QCOMPARE(ctx.Tab, 0);
-        QCOMPARE(ctx.Document.Changed, !chosen.isEmpty());
+        QCOMPARE(ctx.Document.Changed(), !chosen.isEmpty());
         QCOMPARE(ctx.CheckmenusCalls, chosen.isEmpty() ? 0 : 1);
     }
 

@@ -63,6 +63,7 @@ private slots:
         LauncherDocument& doc = ctx.Document;
         doc.WriteProp("Title", "Outils à");
         doc.WriteProp("(HTML File)", "/proposed/old.htm");
+        doc.SetChanged(false);
         ctx.Scripted.MsgAnswers << MsgAnswer::No << MsgAnswer::Yes << MsgAnswer::Yes;
         Build(ctx, QString()); // the empty list: No stops before the save dialog
         const auto q = ctx.Scripted.LastMessage();
@@ -76,10 +77,10 @@ private slots:
         QVERIFY(r.Title == "Build the HTML File" && r.FileName == "/proposed/old.htm" && r.Save &&
                 r.ConfirmOverwrite);
         QCOMPARE(r.Filter, "HTML Document (*.htm;*.html)|*.htm;*.html|All files (*.*)|*.*");
-        QVERIFY(QDir(dir.path()).isEmpty() && !doc.Changed && ctx.CheckmenusCalls == 0);
+        QVERIFY(QDir(dir.path()).isEmpty() && !doc.Changed() && ctx.CheckmenusCalls == 0);
         Build(ctx, path);
         QCOMPARE(TestFiles::Read(path), GenHTML(doc, false, QString()).toUtf8());
-        QVERIFY(doc.ReadProp("(HTML File)", true) == path && doc.Changed &&
+        QVERIFY(doc.ReadProp("(HTML File)", true) == path && doc.Changed() &&
                 ctx.CheckmenusCalls == 1);
 
         // A second build removes the icons the first one extracted before it writes anew.
@@ -94,9 +95,9 @@ private slots:
 
         // A failing generator, or the launcher file itself chosen: the old page stays.
         const QByteArray page = TestFiles::Read(path);
-        doc.Changed = false;
         for (const QString& launcher : {QString(), path}) {
             doc.WriteProp("Columns", launcher.isEmpty() ? "abc" : "5"); // as a file may hold it
+            doc.SetChanged(false);
             doc.CurFile = launcher;
             Build(ctx, path);
             const auto m = ctx.Scripted.LastMessage();
@@ -109,7 +110,7 @@ private slots:
         QCOMPARE(ctx.Scripted.Messages.size(), 5); // the three questions, then one per failure
         QCOMPARE(TestFiles::Read(path), page);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
-        QVERIFY(doc.ReadProp("(HTML File)", true) == path && !doc.Changed &&
+        QVERIFY(doc.ReadProp("(HTML File)", true) == path && !doc.Changed() &&
                 ctx.CheckmenusCalls == 3);
 
         // Run: the runner in the editor's folder gets the page, unconverted, as one argument.

@@ -86,7 +86,7 @@ private slots:
         window->chkCommand->setChecked(true);
         QTest::mouseClick(window->cmdReplace, Qt::LeftButton);
         QCOMPARE(ctx.Document.Items.Cell(3, cellCommand), u"/T.exe"_s);
-        QVERIFY(ctx.Document.Changed && ctx.CheckmenusCalls == 1);
+        QVERIFY(ctx.Document.Changed() && ctx.CheckmenusCalls == 1);
         ReplaceCommands::mnuEditReplace_Click(ctx);
         QCOMPARE(ctx.Window.findChildren<frmReplace*>(), QList<frmReplace*>{window});
         QCOMPARE(window->txtFind->text(), u"C:/Old"_s);
@@ -127,6 +127,7 @@ private slots:
         QFETCH(QString, expected);
         FakeEditorContext ctx;
         Load(ctx.Document.Items, Section + u"d|c|p|s|i|r|m"_s);
+        ctx.Document.SetChanged(false);
         ctx.Tab = 1;
         QString title;
         ctx.Scripted.ModalScripts.append([&](QDialog& window) {
@@ -139,8 +140,8 @@ private slots:
         QCOMPARE(title, u"Swap Columns"_s);
         QCOMPARE(ctx.Tab, 0);
         QCOMPARE(Dump(ctx.Document.Items), Section + expected);
-        QCOMPARE(ctx.Document.Changed, clicks.endsWith(u"cmdOK"_s));
-        QCOMPARE(ctx.CheckmenusCalls, int(ctx.Document.Changed));
+        QCOMPARE(ctx.Document.Changed(), clicks.endsWith(u"cmdOK"_s));
+        QCOMPARE(ctx.CheckmenusCalls, int(ctx.Document.Changed()));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "document/LauncherDocument.h"
 
 #include <QAbstractItemModelTester>
+#include <QSignalSpy>
 #include <QtTest>
 
 class TestDocument : public QObject {
@@ -28,6 +29,41 @@ private slots:
         QCOMPARE(doc.ReadProp("Title"), QString("Tom &amp; &quot;Jerry&quot; &lt;1&gt;"));
         doc.WriteProp("Header HTML", "<b>&amp;</b>");
         QCOMPARE(doc.ReadProp("Header HTML"), QString("<b>&amp;</b>")); // never converted
+    }
+
+    // Every change of the rows, through any operation, is a change of the document, told once
+    // when it starts; an in-place edit that keeps the text changes nothing.
+    void changedFollowsTheRows_data() {
+        QTest::addColumn<int>("Step");
+        QTest::addColumn<bool>("Changed");
+        const char* steps[] = {"set a cell",       "set a row",          "insert",
+                               "remove",           "replace all",        "write a property",
+                               "reset properties", "same text in place", "SECTION: in place"};
+        for (int i = 0; i < 9; ++i)
+            QTest::newRow(steps[i]) << i << (i < 7);
+    }
+    void changedFollowsTheRows() {
+        QFETCH(int, Step);
+        LauncherDocument doc;
+        doc.Items.AppendAll({LauncherItem{{{"a", "c"}}}, LauncherItem{{{"b", "d"}}}});
+        doc.SetChanged(false);
+        QSignalSpy told(&doc, &LauncherDocument::ModificationChanged);
+        const QModelIndex first = doc.Items.index(0, cellDescription);
+        const std::function<void()> change[] = {
+            [&] { doc.Items.SetCell(1, cellCommand, "x"); },
+            [&] { doc.Items.SetRow(2, LauncherItem{{{"e"}}}); },
+            [&] { doc.Items.Insert(1, LauncherItem{{{"f"}}}); },
+            [&] { doc.Items.Remove(1); },
+            [&] { doc.Items.ReplaceAll({}); },
+            [&] { doc.WriteProp("Columns", "5"); }, // the same value: a write is a change
+            [&] { doc.Propulate(); },
+            [&] { doc.Items.setData(first, "a", Qt::EditRole); },
+            [&] { doc.Items.setData(first, "SECTION:x", Qt::EditRole); }};
+        change[Step]();
+        change[Step](); // told once
+        QFETCH(bool, Changed);
+        QCOMPARE(doc.Changed(), Changed);
+        QCOMPARE(told.count(), int(Changed));
     }
 
     // Page colours are "#RRGGBB"; the file keeps them as numbers with red in the low byte.

@@ -40,6 +40,7 @@ struct Editor {
             rows[i][cellDescription] =
                 QString(Layout[i] == 'S' ? "SECTION:S%1" : "Item %1").arg(i + 1);
         Doc().Items.ReplaceAll(rows);
+        Doc().SetChanged(false); // as rows read from a file
         Window.SelectRow(Current);
         Window.Checkmenus();
     }
@@ -88,7 +89,7 @@ private slots:
         QFETCH(QString, Caption);
         Editor e(Arguments);
         QCOMPARE(e.Window.windowTitle(), Caption);
-        QVERIFY(e.Window.isVisible() && !e.Doc().Changed);
+        QVERIFY(e.Window.isVisible() && !e.Doc().Changed());
         const bool damaged = Caption.startsWith("New File 2"), opened = Caption.startsWith("Tools");
         QCOMPARE(e.Dialogs.Messages.size(), damaged ? 1 : 0);
         if (damaged)
@@ -127,7 +128,7 @@ private slots:
         e.Window.PreviewFiles().Write(e.Doc());
         const QString preview = e.Window.PreviewFiles().PageFile();
         QVERIFY(QFile::exists(preview));
-        e.Doc().Changed = true;
+        e.Doc().SetChanged(true);
         e.Dialogs.MsgAnswers << Answer;
         if (Answer == MsgAnswer::Yes)
             e.Dialogs.FileAnswers << (SaveAsName.isEmpty() ? std::nullopt : std::optional(saveAs));
@@ -146,7 +147,7 @@ private slots:
         }
         QCOMPARE(wentOn, GoesOn);
         if (Answer != MsgAnswer::No)
-            QCOMPARE(e.Doc().Changed, SaveAsName.isEmpty());
+            QCOMPARE(e.Doc().Changed(), SaveAsName.isEmpty());
         QCOMPARE(e.Dialogs.FileRequests.value(0).Save, Answer == MsgAnswer::Yes);
         QCOMPARE(QFileInfo(saveAs).isFile(), !SaveAsName.isEmpty());
         QCOMPARE(e.Dialogs.Messages.size(), 1); // the question, and no error
@@ -163,16 +164,16 @@ private slots:
         const QString file = Path("a.qtf"), caption = "New File 1 (" + file + ") - Quintor Editor";
         QVERIFY(TestFiles::Write(damaged, "QTF"));
         Editor e;
-        e.Doc().Changed = true;
+        e.Doc().SetChanged(true);
         e.Dialogs.FileAnswers << bad << file << damaged << file;
         e.Window.mnuFileSave_Click();
         e.ExpectFailure("save", bad, "Save Error", 75);
-        QVERIFY(e.Doc().Changed && e.Doc().CurFile.isEmpty());
+        QVERIFY(e.Doc().Changed() && e.Doc().CurFile.isEmpty());
         e.Window.mnuFileSave_Click();
         e.Show("SII", 1);
-        e.Doc().Changed = true;
+        e.Doc().SetChanged(true);
         e.Window.mnuFileSave_Click(); // it has a file now: no dialog
-        QVERIFY(!e.Doc().Changed && e.Window.windowTitle() == caption);
+        QVERIFY(!e.Doc().Changed() && e.Window.windowTitle() == caption);
         const FileDialogRequest save = e.Dialogs.FileRequests.value(1);
         QVERIFY(e.Dialogs.FileRequests.size() == 2 && save.Save && save.ConfirmOverwrite);
         QCOMPARE(save.Title + ": " + save.Filter,
@@ -191,7 +192,7 @@ private slots:
         QVERIFY(open.FileName.isEmpty() && !open.Save && open.MustExist);
         QVERIFY(e.Doc().Items.Count() == 3 && e.Window.windowTitle() == caption);
 
-        e.Doc().Changed = true;
+        e.Doc().SetChanged(true);
         QVERIFY(!e.Window.close()); // the question unanswered: cancelled
         QCOMPARE(e.Dialogs.Messages.size(), 3);
         QCOMPARE(e.Dialogs.LastMessage().Text,
@@ -382,7 +383,7 @@ private slots:
             QTest::qWait(0); // the view commits after the key and lets the editor go
             const bool refused = typed.startsWith("SECTION");
             QCOMPARE(e.Doc().Items.Cell(2, cellDescription), refused ? "Item 2" : typed);
-            QCOMPARE(e.Doc().Changed, !refused);
+            QCOMPARE(e.Doc().Changed(), !refused);
         }
     }
 };

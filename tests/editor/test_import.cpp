@@ -63,10 +63,11 @@ private slots:
         FakeEditorContext ctx;
         ItemTestRows::Fill(ctx.Document.Items, u"a"_s);
         ctx.Document.WriteProp(u"Title"_s, u"Mine"_s);
+        ctx.Document.SetChanged(false);
         const bool ok = message.contains(u"Result"_s);
         QCOMPARE(ImportItems::Import(ctx.Document, ctx.Scripted, file, section, QLocale::c()), ok);
         QCOMPARE(Words(ctx.Document.Items), expected);
-        QCOMPARE(ctx.Document.Changed, ok);
+        QCOMPARE(ctx.Document.Changed(), ok);
         QCOMPARE(ctx.Scripted.Messages.size(), 1);
         const auto shown = ctx.Scripted.LastMessage();
         QCOMPARE(u"%1 %2: %3"_s.arg(int(shown.Icon)).arg(shown.Title, shown.Text), message);

@@ -86,7 +86,7 @@ private slots:
             rows << r.toInt();
         ItemCommands::DragRows(ctx, rows, Fetch("Pos").toInt());
         QCOMPARE(Words(ctx), Fetch("After"));
-        QCOMPARE(ctx.Document.Changed,
+        QCOMPARE(ctx.Document.Changed(),
                  Fetch("Before") != QString(Fetch("After")).remove('[').remove(']').remove('*'));
     }
 
@@ -117,7 +117,7 @@ private slots:
         DropOn(*list, 0, files); // below the last row
         QTRY_COMPARE(items.Count(), 7);
         QCOMPARE(items.Cell(6, cellCommand), file);
-        QVERIFY(window.Doc().Changed && dialogs.Messages.isEmpty());
+        QVERIFY(window.Doc().Changed() && dialogs.Messages.isEmpty());
     }
 
     // A row whose command is missing gets the warning and a tooltip; mending it takes it away.

@@ -70,7 +70,7 @@ private slots:
         QCOMPARE(ctx.Scripted.ModalWindows, QStringList{"frmAdd"});
         QCOMPARE(first, "Add an Icon|Normal Window,Normal Window,Maximised Focus,Minimised Focus,"
                         "Normal No Focus,Minimised No Focus,Hidden,Hyperlink");
-        const bool ok = ctx.Document.Changed;
+        const bool ok = ctx.Document.Changed();
         const auto message = ctx.Scripted.LastMessage();
         QCOMPARE(!ok     ? Words(ctx) + focus + ": " + message.Text
                  : close ? Cells(ctx.Document.Items.Row(1))
@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(seen, (QStringList{"Edit Icon b", "&Edit", "a [b?] c", "0", "Edit Error", row}));
         // The stored row shows the fields read the row, the unknown Run text included.
         QCOMPARE(Cells(ctx.Document.Items.Row(2)), "B2" + row.mid(1));
-        QVERIFY(ctx.Document.Changed);
+        QVERIFY(ctx.Document.Changed());
     }
 
     // Test pages written here; a page that is gone when it is read still gives a link.

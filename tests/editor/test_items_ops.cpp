@@ -47,7 +47,7 @@ private slots:
         if (after.isEmpty())
             QCOMPARE(ctx.SelectedRow(), 0);
         const bool changed = steps.size() > 1 || before.remove('*') != QString(after).remove('*');
-        QCOMPARE(ctx.Document.Changed, changed);
+        QCOMPARE(ctx.Document.Changed(), changed);
         QCOMPARE(ctx.CheckmenusCalls, changed ? int(steps.size()) : 0);
         const auto m = ctx.Scripted.LastMessage();
         QCOMPARE(QString::number(ctx.Scripted.Messages.size()) + m.Title + ": " + m.Text,

@@ -91,9 +91,9 @@ private slots:
         const QString path = PathOf("locked.qtf");
         LauncherDocument doc, mine;
         doc.WriteProp("Title", "My Tools");
-        doc.Changed = true;
+        doc.SetChanged(true);
         LauncherFile::SaveFile(doc, path);
-        QVERIFY(!doc.Changed && doc.CurFile == path);
+        QVERIFY(!doc.Changed() && doc.CurFile == path);
         QCOMPARE(doc.Caption(), "My Tools (" + path + ") - Quintor Editor");
         // an import brings items only: the file, its lock and the properties stay
         QVERIFY(TestFiles::Write(PathOf("other.qtf"), Pack("DESC=a B C D E F P_WIDTH=999")));
@@ -145,13 +145,13 @@ private slots:
         doc.WriteProp("Title", "Mine");
         LauncherFile::SaveFile(doc, mine);
         doc.Items.Append(Item("unsaved"));
-        doc.Changed = true;
+        doc.SetChanged(true);
         const QString caption = doc.Caption();
         QVERIFY(bytes.isEmpty() || TestFiles::Write(bad, bytes)); // the lock is advisory
         QCOMPARE(ErrorOf([&] { LauncherFile::OpenFile(doc, bad, false); }), error);
         QCOMPARE(ErrorOf([&] { LauncherFile::OpenFile(doc, bad, true); }), error);
         QCOMPARE(doc.Items.All(), (QVector<LauncherItem>{Item("keep"), Item("unsaved")}));
-        QVERIFY(doc.ReadProp("Title") == "Mine" && doc.CurFile == mine && doc.Changed &&
+        QVERIFY(doc.ReadProp("Title") == "Mine" && doc.CurFile == mine && doc.Changed() &&
                 doc.Caption() == caption && doc.CO.Held() && !Free(mine));
     }
 
@@ -200,9 +200,9 @@ private slots:
             const rlimit limit{rlim_t(old.size()) + 100, rlim_t(old.size()) + 100};
             ::setrlimit(RLIMIT_FSIZE, &limit);
             doc.Items.Append(Item(QString(100000, 'x')));
-            doc.Changed = true;
+            doc.SetChanged(true);
             const int error = ErrorOf([&] { LauncherFile::SaveFile(doc, path); });
-            return doc.Changed && doc.CurFile == path && doc.CO.Covers(path) ? error : 1;
+            return doc.Changed() && doc.CurFile == path && doc.CO.Covers(path) ? error : 1;
         });
         QCOMPARE(result, ErrNo::DiskFull);
         QCOMPARE(TestFiles::Read(path), old);

@@ -73,7 +73,7 @@ private slots:
         QCOMPARE(what, opened);
         QVERIFY(ctx.PropertyCommandEnabled && ctx.CheckmenusCalls > 0);
         // A cancelled editor changes nothing; only a toggle acts on the click alone.
-        QCOMPARE(ctx.Document.Changed, opened == "toggle");
+        QCOMPARE(ctx.Document.Changed(), opened == "toggle");
     }
 
     // One click (or key) on a property holding "before", answered with "input".
@@ -107,7 +107,7 @@ private slots:
         QTest::newRow("title") << "Title" << "" << "Tools" << "Tools" << true << "";
         QTest::newRow("toggle True") << "Closable" << "True" << "" << "False" << true << "";
         QTest::newRow("edit command, No") << "Show edit command" << "False" << "No" << "False" << true << save;
-        QTest::newRow("edit command, save names no file") << "Show edit command" << "False" << "Yes, no file named" << "False" << false << save;
+        QTest::newRow("edit command, save names no file") << "Show edit command" << "False" << "Yes, no file named" << "False" << true << save;
         QTest::newRow("edit command, saved") << "Show edit command" << "False" << "Yes, saved" << "True" << true << save;
         QTest::newRow("edit command, file exists") << "Show edit command" << "False" << "saved before" << "True" << true << "";
         QTest::newRow("colour ff0000") << "Link colour" << "" << "ff0000" << "#ff0000" << true << "";
@@ -135,6 +135,7 @@ private slots:
         QFETCH(QString, asked);
         FakeEditorContext ctx;
         ctx.Document.WriteProp(name, before);
+        ctx.Document.SetChanged(false);
         QStringList loaded;
         ctx.PropertyRow = ctx.Document.Props.Find(name);
         ctx.Scripted.MsgAnswers << (input.contains("Yes") ? MsgAnswer::Yes : MsgAnswer::No);
@@ -152,7 +153,7 @@ private slots:
             mnuEditProperty_Click(ctx);
         QCOMPARE(ctx.Tab, key ? 0 : 1); // the menu commands show the properties tab first
         QCOMPARE(Shown(ctx, name), shown);
-        QCOMPARE(ctx.Document.Changed, changed);
+        QCOMPARE(ctx.Document.Changed(), changed);
         for (const QString& l : loaded) // a window shows the Setting first
             QCOMPARE(l, QString(before).replace("\r\n", "\n"));
         if (name.endsWith(" HTML") && !loaded.isEmpty()) // held with the page's own line break
@@ -214,7 +215,7 @@ private slots:
         const FontChoice in = ctx.Scripted.FontRequests.value(0);
         QVERIFY(in.Name == "Arial" && in.HasSize && in.Size == 12.0 &&
                 in.Colour == QColor(Qt::red) && in.Bold && in.Underline && !in.Italic &&
-                !in.Strikethrough && ctx.Document.Changed);
+                !in.Strikethrough && ctx.Document.Changed());
         for (const QString& r : rows)
             QCOMPARE(r.section('|', 0, 0) + '|' + Shown(ctx, r.section('|', 0, 0)),
                      r.section('|', 0, 0) + '|' + r.section('|', 2));

@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(seen, Fetch("shown"));
         QCOMPARE(ctx.Tab, 0);
         QCOMPARE(Words(ctx), Fetch("after")); // the selection stays on its row
-        QVERIFY(ctx.Document.Changed);
+        QVERIFY(ctx.Document.Changed());
         QCOMPARE(ctx.CheckmenusCalls, 1);
     }
 };

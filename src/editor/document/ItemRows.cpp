@@ -90,6 +90,8 @@ bool ItemRows::setData(const QModelIndex& Index, const QVariant& Value, int Role
     const QString text = Value.toString();
     if (text.startsWith(QLatin1String("SECTION:")))
         return false;
-    SetCell(Index.row() + 1, cellDescription, text);
+    // An edit that leaves the text as it was changes nothing, the document included.
+    if (text != Cell(Index.row() + 1, cellDescription))
+        SetCell(Index.row() + 1, cellDescription, text);
     return true;
 }

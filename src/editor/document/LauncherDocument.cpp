@@ -36,6 +36,22 @@ const QString LauncherDocument::ProgramTitle = QStringLiteral("Quintor Editor");
 LauncherDocument::LauncherDocument(QObject* Parent) : QObject(Parent) {
     Propulate();
     SetCaption(GetProp(PropertyTable::TitlePos, 2) + QStringLiteral(" - ") + ProgramTitle);
+    // The models report every change of the rows: each one is a change of the document.
+    const auto changed = [this] { SetChanged(true); };
+    for (QAbstractItemModel* model :
+         {static_cast<QAbstractItemModel*>(&Items), static_cast<QAbstractItemModel*>(&Props)}) {
+        connect(model, &QAbstractItemModel::dataChanged, this, changed);
+        connect(model, &QAbstractItemModel::rowsInserted, this, changed);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, changed);
+        connect(model, &QAbstractItemModel::modelReset, this, changed);
+    }
+}
+
+void LauncherDocument::SetChanged(bool Value) {
+    if (Modified == Value)
+        return;
+    Modified = Value;
+    emit ModificationChanged(Value);
 }
 
 QString LauncherDocument::GetProp(int Pos, int SubItem) const {

@@ -19,8 +19,7 @@ public:
     ItemRows Items;     // the item list (lvItems shows it)
     PropertyRows Props; // the property list (lvProp shows it)
 
-    QString CurFile; // launcher file the document belongs to; empty for a new one
-    bool Changed = false;
+    QString CurFile;    // launcher file the document belongs to; empty for a new one
     qint32 NextNew = 1; // new documents since start-up
     FileLock CO;        // holds CurFile open and locked while it is the document's
     bool EIcon = false; // item and section dialogs: False = add, True = edit
@@ -43,6 +42,13 @@ public:
     // The Setting preview of a header or footer text.
     static QString HtmlPreview(const QString& Text);
 
+    // Whether the document differs from its file. Every change of its item rows or of its
+    // properties (the header and footer among them) makes it so; loading, saving and New
+    // set it back. A command that counts as a change although it changed no row (OK in
+    // the font dialog, an import of nothing) says so with SetChanged(true).
+    bool Changed() const { return Modified; }
+    void SetChanged(bool Value);
+
     QString Caption() const { return WindowCaption; }
     void SetCaption(const QString& Caption);
     // "<Title> (<CurFile>) - Quintor Editor", or "<Title> - Quintor Editor" without a file.
@@ -50,9 +56,12 @@ public:
 
 signals:
     void CaptionChanged(const QString& Caption);
+    // Changed() became Value.
+    void ModificationChanged(bool Value);
     // Propulate ran: no property row is selected and the edit-property command is off.
     void PropertiesReset();
 
 private:
     QString WindowCaption;
+    bool Modified = false;
 };

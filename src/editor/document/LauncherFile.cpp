@@ -133,6 +133,7 @@ void LauncherFile::OpenFile(LauncherDocument& Doc, const QString& FLE, bool Impr
         Doc.WriteProp(name, value);
     Doc.CurFile = FLE;
     Doc.SetCaption(Doc.FileCaption(Doc.ReadProp(QStringLiteral("Title"), true)));
+    Doc.SetChanged(false);
     LockOn(Doc, FLE);
 }
 
@@ -164,7 +165,7 @@ void LauncherFile::SaveFile(LauncherDocument& Doc, const QString& FLE) {
     pack.PackWrite(FLE);
     Doc.CurFile = FLE;
     Doc.SetCaption(Doc.FileCaption(Doc.ReadProp(QStringLiteral("Title"), true)));
-    Doc.Changed = false;
+    Doc.SetChanged(false);
     // The save renamed a new file into place: the old lock covers the old file only.
     target.Release();
     LockOn(Doc, FLE);
@@ -175,7 +176,7 @@ bool LauncherFile::ChangeFile(LauncherDocument& Doc, UserDialogs& Dialogs,
     const QString suffix = Doc.CurFile.isEmpty()
                                ? QString()
                                : QStringLiteral("('") + Doc.CurFile + QStringLiteral("')");
-    if (!Doc.Changed)
+    if (!Doc.Changed())
         return true;
     const QString question = QStringLiteral("The file '") +
                              Doc.ReadProp(QStringLiteral("Title"), true) + QStringLiteral("' ") +
@@ -185,7 +186,7 @@ bool LauncherFile::ChangeFile(LauncherDocument& Doc, UserDialogs& Dialogs,
                            LauncherDocument::ProgramTitle)) {
     case MsgAnswer::Yes:
         SaveCommand();
-        return !Doc.Changed;
+        return !Doc.Changed();
     case MsgAnswer::No:
         return true;
     default:

@@ -62,7 +62,7 @@ bool ImportItems::Import(LauncherDocument& Doc, UserDialogs& Dialogs, const QStr
         row[cellDescription] = SectionRowText(details);
         Doc.Items.Insert(before + 1, row);
     }
-    Doc.Changed = true;
+    Doc.SetChanged(true); // also when the file held no items
     Dialogs.MsgBox(ResultMessage(added, Locale), MsgButtons::OK, MsgIcon::Information,
                    QStringLiteral("Import Result"));
     return true;

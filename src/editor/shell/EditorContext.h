@@ -38,7 +38,7 @@ public:
     virtual int SelectedPropertyRow() const = 0;
     virtual void SetPropertyCommandEnabled(bool Enabled) = 0; // mnuEditProperty
 
-    // File, Save (falls back to Save As; may leave Doc().Changed True).
+    // File, Save (falls back to Save As; may leave Doc().Changed() true).
     virtual void FileSave() = 0;
 
     // The page source view on the "&HTML" tab and the host of the preview on "P&review".

@@ -21,8 +21,7 @@ ItemListView::ItemListView(ItemRows& Items, QWidget* Parent) : QTreeView(Parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
-    setItemDelegate(new ItemRowDelegate(
-        Items, [this] { emit DescriptionEdited(); }, this));
+    setItemDelegate(new ItemRowDelegate(Items, this));
     setModel(&Items);
     connect(&Items, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int First, int Last) { SpanSectionRows(First, Last); });

@@ -17,8 +17,6 @@ signals:
     // An in-place edit was asked for on a section row: the section is edited in its
     // dialog instead.
     void SectionEditRequested();
-    // An in-place edit changed a Description.
-    void DescriptionEdited();
 
 protected:
     bool edit(const QModelIndex& Index, EditTrigger Trigger, QEvent* Event) override;

@@ -3,9 +3,8 @@
 #include "document/ItemRows.h"
 #include "items/Sections.h"
 
-ItemRowDelegate::ItemRowDelegate(const ItemRows& Items, std::function<void()> OnEdited,
-                                 QObject* Parent)
-    : QStyledItemDelegate(Parent), Items(Items), OnEdited(std::move(OnEdited)),
+ItemRowDelegate::ItemRowDelegate(const ItemRows& Items, QObject* Parent)
+    : QStyledItemDelegate(Parent), Items(Items),
       SectionIcon(QStringLiteral(":/editor/icons/section.png")) {}
 
 void ItemRowDelegate::initStyleOption(QStyleOptionViewItem* Option,
@@ -19,12 +18,4 @@ void ItemRowDelegate::initStyleOption(QStyleOptionViewItem* Option,
     Option->font.setBold(true);
     Option->icon = SectionIcon;
     Option->features |= QStyleOptionViewItem::HasDecoration;
-}
-
-void ItemRowDelegate::setModelData(QWidget* Editor, QAbstractItemModel* Model,
-                                   const QModelIndex& Index) const {
-    const QVariant before = Model->data(Index, Qt::EditRole);
-    QStyledItemDelegate::setModelData(Editor, Model, Index);
-    if (Model->data(Index, Qt::EditRole) != before)
-        OnEdited();
 }

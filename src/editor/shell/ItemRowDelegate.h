@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QStyledItemDelegate>
-#include <functional>
 
 class ItemRows;
 
@@ -11,16 +10,11 @@ class ItemRows;
 // file, not for reading. Item rows show their cells as stored.
 class ItemRowDelegate : public QStyledItemDelegate {
 public:
-    // OnEdited runs when an in-place edit really changed a Description (the model
-    // refuses some texts, and an unchanged text is no change).
-    ItemRowDelegate(const ItemRows& Items, std::function<void()> OnEdited, QObject* Parent);
+    ItemRowDelegate(const ItemRows& Items, QObject* Parent);
 
     void initStyleOption(QStyleOptionViewItem* Option, const QModelIndex& Index) const override;
-    void setModelData(QWidget* Editor, QAbstractItemModel* Model,
-                      const QModelIndex& Index) const override;
 
 private:
     const ItemRows& Items;
-    std::function<void()> OnEdited;
     QIcon SectionIcon;
 };

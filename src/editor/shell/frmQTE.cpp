@@ -83,8 +83,14 @@ frmQTE::frmQTE(UserDialogs* Dialogs, QWidget* Parent) : QMainWindow(Parent) {
     ShowBrokenItems();
     ConnectCommands();
 
-    setWindowTitle(Document.Caption());
-    connect(&Document, &LauncherDocument::CaptionChanged, this, &QWidget::setWindowTitle);
+    ShowCaption();
+    connect(&Document, &LauncherDocument::CaptionChanged, this, &frmQTE::ShowCaption);
+    // A change made anywhere (a dialog, an edit in place, a drop) shows in the caption and
+    // in the commands at once.
+    connect(&Document, &LauncherDocument::ModificationChanged, this, [this] {
+        ShowCaption();
+        Checkmenus();
+    });
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
 }
 
@@ -201,7 +207,6 @@ void frmQTE::ConnectCommands() {
     // list) get one, as after a load: the item commands act on the current row.
     connect(&Document.Items, &QAbstractItemModel::rowsInserted, this, &frmQTE::EnsureCurrentRow);
     // A renamed item is a change like any other: closing must not lose it silently.
-    connect(lvItems, &ItemListView::DescriptionEdited, this, [this] { Document.Changed = true; });
 
     connect(lvProp, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& Index) { lvProp_ItemClick(Index.row() + 1); });
@@ -233,11 +238,11 @@ void frmQTE::Form_Load(const QStringList& Arguments) {
     HelpFilePath = Document.APath + QStringLiteral("qtedit2.chm");
     Document.NextNew = 1;
     Document.Propulate();
+    Document.SetChanged(false);
     const QString path = EditorCommandLinePath(Arguments);
     if (PackStore::PackFileExists(path)) {
         try {
             LauncherFile::OpenFile(Document, path, false);
-            Document.Changed = false;
             AfterLoad();
         } catch (const AppError& error) {
             ReportFailure(QStringLiteral("open"), path, QStringLiteral("Open Error"), error);
@@ -271,6 +276,11 @@ void frmQTE::ReportFailure(const QString& Action, const QString& Path, const QSt
 
 // A document just came from a file: its rows are shown from the top, the first one
 // current, so the item commands have a row to act on.
+// The document's caption, marked with "*" while it has changes its file does not have.
+void frmQTE::ShowCaption() {
+    setWindowTitle((Document.Changed() ? QStringLiteral("*") : QString()) + Document.Caption());
+}
+
 void frmQTE::AfterLoad() {
     ShowTab(0);
     EnsureCurrentRow();
@@ -298,7 +308,7 @@ void frmQTE::mnuFileNew_Click() {
     Document.Propulate();
     Document.Items.Clear();
     Checkmenus();
-    Document.Changed = false;
+    Document.SetChanged(false);
 }
 
 void frmQTE::mnuFileOpen_Click() {
@@ -313,7 +323,6 @@ void frmQTE::mnuFileOpen_Click() {
         return;
     try {
         LauncherFile::OpenFile(Document, *path, false);
-        Document.Changed = false;
         AfterLoad();
     } catch (const AppError& error) {
         ReportFailure(QStringLiteral("open"), *path, QStringLiteral("Open Error"), error);

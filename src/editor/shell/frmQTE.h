@@ -100,6 +100,7 @@ private:
     void ShowBrokenItems();
     void ConnectCommands();
     void AfterLoad();
+    void ShowCaption();
     void EnsureCurrentRow();
     void OpenHelpFile();
     void ReportFailure(const QString& Action, const QString& Path, const QString& Title,

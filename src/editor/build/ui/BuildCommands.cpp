@@ -106,7 +106,6 @@ void mnuFileBuild_Click(EditorContext& Ctx) {
         return;
     }
     doc.WriteProp(QStringLiteral("(HTML File)"), *path);
-    doc.Changed = true;
     Ctx.Checkmenus();
 }
 

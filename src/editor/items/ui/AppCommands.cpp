@@ -21,7 +21,6 @@ void AddRows(EditorContext& Ctx, int Pos, const QList<LauncherItem>& Rows) {
     if (!selection.Changed)
         return;
     ItemCommands::ApplySelection(Ctx, selection);
-    Ctx.Doc().Changed = true;
     Ctx.Checkmenus();
 }
 

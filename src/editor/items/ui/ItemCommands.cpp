@@ -18,7 +18,6 @@ void Finish(EditorContext& Ctx, const RowSelection& Selection) {
     if (!Selection.Changed)
         return;
     ItemCommands::ApplySelection(Ctx, Selection);
-    Ctx.Doc().Changed = true;
     Ctx.Checkmenus();
 }
 

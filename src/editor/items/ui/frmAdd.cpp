@@ -237,7 +237,6 @@ void frmAdd::AddEdit() {
     if (doc.EIcon) {
         if (EditRow >= 1 && EditRow <= doc.Items.Count())
             doc.Items.SetRow(EditRow, row);
-        doc.Changed = true;
         accept();
         return;
     }
@@ -251,7 +250,6 @@ void frmAdd::AddEdit() {
         ClearForm();
     txtDesc->setFocus();
     Ctx.Checkmenus();
-    doc.Changed = true;
 }
 
 void frmAdd::cmdAddClose_Click() {

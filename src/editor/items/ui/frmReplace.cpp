@@ -111,7 +111,6 @@ void frmReplace::cmdReplace_Click() {
         if (box->isChecked())
             request.Cells.append(cell);
     if (ColumnReplace::ReplaceAll(Ctx.Doc().Items, request)) {
-        Ctx.Doc().Changed = true;
         Ctx.Checkmenus();
     }
 }

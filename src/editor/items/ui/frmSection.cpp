@@ -141,6 +141,5 @@ void frmSection::cmdAdd_Click() {
                                      ItemListOps::SelectionAfterInsert(EditRow, selected, pos));
     }
     Ctx.Checkmenus();
-    doc.Changed = true;
     accept();
 }

@@ -100,7 +100,6 @@ void frmSwap::optFC_Click(int Index) {
 
 void frmSwap::cmdOK_Click() {
     ColumnOps::Apply(Ctx.Doc().Items, Op, First, Second);
-    Ctx.Doc().Changed = true;
     Ctx.Checkmenus();
     accept();
 }

@@ -28,7 +28,6 @@ void Toggle(EditorContext& Ctx, int ListPos) {
     const QString name = RowName(Ctx, ListPos);
     const QString now = PropertyRules::Toggled(doc.Props.At(ListPos).Setting);
     doc.WriteProp(name, now);
-    doc.Changed = true;
     if (name != QLatin1String("Show edit command") || now != QLatin1String("True") ||
         PackStore::PackFileExists(doc.CurFile))
         return;
@@ -52,7 +51,6 @@ void Title(EditorContext& Ctx, int ListPos) {
         return;
     doc.WriteProp(RowName(Ctx, ListPos), *answer);
     doc.SetCaption(doc.FileCaption(*answer));
-    doc.Changed = true;
 }
 
 bool IsTrue(const LauncherDocument& Doc, const char* Name) {
@@ -96,7 +94,7 @@ void Font(EditorContext& Ctx) {
     write(chosen->Underline != initial.Underline, "Font underline", TrueFalse(chosen->Underline));
     write(chosen->Colour != initial.Colour, "Text colour",
           PropertyRules::ColourText(chosen->Colour));
-    doc.Changed = true;
+    doc.SetChanged(true); // OK counts as a change, also when nothing in the dialog changed
 }
 
 void HtmlText(EditorContext& Ctx, int ListPos) {
@@ -154,7 +152,6 @@ void NumBox(EditorContext& Ctx, int ListPos, const QString& Cap, int LowerNum, i
         return;
     }
     doc.WriteProp(name, *answer);
-    doc.Changed = true;
 }
 
 void PFile(EditorContext& Ctx, int ListPos, bool HTMLFile, const QString& DTitle,
@@ -201,7 +198,6 @@ void lvProp_KeyDown(EditorContext& Ctx, int Key) {
         name != QLatin1String("Icon size"))
         return;
     Ctx.Doc().WriteProp(name, QString());
-    Ctx.Doc().Changed = true;
 }
 
 void mnuEditProperty_Click(EditorContext& Ctx) {
@@ -217,7 +213,6 @@ void mnuEditReset_Click(EditorContext& Ctx) {
     if (answer != MsgAnswer::Yes)
         return;
     Ctx.Doc().Propulate();
-    Ctx.Doc().Changed = true;
     Ctx.SetPropertyCommandEnabled(false);
     Ctx.Checkmenus();
 }

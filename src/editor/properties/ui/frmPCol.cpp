@@ -82,7 +82,6 @@ void frmPCol::cmdDefault_Click() {
 
 void frmPCol::cmdOK_Click() {
     Doc.WriteProp(Doc.Props.At(ListPos).Name, PropertyRules::ColourSetting(txtCol->text()));
-    Doc.Changed = true;
     accept();
 }
 

@@ -87,6 +87,5 @@ void frmPFile::cmdBrowse_Click() {
 
 void frmPFile::cmdOK_Click() {
     Doc.WriteProp(Doc.Props.At(ListPos).Name, txtFile->text());
-    Doc.Changed = true;
     accept();
 }

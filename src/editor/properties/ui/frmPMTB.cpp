@@ -47,6 +47,5 @@ void frmPMTB::cmdOK_Click() {
     Doc.WriteProp(name, text);
     // The row shows the text on one line; WriteProp's own preview keeps the breaks.
     Doc.Props.SetSetting(ListPos, PropertyRules::HtmlTextPreview(text));
-    Doc.Changed = true;
     accept();
 }
