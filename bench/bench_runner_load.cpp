@@ -4,6 +4,7 @@
 //   bench_runner_load --bare PAGE    the same with a bare engine view, for comparison
 //   bench_runner_load --compare [RUNS]  both, alternately, each as a new process; the
 //                                       medians of the whole start to the page loaded
+#include "AppVersion.h"
 #include "components/dialogs/ScriptedUserDialogs.h"
 #include "core/LaunchPort.h"
 #include "support/TestFiles.h"
@@ -26,7 +27,8 @@ QElapsedTimer SinceMain;
 QString ThousandItemPage() {
     const QString crlf = QStringLiteral("\r\n");
     QString page = QStringLiteral("<html>\r\n\r\n<head>\r\n<meta name=\"generator\" "
-                                  "content=\"Quintor Editor 3.3.13\">\r\n<title>Thousand</title>"
+                                  "content=\"Quintor Editor " QUINTOR_VERSION_TEXT
+                                  "\">\r\n<title>Thousand</title>"
                                   "\r\n</head>\r\n\r\n<body>\r\n\r\n<h1>Thousand</h1>\r\n\r\n"
                                   "<table border=\"0\" width=\"100%\">\r\n");
     for (int row = 0; row < 250; ++row) {

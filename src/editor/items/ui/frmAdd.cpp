@@ -1,5 +1,6 @@
 #include "frmAdd.h"
 
+#include "components/AppError.h"
 #include "components/ConfigStore.h"
 #include "components/PackStore.h"
 #include "components/PictureFile.h"
@@ -316,7 +317,7 @@ void frmAdd::txtIcon_Change() {
         } else if (Tolvik::PathCheck(s) == 1 || Tolvik::FolderExists(s)) {
             picture = Tolvik::LargeIcon(s);
         }
-    } catch (...) {
+    } catch (const AppError&) {
         // The preview is a courtesy: whatever fails here leaves the dialog working.
         keep = true;
     }
@@ -346,7 +347,7 @@ void frmAdd::cmdQT_Click() {
     QString page;
     try {
         page = PackStore::PackReadTextFile(FN);
-    } catch (...) {
+    } catch (const AppError&) {
     }
     txtDesc->setText(PageTitle(page, FN));
     if (chkQTNewWin->isChecked()) {
@@ -361,7 +362,7 @@ void frmAdd::cmdQT_Click() {
         ConfigStore CF;
         CF.LoadText(InfoBlock(page));
         icon = CF.GetValue(QStringLiteral("Icon"));
-    } catch (...) {
+    } catch (const AppError&) {
         icon = ConfigStore::NotFound;
     }
     txtIcon->setText(icon != ConfigStore::NotFound ? icon : RunnerProgram());
