@@ -1,11 +1,13 @@
 // Installed applications and icons as the desktop lists them, on a desktop of the test's own.
 #include "components/platform/DesktopEntries.h"
 #include "components/platform/IconTheme.h"
+#include "support/DataRows.h"
 #include "support/DesktopFixture.h"
 
 #include <QIcon>
 #include <QtTest>
 
+using namespace DataRows;
 using namespace DesktopFixture;
 
 namespace {
@@ -62,7 +64,9 @@ private slots:
         QStringList all;
         for (const DesktopEntry& e : DesktopEntries::All())
             all << e.Name;
-        QVERIFY(all.contains("NoDisplay") && !all.contains("HiddenHere") && !all.contains("Link"));
+        QVERIFY(all.contains("NoDisplay"));
+        QVERIFY(!all.contains("HiddenHere"));
+        QVERIFY(!all.contains("Link"));
     }
 
     void entryFields() {
@@ -76,29 +80,16 @@ private slots:
         QVERIFY(!DesktopEntries::FromFile(Own + "/applications/hidden.desktop"));
     }
 
-    // Exec as GKeyFile hands it over (its own escapes undone), and the words it starts.
+    // Exec as GKeyFile hands it over (its own escapes undone), and the words it starts (the
+    // round trip through a page checks the common field codes and quotes).
     void execArguments_data() {
-        QTest::addColumn<QString>("Exec");
-        QTest::addColumn<QString>("Expected"); // words joined by "|"; "-": cannot be split
-        QTest::newRow("file and address codes dropped") << "prog %f %F %u %U a"
-                                                        << "prog|a";
-        QTest::newRow("percent kept") << "prog --x=%% 100%%"
-                                      << "prog|--x=%|100%";
-        QTest::newRow("icon, name, entry file") << "prog %i %c %k"
-                                                << "prog|--icon|my icon|My App|/a b/x.desktop";
-        QTest::newRow("old codes dropped") << "prog %d %D %n %N %v %m"
-                                           << "prog";
-        QTest::newRow("quoted blanks, empty word") << "\"/opt/my app/run\" \"two words\" \"\""
-                                                   << "/opt/my app/run|two words|";
-        QTest::newRow("escapes inside quotes")
-            << "prog \"a \\\"q\\\" b\" \"back\\\\slash\" \"\\$HOME\""
-            << "prog|a \"q\" b|back\\slash|$HOME";
-        QTest::newRow("single quotes") << "prog 'one word' x'y'"
-                                       << "prog|one word|xy";
-        QTest::newRow("unclosed quote") << "prog \"open"
-                                        << "-";
-        QTest::newRow("nothing") << ""
-                                 << "-";
+        Texts({"Exec", "Expected"}); // words joined by "|"; "-": cannot be split
+        Row("icon, name, entry file", "prog %i %c %k", "prog|--icon|my icon|My App|/a b/x.desktop");
+        Row("old codes dropped", "prog %d %D %n %N %v %m", "prog");
+        Row("escapes inside quotes", "prog \"a \\\"q\\\" b\" \"back\\\\slash\" \"\\$HOME\"",
+            "prog|a \"q\" b|back\\slash|$HOME");
+        Row("unclosed quote", "prog \"open", "-");
+        Row("nothing", "", "-");
     }
     void execArguments() {
         QFETCH(QString, Exec);
@@ -111,20 +102,17 @@ private slots:
     }
 
     void terminal_data() {
-        QTest::addColumn<QStringList>("Installed");
-        QTest::addColumn<QString>("Expected");
-        QTest::newRow("none") << QStringList{} << "x-terminal-emulator -e";
-        QTest::newRow("one") << QStringList{"konsole"} << "konsole -e";
-        QTest::newRow("first in GLib's order")
-            << QStringList{"xterm", "mate-terminal"} << "mate-terminal -x";
-        QTest::newRow("GNOME's wants --")
-            << QStringList{"xterm", "gnome-terminal"} << "gnome-terminal --";
+        Columns<QStringList, QString>({"Installed", "Expected"});
+        Row("none", QStringList{}, "x-terminal-emulator -e");
+        Row("one", QStringList{"konsole"}, "konsole -e");
+        Row("first in GLib's order", QStringList{"xterm", "mate-terminal"}, "mate-terminal -x");
+        Row("GNOME's wants --", QStringList{"xterm", "gnome-terminal"}, "gnome-terminal --");
     }
     void terminal() {
         QFETCH(QStringList, Installed);
         QTemporaryDir bin;
         for (const QString& program : Installed)
-            QVERIFY(Program(bin.filePath(program)));
+            QVERIFY(TestFiles::Executable(bin.filePath(program)));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", bin.path().toUtf8());
         const QString prefix = DesktopEntries::TerminalPrefix().join(' ');
@@ -147,24 +135,19 @@ private slots:
         QVERIFY(Picture(Sys + "/icons/loose.png", 32));
         QIcon::setThemeName("qtv");
 
-        QTest::addColumn<QString>("Name");
-        QTest::addColumn<int>("Size");
-        QTest::addColumn<QString>("Expected"); // "~" stands for the test's root
-        QTest::newRow("fixed size") << "app" << 16 << "~/home/icons/qtv/16/apps/app.png";
-        QTest::newRow("threshold") << "app" << 50 << "~/home/icons/qtv/48/apps/app.png";
-        QTest::newRow("scalable range") << "app" << 32 << "~/home/icons/qtv/scalable/apps/app.svg";
-        QTest::newRow("nearest of none matching")
-            << "app" << 128 << "~/home/icons/qtv/48/apps/app.png";
-        QTest::newRow("xpm, any size") << "small" << 256 << "~/home/icons/qtv/16/apps/small.xpm";
-        QTest::newRow("name with extension")
-            << "app.png" << 16 << "~/home/icons/qtv/16/apps/app.png";
-        QTest::newRow("inherited")
-            << "inherited" << 16 << "~/system/icons/qtv-parent/32/inherited.png";
-        QTest::newRow("loose") << "loose" << 16 << "~/system/icons/loose.png";
-        QTest::newRow("absolute path")
-            << "~/system/icons/loose.png" << 48 << "~/system/icons/loose.png";
-        QTest::newRow("absolute, missing") << "~/none.png" << 48 << "";
-        QTest::newRow("unknown") << "no-such-icon-anywhere" << 48 << "";
+        Columns<QString, int, QString>({"Name", "Size", "Expected"}); // "~": the test's root
+        const QString qtv = "~/home/icons/qtv/";
+        Row("fixed size", "app", 16, qtv + "16/apps/app.png");
+        Row("threshold", "app", 50, qtv + "48/apps/app.png");
+        Row("scalable range", "app", 32, qtv + "scalable/apps/app.svg");
+        Row("nearest of none matching", "app", 128, qtv + "48/apps/app.png");
+        Row("xpm, any size", "small", 256, qtv + "16/apps/small.xpm");
+        Row("name with extension", "app.png", 16, qtv + "16/apps/app.png");
+        Row("inherited", "inherited", 16, "~/system/icons/qtv-parent/32/inherited.png");
+        Row("loose", "loose", 16, "~/system/icons/loose.png");
+        Row("absolute path", "~/system/icons/loose.png", 48, "~/system/icons/loose.png");
+        Row("absolute, missing", "~/none.png", 48, "");
+        Row("unknown", "no-such-icon-anywhere", 48, "");
     }
     void iconFiles() {
         QFETCH(QString, Name);

@@ -25,15 +25,17 @@ private slots:
         const QString path = PathOf("layout.qtf");
         pack.PackWrite(path);
         const QByteArray whole = TestFiles::Read(path);
-        QVERIFY(whole == RawPack::Build(entries) && PackStore::PackFileExists(path));
+        QCOMPARE(whole, RawPack::Build(entries));
+        QVERIFY(PackStore::PackFileExists(path));
         // signature, count, then the first record: data right after the directory
         QCOMPARE(whole.left(24), QByteArray("QTFP\4\0\0\0\x48\0\0\0\6\0\0\0DESC\0\0\0\0", 24));
         // the last entry is empty, so no shorter file is a sound pack
-        for (int size = 0; size < whole.size(); ++size) {
-            QVERIFY(TestFiles::Write(path, whole.left(size)));
-            QVERIFY2(ErrorOf([&] { pack.PackOpen(path); }) == ErrNo::BadFileFormat,
-                     qPrintable(QString::number(size)));
-        }
+        QList<int> accepted;
+        for (int size = 0; size < whole.size(); ++size)
+            if (!TestFiles::Write(path, whole.left(size)) ||
+                ErrorOf([&] { pack.PackOpen(path); }) != ErrNo::BadFileFormat)
+                accepted << size;
+        QCOMPARE(accepted, QList<int>());
     }
 
     // "ok_" files load exactly; the others (foreign files, counts, offsets and lengths past
@@ -82,10 +84,10 @@ private slots:
             QCOMPARE(ErrorOf([&] { PackStore().PackOpen(path); }), error);
             QCOMPARE(ErrorOf([&] { PackStore::PackReadTextFile(path); }), error);
             FileLock().Take(path); // returns at once, whatever it answers
-            QVERIFY(!PackStore::PackFileExists(path) || !QFileInfo(path).isFile());
         }
         QFile huge(PathOf("huge.htm")); // sparse: no page is larger
-        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(65 * 1024 * 1024));
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.resize(65 * 1024 * 1024));
         QCOMPARE(ErrorOf([&] { PackStore::PackReadTextFile(PathOf("huge.htm")); }),
                  ErrNo::BadFileFormat);
         PackStore pack; // fields outside the pack

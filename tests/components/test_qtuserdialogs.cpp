@@ -1,5 +1,7 @@
 // The user-dialogs port on Qt's own dialogs, driven as a user would.
 #include "components/dialogs/QtUserDialogs.h"
+#include "support/DataRows.h"
+#include "support/DialogLines.h"
 #include "support/TestFiles.h"
 
 #include <QtTest>
@@ -59,25 +61,19 @@ private slots:
     // OK without a change gives back what the dialog was opened on; with "Font" empty it
     // opens on the family the page's default stands for, and "Font" and the size stay unset.
     void fontDialogRoundTrip_data() {
-        QTest::addColumn<QString>("Name");
-        QTest::addColumn<double>("Size"); // 0: none
-        QTest::addColumn<bool>("Bold");
-        QTest::addColumn<bool>("Italic");
-        QTest::addRow("Font empty, bold italic") << "" << 0.0 << true << true;
-        QTest::addRow("a family's plain style, a size")
-            << "DejaVu Sans Mono" << 13.0 << false << false;
+        DataRows::Columns<QString, double, bool, bool>({"Name", "Size", "Bold", "Italic"});
+        DataRows::Row("Font empty, bold italic", "", 0.0, true, true); // Size 0: none
+        DataRows::Row("a family's plain style, a size", "DejaVu Sans Mono", 13.0, false, false);
     }
     void fontDialogRoundTrip() {
-        QFETCH(QString, Name);
-        QFETCH(double, Size);
-        QFETCH(bool, Bold);
-        QFETCH(bool, Italic);
-        const FontChoice initial{Name, Size, Size > 0, Bold, Italic, false, true, Qt::darkGreen};
+        using DataRows::Fetch;
+        const double size = Fetch<double>("Size");
+        const FontChoice initial{Fetch("Name"),         size,  size > 0, Fetch<bool>("Bold"),
+                                 Fetch<bool>("Italic"), false, true,     Qt::darkGreen};
         WhenShown<QFontDialog>([](QFontDialog&) {}, true);
         const std::optional<FontChoice> chosen = Port.FontDialog(initial);
-        QVERIFY(chosen && chosen->Name == Name && chosen->Colour == initial.Colour);
-        QVERIFY(chosen->HasSize == initial.HasSize && chosen->Size == Size);
-        QVERIFY(chosen->Bold == Bold && chosen->Italic == Italic && chosen->Underline);
+        QVERIFY(chosen);
+        QCOMPARE(FontLine(*chosen), FontLine(initial));
     }
 
     // A save dialog adds the chosen entry's extension to a name typed without one.

@@ -1,11 +1,13 @@
 #include "components/Tolvik.h"
-#include "components/dialogs/FileFilter.h"
 #include "components/platform/FileSystem.h"
+#include "support/DataRows.h"
 #include "support/TestFiles.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
 #include <sys/stat.h>
+
+using namespace DataRows;
 
 class TestTolvik : public QObject {
     Q_OBJECT
@@ -25,51 +27,29 @@ private slots:
             for (int i = random.bounded(12); i > 0; --i)
                 text += pieces[random.bounded(pieces.size())];
             const QString html = Tolvik::TextToHtml(text, false);
-            QVERIFY2(Tolvik::HtmlToText(html) == text, qPrintable(text));
-            QVERIFY(!html.contains('<') && !html.contains('>') && !html.contains('"'));
+            QCOMPARE(Tolvik::HtmlToText(html), text);
+            QVERIFY2(!html.contains(QRegularExpression("[<>\"]")), qPrintable(html));
         }
-    }
-
-    void files() {
-        QTemporaryDir dir;
-        const QString file = dir.filePath("a file.txt"), folder = dir.path();
-        QVERIFY(TestFiles::Write(file, "x") && Tolvik::FileExists(file) && !Tolvik::FileExists(""));
-        QVERIFY(Tolvik::FolderExists(folder) && !Tolvik::FolderExists(file) &&
-                !Tolvik::FileExists(folder) && !Tolvik::FolderExists("") &&
-                !Tolvik::FileExists(folder + "/missing"));
-        QCOMPARE(FilterToQt("Quintor File (*.qtf)|*.qtf|All files (*.*)|*.*|Pictures|*.bmp;*.ico|"),
-                 QStringList({"Quintor File (*.qtf)", "All files (*)", "Pictures (*.bmp *.ico)"}));
     }
 
     // Only a regular file is ever read, and never past its size or a limit: a device
     // gives endless bytes, a FIFO blocks the reader until someone writes.
     void readRegularFile_data() {
-        QTest::addColumn<QString>("Path");
-        QTest::addColumn<QString>("Expected"); // "-": refused
-        QTest::addColumn<bool>("Regular");
-        QTest::newRow("file") << "FILE"
-                              << "abc" << true;
-        QTest::newRow("larger than the limit") << "BIG"
-                                               << "-" << true;
-        QTest::newRow("empty file") << "EMPTY"
-                                    << "" << true;
-        QTest::newRow("folder") << "DIR"
-                                << "-" << false;
-        QTest::newRow("missing") << "DIR/none"
-                                 << "-" << false;
-        QTest::newRow("device") << "/dev/zero"
-                                << "-" << false;
-        QTest::newRow("fifo") << "DIR/pipe"
-                              << "-" << false;
-        QTest::newRow("empty path") << ""
-                                    << "-" << false;
+        Columns<QString, QString, bool>({"Path", "Expected", "Regular"}); // "-": refused
+        Row("file", "FILE", "abc", true);
+        Row("larger than the limit", "BIG", "-", true);
+        Row("empty file", "EMPTY", "", true);
+        Row("folder", "DIR", "-", false);
+        Row("missing", "DIR/none", "-", false);
+        Row("device", "/dev/zero", "-", false);
+        Row("fifo", "DIR/pipe", "-", false);
+        Row("empty path", "", "-", false);
     }
     void readRegularFile() {
         QFETCH(QString, Path);
         QTemporaryDir dir;
-        QVERIFY(TestFiles::Write(dir.filePath("f"), "abc") &&
-                TestFiles::Write(dir.filePath("e"), "") &&
-                TestFiles::Write(dir.filePath("b"), QByteArray(11, 'x')));
+        for (const auto& [name, bytes] : {std::pair{"f", "abc"}, {"e", ""}, {"b", "01234567890"}})
+            QVERIFY(TestFiles::Write(dir.filePath(name), bytes));
         QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
         Path.replace("FILE", dir.filePath("f"))
             .replace("EMPTY", dir.filePath("e"))

@@ -1,5 +1,5 @@
 #include "components/Tolvik.h"
-#include "support/TestFiles.h"
+#include "support/DesktopFixture.h"
 
 #include <QIcon>
 #include <QtTest>
@@ -12,67 +12,61 @@ class TestTolvikIcons : public QObject {
                   Blue = Root.filePath("blue.png");
     // A desktop entry starting Exec, with an action whose Exec and Icon must be ignored.
     bool Entry(const QString& Name, const QString& Exec, const QString& Icon) {
-        return TestFiles::Write(Root.filePath("data/applications/" + Name + ".desktop"),
-                                ("[Desktop Entry]\nType=Application\nName=x\nExec=" + Exec +
-                                 "\nIcon=" + Icon + "\n\n[Desktop Action x]\nExec=o\nIcon=o\n")
-                                    .toUtf8());
+        return DesktopFixture::Entry(Root.filePath("data"), Name,
+                                     "Name=x\nExec=" + Exec + "\nIcon=" + Icon +
+                                         "\n\n[Desktop Action x]\nExec=o\nIcon=o");
     }
+
 private slots:
-    void initTestCase();
-    void icons_data();
-    void icons();
+    void initTestCase() {
+        // What a bare X session leaves: a theme without any file-type icons.
+        QIcon::setThemeName("hicolor");
+        // Our entries come first; the names are our own, so the machine's entries cannot match.
+        qputenv("XDG_DATA_HOME", Root.filePath("data").toUtf8());
+        qputenv("PATH", (Bin + ":" + qEnvironmentVariable("PATH")).toUtf8());
+        QVERIFY(DesktopFixture::Picture(Red, 48, Qt::red));
+        QVERIFY(DesktopFixture::Picture(Blue, 48, Qt::blue));
+        for (const char* name :
+             {"bin/qtv-named", "bin/qtv-plain", "bin/qtv-multi", "bin/qtv-pick", "byPath"})
+            QVERIFY(TestFiles::Executable(Root.filePath(name)));
+        QVERIFY(Entry("named", "env LANG=C qtv-named %U", Red));
+        QVERIFY(Entry("sub/bypath", "\"" + Root.filePath("byPath") + "\" --flag", Blue));
+        // A launcher of several applications is none of them, unless an entry is named after it.
+        QVERIFY(Entry("alpha", "qtv-multi --app a", Red));
+        QVERIFY(Entry("beta", "qtv-multi --app b", Blue));
+        QVERIFY(Entry("gamma", "qtv-pick -o", Blue));
+        QVERIFY(Entry("org.example.qtv-pick", "qtv-pick", Red));
+    }
+
+    void icons_data() {
+        QTest::addColumn<QString>("path"); // "@" stands for the test's root folder
+        QTest::addColumn<int>("check"); // PathCheck: plain files and folders pass the other tests
+        QTest::addColumn<QString>("icon"); // red, blue, type (a file-type icon) or none
+        for (const char* row :
+             {"/ 1 type", "@/bin 0 type", "@/red.png 0 type", "qtv-named 1 red",
+              "@/bin/qtv-named 0 red", "@/byPath 0 blue", "qtv-multi 1 type", "qtv-pick 1 red",
+              "qtv-plain 1 type", "qtv-none 0 none", "/no/such.exe 0 none", " 0 none"}) {
+            const QStringList r = QString(row).split(' ');
+            QTest::addRow("%s", row)
+                << QString(r[0]).replace("@", Root.path()) << r[1].toInt() << r[2];
+        }
+    }
+    void icons() {
+        QFETCH(QString, path);
+        QFETCH(QString, icon);
+        QTEST(Tolvik::PathCheck(path), "check");
+        for (const auto& [image, side] :
+             {std::pair{Tolvik::LargeIcon(path), 32}, {Tolvik::SmallIcon(path), 16}}) {
+            QCOMPARE(image.size(), icon == "none" ? QSize(0, 0) : QSize(side, side));
+            const QColor centre = image.isNull() ? QColor() : image.pixelColor(side / 2, side / 2);
+            if (icon == "type")
+                QVERIFY2(centre != QColor(Qt::red) && centre != QColor(Qt::blue),
+                         qPrintable(centre.name()));
+            else if (icon != "none")
+                QCOMPARE(centre, QColor(icon));
+        }
+    }
 };
-
-void TestTolvikIcons::initTestCase() {
-    // What a bare X session leaves: a theme without any file-type icons.
-    QIcon::setThemeName("hicolor");
-    // Our entries come first; the names are our own, so the machine's entries cannot match.
-    qputenv("XDG_DATA_HOME", Root.filePath("data").toUtf8());
-    qputenv("PATH", (Bin + ":" + qEnvironmentVariable("PATH")).toUtf8());
-    for (const auto& [file, colour] : {std::pair{Red, Qt::red}, {Blue, Qt::blue}}) {
-        QImage image(48, 48, QImage::Format_ARGB32);
-        image.fill(colour);
-        QVERIFY(image.save(file));
-    }
-    for (const char* name :
-         {"bin/qtv-named", "bin/qtv-plain", "bin/qtv-multi", "bin/qtv-pick", "byPath"})
-        QVERIFY(TestFiles::Write(Root.filePath(name), "#!/bin/sh\n") &&
-                QFile::setPermissions(Root.filePath(name), QFile::ReadOwner | QFile::ExeOwner));
-    QVERIFY(Entry("named", "env LANG=C qtv-named %U", Red));
-    QVERIFY(Entry("sub/bypath", "\"" + Root.filePath("byPath") + "\" --flag", Blue));
-    // A launcher of several applications is none of them, unless an entry is named after it.
-    QVERIFY(Entry("alpha", "qtv-multi --app a", Red) && Entry("beta", "qtv-multi --app b", Blue));
-    QVERIFY(Entry("gamma", "qtv-pick -o", Blue) && Entry("org.example.qtv-pick", "qtv-pick", Red));
-}
-
-void TestTolvikIcons::icons_data() {
-    QTest::addColumn<QString>("path"); // "@" stands for the test's root folder
-    QTest::addColumn<int>("check");    // PathCheck: plain files and folders pass the other tests
-    QTest::addColumn<QString>("icon"); // red, blue, type (a file-type icon) or none
-    for (const char* row :
-         {"/ 1 type", "@/bin 0 type", "@/red.png 0 type", "qtv-named 1 red",
-          "@/bin/qtv-named 0 red", "@/byPath 0 blue", "qtv-multi 1 type", "qtv-pick 1 red",
-          "qtv-plain 1 type", "qtv-none 0 none", "/no/such.exe 0 none", " 0 none"}) {
-        const QStringList r = QString(row).split(' ');
-        QTest::addRow("%s", row) << QString(r[0]).replace("@", Root.path()) << r[1].toInt() << r[2];
-    }
-}
-
-void TestTolvikIcons::icons() {
-    QFETCH(QString, path);
-    QFETCH(int, check);
-    QFETCH(QString, icon);
-    QCOMPARE(Tolvik::PathCheck(path), check);
-    for (const auto& [image, side] :
-         {std::pair{Tolvik::LargeIcon(path), 32}, {Tolvik::SmallIcon(path), 16}}) {
-        QCOMPARE(image.size(), icon == "none" ? QSize(0, 0) : QSize(side, side));
-        const QColor centre = image.isNull() ? QColor() : image.pixelColor(side / 2, side / 2);
-        if (icon == "type")
-            QVERIFY(centre != QColor(Qt::red) && centre != QColor(Qt::blue));
-        else if (icon != "none")
-            QCOMPARE(centre, QColor(icon));
-    }
-}
 
 QTEST_MAIN(TestTolvikIcons)
 #include "test_tolvik_icons.moc"

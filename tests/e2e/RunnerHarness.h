@@ -7,6 +7,8 @@
 #include "document/LauncherDocument.h"
 #include "pagegen/modGenHTML.h"
 #include "runner/RunnerPages.h"
+#include "support/DataRows.h"
+#include "support/DialogLines.h"
 #include "ui/BrowserPage.h"
 #include "ui/frmMain.h"
 
@@ -17,6 +19,7 @@
 #include <QWebEngineView>
 
 namespace RunnerHarness {
+using namespace DataRows;
 using namespace RunnerPages;
 
 // The cells of one item that the tests vary.
@@ -67,6 +70,10 @@ protected:
                 {{i.Description, i.Command, i.Parameters, i.StartIn, i.Icon, i.Run, i.Comments}}}});
         const QString path = Dir.filePath(Name);
         return TestFiles::Write(path, GenHTML(doc, false, {}).toUtf8()) ? path : "";
+    }
+    // "DIR" stands for the test's folder, "PROGRAM" for argrecorder.
+    QString Real(QString Text) const {
+        return Text.replace("DIR", Dir.path()).replace("PROGRAM", Recorder);
     }
     QString Write(const QString& Name, const QString& Html) {
         return TestFiles::Write(Dir.filePath(Name), Html.toUtf8()) ? Dir.filePath(Name) : "";

@@ -12,6 +12,7 @@
 #include "items/ui/frmAdd.h"
 #include "pagegen/modGenHTML.h"
 #include "shell/frmQTE.h"
+#include "support/RawPack.h"
 #include "support/TestFiles.h"
 
 #include <QApplication>
@@ -176,17 +177,10 @@ class TestHostileInputs : public QObject {
     // A launcher file with an entry per name, each holding Data, or all naming one block of it.
     QString Pack(const QString& Name, const QStringList& Names, const QByteArray& Data,
                  bool Shared) {
-        QByteArray bytes("QTFP");
-        QDataStream s(&bytes, QIODevice::Append);
-        s.setByteOrder(QDataStream::LittleEndian);
-        s << quint32(Names.size());
-        const quint32 start = 8 + 16 * Names.size();
-        for (int i = 0; i < Names.size(); ++i) {
-            s << quint32(start + (Shared ? 0 : i * Data.size())) << quint32(Data.size());
-            s.writeRawData(Names[i].toLatin1().leftJustified(8, '\0').constData(), 8);
-        }
-        bytes += Shared ? Data : Data.repeated(Names.size());
-        return TestFiles::Write(At(Name), bytes) ? At(Name) : "";
+        QVector<RawPack::Entry> entries;
+        for (const QString& name : Names)
+            entries.append({name.toLatin1(), Data});
+        return TestFiles::Write(At(Name), RawPack::Build(entries, Shared)) ? At(Name) : "";
     }
     void Row(const char* Name, const QString& Program, const QStringList& Arguments,
              const QString& Outcome, int Seconds, int Megabytes) {
@@ -340,7 +334,9 @@ private slots:
         ConfigStore CF;
         CF.LoadText(InfoBlock::BlockText(GenHTML(doc, false, {})));
         const InfoBlock::Settings s = InfoBlock::Read(CF);
-        QVERIFY(s.Closable && s.ExtraCommands && !s.StartMaximised && !s.Height && !s.Width);
+        QCOMPARE(QString::asprintf("%d %d %d %d %d", s.Closable, s.ExtraCommands, s.StartMaximised,
+                                   bool(s.Height), bool(s.Width)),
+                 "1 1 0 0 0");
         QCOMPARE(QStringList({CF.GetValue("Icon"), CF.GetValue("Source file"),
                               CF.GetValue("Minimise on use")}),
                  QStringList({"/i.ico Start maximised=True", "/a.qtf  Minimise on use=True",

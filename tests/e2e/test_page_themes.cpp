@@ -80,30 +80,24 @@ private slots:
     }
 
     void themesAreReadableAndPropertiesWin_data() {
-        QTest::addColumn<QString>("Theme");
-        QTest::addColumn<QString>("Props");
-        QTest::addColumn<QString>("Wins"); // an element's computed property the page decides
+        Texts({"Theme", "Props", "Wins"}); // Wins: an element's computed style the page decides
         const QString colours = "Background colour=#FFFFE0|Text colour=#202020|Table colour="
                                 "#F0F0F0|Link colour=#0000A0|Link visited colour=#551A8B";
         for (const char* theme : {"Light", "Dark", "System"}) {
             const QByteArray name(theme);
-            QTest::newRow(name + ", defaults") << theme << ""
-                                               << "";
-            QTest::newRow(name + ", layout")
-                << theme << "Icons above=False|Icon size=48|Columns=3|Table border=True"
-                << "document.querySelector('td > a img').width=48";
-            QTest::newRow(name + ", page colours")
-                << theme << colours
-                << Computed("document.body", "backgroundColor") + "=rgb(255, 255, 224)";
-            QTest::newRow(name + ", fonts")
-                << theme << "Font=DejaVu Serif|Font size=15|Font bold=True|Show exit command=True"
-                << Computed("document.body", "fontSize") + "=20px";
+            Row(name + ", defaults", theme, "", "");
+            Row(name + ", layout", theme,
+                "Icons above=False|Icon size=48|Columns=3|Table border=True",
+                "document.querySelector('td > a img').width=48");
+            Row(name + ", page colours", theme, colours,
+                Computed("document.body", "backgroundColor") + "=rgb(255, 255, 224)");
+            Row(name + ", fonts", theme,
+                "Font=DejaVu Serif|Font size=15|Font bold=True|Show exit command=True",
+                Computed("document.body", "fontSize") + "=20px");
         }
     }
     void themesAreReadableAndPropertiesWin() {
-        QFETCH(QString, Theme);
-        QFETCH(QString, Props);
-        QFETCH(QString, Wins);
+        const QString Wins = Fetch("Wins");
         // Two items of the page, then a section with settings of its own.
         const QString icon = Write("icon.png", {});
         QVector<Item> items;
@@ -113,7 +107,8 @@ private slots:
         items[1].Comments.clear(); // the title is then the description
         items.insert(2, Item{"SECTION:Tools;Columns:2;Icon size:16;Icons above:True;"
                              "Table border:True"});
-        QVERIFY(Opens(Build("Themed.htm", items, Props + "|Style sheet=" + Sheet(Theme))));
+        QVERIFY(Opens(
+            Build("Themed.htm", items, Fetch("Props") + "|Style sheet=" + Sheet(Fetch("Theme")))));
         QTRY_VERIFY(Eval(Computed("document.body", "fontFamily")).toString().size() > 0);
         const QVariantList worst = Eval(WorstContrast).toList();
         QVERIFY2(worst.value(0).toDouble() >= 4.5, qPrintable(QString("%1 on \"%2\"")

@@ -46,38 +46,32 @@ private slots:
     // Nothing but a user's click or key press starts anything: not a frame, not a script,
     // not a refresh, a form or a pop-up; and none of them gets a message either.
     void pagesStartNothingByThemselves_data() {
-        QTest::addColumn<QString>("Header"); // of the launcher page; "RUN" is a runner link
-        QTest::addColumn<QString>("Inner");  // inner.htm, shown in a frame when Header has one
-        const QString frame = "<iframe src=\"inner.htm\"></iframe>";
-        QTest::newRow("frame opens a window") << frame << "<script>window.open('RUN')</script>";
-        QTest::newRow("frame moves the page")
-            << frame << "<script>top.location.href='RUN'</script>";
-        QTest::newRow("frame sends a form to the page")
-            << frame
-            << "<form target=\"_top\" action=\"RUN\"></form><script>document.forms[0].submit()"
-               "</script>";
-        QTest::newRow("frame closes the window")
-            << frame << "<script>window.open('qtc:exit')</script>";
-        QTest::newRow("refresh") << "<meta http-equiv=\"refresh\" content=\"0;url=RUN\">"
-                                 << "";
-        QTest::newRow("script on load") << "<script>location.href='RUN'</script>"
-                                        << "";
-        QTest::newRow("script clicks an item")
-            << "<script>addEventListener('load', function () { "
-               "document.querySelector('a[title=Rec]').click() })</script>"
-            << "";
-        QTest::newRow("pop-up") << "<script>window.open('RUN')</script>"
-                                << "";
-        QTest::newRow("pop-up sent on later")
-            << "<script>var w = window.open(''); setTimeout(function () { w.location = 'RUN' }, "
-               "50)</script>"
-            << "";
-        QTest::newRow("3 MB address by script")
-            << "<script>location.href = 'https://h/?' + 'a'.repeat(3 << 20)</script>"
-            << "";
-        QTest::newRow("a page the refresh made current")
-            << "<meta http-equiv=\"refresh\" content=\"0;url=inner.htm\">"
-            << "<script>location.href='RUN'</script>";
+        // Header of the launcher page, and inner.htm, shown in a frame when Header has one;
+        // "RUN" is a runner link.
+        Texts({"Header", "Inner"});
+        const QString frame = "<iframe src=\"inner.htm\"></iframe>", script = "<script>%1</script>";
+        Row("frame opens a window", frame, script.arg("window.open('RUN')"));
+        Row("frame moves the page", frame, script.arg("top.location.href='RUN'"));
+        Row("frame sends a form to the page", frame,
+            "<form target=\"_top\" action=\"RUN\"></form>" +
+                script.arg("document.forms[0].submit()"));
+        Row("frame closes the window", frame, script.arg("window.open('qtc:exit')"));
+        Row("refresh", "<meta http-equiv=\"refresh\" content=\"0;url=RUN\">", "");
+        Row("script on load", script.arg("location.href='RUN'"), "");
+        Row("script clicks an item",
+            script.arg("addEventListener('load', function () { "
+                       "document.querySelector('a[title=Rec]').click() })"),
+            "");
+        Row("pop-up", script.arg("window.open('RUN')"), "");
+        Row("pop-up sent on later",
+            script.arg(
+                "var w = window.open(''); setTimeout(function () { w.location = 'RUN' }, 50)"),
+            "");
+        Row("3 MB address by script",
+            script.arg("location.href = 'https://h/?' + 'a'.repeat(3 << 20)"), "");
+        Row("a page the refresh made current",
+            "<meta http-equiv=\"refresh\" content=\"0;url=inner.htm\">",
+            script.arg("location.href='RUN'"));
     }
     void pagesStartNothingByThemselves() {
         QFETCH(QString, Header);
@@ -99,29 +93,16 @@ private slots:
     // Local pages are shown; every other file is a document for its own application (never
     // executed), and the page and its items stay as they were.
     void documentsGoToTheirApplications_data() {
-        QTest::addColumn<QString>("Command"); // of a Hyperlink item
-        QTest::addColumn<QString>("Launch");
-        QTest::addColumn<QString>("Message"); // "": none
-        QTest::newRow("picture or PDF") << "doc.pdf"
-                                        << "document DIR/doc.pdf"
-                                        << "";
-        QTest::newRow("program behind a file link")
-            << "file://PROGRAM?x"
-            << "document PROGRAM"
-            << "The command 'file://PROGRAM?x' could not be executed.  No application is set to "
-               "open ";
-        QTest::newRow("unknown kind of file")
-            << "DIR/data.qqq"
-            << "document DIR/data.qqq"
-            << "The command 'file://DIR/data.qqq' could not be executed.  No application is set "
-               "to open ";
+        Texts({"Command", "Launch", "Message"}); // of a Hyperlink item; Message "": none
+        const QString none = "No application is set to open ";
+        Row("picture or PDF", "doc.pdf", "document DIR/doc.pdf", "");
+        Row("program behind a file link", "file://PROGRAM?x", "document PROGRAM",
+            "The command 'file://PROGRAM?x' could not be executed.  " + none);
+        Row("unknown kind of file", "DIR/data.qqq", "document DIR/data.qqq",
+            "The command 'file://DIR/data.qqq' could not be executed.  " + none);
     }
     void documentsGoToTheirApplications() {
-        QFETCH(QString, Command);
-        QFETCH(QString, Launch);
-        QFETCH(QString, Message);
-        for (QString* text : {&Command, &Launch, &Message})
-            text->replace("DIR", Dir.path()).replace("PROGRAM", Recorder);
+        const QString Command = Real(Fetch("Command")), Message = Real(Fetch("Message"));
         Write("doc.pdf", "%PDF-1.4\n");
         Write("data.qqq", QString(QChar(1)) + "\x02");
         const QString page = Build(
@@ -129,14 +110,14 @@ private slots:
             "Closable=False");
         QVERIFY(Opens(page));
         ClickOn(ItemLink("Doc"));
-        QTRY_COMPARE(R->Port.Calls, QStringList{Launch});
+        QTRY_COMPARE(R->Port.Calls, QStringList{Real(Fetch("Launch"))});
         if (Message.isEmpty()) { // our desktop's PDF program is argrecorder
             QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ArgsFile), 10000);
             QCOMPARE(Recorded().mid(1), QStringList{Dir.filePath("doc.pdf")});
         } else {
             QTRY_COMPARE(R->Dialogs.Messages.size(), 1);
-            QVERIFY2(Msg().Text.startsWith(Message), qPrintable(Msg().Text));
-            QCOMPARE(Msg().Title, QStringLiteral("Launch Error"));
+            const QString shown = "Critical OK Launch Error: " + Message;
+            QCOMPARE(MessageLine(Msg()).left(shown.size()), shown);
         }
         QTest::qWait(300);
         QCOMPARE(View()->url(), QUrl::fromLocalFile(page));
@@ -174,36 +155,23 @@ private slots:
     }
 
     void failedLaunchesAreShown_data() {
-        QTest::addColumn<QString>("Command");
-        QTest::addColumn<QString>("StartIn");
-        QTest::addColumn<QString>("Message");
-        QTest::newRow("nothing there") << "/no/such/program"
-                                       << ""
-                                       << "The command '/no/such/program' could not be executed.  "
-                                          "Please check that the file exists";
-        QTest::newRow("start-in folder missing")
-            << "PROGRAM"
-            << "/no/such"
-            << "The command 'PROGRAM' could not be executed.  The start-in folder '/no/such' "
-               "does not exist";
-        QTest::newRow("document without an application")
-            << "DIR/data.qqq"
-            << ""
-            << "The command 'DIR/data.qqq' could not be executed.  No application is set to open ";
+        Texts({"Command", "StartIn", "Message"});
+        const QString failed = "The command '%1' could not be executed.  ";
+        Row("nothing there", "/no/such/program", "",
+            failed.arg("/no/such/program") + "Please check that the file exists");
+        Row("start-in folder missing", "PROGRAM", "/no/such",
+            failed.arg("PROGRAM") + "The start-in folder '/no/such' does not exist");
+        Row("document without an application", "DIR/data.qqq", "",
+            failed.arg("DIR/data.qqq") + "No application is set to open ");
     }
     void failedLaunchesAreShown() {
-        QFETCH(QString, Command);
-        QFETCH(QString, StartIn);
-        QFETCH(QString, Message);
-        for (QString* text : {&Command, &Message})
-            text->replace("DIR", Dir.path()).replace("PROGRAM", Recorder);
         Write("data.qqq", QString(QChar(1)) + "\x02");
-        QVERIFY(Opens(Build("Failing.htm", {{"Item", Command, {}, StartIn}})));
+        QVERIFY(
+            Opens(Build("Failing.htm", {{"Item", Real(Fetch("Command")), {}, Fetch("StartIn")}})));
         ClickOn(ItemLink("Item"));
         QTRY_COMPARE(R->Dialogs.Messages.size(), 1);
-        QVERIFY2(Msg().Text.startsWith(Message), qPrintable(Msg().Text));
-        QCOMPARE(Msg().Title, QStringLiteral("Launch Error"));
-        QCOMPARE(Msg().Icon, MsgIcon::Critical);
+        const QString shown = "Critical OK Launch Error: " + Real(Fetch("Message"));
+        QCOMPARE(MessageLine(Msg()).left(shown.size()), shown);
         QVERIFY(!QFileInfo::exists(ArgsFile));
     }
 
@@ -225,9 +193,9 @@ private slots:
         QCOMPARE(R->W.CurFile(), first);
         QTRY_COMPARE(R->W.windowTitle(), QStringLiteral("First Page - Quintor"));
         QCOMPARE(R->W.frameGeometry().size(), QSize(400, 300));
-        const FileDialogRequest request = R->Dialogs.FileRequests.last();
-        QCOMPARE(request.Title, QStringLiteral("Open a Quintor File"));
-        QCOMPARE(request.Filter, "HTML Files (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*");
+        QCOMPARE(RequestLine(R->Dialogs.FileRequests.last()),
+                 "open, must exist Open a Quintor File: HTML Files (*.htm;*.html)|*.htm;*.html|All "
+                 "Files (*.*)|*.* []");
         // An address goes to the system as the engine resolved it, and is not shown.
         ClickOn(ItemLink("Web"));
         QTRY_COMPARE(R->Port.Calls, QStringList{"document https://example.com/a%20b?q=1"});
@@ -236,9 +204,8 @@ private slots:
         // A runner link clicked in a frame is refused, with the open dialog.
         ClickOn(FrameLink());
         QTRY_COMPARE(R->Dialogs.Messages.size(), 1);
-        QCOMPARE(Msg().Text,
-                 "Unable to execute command 'qt:/bin/true'.  Please open a file first.");
-        QCOMPARE(Msg().Icon, MsgIcon::Exclamation);
+        QCOMPARE(MessageLine(Msg()), "Exclamation OK Launch Error: Unable to execute command "
+                                     "'qt:/bin/true'.  Please open a file first.");
         QCOMPARE(R->Dialogs.FileRequests.size(), 2);
         // A link to another page makes it current and applies its info block.
         QVERIFY(Loads([&] { ClickOn(ItemLink("Next")); }));
@@ -253,7 +220,8 @@ private slots:
         R->Port.PassOn = true;
         ClickOn(ItemLink("Gone"));
         QTRY_COMPARE(R->Dialogs.Messages.size(), 2);
-        QVERIFY(Msg().Text.startsWith("The command '/no/such/program' could not be executed."));
+        QVERIFY2(Msg().Text.startsWith("The command '/no/such/program' could not be executed."),
+                 qPrintable(Msg().Text));
         QVERIFY(R->W.isMinimized());
         R->W.ToggleMaximise(); // a minimised window comes back maximised
         QVERIFY(R->W.isMaximized());

@@ -98,16 +98,12 @@ private slots:
     }
 
     void barOpensOnlyWhereItBelongs_data() {
-        QTest::addColumn<QString>("Page");  // "": the thousand items
-        QTest::addColumn<QString>("Focus"); // "box": the extra-commands box
-        QTest::addColumn<bool>("Bar");
-        QTest::newRow("Ctrl+F on a launcher page") << ""
-                                                   << "page" << true;
-        QTest::newRow("typing into the extra-commands box") << ""
-                                                            << "box" << false;
-        QTest::newRow("page without item links")
-            << "<table><tr><td><a href=\"x.htm\">x</a></td></tr></table>"
-            << "page" << false;
+        // Page "": the thousand items; Focus "box": the extra-commands box.
+        Columns<QString, QString, bool>({"Page", "Focus", "Bar"});
+        Row("Ctrl+F on a launcher page", "", "page", true);
+        Row("typing into the extra-commands box", "", "box", false);
+        Row("page without item links", "<table><tr><td><a href=\"x.htm\">x</a></td></tr></table>",
+            "page", false);
     }
     void barOpensOnlyWhereItBelongs() {
         QFETCH(QString, Page);

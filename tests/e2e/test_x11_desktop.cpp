@@ -4,6 +4,7 @@
 #include "components/dialogs/ScriptedUserDialogs.h"
 #include "components/platform/Launcher.h"
 #include "runner/RunnerPages.h"
+#include "support/DataRows.h"
 #include "support/TestFiles.h"
 #include "ui/BrowserPage.h"
 #include "ui/frmMain.h"
@@ -16,6 +17,8 @@
 #include <QtTest>
 #include <csignal>
 #include <xcb/xcb.h>
+
+using namespace DataRows;
 
 namespace {
 // Reads what the window manager says of windows, on the test's own X connection.
@@ -45,6 +48,10 @@ public:
         const QByteArray raw = Raw(Window, Name, Type);
         const auto* words = reinterpret_cast<const uint32_t*>(raw.constData());
         return QList<uint32_t>(words, words + raw.size() / 4);
+    }
+    // The window manager announces itself on the root window once it manages windows.
+    bool ManagerIsUp() const {
+        return !Words(Root, "_NET_SUPPORTING_WM_CHECK", XCB_ATOM_WINDOW).isEmpty();
     }
     xcb_window_t Active() const {
         return Words(Root, "_NET_ACTIVE_WINDOW", XCB_ATOM_WINDOW).value(0);
@@ -94,31 +101,10 @@ public:
             qputenv("DISPLAY", ":" + QByteArray::number(n));
             Manager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
             Manager.start("openbox", {"--sm-disable"});
-            return Manager.waitForStarted() && ManagerIsUp();
+            return Manager.waitForStarted();
         }
         return false;
     }
-    // The window manager announces itself on the root window once it manages windows.
-    static bool ManagerIsUp() {
-        xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-        const char name[] = "_NET_SUPPORTING_WM_CHECK";
-        xcb_intern_atom_reply_t* atom =
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr);
-        bool up = false;
-        for (int i = 0; i < 400 && atom && !up; ++i) {
-            xcb_get_property_reply_t* r = xcb_get_property_reply(
-                c, xcb_get_property(c, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
-            up = r && xcb_get_property_value_length(r) > 0;
-            free(r);
-            if (!up)
-                QThread::msleep(50);
-        }
-        free(atom);
-        xcb_disconnect(c);
-        return up;
-    }
-
     ~Desktop() {
         Manager.kill();
         Server.kill();
@@ -139,7 +125,7 @@ class TestX11Desktop : public QObject {
 private slots:
     void initTestCase() {
         Xprop x;
-        // The window manager is up once it manages windows.
+        QTRY_VERIFY_WITH_TIMEOUT(x.ManagerIsUp(), 20000);
         Own.setTitle("own window");
         Own.resize(200, 100);
         Own.show();
@@ -149,15 +135,14 @@ private slots:
     }
 
     void firstWindowGetsTheStyle_data() {
-        QTest::addColumn<int>("Show");
-        QTest::addColumn<QString>("State");
-        QTest::addColumn<bool>("KeepsFocus"); // the test's own window keeps the focus
-        QTest::newRow("maxfocus") << Launcher::Show::MaximisedFocus << "max" << false;
-        QTest::newRow("minfocus") << Launcher::Show::MinimisedFocus << "min" << false;
-        QTest::newRow("normalnofocus") << Launcher::Show::NormalNoFocus << "normal" << true;
-        QTest::newRow("minnofocus") << Launcher::Show::MinimisedNoFocus << "min" << true;
-        QTest::newRow("hidden") << Launcher::Show::ForceMinimised << "min" << false;
-        QTest::newRow("normal") << Launcher::Show::Normal << "normal" << false;
+        // KeepsFocus: the test's own window keeps the focus.
+        Columns<int, QString, bool>({"Show", "State", "KeepsFocus"});
+        Row("maxfocus", Launcher::Show::MaximisedFocus, "max", false);
+        Row("minfocus", Launcher::Show::MinimisedFocus, "min", false);
+        Row("normalnofocus", Launcher::Show::NormalNoFocus, "normal", true);
+        Row("minnofocus", Launcher::Show::MinimisedNoFocus, "min", true);
+        Row("hidden", Launcher::Show::ForceMinimised, "min", false);
+        Row("normal", Launcher::Show::Normal, "normal", false);
     }
     void firstWindowGetsTheStyle() {
         QFETCH(int, Show);
@@ -184,14 +169,13 @@ private slots:
     }
 
     void runnerWindowFitsTheScreen_data() {
-        QTest::addColumn<QString>("Info");
-        QTest::addColumn<bool>("Later");  // opened through the open dialog after start-up
-        QTest::addColumn<QSize>("Outer"); // empty: the screen's free area
-        QTest::newRow("at start-up") << "Height=300|Width=400" << false << QSize(400, 300);
-        QTest::newRow("opened later") << "Height=300|Width=400" << true << QSize(400, 300);
-        QTest::newRow("larger than the screen") << "Height=32767|Width=32767" << false << QSize();
-        QTest::newRow("not closable")
-            << "Closable=False|Height=320|Width=420" << false << QSize(420, 320);
+        // Later: opened through the open dialog after start-up; Outer empty: the screen's
+        // free area.
+        Columns<QString, bool, QSize>({"Info", "Later", "Outer"});
+        Row("at start-up", "Height=300|Width=400", false, QSize(400, 300));
+        Row("opened later", "Height=300|Width=400", true, QSize(400, 300));
+        Row("larger than the screen", "Height=32767|Width=32767", false, QSize());
+        Row("not closable", "Closable=False|Height=320|Width=420", false, QSize(420, 320));
     }
     void runnerWindowFitsTheScreen() {
         QFETCH(QString, Info);
@@ -219,12 +203,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(window.frameGeometry().size(), expected, 5000);
         QTest::qWait(300);
         QCOMPARE(window.frameGeometry().size(), expected);
-        QVERIFY2(free.contains(window.frameGeometry()),
-                 qPrintable(QString("%1,%2 %3x%4")
-                                .arg(window.frameGeometry().x())
-                                .arg(window.frameGeometry().y())
-                                .arg(window.frameGeometry().width())
-                                .arg(window.frameGeometry().height())));
+        QVERIFY2(free.contains(window.frameGeometry()), QTest::toString(window.frameGeometry()));
     }
 };
 

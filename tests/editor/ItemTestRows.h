@@ -4,15 +4,18 @@
 // section gets ("#A;Columns:2;..." spells them out), any other word an item row whose
 // Command is the word + ".exe"; "[x]" is the current row, "x*" another selected one.
 #include "editor/FakeEditorContext.h"
+#include "support/DataRows.h"
 
 #include <QDialog>
 #include <QtTest>
 
 namespace ItemTestRows {
+using namespace DataRows;
+
 const QString NewDetails =
     QStringLiteral(";Columns:5;Icon size:32;Icons above:True;Table border:False");
 
-inline LauncherItem Row(const QString& Word) {
+inline LauncherItem RowOf(const QString& Word) {
     LauncherItem row;
     if (Word.startsWith('#'))
         row[cellDescription] = "SECTION:" + Word.mid(1) + (Word.contains(';') ? "" : NewDetails);
@@ -26,7 +29,7 @@ inline void Fill(ItemRows& Items, const QString& Marked, FakeEditorContext* Ctx 
     QVector<LauncherItem> rows;
     for (const QString& word : Marked.split(' ', Qt::SkipEmptyParts)) {
         const QString plain = QString(word).remove('[').remove(']').remove('*');
-        rows << Row(plain);
+        rows << RowOf(plain);
         if (Ctx && word.startsWith('['))
             Ctx->Current = int(rows.size());
         if (Ctx && word != plain)
@@ -50,7 +53,7 @@ inline QString Words(const ItemRows& Items, int Current = 0, const QList<int>& S
         QString word = row.IsSection() ? '#' + row[cellDescription].mid(8) : row[cellDescription];
         if (word.endsWith(NewDetails))
             word.chop(NewDetails.size());
-        if (Row(word) != row)
+        if (RowOf(word) != row)
             word += '?';
         words << (i == Current ? '[' + word + ']' : Selected.contains(i) ? word + '*' : word);
     }
@@ -68,14 +71,5 @@ inline bool ShowActive(QDialog& Dialog) {
     Dialog.show();
     Dialog.activateWindow();
     return QTest::qWaitForWindowActive(&Dialog);
-}
-
-// Table columns of text, and a cell of the running row: what QFETCH does, for several at once.
-inline void Columns(std::initializer_list<const char*> Names) {
-    for (const char* name : Names)
-        QTest::addColumn<QString>(name);
-}
-template <typename T = QString> T Fetch(const char* Name) {
-    return *static_cast<T*>(QTest::qData(Name, qMetaTypeId<T>()));
 }
 } // namespace ItemTestRows

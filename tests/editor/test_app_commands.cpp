@@ -26,7 +26,7 @@ frmApps::Candidate Candidate(const QString& Name, const QString& Generic, const 
     e.GenericName = Generic;
     e.Keywords = Keywords.split(' ');
     AppItems::Result item;
-    item.Row = Row(Name);
+    item.Row = RowOf(Name);
     if (Refused)
         item.Refusal = "no way";
     return {AppSearch::SearchText(e), item};
@@ -76,28 +76,21 @@ private slots:
         const QString sys = DesktopFixture::System(Root.path());
         // Each entry's item is the row the list notation calls by its name.
         for (const QString name : {"alpha", "beta", "gamma"})
-            QVERIFY(DesktopFixture::Entry(sys, name, QString("Name=%1\nExec=%1.exe").arg(name)) &&
-                    DesktopFixture::Program(Root.filePath("bin/" + name + ".exe")));
-        QVERIFY(DesktopFixture::Program(Root.filePath("bin/ok.exe")));
+            QVERIFY(DesktopFixture::Entry(sys, name, QString("Name=%1\nExec=%1.exe").arg(name)));
+        for (const QString name : {"alpha", "beta", "gamma", "ok"})
+            QVERIFY(TestFiles::Executable(Root.filePath("bin/" + name + ".exe")));
         qputenv("PATH", Root.filePath("bin:").toUtf8() + qgetenv("PATH"));
     }
 
     void search_data() {
-        Columns({"Typed", "Shown"});
-        QTest::newRow("nothing typed") << ""
-                                       << "Écran Files Firefox Terminal";
-        QTest::newRow("accent and case blind") << "ECRAN"
-                                               << "Écran";
-        QTest::newRow("typed accent") << "écr"
-                                      << "Écran";
-        QTest::newRow("generic name") << "browser"
-                                      << "Firefox";
-        QTest::newRow("keyword, every word") << "  fi   www "
-                                             << "Firefox";
-        QTest::newRow("refused ones are found too") << "shell"
-                                                    << "Terminal";
-        QTest::newRow("no match") << "xyz"
-                                  << "";
+        Texts({"Typed", "Shown"});
+        Row("nothing typed", "", "Écran Files Firefox Terminal");
+        Row("accent and case blind", "ECRAN", "Écran");
+        Row("typed accent", "écr", "Écran");
+        Row("generic name", "browser", "Firefox");
+        Row("keyword, every word", "  fi   www ", "Firefox");
+        Row("refused ones are found too", "shell", "Terminal");
+        Row("no match", "xyz", "");
     }
     void search() {
         frmApps picker(Candidates);
@@ -134,19 +127,11 @@ private slots:
     // Entries found by the desktop, chosen in turn, go where Add puts an item (below the
     // selected row) and are selected.
     void addFromApplications_data() {
-        Columns({"Before", "Chosen", "After"});
-        QTest::newRow("below the selected row") << "x [y] z"
-                                                << "gamma alpha"
-                                                << "x y [gamma] alpha* z";
-        QTest::newRow("empty list") << ""
-                                    << "beta"
-                                    << "[beta]";
-        QTest::newRow("no row selected: appended") << "x y"
-                                                   << "alpha"
-                                                   << "x y [alpha]";
-        QTest::newRow("cancelled") << "x [y]"
-                                   << ""
-                                   << "x [y]";
+        Texts({"Before", "Chosen", "After"});
+        Row("below the selected row", "x [y] z", "gamma alpha", "x y [gamma] alpha* z");
+        Row("empty list", "", "beta", "[beta]");
+        Row("no row selected: appended", "x y", "alpha", "x y [alpha]");
+        Row("cancelled", "x [y]", "", "x [y]");
     }
     void addFromApplications() {
         FakeEditorContext ctx;
@@ -162,34 +147,15 @@ private slots:
         QCOMPARE(ctx.CheckmenusCalls, chosen.isEmpty() ? 0 : 1);
     }
 
-    void drop() {
-        FakeEditorContext ctx;
-        Fill(ctx, "x [y]");
-        const QString file = Root.filePath("ok.txt");
-        QVERIFY(TestFiles::Write(file, "x"));
-        AppCommands::DropLinks(ctx, 2,
-                               {{QUrl::fromLocalFile(file), ""},
-                                {QUrl::fromLocalFile(Root.filePath("100%20.txt")), ""},
-                                {QUrl("https://example.org/"), "Example"}});
-        QCOMPARE(Words(ctx), "x [ok?] Example?* y");
-        QCOMPARE(ctx.Scripted.LastMessage().Title, "Drop Error");
-        QCOMPARE(ctx.Scripted.LastMessage().Text,
-                 "These cannot become items:\n" + Root.filePath("100%20.txt") +
-                     ": it holds the text \"%20\", which the launcher page would turn into "
-                     "another character");
-    }
-
     // The broken rows are listed with what is missing, the first selected; a line chosen
     // selects its row.
     void checkItems_data() {
-        Columns({"Rows", "Lines", "After"});
-        QTest::newRow("two broken") << "ok [gone] #S ok lost"
-                                    << "2. gone - The command was not found: gone.exe\n"
-                                       "5. lost - The command was not found: lost.exe"
-                                    << "ok gone #S ok [lost]";
-        QTest::newRow("none broken") << "[ok] #S ok"
-                                     << ""
-                                     << "[ok] #S ok";
+        Texts({"Rows", "Lines", "After"});
+        Row("two broken", "ok [gone] #S ok lost",
+            "2. gone - The command was not found: gone.exe\n"
+            "5. lost - The command was not found: lost.exe",
+            "ok gone #S ok [lost]");
+        Row("none broken", "[ok] #S ok", "", "[ok] #S ok");
     }
     void checkItems() {
         FakeEditorContext ctx;

@@ -4,15 +4,19 @@
 #include "items/AppItems.h"
 #include "items/ItemCheck.h"
 #include "items/ItemChecker.h"
+#include "support/DataRows.h"
 #include "support/DesktopFixture.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
+using namespace DataRows;
 using namespace DesktopFixture;
 
 namespace {
 QTemporaryDir Root;
+const QString Renamed = "refused: it holds the text \"%20\", which the launcher page would turn "
+                        "into another character";
 
 // The cells of a row that matter here: description|command|parameters|start in|icon|comments.
 QString Cells(const AppItems::Result& Item) {
@@ -38,22 +42,19 @@ public:
 private slots:
     void initTestCase() {
         for (const char* program : {"qtv-tool", "qtv-view"})
-            QVERIFY(Program(Real("~/bin/") + program));
+            QVERIFY(TestFiles::Executable(Real("~/bin/") + program));
         qputenv("PATH", Real("~/bin:").toUtf8() + qgetenv("PATH"));
     }
 
     // Whatever the words, the runner's split gives them back; a double quote cannot travel.
     void quoting_data() {
-        QTest::addColumn<QStringList>("Words");
-        QTest::addColumn<QString>("Parameters"); // "-": refused
-        QTest::newRow("plain") << QStringList{"-a", "b=c"} << "-a b=c";
-        QTest::newRow("blank and tab")
-            << QStringList{"two words", "a\tb"} << "\"two words\" \"a\tb\"";
-        QTest::newRow("empty word") << QStringList{"", "x", ""} << "\"\" x \"\"";
-        QTest::newRow("backslash, comma, percent")
-            << QStringList{"C:\\x", "a,b", "100%"} << "C:\\x a,b 100%";
-        QTest::newRow("none") << QStringList{} << "";
-        QTest::newRow("double quote") << QStringList{"say \"hi\""} << "-";
+        Columns<QStringList, QString>({"Words", "Parameters"}); // "-": refused
+        Row("plain", QStringList{"-a", "b=c"}, "-a b=c");
+        Row("blank and tab", QStringList{"two words", "a\tb"}, "\"two words\" \"a\tb\"");
+        Row("empty word", QStringList{"", "x", ""}, "\"\" x \"\"");
+        Row("backslash, comma, percent", QStringList{"C:\\x", "a,b", "100%"}, "C:\\x a,b 100%");
+        Row("none", QStringList{}, "");
+        Row("double quote", QStringList{"say \"hi\""}, "-");
     }
     void quoting() {
         QFETCH(QStringList, Words);
@@ -64,126 +65,81 @@ private slots:
     }
 
     void fromApplication_data() {
-        QTest::addColumn<QString>("Words"); // "|"-separated; "-": Exec unreadable
-        QTest::addColumn<bool>("Terminal");
-        QTest::addColumn<QString>("Expected");
-        QTest::newRow("program and words") << "/usr/bin/app|--new|two words" << false
-                                           << "App|/usr/bin/app|--new \"two words\"|/w|/i.png|Tip";
-        QTest::newRow("bare name") << "app" << false << "App|app||/w|/i.png|Tip";
-        QTest::newRow("terminal") << "top|-d|1" << true << "App|xterm|-e top -d 1|/w|/i.png|Tip";
-        QTest::newRow("unreadable Exec")
-            << "-" << false << "refused: its command line cannot be read";
-        QTest::newRow("no program") << "" << false << "refused: its command line names no program";
-        QTest::newRow("double quote")
-            << "app|a\"b" << false
-            << "refused: an argument holds a double quote, which a launcher page cannot pass on";
-        QTest::newRow("escape the page would decode")
-            << "app|a%20b" << false
-            << "refused: it holds the text \"%20\", which the launcher page would turn into "
-               "another character";
-        QTest::newRow("line break") << "app|a\nb" << false
-                                    << "refused: it holds a line break or another control "
-                                       "character, which a launcher page cannot pass on";
+        // Words "|"-separated ("-": Exec unreadable); a refused one keeps its name.
+        Columns<QString, bool, QString>({"Words", "Terminal", "Expected"});
+        // clang-format off
+        Row("program and words", "/usr/bin/app|--new|two words", false, "App|/usr/bin/app|--new \"two words\"|/w|/i.png|Tip");
+        Row("bare name", "app", false, "App|app||/w|/i.png|Tip");
+        Row("terminal", "top|-d|1", true, "App|xterm|-e top -d 1|/w|/i.png|Tip");
+        Row("unreadable Exec", "-", false, "refused: its command line cannot be read");
+        Row("no program", "", false, "refused: its command line names no program");
+        Row("double quote", "app|a\"b", false, "refused: an argument holds a double quote, which a launcher page cannot pass on");
+        Row("escape the page would decode", "app|a%20b", false, Renamed);
+        Row("line break", "app|a\nb", false, "refused: it holds a line break or another control character, which a launcher page cannot pass on");
+        // clang-format on
     }
     void fromApplication() {
-        QFETCH(QString, Words);
-        QFETCH(bool, Terminal);
-        AppItems::Application app{"App", "Tip", "/w", std::nullopt, Terminal, "/i.png"};
-        if (Words != "-")
-            app.Arguments = Words.isEmpty() ? QStringList{} : Words.split('|');
+        const QString words = Fetch("Words");
+        AppItems::Application app{"App",   "Tip", "/w", std::nullopt, Fetch<bool>("Terminal"),
+                                  "/i.png"};
+        if (words != "-")
+            app.Arguments = words.isEmpty() ? QStringList{} : words.split('|');
         const AppItems::Result item = AppItems::FromApplication(app, {"xterm", "-e"});
         QTEST(Cells(item), "Expected");
-        QCOMPARE(item.Row[cellDescription], "App"); // a refused one is listed by its name
+        QCOMPARE(item.Row[cellDescription], "App");
     }
 
     // What a drop makes of each thing; "~" is the test's root.
     void fromDrop_data() {
-        QVERIFY(Picture(Real("~/files/report.final.png"), 8) && QDir().mkpath(Real("~/My Folder")));
+        QVERIFY(Picture(Real("~/files/report.final.png"), 8));
+        QVERIFY(QDir().mkpath(Real("~/My Folder")));
         QVERIFY(Theme(Sys, "hicolor", "Directories=48\n[48]\nSize=48"));
         QVERIFY(Picture(Sys + "/icons/hicolor/48/qtv-app.png", 48));
-        QVERIFY(
-            Entry(Sys, "viewer",
-                  "Name=Viewer\nComment=Looks\nExec=qtv-view --open %F\nIcon=qtv-app\nPath=/srv"));
+        QVERIFY(Entry(Sys, "viewer",
+                      "Name=Viewer\nComment=Looks\nExec=qtv-view --open %F\n"
+                      "Icon=qtv-app\nPath=/srv"));
         QVERIFY(Entry(Sys, "secret", "Name=Secret\nExec=x\nHidden=true"));
-        QTest::addColumn<QString>("Url");
-        QTest::addColumn<QString>("Title");
-        QTest::addColumn<QString>("Expected");
-        QTest::newRow("file, last extension off")
-            << "file://~/files/report.final.png"
-            << ""
-            << "report.final|~/files/report.final.png|||~/files/report.final.png|";
-        QTest::newRow("folder with a blank") << "file://~/My%20Folder"
-                                             << ""
-                                             << "My Folder|~/My Folder|||~/My Folder|";
-        QTest::newRow("page with its title") << "https://example.com/a?b=1"
-                                             << "  The\nPage "
-                                             << "The Page|https://example.com/a?b=1||||";
-        QTest::newRow("page without title")
-            << "https://example.com/a%20b"
-            << ""
-            << "example.com|https://example.com/a b||||"; // shown as people write it
-        QTest::newRow("desktop entry")
-            << "file://~/system/applications/viewer.desktop"
-            << ""
-            << "Viewer|qtv-view|--open|/srv|~/system/icons/hicolor/48/qtv-app.png|Looks";
-        QTest::newRow("hidden entry")
-            << "file://~/system/applications/secret.desktop"
-            << ""
-            << "refused: it is not an application entry that can be started";
-        QTest::newRow("file the page would rename")
-            << "file://~/a%2520b.txt"
-            << ""
-            << "refused: it holds the text \"%20\", which the launcher page would turn into "
-               "another character";
-        QTest::newRow("title makes a section")
-            << "https://example.com/"
-            << "SECTION:x"
-            << "refused: its name begins with 'SECTION:', which marks a section";
+        Texts({"Url", "Title", "Expected"});
+        const QString entries = "file://~/system/applications/";
+        // clang-format off
+        Row("file, last extension off", "file://~/files/report.final.png", "", "report.final|~/files/report.final.png|||~/files/report.final.png|");
+        Row("folder with a blank", "file://~/My%20Folder", "", "My Folder|~/My Folder|||~/My Folder|");
+        Row("page with its title", "https://example.com/a?b=1", "  The\nPage ", "The Page|https://example.com/a?b=1||||");
+        Row("page without title", "https://example.com/a%20b", "", "example.com|https://example.com/a b||||"); // as people write it
+        Row("desktop entry", entries + "viewer.desktop", "", "Viewer|qtv-view|--open|/srv|~/system/icons/hicolor/48/qtv-app.png|Looks");
+        Row("hidden entry", entries + "secret.desktop", "", "refused: it is not an application entry that can be started");
+        Row("file the page would rename", "file://~/a%2520b.txt", "", Renamed);
+        Row("title makes a section", "https://example.com/", "SECTION:x", "refused: its name begins with 'SECTION:', which marks a section");
+        // clang-format on
     }
     void fromDrop() {
-        QFETCH(QString, Url);
-        QFETCH(QString, Title);
-        QFETCH(QString, Expected);
-        QCOMPARE(Cells(AppItems::FromDrop(QUrl(Real(Url)), Title, 48)), Real(Expected));
+        QCOMPARE(Cells(AppItems::FromDrop(QUrl(Real(Fetch("Url"))), Fetch("Title"), 48)),
+                 Real(Fetch("Expected")));
     }
 
     // Command|start in|icon of one item, and what the check finds missing.
     void check_data() {
         QVERIFY(Picture(Real("~/icon.png"), 8));
-        QTest::addColumn<QString>("Cells");
-        QTest::addColumn<QString>("Expected");
-        QTest::newRow("all there") << "~/bin/qtv-tool|~|~/icon.png"
-                                   << "";
-        QTest::newRow("program on the path, folder as command") << "qtv-tool||"
-                                                                << "";
-        QTest::newRow("folder command, program icon") << "~||qtv-tool"
-                                                      << "";
-        QTest::newRow("addresses") << "https://x.org/|~|http://x.org/i.png"
-                                   << "";
-        QTest::newRow("relative paths unknown") << "sub/prog|sub|sub/i.png"
-                                                << "";
-        QTest::newRow("missing program") << "qtv-none||"
-                                         << "The command was not found: qtv-none";
-        QTest::newRow("missing file address") << "file:///no/such.htm||"
-                                              << "The command was not found: file:///no/such.htm";
-        QTest::newRow("empty command") << "||"
-                                       << "The command was not found: ";
-        QTest::newRow("all three") << "/no/p|/no/dir|/no/i.png"
-                                   << "The command was not found: /no/p\n"
-                                      "The start-in folder does not exist: /no/dir\n"
-                                      "The icon file does not exist: /no/i.png";
-        QTest::newRow("a file is no start-in folder")
-            << "~|~/icon.png|"
-            << "The start-in folder does not exist: ~/icon.png";
+        Texts({"Cells", "Expected"});
+        // clang-format off
+        Row("all there", "~/bin/qtv-tool|~|~/icon.png", "");
+        Row("program on the path, folder as command", "qtv-tool||", "");
+        Row("folder command, program icon", "~||qtv-tool", "");
+        Row("addresses", "https://x.org/|~|http://x.org/i.png", "");
+        Row("relative paths unknown", "sub/prog|sub|sub/i.png", "");
+        Row("missing program", "qtv-none||", "The command was not found: qtv-none");
+        Row("missing file address", "file:///no/such.htm||", "The command was not found: file:///no/such.htm");
+        Row("empty command", "||", "The command was not found: ");
+        Row("all three", "/no/p|/no/dir|/no/i.png", "The command was not found: /no/p\nThe start-in folder does not exist: /no/dir\nThe icon file does not exist: /no/i.png");
+        Row("a file is no start-in folder", "~|~/icon.png|", "The start-in folder does not exist: ~/icon.png");
+        // clang-format on
     }
     void check() {
-        QFETCH(QString, Cells);
-        const QStringList cells = Real(Cells).split('|');
+        const QStringList cells = Real(Fetch("Cells")).split('|');
         LauncherItem row;
         row.Cells = {"x", cells[0], {}, cells[1], cells[2], {}, {}};
         ItemCheck::Lookup lookup;
-        QFETCH(QString, Expected);
-        QCOMPARE(ItemCheck::Describe(lookup.Check(row), row).join('\n'), Real(Expected));
+        QCOMPARE(ItemCheck::Describe(lookup.Check(row), row).join('\n'), Real(Fetch("Expected")));
         row[cellDescription] = "SECTION:x";
         QCOMPARE(lookup.Check(row), ItemCheck::NoProblem);
     }

@@ -4,6 +4,7 @@
 #include "build/ui/PreviewPane.h"
 #include "editor/FakeEditorContext.h"
 #include "pagegen/modGenHTML.h"
+#include "support/DialogLines.h"
 #include "support/TestFiles.h"
 
 #include <QApplication>
@@ -66,17 +67,14 @@ private slots:
         doc.SetChanged(false);
         ctx.Scripted.MsgAnswers << MsgAnswer::No << MsgAnswer::Yes << MsgAnswer::Yes;
         Build(ctx, QString()); // the empty list: No stops before the save dialog
-        const auto q = ctx.Scripted.LastMessage();
-        QVERIFY(q.Title == "No Items in List" && q.Buttons == MsgButtons::YesNo &&
-                q.Icon == MsgIcon::Question && q.DefaultButton == MsgAnswer::No);
-        QCOMPARE(q.Text,
-                 "There are no icons in the list.  Do you still want to build the HTML file?");
+        QCOMPARE(MessageLine(ctx.Scripted.LastMessage()),
+                 "Question YesNo(No) No Items in List: There are no icons in the list.  Do you "
+                 "still want to build the HTML file?");
         QVERIFY(ctx.Scripted.FileRequests.isEmpty());
         Build(ctx, QString()); // Yes, then the save dialog is cancelled
-        const FileDialogRequest r = ctx.Scripted.FileRequests.value(0);
-        QVERIFY(r.Title == "Build the HTML File" && r.FileName == "/proposed/old.htm" && r.Save &&
-                r.ConfirmOverwrite);
-        QCOMPARE(r.Filter, "HTML Document (*.htm;*.html)|*.htm;*.html|All files (*.*)|*.*");
+        QCOMPARE(RequestLine(ctx.Scripted.FileRequests.value(0)),
+                 "save, confirm Build the HTML File: HTML Document (*.htm;*.html)|*.htm;*.html|All "
+                 "files (*.*)|*.* [/proposed/old.htm]");
         QVERIFY(QDir(dir.path()).isEmpty() && !doc.Changed() && ctx.CheckmenusCalls == 0);
         Build(ctx, path);
         QCOMPARE(TestFiles::Read(path), GenHTML(doc, false, QString()).toUtf8());
@@ -88,24 +86,24 @@ private slots:
              {QCoreApplication::applicationFilePath(), TestFiles::TestBinDir() + "/argrecorder"})
             doc.Items.Append(LauncherItem{{"Café", program, {}, {}, program, "Normal Window"}});
         Build(ctx, path);
-        QVERIFY(QFile::exists(Icon(2)) && TestFiles::Write(Icon(1), "stale icon"));
+        QVERIFY(QFile::exists(Icon(2)));
+        QVERIFY(TestFiles::Write(Icon(1), "stale icon"));
         doc.Items.Remove(2);
         Build(ctx, path);
-        QVERIFY(TestFiles::Read(Icon(1)) != "stale icon" && !QFile::exists(Icon(2)));
+        QVERIFY(TestFiles::Read(Icon(1)) != "stale icon");
+        QVERIFY(!QFile::exists(Icon(2)));
 
         // A failing generator, or the launcher file itself chosen: the old page stays.
         const QByteArray page = TestFiles::Read(path);
-        for (const QString& launcher : {QString(), path}) {
+        for (const auto& [launcher, error] : {std::pair{QString(), "13"}, {path, "70"}}) {
             doc.WriteProp("Columns", launcher.isEmpty() ? "abc" : "5"); // as a file may hold it
             doc.SetChanged(false);
             doc.CurFile = launcher;
             Build(ctx, path);
-            const auto m = ctx.Scripted.LastMessage();
-            const QString start = "An error occurred when attempting to build the HTML file '";
-            QVERIFY2(m.Title == "Build Error" && m.Icon == MsgIcon::Critical &&
-                         m.Buttons == MsgButtons::OK && m.Text.startsWith(start + path + "' - ") &&
-                         m.Text.contains(QRegularExpression("' - .+, \\d+$")),
-                     qPrintable(m.Text));
+            QCOMPARE(FailureLine(ctx.Scripted.LastMessage()),
+                     "Critical OK Build Error: An error occurred when attempting to build the HTML "
+                     "file '" +
+                         path + "' - ..., " + error);
         }
         QCOMPARE(ctx.Scripted.Messages.size(), 5); // the three questions, then one per failure
         QCOMPARE(TestFiles::Read(path), page);
@@ -117,10 +115,9 @@ private slots:
         const QString record = dir.filePath("args.txt");
         doc.APath = dir.path() + "/";
         mnuFileRun_Click(ctx);
-        const auto m = ctx.Scripted.LastMessage();
-        QVERIFY(m.Title == "Run Error" && m.Icon == MsgIcon::Critical);
-        QCOMPARE(m.Text, "An error occurred when running the command - '" + dir.path() +
-                             "/quintor2 " + path + "' - File not found, 53");
+        QCOMPARE(MessageLine(ctx.Scripted.LastMessage()),
+                 "Critical OK Run Error: An error occurred when running the command - '" +
+                     dir.path() + "/quintor2 " + path + "' - File not found, 53");
         QVERIFY(QFile::copy(TestFiles::TestBinDir() + "/argrecorder", dir.filePath("quintor2")));
         qputenv("QUINTOR_ARGS_FILE", record.toUtf8());
         mnuFileRun_Click(ctx);
@@ -188,10 +185,11 @@ private slots:
         }
         const QString mine = first.PreviewPage.PageFile(), other = second.PreviewPage.PageFile();
         first.PreviewPage.Remove();
-        QVERIFY(mine != other && !QFile::exists(mine) &&
-                !QFile::exists(PageBuild::IconFolderFor(mine)));
-        QVERIFY(QFile::exists(other) &&
-                QFile::exists(PageBuild::IconFolderFor(other) + "/Icon1.ico"));
+        QVERIFY(mine != other);
+        QCOMPARE((QList<bool>{QFile::exists(mine), QFile::exists(PageBuild::IconFolderFor(mine)),
+                              QFile::exists(other),
+                              QFile::exists(PageBuild::IconFolderFor(other) + "/Icon1.ico")}),
+                 (QList<bool>{false, false, true, true}));
     }
 
     // The page's source and preview; a page that does not generate shows neither, nor starts
@@ -211,7 +209,8 @@ private slots:
             Visit(ctx, error.startsWith("HTML") ? 2 : 3, 0);
             QCOMPARE(ctx.Scripted.LastMessage().Title, error);
         }
-        QVERIFY(ctx.Html.toPlainText().isEmpty() && ctx.Preview.findChildren<QWidget*>().isEmpty());
+        QCOMPARE(ctx.Html.toPlainText(), QString());
+        QCOMPARE(ctx.Preview.findChildren<QWidget*>().size(), 0);
         ctx.Document.WriteProp("Columns", "5");
         Visit(ctx, 2, 0);
         QCOMPARE(ctx.Html.toPlainText(),
@@ -220,7 +219,9 @@ private slots:
         PreviewPane* pane = ctx.Preview.findChild<PreviewPane*>();
         const QString page = ctx.PreviewPage.PageFile();
         const QUrl preview = QUrl::fromLocalFile(page);
-        QVERIFY(pane && pane->WB->url() == preview && page.startsWith(temp.path() + "/qtedit2-"));
+        QVERIFY(pane);
+        QCOMPARE(pane->WB->url(), preview);
+        QVERIFY2(page.startsWith(temp.path() + "/qtedit2-"), qPrintable(page));
         QWebEngineView* wb = pane->WB;
         QTRY_COMPARE_WITH_TIMEOUT(wb->title(), QString("Preview Ü"), Timeout);
         // The program's icon is extracted beside the preview page, as a build does, and shown.

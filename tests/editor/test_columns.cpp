@@ -4,12 +4,14 @@
 #include "items/ui/ReplaceCommands.h"
 #include "items/ui/SwapCommands.h"
 #include "items/ui/frmReplace.h"
+#include "support/DataRows.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
+using namespace DataRows;
 using namespace Qt::StringLiterals;
 Q_DECLARE_METATYPE(ReplaceRequest)
 
@@ -78,7 +80,9 @@ private slots:
         ReplaceCommands::mnuEditReplace_Click(ctx);
         QCOMPARE(ctx.Tab, 0);
         QPointer<frmReplace> window = ctx.Window.findChild<frmReplace*>(u"frmReplace"_s);
-        QVERIFY(window && window->isVisible() && !window->isModal());
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->isModal());
         QCOMPARE(window->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
         QCOMPARE(window->windowTitle(), u"Replace"_s);
         window->txtFind->setText(u"C:/Old"_s);
@@ -98,29 +102,24 @@ private slots:
         QVERIFY(ctx.Window.findChild<frmReplace*>()->txtFind->text().isEmpty());
     }
 
+    // Options 0 to 5 of each column are Description to Icon, then Comments; the first
+    // column's option is disabled in the second, a clash moves the second to Description or
+    // Command.
     void swapDialog_data() {
-        QTest::addColumn<QString>("clicks");
-        QTest::addColumn<QString>("expected");
-        // Every operation over every pair of cells offered.
-        const QStringList cells = u"d|c|p|s|i|r|m"_s.split(u'|');
-        for (int op = 0; op < 3; ++op) // swap, move, copy
-            for (int i = 0; i < 6; ++i)
-                for (int j = 0; j < 6; ++j) {
-                    const int a = i == 5 ? 6 : i, b = j == 5 ? 6 : j; // option 5 is Comments
-                    QStringList row = cells;
-                    row[a] = QStringList{cells[b], "", cells[a]}[op];
-                    row[b] = cells[a];
-                    if (a != b)
-                        QTest::addRow("op %d, cell %d to %d", op, a, b)
-                            << QString::asprintf("optSwap%d optFC%d optSC%d cmdOK", op, i, j)
-                            << row.join(u'|');
-                }
-        // The first column's option is disabled; a clash moves the second to Description/Command.
-        QTest::addRow("defaults: swap") << "cmdOK" << u"c|d|p|s|i|r|m"_s;
-        QTest::addRow("cancelled") << "optSwap2 optFC1 optSC4 cmdCancel" << u"d|c|p|s|i|r|m"_s;
-        QTest::addRow("Command over itself") << "optSwap1 optFC1 optSC1 cmdOK" << u"c||p|s|i|r|m"_s;
-        QTest::addRow("Description over it")
-            << "optSwap2 optFC4 optSC0 optFC0 cmdOK" << u"d|d|p|s|i|r|m"_s;
+        Texts({"clicks", "expected"});
+        // clang-format off
+        Row("swap Parameters and Comments", "optSwap0 optFC2 optSC5 cmdOK", "d|c|m|s|i|r|p");
+        Row("swap Command and Start In", "optSwap0 optFC1 optSC3 cmdOK", "d|s|p|c|i|r|m");
+        Row("move Start In to Icon", "optSwap1 optFC3 optSC4 cmdOK", "d|c|p||s|r|m");
+        Row("move Icon to Parameters", "optSwap1 optFC4 optSC2 cmdOK", "d|c|i|s||r|m");
+        Row("move Description to Comments", "optSwap1 optFC0 optSC5 cmdOK", "|c|p|s|i|r|d");
+        Row("copy Comments to Description", "optSwap2 optFC5 optSC0 cmdOK", "m|c|p|s|i|r|m");
+        Row("copy Icon to Command", "optSwap2 optFC4 optSC1 cmdOK", "d|i|p|s|i|r|m");
+        Row("defaults: swap", "cmdOK", "c|d|p|s|i|r|m");
+        Row("cancelled", "optSwap2 optFC1 optSC4 cmdCancel", "d|c|p|s|i|r|m");
+        Row("Command over itself", "optSwap1 optFC1 optSC1 cmdOK", "c||p|s|i|r|m");
+        Row("Description over it", "optSwap2 optFC4 optSC0 optFC0 cmdOK", "d|d|p|s|i|r|m");
+        // clang-format on
     }
     void swapDialog() {
         QFETCH(QString, clicks);

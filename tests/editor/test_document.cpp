@@ -1,8 +1,23 @@
 #include "document/LauncherDocument.h"
+#include "document/ShownText.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QtTest>
+
+namespace {
+// What a list view shows of every cell, "|" between cells, " / " between rows.
+QString Shown(const QAbstractItemModel& Model, int Role = Qt::DisplayRole) {
+    QStringList rows;
+    for (int row = 0; row < Model.rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < Model.columnCount(); ++column)
+            cells << Model.index(row, column).data(Role).toString().left(8);
+        rows << cells.join('|');
+    }
+    return rows.join(" / ");
+}
+} // namespace
 
 class TestDocument : public QObject {
     Q_OBJECT
@@ -64,6 +79,38 @@ private slots:
         QFETCH(bool, Changed);
         QCOMPARE(doc.Changed(), Changed);
         QCOMPARE(told.count(), int(Changed));
+    }
+
+    // The item list as the list view sees it, through every kind of change the editor makes,
+    // with Qt's own model tester watching; only a Description is edited in place.
+    void itemRowsAsAModel() {
+        ItemRows items;
+        QAbstractItemModelTester tester(&items,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const QString huge(MaxShownChars + 1, 'h');
+        items.AppendAll({LauncherItem{{"b", huge}}, LauncherItem{{"SECTION:S"}}});
+        items.AppendAll({});
+        items.Insert(1, LauncherItem{{"a", "a.exe"}});
+        items.Append(LauncherItem{{"gone"}});
+        items.SetCell(2, cellRun, "Hidden");
+        items.SetRow(3, LauncherItem{{"SECTION:T", {}, {}, {}, {}, {}, "note"}});
+        items.Remove(4);
+        const auto description = [&](int Row) { return items.index(Row, cellDescription); };
+        QVERIFY(items.setData(description(0), "A", Qt::EditRole));
+        QVERIFY(!items.setData(description(1), "SECTION:x", Qt::EditRole));
+        QVERIFY(!items.setData(items.index(0, cellCommand), "c", Qt::EditRole));
+        QCOMPARE(Shown(items), "A|a.exe||||| / b|hhhhhhhh||||Hidden| / SECTION:||||||note");
+        QCOMPARE(items.index(1, cellCommand).data(Qt::DisplayRole).toString().size(),
+                 MaxShownChars);
+        QCOMPARE(items.index(1, cellCommand).data(Qt::EditRole).toString(), huge);
+        QCOMPARE(items.flags(description(0)) & Qt::ItemIsEditable, Qt::ItemIsEditable);
+        QCOMPARE(items.flags(items.index(0, cellCommand)) & Qt::ItemIsEditable, Qt::NoItemFlags);
+        QStringList captions;
+        for (int column = 0; column < items.columnCount(); ++column)
+            captions << items.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        QCOMPARE(captions.join('|'), "Description|Command|Parameters|Start In|Icon|Run|Comments");
+        items.ReplaceAll({});
+        QCOMPARE(items.rowCount(), 0);
     }
 
     // Page colours are "#RRGGBB"; the file keeps them as numbers with red in the low byte.

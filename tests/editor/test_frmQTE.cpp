@@ -1,17 +1,20 @@
 // The editor's main window driven as a user would, with scripted dialogs, and its example file.
 #include "AppVersion.h"
 #include "components/CodeFont.h"
-#include "components/dialogs/ScriptedUserDialogs.h"
 #include "components/platform/FileLock.h"
 #include "items/Sections.h"
 #include "items/ui/frmReplace.h"
 #include "shell/ItemListView.h"
 #include "shell/ItemRowDelegate.h"
 #include "shell/frmQTE.h"
+#include "support/DataRows.h"
+#include "support/DialogLines.h"
 #include "support/TestFiles.h"
 
 #include <QtTest>
 #include <QtWidgets>
+
+using namespace DataRows;
 
 namespace {
 const QString Examples = qEnvironmentVariable("QUINTOR_SOURCE_DIR") + "/examples/";
@@ -44,21 +47,30 @@ struct Editor {
         Window.SelectRow(Current);
         Window.Checkmenus();
     }
-    // A command's menu item and, where it has one, its toolbar button.
-    void ExpectEnabled(const char* Name, bool Enabled) {
-        QVERIFY2(Action(Name)->isEnabled() == Enabled, Name);
-        if (QWidget* button = Window.findChild<QToolBar*>("tbMain")->widgetForAction(Action(Name)))
-            QVERIFY2(button->isEnabled() == Enabled, Name);
+    // The commands enabled (c Copy, e Edit, d Delete, U Move up, D Move down); "!" before
+    // one whose toolbar button disagrees with its menu item.
+    QString Enabled() {
+        QString letters;
+        for (const auto& [name, letter] : {std::pair{"mnuEditCopy", 'c'},
+                                           {"mnuEditEdit", 'e'},
+                                           {"mnuEditDelete", 'd'},
+                                           {"mnuEditMoveUp", 'U'},
+                                           {"mnuEditMoveDown", 'D'}}) {
+            QWidget* button = Window.findChild<QToolBar*>("tbMain")->widgetForAction(Action(name));
+            if (button && button->isEnabled() != Action(name)->isEnabled())
+                letters += '!';
+            if (Action(name)->isEnabled())
+                letters += letter;
+        }
+        return letters;
     }
-    void ExpectFailure(const QString& Verb, const QString& File, const QString& Title, int Number) {
-        const auto m = Dialogs.LastMessage();
-        const QString start = "An error occurred when attempting to " + Verb + " the file '";
-        QVERIFY2(m.Text.startsWith(start + File + "' - ") &&
-                     m.Text.endsWith(", " + QString::number(Number)) && m.Title == Title &&
-                     m.Icon == MsgIcon::Critical,
-                 qPrintable(m.Text));
-    }
+    QString Failure() const { return FailureLine(Dialogs.LastMessage()); }
 };
+
+QString Failed(const QString& Verb, const QString& File, const QString& Title, int Number) {
+    return "Critical OK " + Title + ": An error occurred when attempting to " + Verb +
+           " the file '" + File + "' - ..., " + QString::number(Number);
+}
 } // namespace
 
 class TestFrmQTE : public QObject {
@@ -70,8 +82,7 @@ private slots:
     void initTestCase() { qputenv("TEMP", Dir.path().toLocal8Bit()); }
 
     void startup_data() {
-        QTest::addColumn<QStringList>("Arguments");
-        QTest::addColumn<QString>("Caption");
+        Columns<QStringList, QString>({"Arguments", "Caption"});
         const QString spaced = Path("my tools.qtf"), damaged = Path("damaged.qtf");
         // The example is made from its committed source, byte for byte.
         const QString tool = TestFiles::BinDir() + "/make_example";
@@ -79,10 +90,10 @@ private slots:
         QCOMPARE(TestFiles::Read(spaced), TestFiles::Read(Examples + "Tools.qtf"));
         QVERIFY(TestFiles::Write(damaged, QByteArray("QTFP\xff\xff\xff\x7f", 8)));
         const QString opened = "Tools (" + spaced + ") - Quintor Editor";
-        QTest::addRow("quoted path with a blank") << QStringList{'"' + spaced + '"'} << opened;
-        QTest::addRow("path split at the blank") << QStringList{Path("my"), "tools.qtf"} << opened;
-        QTest::addRow("no file") << QStringList{Path("none.qtf")} << "New File 1 - Quintor Editor";
-        QTest::addRow("damaged file") << QStringList{damaged} << "New File 2 - Quintor Editor";
+        Row("quoted path with a blank", QStringList{'"' + spaced + '"'}, opened);
+        Row("path split at the blank", QStringList{Path("my"), "tools.qtf"}, opened);
+        Row("no file", QStringList{Path("none.qtf")}, "New File 1 - Quintor Editor");
+        Row("damaged file", QStringList{damaged}, "New File 2 - Quintor Editor");
     }
     void startup() {
         QFETCH(QStringList, Arguments);
@@ -93,14 +104,15 @@ private slots:
         const bool damaged = Caption.startsWith("New File 2"), opened = Caption.startsWith("Tools");
         QCOMPARE(e.Dialogs.Messages.size(), damaged ? 1 : 0);
         if (damaged)
-            e.ExpectFailure("open", Arguments[0], "Open Error", 321);
+            QCOMPARE(e.Failure(), Failed("open", Arguments[0], "Open Error", 321));
         QCOMPARE(e.Doc().Items.Count() > 0, opened);
         if (!opened)
             return;
         QCOMPARE(e.Window.SelectedRow(), 1);
         for (const LauncherItem& item : e.Doc().Items.All()) // all there on a Debian desktop
             QVERIFY2(item.IsSection() || QFile::exists(item[cellIcon]), qPrintable(item[cellIcon]));
-        QVERIFY(!FileLock().Take(e.Doc().CurFile) && e.Window.close());
+        QVERIFY(!FileLock().Take(e.Doc().CurFile)); // held while open
+        QVERIFY(e.Window.close());
         QVERIFY(FileLock().Take(e.Doc().CurFile)); // let go on close
     }
 
@@ -151,10 +163,9 @@ private slots:
         QCOMPARE(e.Dialogs.FileRequests.value(0).Save, Answer == MsgAnswer::Yes);
         QCOMPARE(QFileInfo(saveAs).isFile(), !SaveAsName.isEmpty());
         QCOMPARE(e.Dialogs.Messages.size(), 1); // the question, and no error
-        const auto q = e.Dialogs.LastMessage();
-        QCOMPARE(q.Text, "The file 'New File 1'  has changed.  Do you want to save the changes?");
-        QVERIFY(q.Title == "Quintor Editor" && q.Buttons == MsgButtons::YesNoCancel &&
-                q.Icon == MsgIcon::Question);
+        QCOMPARE(MessageLine(e.Dialogs.LastMessage()),
+                 "Question YesNoCancel Quintor Editor: The file 'New File 1'  has changed.  Do you "
+                 "want to save the changes?");
     }
 
     // Save goes to Save As until the document has a file; a failed save or open leaves
@@ -167,30 +178,32 @@ private slots:
         e.Doc().SetChanged(true);
         e.Dialogs.FileAnswers << bad << file << damaged << file;
         e.Window.mnuFileSave_Click();
-        e.ExpectFailure("save", bad, "Save Error", 75);
+        QCOMPARE(e.Failure(), Failed("save", bad, "Save Error", 75));
         QVERIFY(e.Doc().Changed() && e.Doc().CurFile.isEmpty());
         e.Window.mnuFileSave_Click();
         e.Show("SII", 1);
         e.Doc().SetChanged(true);
         e.Window.mnuFileSave_Click(); // it has a file now: no dialog
         QVERIFY(!e.Doc().Changed() && e.Window.windowTitle() == caption);
-        const FileDialogRequest save = e.Dialogs.FileRequests.value(1);
-        QVERIFY(e.Dialogs.FileRequests.size() == 2 && save.Save && save.ConfirmOverwrite);
-        QCOMPARE(save.Title + ": " + save.Filter,
-                 "Save the Quintor File: Quintor File (*.qtf)|*.qtf|All files (*.*)|*.*");
+        QCOMPARE(e.Dialogs.FileRequests.size(), 2);
+        const QString filter = "Quintor File (*.qtf)|*.qtf|All files (*.*)|*.*";
+        QCOMPARE(RequestLine(e.Dialogs.FileRequests[1]),
+                 "save, confirm Save the Quintor File: " + filter + " []");
 
         e.Window.mnuFileNew_Click();
-        QVERIFY(e.Doc().CurFile.isEmpty() && e.Doc().Items.Count() == 0 && FileLock().Take(file));
+        QCOMPARE(e.Doc().CurFile, QString());
+        QCOMPARE(e.Doc().Items.Count(), 0);
+        QVERIFY(FileLock().Take(file));
 
         e.Show("II", 1);
         e.Window.mnuFileOpen_Click();
-        e.ExpectFailure("open", damaged, "Open Error", 321);
+        QCOMPARE(e.Failure(), Failed("open", damaged, "Open Error", 321));
         QCOMPARE(e.Doc().Items.Count(), 2);
         e.Window.mnuFileOpen_Click();
-        const FileDialogRequest open = e.Dialogs.FileRequests.last();
-        QCOMPARE(open.Title + ": " + open.Filter, "Open a Quintor File: " + save.Filter);
-        QVERIFY(open.FileName.isEmpty() && !open.Save && open.MustExist);
-        QVERIFY(e.Doc().Items.Count() == 3 && e.Window.windowTitle() == caption);
+        QCOMPARE(RequestLine(e.Dialogs.FileRequests.last()),
+                 "open, must exist Open a Quintor File: " + filter + " []");
+        QCOMPARE(e.Doc().Items.Count(), 3);
+        QCOMPARE(e.Window.windowTitle(), caption);
 
         e.Doc().SetChanged(true);
         QVERIFY(!e.Window.close()); // the question unanswered: cancelled
@@ -209,36 +222,29 @@ private slots:
         e.Dialogs.FileAnswers << Path("mypage") << page;
         e.Window.mnuFileSaveAs_Click();
         e.Window.mnuFileBuild_Click();
-        QVERIFY(e.Doc().CurFile == Path("mypage.qtf") && QFileInfo(e.Doc().CurFile).isFile());
+        QCOMPARE(e.Doc().CurFile, Path("mypage.qtf"));
+        QVERIFY(QFileInfo(Path("mypage.qtf")).isFile());
         QVERIFY2(e.Dialogs.Messages.isEmpty(), qPrintable(e.Dialogs.LastMessage().Text));
-        QVERIFY(e.Dialogs.FileRequests.value(1).FileName == page &&
-                QFile::exists(Path("mypage/Icon1.ico")));
+        QCOMPARE(e.Dialogs.FileRequests.value(1).FileName, page);
+        QVERIFY(QFile::exists(Path("mypage/Icon1.ico")));
     }
 
     void checkmenus_data() {
-        QTest::addColumn<QString>("Layout");
-        QTest::addColumn<int>("Current");
-        QTest::addColumn<QString>("Enabled"); // C: Copy, Edit and Delete; U: Move up; D: down
-        QTest::addRow("empty list") << "" << 0 << "";
-        QTest::addRow("no current row") << "III" << 0 << "C";
-        QTest::addRow("first item") << "III" << 1 << "CD";
-        QTest::addRow("last item") << "III" << 3 << "CU";
-        QTest::addRow("only section") << "ISI" << 2 << "C";
-        QTest::addRow("section, one far below") << "ISIIS" << 2 << "CD";
-        QTest::addRow("section, one far above") << "SIISI" << 4 << "CU";
-        QTest::addRow("section between sections") << "SISIS" << 3 << "CUD";
+        Columns<QString, int, QString>({"Layout", "Current", "Enabled"});
+        Row("empty list", "", 0, "");
+        Row("no current row", "III", 0, "ced");
+        Row("first item", "III", 1, "cedD");
+        Row("last item", "III", 3, "cedU");
+        Row("only section", "ISI", 2, "ced");
+        Row("section, one far below", "ISIIS", 2, "cedD");
+        Row("section, one far above", "SIISI", 4, "cedU");
+        Row("section between sections", "SISIS", 3, "cedUD");
     }
     void checkmenus() {
-        QFETCH(QString, Layout);
-        QFETCH(int, Current);
-        QFETCH(QString, Enabled);
         Editor e;
         e.Show("SISIS", 3); // the opposite state first: every command has to be set
-        e.Show(Layout, Current);
-        for (const char* name : {"mnuEditCopy", "mnuEditEdit", "mnuEditDelete"})
-            e.ExpectEnabled(name, Enabled.contains('C'));
-        e.ExpectEnabled("mnuEditMoveUp", Enabled.contains('U'));
-        e.ExpectEnabled("mnuEditMoveDown", Enabled.contains('D'));
+        e.Show(Fetch("Layout"), Fetch<int>("Current"));
+        QCOMPARE(e.Enabled(), Fetch("Enabled"));
     }
 
     // Rows added to a list without a current row (Add, an import) get one, so Edit, enabled
@@ -290,9 +296,11 @@ private slots:
                  "(F2)|Delete (F8)|-|"
                  "Move up (Ctrl+U)|Move down (Ctrl+D)");
         for (const QAction* button : bar->actions())
-            QVERIFY(button->isSeparator() || !button->icon().pixmap(24, 24).isNull());
+            QVERIFY2(button->isSeparator() || !button->icon().pixmap(24, 24).isNull(),
+                     qPrintable(button->toolTip()));
         e.Action("mnuHelpContents")->trigger();
-        QVERIFY(e.Dialogs.LastMessage().Text.contains(e.Doc().APath + "qtedit2.chm"));
+        QVERIFY2(e.Dialogs.LastMessage().Text.contains(e.Doc().APath + "qtedit2.chm"),
+                 qPrintable(e.Dialogs.LastMessage().Text));
     }
 
     // The page source is set in one fixed-pitch font, whatever fonts the machine has.
@@ -311,11 +319,10 @@ private slots:
     // While the Replace window has the focus its own access keys win; no other Alt key reaches
     // the main window's tabs behind it, whose switch would close it and lose what was typed.
     void replaceWindowKeys_data() {
-        QTest::addColumn<int>("Key");
-        QTest::addColumn<QString>("Focus"); // afterwards; a check box is checked too
-        QTest::addRow("Alt+P: Replace with") << int(Qt::Key_P) << "txtReplace";
-        QTest::addRow("Alt+I: Icon box") << int(Qt::Key_I) << "chkIcon";
-        QTest::addRow("Alt+H: the HTML tab's") << int(Qt::Key_H) << "txtFind";
+        Columns<int, QString>({"Key", "Focus"}); // Focus afterwards; a check box is checked too
+        Row("Alt+P: Replace with", int(Qt::Key_P), "txtReplace");
+        Row("Alt+I: Icon box", int(Qt::Key_I), "chkIcon");
+        Row("Alt+H: the HTML tab's", int(Qt::Key_H), "txtFind");
     }
     void replaceWindowKeys() {
         QFETCH(int, Key);
@@ -326,7 +333,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(replace));
         QTest::keyClicks(replace->txtFind, "old");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(Key), Qt::AltModifier);
-        QVERIFY(replace->IsOpen() && replace->txtFind->text() == "old");
+        QVERIFY(replace->IsOpen());
+        QCOMPARE(replace->txtFind->text(), "old");
         QCOMPARE(e.Window.findChild<QTabWidget*>("tabMain")->currentIndex(), 0);
         QCOMPARE(QApplication::focusWidget()->objectName(), Focus);
         QCOMPARE(replace->chkIcon->isChecked(), Focus == "chkIcon");
@@ -335,16 +343,11 @@ private slots:
     // A section row reads as its name, in bold with the section icon, across the row (also
     // after rows moved it); the stored text stays what the file holds.
     void sectionRows_data() {
-        QTest::addColumn<QString>("Stored");
-        QTest::addColumn<QString>("Shown"); // empty: an item row, shown as stored
-        SectionDetails details;
+        Texts({"Stored", "Shown"}); // Shown empty: an item row, shown as stored
         for (const QString name : {"Tools", "a:b;c {x} {c}", "<b>A</b> &amp; B"})
-            details.Name = name, QTest::addRow("%s", qPrintable(name))
-                                     << SectionRowText(details) << name;
-        QTest::addRow("details missing") << "SECTION:Bare"
-                                         << "Bare";
-        QTest::addRow("item row") << "Section: not one"
-                                  << "";
+            Row(qPrintable(name), SectionRowText({name}), name);
+        Row("details missing", "SECTION:Bare", "Bare");
+        Row("item row", "Section: not one", "");
     }
     void sectionRows() {
         QFETCH(QString, Stored);
@@ -361,10 +364,12 @@ private slots:
             ->initStyleOption(&option, items.index(2, cellDescription));
         QCOMPARE(option.text, isSection ? Shown : Stored);
         QCOMPARE(items.Cell(3, cellDescription), Stored);
-        QVERIFY(option.font.bold() == isSection && option.icon.isNull() != isSection);
+        QCOMPARE(option.font.bold(), isSection);
+        QCOMPARE(!option.icon.isNull(), isSection);
         QCOMPARE(e.Items()->isFirstColumnSpanned(2, {}), isSection);
         items.SetCell(3, cellDescription, "Now an item"); // a changed kind changes the look
-        QVERIFY(!e.Items()->isFirstColumnSpanned(2, {}) && !e.Items()->isFirstColumnSpanned(1, {}));
+        QVERIFY(!e.Items()->isFirstColumnSpanned(2, {}));
+        QVERIFY(!e.Items()->isFirstColumnSpanned(1, {}));
     }
 
     // Section rows are edited in their dialog; a rename in place sets Changed, or a close loses it.
@@ -373,11 +378,13 @@ private slots:
         e.Show("SI", 2);
         QSignalSpy sectionEdits(e.Items(), &ItemListView::SectionEditRequested);
         e.Items()->edit(e.Doc().Items.index(0, cellDescription));
-        QVERIFY(sectionEdits.count() == 1 && !e.Items()->findChild<QLineEdit*>());
+        QCOMPARE(sectionEdits.count(), 1);
+        QVERIFY(!e.Items()->findChild<QLineEdit*>());
         for (const QString typed : {"SECTION:x", "Renamed"}) {
             e.Items()->edit(e.Doc().Items.index(1, cellDescription));
             auto* editor = e.Items()->findChild<QLineEdit*>();
-            QVERIFY(editor && editor->isVisible());
+            QVERIFY(editor);
+            QVERIFY(editor->isVisible());
             editor->setText(typed);
             QTest::keyClick(editor, Qt::Key_Return);
             QTest::qWait(0); // the view commits after the key and lets the editor go

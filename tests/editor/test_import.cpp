@@ -4,11 +4,13 @@
 #include "editor/ItemTestRows.h"
 #include "items/ImportItems.h"
 #include "items/ui/ImportCommands.h"
+#include "support/DialogLines.h"
 #include "support/TestFiles.h"
 
 #include <QDialog>
 #include <QtTest>
 
+using namespace DataRows;
 using namespace Qt::StringLiterals;
 using ItemTestRows::Words;
 
@@ -32,45 +34,37 @@ class TestImport : public QObject {
 private slots:
     // In the C locale: "#,##0" groups even where the locale's own formatting would not.
     void import_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<QString>("message"); // icon, title, text
+        Texts({"file", "section", "expected", "message"});
         QString many;
+        const QString file1500 = MakeFile(Dir, 1500, &many);
         const QString bad = Dir.filePath(u"bad.qtf"_s), missing = Dir.filePath(u"missing.qtf"_s);
         QVERIFY(TestFiles::Write(bad, "<html>a page</html>"));
-        const QString info = QString::number(int(MsgIcon::Information));
-        const QString added = info + u" Import Result: %1 successfully added"_s;
-        const QString error = u" Import Error: "_s;
+        const QString added = u"Information OK Import Result: %1 successfully added"_s;
         // clang-format off
-        QTest::addRow("no section") << MakeFile(Dir, 3) << "" << "a f1 f2 f3" << added.arg(u"3 items were"_s);
-        QTest::addRow("section, trimmed") << MakeFile(Dir, 3) << " W " << "a #W f1 f2 f3" << added.arg(u"3 items were"_s);
-        QTest::addRow("one, blank section") << MakeFile(Dir, 1) << "  " << "a f1" << added.arg(u"1 item was"_s);
-        QTest::addRow("no items") << MakeFile(Dir, 0) << "E" << "a #E" << info + u" Import Result: No items were found in the file"_s;
-        QTest::addRow("1500") << MakeFile(Dir, 1500, &many) << "" << u"a"_s + many << added.arg(u"1,500 items were"_s);
-        QTest::addRow("missing") << missing << "T" << "a" << QString::number(int(MsgIcon::Exclamation)) + error
-            + u"Could not find the file '%1'. Please check the filename and try again."_s.arg(missing);
-        QTest::addRow("damaged") << bad << "T" << "a" << QString::number(int(MsgIcon::Critical)) + error
-            + u"An error occurred when attempting to import the file '%1' - Invalid file format: the "
-              u"file is not a launcher file (no QTFP signature), 321"_s.arg(bad);
+        Row("no section", MakeFile(Dir, 3), "", "a f1 f2 f3", added.arg(u"3 items were"_s));
+        Row("section, trimmed", MakeFile(Dir, 3), " W ", "a #W f1 f2 f3", added.arg(u"3 items were"_s));
+        Row("one, blank section", MakeFile(Dir, 1), "  ", "a f1", added.arg(u"1 item was"_s));
+        Row("no items", MakeFile(Dir, 0), "E", "a #E", u"Information OK Import Result: No items were found in the file"_s);
+        Row("1500", file1500, "", u"a"_s + many, added.arg(u"1,500 items were"_s));
+        Row("missing", missing, "T", "a", u"Exclamation OK Import Error: Could not find the file '%1'. Please check the filename and try again."_s.arg(missing));
+        Row("damaged", bad, "T", "a", u"Critical OK Import Error: An error occurred when attempting to import the file '%1' - Invalid file format: the "
+            u"file is not a launcher file (no QTFP signature), 321"_s.arg(bad));
         // clang-format on
     }
     void import() {
-        QFETCH(QString, file);
-        QFETCH(QString, section);
-        QFETCH(QString, expected);
-        QFETCH(QString, message);
+        const QString message = Fetch("message");
         FakeEditorContext ctx;
         ItemTestRows::Fill(ctx.Document.Items, u"a"_s);
         ctx.Document.WriteProp(u"Title"_s, u"Mine"_s);
         ctx.Document.SetChanged(false);
         const bool ok = message.contains(u"Result"_s);
-        QCOMPARE(ImportItems::Import(ctx.Document, ctx.Scripted, file, section, QLocale::c()), ok);
-        QCOMPARE(Words(ctx.Document.Items), expected);
+        QCOMPARE(ImportItems::Import(ctx.Document, ctx.Scripted, Fetch("file"), Fetch("section"),
+                                     QLocale::c()),
+                 ok);
+        QTEST(Words(ctx.Document.Items), "expected");
         QCOMPARE(ctx.Document.Changed(), ok);
         QCOMPARE(ctx.Scripted.Messages.size(), 1);
-        const auto shown = ctx.Scripted.LastMessage();
-        QCOMPARE(u"%1 %2: %3"_s.arg(int(shown.Icon)).arg(shown.Title, shown.Text), message);
+        QCOMPARE(MessageLine(ctx.Scripted.LastMessage()), message);
         QCOMPARE(ctx.Document.ReadProp(u"Title"_s) + ctx.Document.CurFile, u"Mine"_s); // own kept
     }
 
@@ -90,9 +84,9 @@ private slots:
         });
         ImportCommands::mnuFileImport_Click(ctx);
         QCOMPARE(title, u"Import Quintor File Items"_s);
-        QCOMPARE(ctx.Scripted.FileRequests.value(1).Title, u"Choose an Quintor File to Import"_s);
-        QCOMPARE(ctx.Scripted.FileRequests[0].Filter,
-                 u"Quintor File (*.qtf)|*.qtf|All files (*.*)|*.*"_s);
+        QCOMPARE(RequestLine(ctx.Scripted.FileRequests.value(1)),
+                 u"open Choose an Quintor File to Import: Quintor File (*.qtf)|*.qtf|All "
+                 u"files (*.*)|*.* []"_s);
         QCOMPARE(Words(ctx.Document.Items), u"f1 f2 f3 #Imported f1 f2 f3 #Imported f1 f2 f3"_s);
         QVERIFY(ctx.Document.CO.Held());
         QCOMPARE(ctx.CheckmenusCalls, 2);

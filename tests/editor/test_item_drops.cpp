@@ -4,6 +4,7 @@
 #include "items/ui/ItemCommands.h"
 #include "shell/ItemListView.h"
 #include "shell/frmQTE.h"
+#include "support/DialogLines.h"
 #include "support/TestFiles.h"
 
 #include <QMimeData>
@@ -32,51 +33,18 @@ private slots:
     // Rows dragged to an insert position: item rows go anywhere, a section moves whole and
     // lands only before a section row or at the end, never above the leading block.
     void dragRows_data() {
-        Columns({"Before", "Rows", "Pos", "After"});
-        QTest::newRow("item down") << "a b c d"
-                                   << "2"
-                                   << "4"
-                                   << "a c [b] d";
-        QTest::newRow("item to the end") << "a b c"
-                                         << "1"
-                                         << "4"
-                                         << "b c [a]";
-        QTest::newRow("several, in order") << "a b c d e"
-                                           << "4 1"
-                                           << "3"
-                                           << "b [a] d* c e";
-        QTest::newRow("in place") << "a b c"
-                                  << "2"
-                                  << "3"
-                                  << "a b c";
-        QTest::newRow("item into a section") << "a #S s1"
-                                             << "1"
-                                             << "4"
-                                             << "#S s1 [a]";
-        QTest::newRow("section block down") << "#A a1 #B b1 #C"
-                                            << "1"
-                                            << "5"
-                                            << "#B b1 [#A] a1 #C";
-        QTest::newRow("section dropped inside a block") << "#A a1 #B b1 b2 #C"
-                                                        << "1"
-                                                        << "5"
-                                                        << "#B b1 b2 [#A] a1 #C";
-        QTest::newRow("section to the end") << "#A a1 #B b1"
-                                            << "1"
-                                            << "5"
-                                            << "#B b1 [#A] a1";
-        QTest::newRow("section up, not into the leading block") << "i #A a1 #B b1"
-                                                                << "4"
-                                                                << "1"
-                                                                << "i [#B] b1 #A a1";
-        QTest::newRow("section onto itself") << "#A a1 #B"
-                                             << "1"
-                                             << "2"
-                                             << "#A a1 #B";
-        QTest::newRow("section leaves the other rows") << "#A a1 #B b1"
-                                                       << "2 3"
-                                                       << "1"
-                                                       << "[#B] b1 #A a1";
+        Texts({"Before", "Rows", "Pos", "After"});
+        Row("item down", "a b c d", "2", "4", "a c [b] d");
+        Row("item to the end", "a b c", "1", "4", "b c [a]");
+        Row("several, in order", "a b c d e", "4 1", "3", "b [a] d* c e");
+        Row("in place", "a b c", "2", "3", "a b c");
+        Row("item into a section", "a #S s1", "1", "4", "#S s1 [a]");
+        Row("section block down", "#A a1 #B b1 #C", "1", "5", "#B b1 [#A] a1 #C");
+        Row("section dropped inside a block", "#A a1 #B b1 b2 #C", "1", "5", "#B b1 b2 [#A] a1 #C");
+        Row("section to the end", "#A a1 #B b1", "1", "5", "#B b1 [#A] a1");
+        Row("section up, not into the leading block", "i #A a1 #B b1", "4", "1", "i [#B] b1 #A a1");
+        Row("section onto itself", "#A a1 #B", "1", "2", "#A a1 #B");
+        Row("section leaves the other rows", "#A a1 #B b1", "2 3", "1", "[#B] b1 #A a1");
     }
     void dragRows() {
         FakeEditorContext ctx;
@@ -90,7 +58,8 @@ private slots:
                  Fetch("Before") != QString(Fetch("After")).remove('[').remove(']').remove('*'));
     }
 
-    // A drop through the real view: the list's own rows move, files come in as new items.
+    // A drop through the real view: the list's own rows move, files come in as new items, and
+    // what cannot become an item is named.
     void dropsOnTheList() {
         QTemporaryDir dir;
         const QString file = dir.filePath("notes.txt");
@@ -118,6 +87,15 @@ private slots:
         QTRY_COMPARE(items.Count(), 7);
         QCOMPARE(items.Cell(6, cellCommand), file);
         QVERIFY(window.Doc().Changed() && dialogs.Messages.isEmpty());
+        QMimeData renamed;
+        renamed.setUrls({QUrl::fromLocalFile(dir.filePath("100%20.txt"))});
+        DropOn(*list, 1, renamed);
+        QTRY_COMPARE(MessageLine(dialogs.LastMessage()),
+                     "Exclamation OK Drop Error: These cannot become items:\n" +
+                         dir.filePath("100%20.txt") +
+                         ": it holds the text \"%20\", which the launcher page would turn into "
+                         "another character");
+        QCOMPARE(items.Count(), 7);
     }
 
     // A row whose command is missing gets the warning and a tooltip; mending it takes it away.
@@ -133,8 +111,8 @@ private slots:
         QCOMPARE(description.data(Qt::ToolTipRole).toString(),
                  "The command was not found: gone.exe\n"
                  "The start-in folder does not exist: /no/such/folder");
-        QVERIFY(items.index(1, cellCommand).data(Qt::ToolTipRole).isNull());
-        QVERIFY(items.index(0, cellDescription).data(Qt::DecorationRole).isNull());
+        QCOMPARE(items.index(1, cellCommand).data(Qt::ToolTipRole), QVariant());
+        QCOMPARE(items.index(0, cellDescription).data(Qt::DecorationRole), QVariant());
         items.SetCell(2, cellCommand, "sh");
         items.SetCell(2, cellStartIn, "/");
         QTRY_VERIFY(description.data(Qt::DecorationRole).isNull());

@@ -1,5 +1,6 @@
 #include "editor/ItemTestRows.h"
 #include "items/ui/ItemCommands.h"
+#include "support/DialogLines.h"
 
 using namespace ItemTestRows;
 
@@ -8,7 +9,7 @@ class TestItemOps : public QObject {
 private slots:
     // Commands run in turn, each one of several changing the list; "delete,No" answers No.
     void commands_data() {
-        Columns({"commands", "before", "after"});
+        Texts({"commands", "before", "after"});
         // clang-format off
         QTest::newRow("worked example, down") << "down" << "[#A] a1 a2 #B b1 #C c1*" << "#B b1 [#A] a1 a2 #C c1";
         QTest::newRow("worked example, up") << "up" << "#A a1 a2 [#B] b1 #C c1" << "[#B] b1 #A a1 a2 #C c1";
@@ -49,11 +50,11 @@ private slots:
         const bool changed = steps.size() > 1 || before.remove('*') != QString(after).remove('*');
         QCOMPARE(ctx.Document.Changed(), changed);
         QCOMPARE(ctx.CheckmenusCalls, changed ? int(steps.size()) : 0);
-        const auto m = ctx.Scripted.LastMessage();
-        QCOMPARE(QString::number(ctx.Scripted.Messages.size()) + m.Title + ": " + m.Text,
-                 deletes ? "1Delete Icon(s): Are you sure you want to delete the selected item?"
-                         : "0: ");
-        QVERIFY(!deletes || (m.Buttons == MsgButtons::YesNo && m.Icon == MsgIcon::Question));
+        QCOMPARE(QString::number(ctx.Scripted.Messages.size()) + ' ' +
+                     MessageLine(ctx.Scripted.LastMessage()),
+                 deletes ? "1 Question YesNo Delete Icon(s): Are you sure you want to delete the "
+                           "selected item?"
+                         : "0 None OK : ");
     }
 };
 

@@ -1,3 +1,4 @@
+#include "AppVersion.h"
 #include "components/AppError.h"
 #include "components/ConfigStore.h"
 #include "document/LauncherDocument.h"
@@ -5,9 +6,7 @@
 #include "pagegen/modGenHTML.h"
 #include "support/TestFiles.h"
 
-#include <QApplication>
 #include <QImageReader>
-#include <QWebEnginePage>
 #include <QtTest>
 
 using Rows = QVector<LauncherItem>;
@@ -62,20 +61,6 @@ const auto Rules = [](const QString& R) {
 
 class TestPageGen : public QObject {
     Q_OBJECT
-private slots:
-    void initTestCase();
-    void init() { Folder = Path(QTest::currentTestFunction()); }
-    void workedExample();
-    void pieces_data();
-    void pieces();
-    void cellWidth();
-    void oneFilePerProgramIgnoringCase();
-    void rebuildDeletesOldIconsFirst();
-    void iconSizes();
-    void folderThatCannotBeCreated();
-    void pageReadsAsWrittenInTheBrowser();
-
-private:
     QString Path(const QString& Name) const { return Dir.filePath(Name); }
     QString Icon(int K) const { return Folder + "/Icon" + QString::number(K) + ".ico"; }
     LauncherItem Program(const QString& Name) const { return Item(Name, "x", {}, {}, Path(Name)); }
@@ -96,291 +81,265 @@ private:
     }
     QTemporaryDir Dir;
     QString Folder; // the icon folder of the current test
+
+private slots:
+    void initTestCase() {
+        // A decimal-comma locale must not leak into the page: browsers read only ".".
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        for (const char* name : {"prog1", "prog2", "prog3", "a&b"})
+            QVERIFY(TestFiles::Executable(Path(name)));
+    }
+    void init() { Folder = Path(QTest::currentTestFunction()); }
+
+    void workedExample() {
+        const auto doc =
+            Doc({Item("Notepad", "notepad.exe", {}, {}, "C:\\Icons\\note.ico", "Normal Window",
+                      "Text editor"),
+                 Section("Docs", "3", {}, {}, "True"),
+                 Item("Manual", "C:\\Docs\\manual.htm", {}, {}, {}, "Hyperlink")},
+                "Title=Tools|Font=Arial|Font size=10|Font bold=True|Link colour=#0000FF|"
+                "Background colour=#FFFFFF|Show open command=True|"
+                "Show exit command=True|Columns=2|Height=300|Width=400");
+        const QString expected =
+            "<html>\r\n\r\n<head>\r\n<meta name=\"generator\" content=\"Quintor "
+            "Editor " QUINTOR_VERSION_TEXT "\">\r\n"
+            "<title>Tools</title>\r\n<style>\r\n<!--\r\n"
+            "body      { font-family: Arial; font-size: 10pt; font-weight: bold } \r\n"
+            "table     { font-family: Arial; font-size: 10pt; font-weight: bold } \r\n"
+            "a:link    { color: #0000FF; text-decoration: none "
+            "}\r\n-->\r\n</style>\r\n</head>\r\n\r\n"
+            "<body bgcolor=\"#FFFFFF\">\r\n\r\n<h1>Tools</h1>\r\n\r\n"
+            "<p>[ <a href=\"qtc:open\">Open</a> ] [ <a href=\"qtc:exit\">Exit</a> ]</p>\r\n\r\n"
+            "<table border=\"0\" width=\"100%\">\r\n  <tr>\r\n"
+            "    <td width=\"100%\" align=\"center\"><a href=\"qt:notepad.exe\" title=\"Text "
+            "editor\"><img border=\"0\" src=\"C:\\Icons\\note.ico\" width=\"32\" height=\"32\" "
+            "alt=\"Text editor\"><br>Notepad</a></td>\r\n  </tr>\r\n</table>\r\n\r\n"
+            "<h2>Docs</h2>\r\n\r\n<table border=\"1\" width=\"100%\">\r\n  <tr>\r\n"
+            "    <td width=\"100%\" align=\"center\"><a href=\"C:\\Docs\\manual.htm\" "
+            "title=\"Manual\">Manual</a></td>\r\n  </tr>\r\n</table>\r\n\r\n"
+            "</body>\r\n\r\n</html>\r\n\r\n<!-- Quintor info:\r\nHeight=300\r\nWidth=400\r\n-->";
+        const QString page = GenHTML(*doc, false, {});
+        QCOMPARE(page, expected);
+        // The preview and the build write the same page when no program icon is involved.
+        QCOMPARE(GenHTML(*doc, true, Folder), page);
+        QVERIFY(!QFileInfo::exists(Folder)); // nothing extracted: no folder made
+    }
+
+    void pieces_data() {
+        QTest::addColumn<Rows>("rows");
+        QTest::addColumn<QString>("props");
+        QTest::addColumn<QString>("expected"); // a piece of the page in its place, or "error N"
+        const auto row = [](const char* Name, QString Props, QString Expected, Rows R = {}) {
+            QTest::addRow("%s", Name) << R << Props << Expected;
+        };
+        row("strikethrough, underline", "Font underline=True|Font strikethrough=True",
+            Rules("text-decoration: line-through; text-decoration: underline"));
+        row("style in order",
+            "Font bold=True|Font italic=True|Text colour=#0|Font underline=True|Font size=9|Font=V",
+            Rules("font-family: V; font-size: 9pt; text-decoration: underline; color: #0; "
+                  "font-style: italic; font-weight: bold"));
+        row("flag not exactly True", "Font bold=true", Style(""));
+        row("link colours, style sheet",
+            "Link hover colour=#0F0|Link colour=#00F|Link active colour=#F00|Link visited "
+            "colour=#808|"
+            "Style sheet=s.css",
+            Style("<style>\r\n<!--\r\na:link    { color: #00F; text-decoration: none }\r\n"
+                  "a:visited { color: #808; text-decoration: none }\r\n"
+                  "a:active  { color: #F00; text-decoration: none }\r\n"
+                  "a:hover   { color: #0F0; text-decoration: underline }\r\n-->\r\n</style>\r\n"
+                  "<link rel=\"stylesheet\" type=\"text/css\" href=\"s.css\">\r\n"));
+
+        row("commands: all",
+            "Show refresh command=True|Show edit command=True|Show maximise command=True|"
+            "Show minimise command=True|Show exit command=True|Show open command=True",
+            Body(
+                "<p>[ <a href=\"qtc:open\">Open</a> ] [ <a href=\"qtc:exit\">Exit</a> ] [ <a "
+                "href=\"qtc:min\">Minimise</a> ] [ <a href=\"qtc:max\">Maximise</a> ] [ <a "
+                "href=\"qtc:edit\">Edit</a> ][ <a href=\"qtc:refresh\">Refresh</a> ]</p>\r\n\r\n"));
+
+        const auto link = [&row](const char* Name, const LauncherItem& It, const QString& Link) {
+            row(Name, "", Body(Table(Tr(Td("100", Link)))), {It});
+        };
+        link("empty parameters kept", Item("A", "a", {}, "C:\\W", {}, "Maximised Focus"),
+             A("qt:a,,C:\\W,maxfocus", "A"));
+        link("trailing commas dropped", Item("A", "a", {}, "C:\\W"), A("qt:a,,C:\\W", "A"));
+        // An unknown run text, "hyperlink" in another case among them, is written as it stands.
+        for (const char* run :
+             {"Minimised Focus=minfocus", "Normal No Focus=normalnofocus",
+              "Minimised No Focus=minnofocus", "Hidden=hidden", "Odd=Odd", "hyperlink=hyperlink"}) {
+            const QString r = run;
+            link(run, Item("A", "a", "p", {}, {}, r.section('=', 0, 0)),
+                 A("qt:a,p,," + r.section('=', 1), "A"));
+        }
+        link("hyperlink, parameters", Item("D", "a", "x", {}, {}, "Hyperlink"), A("a,x", "D"));
+        link("commas inside fields", Item("A, B", "a,b", "x,y", "C:\\a,b"),
+             A("qt:a&amp;comma;b,x&amp;comma;y,C:\\a&amp;comma;b", "A&amp;comma; B"));
+        link("markup made page-safe", Item("<b>\"x\"</b>", "a&b", {}, {}, {}, {}, "1 < 2"),
+             A("qt:a&amp;b", "1 &lt; 2", "&lt;b&gt;&quot;x&quot;&lt;/b&gt;"));
+
+        const Rows abc{Item("a", "a"), Item("b", "b"), Item("c", "c")};
+        const QString w3 = "33.3333333333333";
+        row("empty list", "", Body(""));
+        row("columns lowered, border", "Table border=True",
+            Body(Table(Tr(Plain("50", "a") + Plain("50", "b")), "1")), abc.mid(0, 2));
+        row("five items, three columns", "Columns=3",
+            Body(Table(Tr(Plain(w3, "a") + Plain(w3, "b") + Plain(w3, "c")) +
+                       Tr(Plain(w3, "a") + Plain(w3, "b")))),
+            abc + abc.mid(0, 2));
+        row("starts with a section", "Table colour=#F00",
+            Body(H2("S") + Table(Tr(Plain("50", "a") + Plain("50", "b")) + Tr(Plain("50", "c")),
+                                 "0", " bgcolor=\"#F00\"")),
+            Rows{Section("S", "2")} + abc);
+        row("empty sections", "",
+            Body(Table(Tr(Plain("100", "a"))) + H2("E") + H2("F") +
+                 Table(Tr(Plain("100", "b")), "1") + H2("G")),
+            {abc[0], Section("E", "4"), Section("F", "3", {}, {}, "True"), abc[1],
+             Section("G", "2")});
+        const QString img = "<img border=\"0\" src=\"x.gif\" width=\"%1\" height=\"%1\" alt=\"a\">";
+        row("icon layout of the section, else the page", "Icon size=48|Icons above=False",
+            Body(H2("S") + Table(Tr(Td("100", A("qt:a", "a", img.arg(48) + "a")))) + H2("T") +
+                 Table(Tr(Td("100", A("qt:a", "a", img.arg(16) + "<br>a"))))),
+            {Section("S", "8"), Item("a", "a", {}, {}, "x.gif"), Section("T", "8", "16", "True"),
+             Item("a", "a", {}, {}, "x.gif")});
+        row("section name made page-safe", "", Body(H2("a:b;&lt;c&gt;")),
+            {Section(EncodeSectionName("a:b;<c>"), "1")});
+
+        row("info: defaults, exact words only", "Closable=false|Minimise on use=Yes",
+            Info("Height=412\r\nWidth=492\r\n"));
+        row("info: all",
+            "Closable=False|Extra commands=False|Icon=/i.ico|Minimise on use=True|"
+            "Start maximised=True|Show edit command=True|Height=|Width=7",
+            Info("Closable=False\r\nExtra commands=False\r\nHeight=\r\nIcon=/i.ico\r\nMinimise on "
+                 "use=True\r\nStart maximised=True\r\nSource file=/x/a,b.qtf\r\nWidth=7\r\n"));
+        row("header, footer, background",
+            "Header HTML=<div>\r\nhead</div>|Footer HTML=<i>foot</i>|Background "
+            "picture=b.png|Title=",
+            "<title></title>\r\n</head>\r\n\r\n<body background=\"b.png\">\r\n\r\n<h1></h1>\r\n\r\n"
+            "<div>\r\nhead</div>\r\n\r\n<i>foot</i>\r\n\r\n</body>");
+        // A page holding anything outside ASCII says it is UTF-8 (the worked example stays
+        // without).
+        row("charset", "", QUINTOR_VERSION_TEXT "\">\r\n<meta charset=\"utf-8\">\r\n<title>",
+            {Item("Café", "a")});
+
+        row("columns not a number", "Columns=inf", "error 13", abc);
+        row("beyond 16 bits", "Columns=40000", "error 6", abc);
+        row("zero columns", "Columns=0", "error 11", abc);
+        row("icon size", "Icon size=big", "error 13", {Item("a", "a", {}, {}, "a.png")});
+    }
+
+    void pieces() {
+        QFETCH(Rows, rows);
+        QFETCH(QString, props);
+        QFETCH(QString, expected);
+        const auto doc = Doc(rows, props);
+        doc->CurFile = "/x/a,b.qtf";
+        try {
+            const QString page = GenHTML(*doc, false, {});
+            QVERIFY2(page.contains(expected), qPrintable(page));
+            QVERIFY2(page.endsWith("-->"), qPrintable(page));
+        } catch (const AppError& e) {
+            QCOMPARE("error " + QString::number(e.Number), expected);
+            QVERIFY(!e.Description.isEmpty());
+        }
+    }
+
+    void cellWidth() {
+        // Rounded to 15 significant digits, never an exponent; 1, 2 and 3 columns are in the pages.
+        QCOMPARE(modGenHTML::CellWidth(6), QString("16.6666666666667"));
+        QCOMPARE(modGenHTML::CellWidth(32767), QString("0.00305185094759972"));
+        QCOMPARE(modGenHTML::CellWidth(-3), QString("-33.3333333333333"));
+    }
+
+    void oneFilePerProgramIgnoringCase() {
+        // A source none of the file tests accepts gets the placeholder and uses up no number; the
+        // file system is asked with the cell's own text, the list keeps the page text.
+        const auto doc =
+            Doc({Program("prog1"), Program("PROG1"), Item("pic", "x", {}, {}, "p.png"),
+                 Program("missing"), Program("prog2"), Program("prog1"), Program("a&b")});
+        QCOMPARE(Build(*doc),
+                 QStringList({Icon(1), Icon(1), "p.png", Icon(0), Icon(2), Icon(1), Icon(3)}));
+        QCOMPARE(Files(), QStringList({"Icon1.ico", "Icon2.ico", "Icon3.ico", "Icons.txt"}));
+        QCOMPARE(
+            QStringList({List("Icons"), List("Icon1"), List("EXE1"), List("Icon2"), List("EXE2"),
+                         List("EXE3")}),
+            QStringList({"3", Icon(1), Path("prog1"), Icon(2), Path("prog2"), Path("a&amp;b")}));
+
+        // The preview shows the cells' own paths and reads and writes nothing on disk.
+        const QByteArray files = TestFiles::Read(Folder + "/Icons.txt") + TestFiles::Read(Icon(1));
+        const QString cwd = QDir::currentPath();
+        QVERIFY(QDir().mkpath(Path("cwd")));
+        QVERIFY(QDir::setCurrent(Path("cwd")));
+        const QStringList sources = Build(*doc, false);
+        QDir::setCurrent(cwd);
+        QCOMPARE(sources.mid(3, 2), QStringList({Path("missing"), Path("prog2")}));
+        QCOMPARE(QDir(Path("cwd")).entryList(QDir::Files), QStringList());
+        QCOMPARE(Files(), QStringList({"Icon1.ico", "Icon2.ico", "Icon3.ico", "Icons.txt"}));
+        QCOMPARE(TestFiles::Read(Folder + "/Icons.txt") + TestFiles::Read(Icon(1)), files);
+    }
+
+    void rebuildDeletesOldIconsFirst() {
+        const auto doc = Doc({Program("prog1"), Program("prog2"), Program("prog3")});
+        Build(*doc);
+        doc->Items.ReplaceAll({Program("prog3")});
+        QCOMPARE(Build(*doc), QStringList({Icon(1)}));
+        QCOMPARE(Files(), QStringList({"Icon1.ico", "Icons.txt"}));
+        QCOMPARE(QStringList({List("EXE1"), List("Icon2")}),
+                 QStringList({Path("prog3"), ConfigStore::NotFound}));
+        // Of what an old list names, a file already gone is passed over and only files lying in
+        // the icon folder are deleted.
+        QVERIFY(TestFiles::Write(Path("keep.txt"), "precious"));
+        QVERIFY(QDir().mkpath(Icon(3)));
+        const QString old = "Icons=4\r\nIcon1=" + Icon(9) + "\r\nIcon2=" + Icon(1) +
+                            "\r\nIcon3=" + Icon(3) + "\r\nIcon4=" + Path("keep.txt");
+        QVERIFY(TestFiles::Write(Folder + "/Icons.txt", old.toUtf8()));
+        doc->Items.ReplaceAll({Item("pic", "x", {}, {}, "a.gif")});
+        Build(*doc);
+        QVERIFY(!QFile::exists(Icon(1)));
+        QVERIFY(QFileInfo(Icon(3)).isDir());
+        QCOMPARE(TestFiles::Read(Path("keep.txt")), QByteArray("precious"));
+        QCOMPARE(TestFiles::Read(Folder + "/Icons.txt"), QByteArray("Icons=0\r\n"));
+    }
+
+    void iconSizes() {
+        // 16 to 24 get the small icon, 25 and up the large, first; then the sizes a screen of twice
+        // the density draws with, up to 256. Below 16 no file is written. A picture a browser
+        // cannot show (XPM) is an icon of itself.
+        QImage red(8, 8, QImage::Format_ARGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(Path("red.xpm"), "XPM"));
+        for (const auto& [size, written] :
+             {std::pair{8, ""}, {24, "16 24 32 48"}, {200, "32 64 200"}}) {
+            const QString n = QString::number(size),
+                          source = size == 200 ? Path("red.xpm") : Path("prog1");
+            const QString page =
+                GenHTML(*Doc({Item("x", "x", {}, {}, source)}, "Icon size=" + n), true, Folder);
+            QVERIFY2(
+                page.contains("src=\"" + Icon(1) + "\" width=\"" + n + "\" height=\"" + n + "\""),
+                qPrintable(page));
+            QImageReader reader(Icon(1), "ICO");
+            QStringList held;
+            for (int i = 0; i < reader.imageCount(); ++i, reader.jumpToNextImage()) {
+                const QImage image = reader.read();
+                QCOMPARE(image.height(), image.width());
+                if (source != Path("prog1"))
+                    QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2),
+                             QColor(Qt::red));
+                held << n.number(image.width());
+            }
+            QCOMPARE(held.join(' '), QString(written));
+        }
+    }
+
+    void folderThatCannotBeCreated() {
+        try {
+            GenHTML(*Doc({Program("prog1")}), true, Path("prog2/Page")); // below a file
+            QFAIL("the page was generated");
+        } catch (const AppError& e) {
+            QCOMPARE(e.Number, ErrNo::PathFileAccess);
+            QVERIFY2(e.Description.contains(Path("prog2/Page")), qPrintable(e.Description));
+        }
+    }
 };
 
-void TestPageGen::initTestCase() {
-    // A decimal-comma locale must not leak into the page: browsers read only ".".
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    for (const char* name : {"prog1", "prog2", "prog3", "a&b"})
-        QVERIFY(TestFiles::Write(Path(name), "#!/bin/sh\n") &&
-                QFile::setPermissions(Path(name), QFile::ReadOwner | QFile::ExeOwner));
-}
-
-void TestPageGen::workedExample() {
-    const auto doc = Doc({Item("Notepad", "notepad.exe", {}, {}, "C:\\Icons\\note.ico",
-                               "Normal Window", "Text editor"),
-                          Section("Docs", "3", {}, {}, "True"),
-                          Item("Manual", "C:\\Docs\\manual.htm", {}, {}, {}, "Hyperlink")},
-                         "Title=Tools|Font=Arial|Font size=10|Font bold=True|Link colour=#0000FF|"
-                         "Background colour=#FFFFFF|Show open command=True|"
-                         "Show exit command=True|Columns=2|Height=300|Width=400");
-    const QString expected =
-        "<html>\r\n\r\n<head>\r\n<meta name=\"generator\" content=\"Quintor Editor 3.3.13\">\r\n"
-        "<title>Tools</title>\r\n<style>\r\n<!--\r\n"
-        "body      { font-family: Arial; font-size: 10pt; font-weight: bold } \r\n"
-        "table     { font-family: Arial; font-size: 10pt; font-weight: bold } \r\n"
-        "a:link    { color: #0000FF; text-decoration: none }\r\n-->\r\n</style>\r\n</head>\r\n\r\n"
-        "<body bgcolor=\"#FFFFFF\">\r\n\r\n<h1>Tools</h1>\r\n\r\n"
-        "<p>[ <a href=\"qtc:open\">Open</a> ] [ <a href=\"qtc:exit\">Exit</a> ]</p>\r\n\r\n"
-        "<table border=\"0\" width=\"100%\">\r\n  <tr>\r\n"
-        "    <td width=\"100%\" align=\"center\"><a href=\"qt:notepad.exe\" title=\"Text "
-        "editor\"><img border=\"0\" src=\"C:\\Icons\\note.ico\" width=\"32\" height=\"32\" "
-        "alt=\"Text editor\"><br>Notepad</a></td>\r\n  </tr>\r\n</table>\r\n\r\n"
-        "<h2>Docs</h2>\r\n\r\n<table border=\"1\" width=\"100%\">\r\n  <tr>\r\n"
-        "    <td width=\"100%\" align=\"center\"><a href=\"C:\\Docs\\manual.htm\" "
-        "title=\"Manual\">Manual</a></td>\r\n  </tr>\r\n</table>\r\n\r\n"
-        "</body>\r\n\r\n</html>\r\n\r\n<!-- Quintor info:\r\nHeight=300\r\nWidth=400\r\n-->";
-    const QString page = GenHTML(*doc, false, {});
-    QCOMPARE(page, expected);
-    // The preview and the build write the same page when no program icon is involved.
-    QCOMPARE(GenHTML(*doc, true, Folder), page);
-    QVERIFY(!QFileInfo::exists(Folder)); // nothing extracted: no folder made
-}
-
-void TestPageGen::pieces_data() {
-    QTest::addColumn<Rows>("rows");
-    QTest::addColumn<QString>("props");
-    QTest::addColumn<QString>("expected"); // a piece of the page in its place, or "error N"
-    const auto row = [](const char* Name, QString Props, QString Expected, Rows R = {}) {
-        QTest::addRow("%s", Name) << R << Props << Expected;
-    };
-    row("bold", "Font bold=True", Rules("font-weight: bold"));
-    row("italic", "Font italic=True", Rules("font-style: italic"));
-    row("underline", "Font underline=True", Rules("text-decoration: underline"));
-    row("strikethrough", "Font strikethrough=True", Rules("text-decoration: line-through"));
-    row("strikethrough, underline", "Font underline=True|Font strikethrough=True",
-        Rules("text-decoration: line-through; text-decoration: underline"));
-    row("colour", "Text colour=#102030", Rules("color: #102030"));
-    row("style in order",
-        "Font bold=True|Font italic=True|Text colour=#0|Font underline=True|Font size=9|Font=V",
-        Rules("font-family: V; font-size: 9pt; text-decoration: underline; color: #0; "
-              "font-style: italic; font-weight: bold"));
-    row("flag not exactly True", "Font bold=true", Style(""));
-    row("link colours, style sheet",
-        "Link hover colour=#0F0|Link colour=#00F|Link active colour=#F00|Link visited colour=#808|"
-        "Style sheet=s.css",
-        Style("<style>\r\n<!--\r\na:link    { color: #00F; text-decoration: none }\r\n"
-              "a:visited { color: #808; text-decoration: none }\r\n"
-              "a:active  { color: #F00; text-decoration: none }\r\n"
-              "a:hover   { color: #0F0; text-decoration: underline }\r\n-->\r\n</style>\r\n"
-              "<link rel=\"stylesheet\" type=\"text/css\" href=\"s.css\">\r\n"));
-
-    row("commands: all",
-        "Show refresh command=True|Show edit command=True|Show maximise command=True|"
-        "Show minimise command=True|Show exit command=True|Show open command=True",
-        Body("<p>[ <a href=\"qtc:open\">Open</a> ] [ <a href=\"qtc:exit\">Exit</a> ] [ <a "
-             "href=\"qtc:min\">Minimise</a> ] [ <a href=\"qtc:max\">Maximise</a> ] [ <a "
-             "href=\"qtc:edit\">Edit</a> ][ <a href=\"qtc:refresh\">Refresh</a> ]</p>\r\n\r\n"));
-
-    const auto link = [&row](const char* Name, const LauncherItem& It, const QString& Link) {
-        row(Name, "", Body(Table(Tr(Td("100", Link)))), {It});
-    };
-    link("empty parameters kept", Item("A", "a", {}, "C:\\W", {}, "Maximised Focus"),
-         A("qt:a,,C:\\W,maxfocus", "A"));
-    link("trailing commas dropped", Item("A", "a", {}, "C:\\W"), A("qt:a,,C:\\W", "A"));
-    // An unknown run text, "hyperlink" in another case among them, is written as it stands.
-    for (const char* run :
-         {"Minimised Focus=minfocus", "Normal No Focus=normalnofocus",
-          "Minimised No Focus=minnofocus", "Hidden=hidden", "Odd=Odd", "hyperlink=hyperlink"}) {
-        const QString r = run;
-        link(run, Item("A", "a", "p", {}, {}, r.section('=', 0, 0)),
-             A("qt:a,p,," + r.section('=', 1), "A"));
-    }
-    link("hyperlink, parameters", Item("D", "a", "x", {}, {}, "Hyperlink"), A("a,x", "D"));
-    link("commas inside fields", Item("A, B", "a,b", "x,y", "C:\\a,b"),
-         A("qt:a&amp;comma;b,x&amp;comma;y,C:\\a&amp;comma;b", "A&amp;comma; B"));
-    link("markup made page-safe", Item("<b>\"x\"</b>", "a&b", {}, {}, {}, {}, "1 < 2"),
-         A("qt:a&amp;b", "1 &lt; 2", "&lt;b&gt;&quot;x&quot;&lt;/b&gt;"));
-
-    const Rows abc{Item("a", "a"), Item("b", "b"), Item("c", "c")};
-    const QString w3 = "33.3333333333333";
-    row("empty list", "", Body(""));
-    row("columns lowered, border", "Table border=True",
-        Body(Table(Tr(Plain("50", "a") + Plain("50", "b")), "1")), abc.mid(0, 2));
-    row("five items, three columns", "Columns=3",
-        Body(Table(Tr(Plain(w3, "a") + Plain(w3, "b") + Plain(w3, "c")) +
-                   Tr(Plain(w3, "a") + Plain(w3, "b")))),
-        abc + abc.mid(0, 2));
-    row("starts with a section", "Table colour=#F00",
-        Body(H2("S") + Table(Tr(Plain("50", "a") + Plain("50", "b")) + Tr(Plain("50", "c")), "0",
-                             " bgcolor=\"#F00\"")),
-        Rows{Section("S", "2")} + abc);
-    row("empty sections", "",
-        Body(Table(Tr(Plain("100", "a"))) + H2("E") + H2("F") + Table(Tr(Plain("100", "b")), "1") +
-             H2("G")),
-        {abc[0], Section("E", "4"), Section("F", "3", {}, {}, "True"), abc[1], Section("G", "2")});
-    const QString img = "<img border=\"0\" src=\"x.gif\" width=\"%1\" height=\"%1\" alt=\"a\">";
-    row("icon layout of the section, else the page", "Icon size=48|Icons above=False",
-        Body(H2("S") + Table(Tr(Td("100", A("qt:a", "a", img.arg(48) + "a")))) + H2("T") +
-             Table(Tr(Td("100", A("qt:a", "a", img.arg(16) + "<br>a"))))),
-        {Section("S", "8"), Item("a", "a", {}, {}, "x.gif"), Section("T", "8", "16", "True"),
-         Item("a", "a", {}, {}, "x.gif")});
-    row("section name made page-safe", "", Body(H2("a:b;&lt;c&gt;")),
-        {Section(EncodeSectionName("a:b;<c>"), "1")});
-
-    row("info: defaults, exact words only", "Closable=false|Minimise on use=Yes",
-        Info("Height=412\r\nWidth=492\r\n"));
-    row("info: all",
-        "Closable=False|Extra commands=False|Icon=/i.ico|Minimise on use=True|"
-        "Start maximised=True|Show edit command=True|Height=|Width=7",
-        Info("Closable=False\r\nExtra commands=False\r\nHeight=\r\nIcon=/i.ico\r\nMinimise on "
-             "use=True\r\nStart maximised=True\r\nSource file=/x/a,b.qtf\r\nWidth=7\r\n"));
-    row("header, footer, background",
-        "Header HTML=<div>\r\nhead</div>|Footer HTML=<i>foot</i>|Background picture=b.png|Title=",
-        "<title></title>\r\n</head>\r\n\r\n<body background=\"b.png\">\r\n\r\n<h1></h1>\r\n\r\n"
-        "<div>\r\nhead</div>\r\n\r\n<i>foot</i>\r\n\r\n</body>");
-    // A page holding anything outside ASCII says it is UTF-8 (the worked example stays without).
-    row("charset", "", "3.3.13\">\r\n<meta charset=\"utf-8\">\r\n<title>", {Item("Café", "a")});
-
-    row("columns not a number", "Columns=inf", "error 13", abc);
-    row("beyond 16 bits", "Columns=40000", "error 6", abc);
-    row("zero columns", "Columns=0", "error 11", abc);
-    row("icon size", "Icon size=big", "error 13", {Item("a", "a", {}, {}, "a.png")});
-}
-
-void TestPageGen::pieces() {
-    QFETCH(Rows, rows);
-    QFETCH(QString, props);
-    QFETCH(QString, expected);
-    const auto doc = Doc(rows, props);
-    doc->CurFile = "/x/a,b.qtf";
-    try {
-        const QString page = GenHTML(*doc, false, {});
-        QVERIFY2(page.contains(expected) && page.endsWith("-->"), qPrintable(page));
-    } catch (const AppError& e) {
-        QVERIFY(!e.Description.isEmpty());
-        QCOMPARE("error " + QString::number(e.Number), expected);
-    }
-}
-
-void TestPageGen::cellWidth() {
-    // Rounded to 15 significant digits, never an exponent; 1, 2 and 3 columns are in the pages.
-    QCOMPARE(modGenHTML::CellWidth(6), QString("16.6666666666667"));
-    QCOMPARE(modGenHTML::CellWidth(32767), QString("0.00305185094759972"));
-    QCOMPARE(modGenHTML::CellWidth(-3), QString("-33.3333333333333"));
-}
-
-void TestPageGen::oneFilePerProgramIgnoringCase() {
-    // A source none of the file tests accepts gets the placeholder and uses up no number; the
-    // file system is asked with the cell's own text, the list keeps the page text.
-    const auto doc = Doc({Program("prog1"), Program("PROG1"), Item("pic", "x", {}, {}, "p.png"),
-                          Program("missing"), Program("prog2"), Program("prog1"), Program("a&b")});
-    QCOMPARE(Build(*doc),
-             QStringList({Icon(1), Icon(1), "p.png", Icon(0), Icon(2), Icon(1), Icon(3)}));
-    QCOMPARE(Files(), QStringList({"Icon1.ico", "Icon2.ico", "Icon3.ico", "Icons.txt"}));
-    QCOMPARE(QStringList({List("Icons"), List("Icon1"), List("EXE1"), List("Icon2"), List("EXE2"),
-                          List("EXE3")}),
-             QStringList({"3", Icon(1), Path("prog1"), Icon(2), Path("prog2"), Path("a&amp;b")}));
-
-    // The preview shows the cells' own paths and reads and writes nothing on disk.
-    const QByteArray files = TestFiles::Read(Folder + "/Icons.txt") + TestFiles::Read(Icon(1));
-    const QString cwd = QDir::currentPath();
-    QVERIFY(QDir().mkpath(Path("cwd")) && QDir::setCurrent(Path("cwd")));
-    const QStringList sources = Build(*doc, false);
-    QDir::setCurrent(cwd);
-    QCOMPARE(sources.mid(3, 2), QStringList({Path("missing"), Path("prog2")}));
-    QCOMPARE(QDir(Path("cwd")).entryList(QDir::Files), QStringList());
-    QCOMPARE(Files(), QStringList({"Icon1.ico", "Icon2.ico", "Icon3.ico", "Icons.txt"}));
-    QCOMPARE(TestFiles::Read(Folder + "/Icons.txt") + TestFiles::Read(Icon(1)), files);
-}
-
-void TestPageGen::rebuildDeletesOldIconsFirst() {
-    const auto doc = Doc({Program("prog1"), Program("prog2"), Program("prog3")});
-    Build(*doc);
-    doc->Items.ReplaceAll({Program("prog3")});
-    QCOMPARE(Build(*doc), QStringList({Icon(1)}));
-    QCOMPARE(Files(), QStringList({"Icon1.ico", "Icons.txt"}));
-    QCOMPARE(QStringList({List("EXE1"), List("Icon2")}),
-             QStringList({Path("prog3"), ConfigStore::NotFound}));
-    // Of what an old list names, a file already gone is passed over and only files lying in
-    // the icon folder are deleted.
-    QVERIFY(TestFiles::Write(Path("keep.txt"), "precious") && QDir().mkpath(Icon(3)));
-    const QString old = "Icons=4\r\nIcon1=" + Icon(9) + "\r\nIcon2=" + Icon(1) +
-                        "\r\nIcon3=" + Icon(3) + "\r\nIcon4=" + Path("keep.txt");
-    QVERIFY(TestFiles::Write(Folder + "/Icons.txt", old.toUtf8()));
-    doc->Items.ReplaceAll({Item("pic", "x", {}, {}, "a.gif")});
-    Build(*doc);
-    QVERIFY(!QFile::exists(Icon(1)) && QFileInfo(Icon(3)).isDir());
-    QCOMPARE(TestFiles::Read(Path("keep.txt")), QByteArray("precious"));
-    QCOMPARE(TestFiles::Read(Folder + "/Icons.txt"), QByteArray("Icons=0\r\n"));
-}
-
-void TestPageGen::iconSizes() {
-    // 16 to 24 get the small icon, 25 and up the large, first; then the sizes a screen of twice
-    // the density draws with, up to 256. Below 16 no file is written. A picture a browser
-    // cannot show (XPM) is an icon of itself.
-    QImage red(8, 8, QImage::Format_ARGB32);
-    red.fill(Qt::red);
-    QVERIFY(red.save(Path("red.xpm"), "XPM"));
-    for (const auto& [size, written] :
-         {std::pair{8, ""}, {24, "16 24 32 48"}, {200, "32 64 200"}}) {
-        const QString n = QString::number(size),
-                      source = size == 200 ? Path("red.xpm") : Path("prog1");
-        const QString page =
-            GenHTML(*Doc({Item("x", "x", {}, {}, source)}, "Icon size=" + n), true, Folder);
-        QVERIFY(page.contains("src=\"" + Icon(1) + "\" width=\"" + n + "\" height=\"" + n + "\""));
-        QImageReader reader(Icon(1), "ICO");
-        QStringList held;
-        for (int i = 0; i < reader.imageCount(); ++i, reader.jumpToNextImage()) {
-            const QImage image = reader.read();
-            QVERIFY(image.width() == image.height() &&
-                    (source == Path("prog1") ||
-                     image.pixelColor(image.width() / 2, image.height() / 2) == Qt::red));
-            held << n.number(image.width());
-        }
-        QCOMPARE(held.join(' '), QString(written));
-    }
-}
-
-void TestPageGen::folderThatCannotBeCreated() {
-    try {
-        GenHTML(*Doc({Program("prog1")}), true, Path("prog2/Page")); // below a file
-        QFAIL("the page was generated");
-    } catch (const AppError& e) {
-        QVERIFY(e.Number == ErrNo::PathFileAccess && e.Description.contains(Path("prog2/Page")));
-    }
-}
-
-void TestPageGen::pageReadsAsWrittenInTheBrowser() {
-    const QString tricky = "Say \"hi\" <b>bold</b> & <script>document.title='owned'</script>";
-    const auto doc =
-        Doc({Item(tricky, "a,b", "-x \"q\"", "/w,d", Path("prog1"), "Maximised Focus"),
-             Item("Plain", "plain", {}, {}, {}, {}, "comment, with comma"), Section("S", "1"),
-             Item("Web", "https://h.invalid/a?b=1&c=2", {}, {}, {}, "Hyperlink")},
-            "Title=Café Tools|Columns=2");
-    QVERIFY(TestFiles::Write(Path("Tools.htm"), GenHTML(*doc, true, Folder).toUtf8()));
-    QWebEnginePage page;
-    QSignalSpy loaded(&page, &QWebEnginePage::loadFinished);
-    page.load(QUrl::fromLocalFile(Path("Tools.htm")));
-    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() == 1 && loaded.first().first().toBool(), 30000);
-    QString json;
-    page.runJavaScript(
-        "JSON.stringify({title: document.title,"
-        " markup: document.querySelectorAll('td b, td script').length,"
-        " links: Array.from(document.querySelectorAll('td a'), a => [a.getAttribute('href'),"
-        " a.textContent, a.title]),"
-        " image: (i => [i.complete, i.naturalWidth, i.naturalHeight])(document.images[0])})",
-        [&](const QVariant& Value) { json = Value.toString(); });
-    QTRY_VERIFY_WITH_TIMEOUT(!json.isEmpty(), 10000);
-    // The title decodes as UTF-8, markup in a description stays text, "&comma;" is kept, and the
-    // extracted program icon is a real icon file the engine shows, from its largest entry
-    // (drawn at 32 CSS pixels, it stays sharp where a CSS pixel is two device pixels).
-    QCOMPARE(
-        QJsonDocument::fromJson(json.toUtf8()).object(),
-        QJsonObject(
-            {{"title", "Café Tools"},
-             {"markup", 0},
-             {"links",
-              QJsonArray({QJsonArray({"qt:a&comma;b,-x \"q\",/w&comma;d,maxfocus", tricky, tricky}),
-                          QJsonArray({"qt:plain", "Plain", "comment, with comma"}),
-                          QJsonArray({"https://h.invalid/a?b=1&c=2", "Web", "Web"})})},
-             {"image", QJsonArray({true, 64, 64})}}));
-}
-
-int main(int argc, char** argv) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    TestPageGen test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestPageGen)
 #include "test_pagegen.moc"

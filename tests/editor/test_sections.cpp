@@ -37,7 +37,7 @@ private slots:
 
     // Details 0 to 6 of a row text, "-" where there is none.
     void sectDetails_data() {
-        Columns({"text", "details"});
+        Texts({"text", "details"});
         // clang-format off
         QTest::newRow("new row") << "SECTION:My{c} tools;Columns:3;Icon size:48;Icons above:False;Table border:True" << "-|My: tools|3|48|False|True|-";
         QTest::newRow("empty text") << "" << "-|-|-|-|-|-|-";
@@ -52,32 +52,12 @@ private slots:
         QCOMPARE(found.join('|'), Fetch("details"));
     }
 
-    // The count for every row of the list and for the row after it.
-    void itemsInSection_data() {
-        Columns({"rows", "counts"});
-        // clang-format off
-        QTest::newRow("sections") << "#A a1 a2 #B #C c1" << "2 2 2 0 1 1 0";
-        QTest::newRow("leading block") << "i1 i2 #A a1" << "2 2 1 1 0";
-        QTest::newRow("one item row") << "i1" << "1 0";
-        QTest::newRow("one section row") << "#A" << "0 0";
-        QTest::newRow("empty list") << "" << "0";
-        // clang-format on
-    }
-    void itemsInSection() {
-        ItemRows items;
-        Fill(items, Fetch("rows"));
-        QStringList got;
-        for (int row = 1; row <= items.Count() + 1; ++row)
-            got << QString::number(ItemsInSection(items, row));
-        QCOMPARE(got.join(' '), Fetch("counts"));
-    }
-
     // Add section, or Edit on the current row given Text; the dialog shows "title|button|
     // name|columns|size|above|border". The user types the same text into name, columns and
     // icon size, leaving each with Tab, the last with Enter: leaving a number field corrects
     // it, and Enter does before the row is stored. An edited row keeps its comment ("?").
     void sectionDialog_data() {
-        Columns({"rows", "text", "typed", "shown", "after"});
+        Texts({"rows", "text", "typed", "shown", "after"});
         const QString add = QStringLiteral("Add Section|Add||5|32|1|0");
         const QString flags = QStringLiteral(";Icons above:True;Table border:False");
         // clang-format off

@@ -2,6 +2,7 @@
 #include "editor/FakeEditorContext.h"
 #include "items/Shortcut.h"
 #include "items/ui/ShortcutCommands.h"
+#include "support/DialogLines.h"
 #include "support/TestFiles.h"
 
 #include <QtTest>
@@ -56,9 +57,9 @@ private slots:
             u"\\\\\" \\\\$HOME \\\\`x\\\\` \\\\\\\\ 'q' & ;.htm\"\nIcon=%2\nTerminal=false\n"_s
                 .arg(doc.APath, icon)
                 .toUtf8());
-        const auto done = ctx.Scripted.LastMessage();
-        QVERIFY(done.Title == u"Create Shortcut on Desktop"_s && done.Icon == MsgIcon::Information);
-        QCOMPARE(done.Text, u"A shortcut was successfully created on the Desktop"_s);
+        QCOMPARE(MessageLine(ctx.Scripted.LastMessage()),
+                 u"Information OK Create Shortcut on Desktop: A shortcut was successfully created "
+                 u"on the Desktop"_s);
 
         doc.WriteProp(u"Icon"_s, Dir.filePath(u"gone.ico"_s));
         ShortcutCommands::mnuFileShortcut_Click(ctx);
@@ -69,18 +70,18 @@ private slots:
         UseDesktop(missing, u"config2"_s);
         ShortcutCommands::mnuFileShortcut_Click(ctx);
         UseDesktop(Desktop, u"config"_s);
-        const auto shown = ctx.Scripted.LastMessage();
-        QVERIFY(ctx.Scripted.Messages.size() == 3 && shown.Icon == MsgIcon::Critical);
-        QCOMPARE(shown.Title, u"Create Shortcut to Desktop Error"_s);
-        QCOMPARE(shown.Text,
-                 u"An error occurred when creating a shortcut on the Desktop - Path not "
-                 u"found: the desktop folder '%1' does not exist, 75"_s.arg(missing));
+        QCOMPARE(ctx.Scripted.Messages.size(), 3);
+        QCOMPARE(MessageLine(ctx.Scripted.LastMessage()),
+                 u"Critical OK Create Shortcut to Desktop Error: An error occurred when creating a "
+                 u"shortcut on the Desktop - Path not found: the desktop folder '%1' does not "
+                 u"exist, 75"_s.arg(missing));
 
         const QString gio = QStandardPaths::findExecutable(u"gio"_s), args = Dir.filePath(u"a"_s);
         const QString recorder = TestFiles::TestBinDir() + u"/argrecorder"_s;
         if (gio.isEmpty() || !QFileInfo(recorder).isExecutable())
             QSKIP("launching needs gio and the argrecorder test program");
-        QVERIFY(QDir().mkpath(doc.APath) && QFile::copy(recorder, doc.APath + u"quintor2"_s));
+        QVERIFY(QDir().mkpath(doc.APath));
+        QVERIFY(QFile::copy(recorder, doc.APath + u"quintor2"_s));
         qputenv("QUINTOR_ARGS_FILE", args.toUtf8());
         QCOMPARE(QProcess::execute(gio, {u"launch"_s, file}), 0);
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(args), 10000);

@@ -4,20 +4,9 @@
 #include "core/LaunchPort.h"
 #include "support/TestFiles.h"
 
-#include <QTest>
-#include <array>
 #include <optional>
 
 namespace RunnerPages {
-
-// A data table's columns, Columns<QString, int>({"Name", "Count"}), and one row on one line.
-template <typename... T> void Columns(const std::array<const char*, sizeof...(T)>& Names) {
-    int i = 0;
-    (QTest::addColumn<T>(Names[i++]), ...);
-}
-template <typename... T> void Row(const char* Name, const T&... Values) {
-    (QTest::newRow(Name) << ... << Values);
-}
 
 class RecordingLaunchPort : public LaunchPort {
 public:

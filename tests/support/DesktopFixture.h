@@ -29,11 +29,6 @@ inline bool Entry(const QString& DataFolder, const QString& Name, const QString&
                             ("[Desktop Entry]\nType=Application\n" + Lines + '\n').toUtf8());
 }
 
-inline bool Program(const QString& Path, const QByteArray& Script = "#!/bin/sh\n") {
-    return TestFiles::Write(Path, Script) &&
-           QFile::setPermissions(Path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
 // A square picture of one colour, in the format its extension names.
 inline bool Picture(const QString& Path, int Side, Qt::GlobalColor Colour = Qt::red) {
     QDir().mkpath(QFileInfo(Path).absolutePath());

@@ -13,15 +13,18 @@ struct Entry {
     QByteArray Data{};
 };
 
-inline QByteArray Build(const QVector<Entry>& Entries) {
+// Shared: every entry names the first one's data, which the file holds once (a damaged file).
+inline QByteArray Build(const QVector<Entry>& Entries, bool Shared = false) {
     QByteArray out("QTFP"), data;
     QDataStream s(&out, QIODevice::Append);
     s.setByteOrder(QDataStream::LittleEndian);
     s << quint32(Entries.size());
     for (const Entry& e : Entries) {
-        s << quint32(8 + 16 * Entries.size() + data.size()) << quint32(e.Data.size());
+        s << quint32(8 + 16 * Entries.size() + (Shared ? 0 : data.size()))
+          << quint32(e.Data.size());
         s.writeRawData(e.Name.leftJustified(8, '\0', true).constData(), 8);
-        data += e.Data;
+        if (!Shared || data.isEmpty())
+            data += e.Data;
     }
     return out + data;
 }

@@ -13,6 +13,11 @@ inline bool Write(const QString& Path, const QByteArray& Bytes) {
     QFile f(Path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(Bytes) == Bytes.size();
 }
+// An executable file, a shell script unless Script says otherwise.
+inline bool Executable(const QString& Path, const QByteArray& Script = "#!/bin/sh\n") {
+    return Write(Path, Script) &&
+           QFile::setPermissions(Path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
 inline QByteArray Read(const QString& Path) {
     QFile f(Path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
