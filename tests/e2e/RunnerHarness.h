@@ -22,7 +22,6 @@ namespace RunnerHarness {
 using namespace DataRows;
 using namespace RunnerPages;
 
-// The cells of one item that the tests vary.
 struct Item {
     QString Description{}, Command{}, Parameters{}, StartIn{}, Run = "Normal Window";
     QString Comments{}, Icon{};
@@ -40,9 +39,6 @@ inline QString CentreOf(const QString& Element) {
 }
 inline QString ItemLink(const QString& Title) {
     return "document.querySelector('a[title=\"" + Title + "\"]')";
-}
-inline QString FrameLink() {
-    return "document.querySelector('iframe').contentDocument.links[0]";
 }
 
 class Harness {
@@ -68,8 +64,7 @@ protected:
         for (const Item& i : Items)
             doc.Items.AppendAll({LauncherItem{
                 {{i.Description, i.Command, i.Parameters, i.StartIn, i.Icon, i.Run, i.Comments}}}});
-        const QString path = Dir.filePath(Name);
-        return TestFiles::Write(path, GenHTML(doc, false, {}).toUtf8()) ? path : "";
+        return Write(Name, GenHTML(doc, false, {}));
     }
     // "DIR" stands for the test's folder, "PROGRAM" for argrecorder.
     QString Real(QString Text) const {
@@ -78,7 +73,6 @@ protected:
     QString Write(const QString& Name, const QString& Html) {
         return TestFiles::Write(Dir.filePath(Name), Html.toUtf8()) ? Dir.filePath(Name) : "";
     }
-    // The window's controls, by their names.
     QWebEngineView* View() const { return R->W.findChild<QWebEngineView*>("WB"); }
     QLineEdit* Box() const { return R->W.findChild<QLineEdit*>("txtEC"); }
     QStatusBar* Status() const { return R->W.findChild<QStatusBar*>("stat"); }
@@ -116,6 +110,7 @@ protected:
     ScriptedUserDialogs::Message Msg() const { return R->Dialogs.LastMessage(); }
 
     void Start() {
+        qputenv("QUINTOR_ARGS_FILE", ArgsFile.toUtf8());
         QFile::remove(ArgsFile);
         (R = std::make_unique<Runner>())->W.show();
         R->Port.PassOn = true;
