@@ -32,7 +32,6 @@ class TestAppRoundTrip : public QObject {
     Q_OBJECT
     const QString Bin = Root.filePath("bin"), Recorder = Root.filePath("my progs/rec");
     const QString Folder = Root.filePath("Start in ö"), ArgsFile = Root.filePath("args.txt");
-    QByteArray SystemPath = qgetenv("PATH");
 
 public:
     static void initMain() { Use(Root.path()); }
@@ -49,7 +48,6 @@ private slots:
         // Only our own programs: no terminal of the machine is taken before ours.
         qputenv("PATH", Bin.toUtf8());
     }
-    void cleanupTestCase() { qputenv("PATH", SystemPath); }
 
     void roundTrip_data() {
         QTest::addColumn<QString>("Keys");      // after Name=Rec; "@" is the recorder's path
