@@ -86,30 +86,21 @@ private:
 class Desktop {
 public:
     bool Start() {
-        for (int n = 100 + int(getpid() % 500), tries = 0; tries < 20; ++n, ++tries) {
-            if (QFileInfo::exists(QString("/tmp/.X%1-lock").arg(n)))
-                continue;
-            Server.start("Xvfb", {":" + QString::number(n), "-screen", "0", "1280x1024x24",
-                                  "-nolisten", "tcp"});
-            const QString socket = QString("/tmp/.X11-unix/X%1").arg(n);
-            for (int i = 0;
-                 i < 100 && Server.state() != QProcess::NotRunning && !QFileInfo::exists(socket);
-                 ++i)
-                QThread::msleep(50);
-            if (!QFileInfo::exists(socket))
-                continue;
-            qputenv("DISPLAY", ":" + QByteArray::number(n));
-            Manager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            Manager.start("openbox", {"--sm-disable"});
-            return Manager.waitForStarted();
-        }
-        return false;
+        // The server picks a free display and names it once it takes connections.
+        Server.start("Xvfb",
+                     {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        if (!Server.waitForReadyRead(10000))
+            return false;
+        qputenv("DISPLAY", ":" + Server.readLine().trimmed());
+        Manager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        Manager.start("openbox", {"--sm-disable"});
+        return Manager.waitForStarted();
     }
     ~Desktop() {
-        Manager.kill();
-        Server.kill();
-        Manager.waitForFinished();
-        Server.waitForFinished();
+        for (QProcess* p : {&Manager, &Server}) {
+            p->kill();
+            p->waitForFinished();
+        }
     }
 
 private:
