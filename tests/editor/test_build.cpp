@@ -1,9 +1,13 @@
-// Build, Run and the page's tabs: what is asked, what lands on disk, what survives a failure.
+// Build, Run, the desktop shortcut and the page's tabs: what is asked, what lands on disk,
+// what survives a failure.
 #include "build/PageBuild.h"
 #include "build/ui/BuildCommands.h"
 #include "build/ui/PreviewPane.h"
 #include "editor/FakeEditorContext.h"
+#include "items/Shortcut.h"
+#include "items/ui/ShortcutCommands.h"
 #include "pagegen/modGenHTML.h"
+#include "support/DataRows.h"
 #include "support/DialogLines.h"
 #include "support/TestFiles.h"
 
@@ -12,6 +16,8 @@
 #include <QtTest>
 
 using namespace BuildCommands;
+using namespace DataRows;
+using namespace Qt::StringLiterals;
 
 namespace {
 constexpr int Timeout = 20000;
@@ -30,6 +36,15 @@ void Visit(FakeEditorContext& Ctx, int Tab, int From) {
 
 class TestBuild : public QObject {
     Q_OBJECT
+    QTemporaryDir Dir;
+    const QString Desktop = Dir.filePath(u"My Desktop"_s);
+
+    void UseDesktop(const QString& Folder, const QString& Config) {
+        QVERIFY(TestFiles::Write(Dir.filePath(Config + u"/user-dirs.dirs"_s),
+                                 "XDG_DESKTOP_DIR=\"" + Folder.toUtf8() + "\"\n"));
+        qputenv("XDG_CONFIG_HOME", Dir.filePath(Config).toUtf8());
+    }
+
 public:
     static void initMain() { // the engine needs both before the application object
         PreviewPane::RegisterUrlSchemes();
@@ -37,29 +52,106 @@ public:
     }
 
 private slots:
+    void initTestCase() {
+        QVERIFY(QDir().mkpath(Desktop));
+        UseDesktop(Desktop, u"config"_s);
+    }
+
+    void cleanFileName() {
+        QCOMPARE(Shortcut::CleanFileName(u"a/b|c?*d\\e<\"hi\">"_s), u"a_b\u00A6c!xd_e(''hi'')"_s);
+        QCOMPARE(Shortcut::CleanFileName(QString(300, u't')), QString(250, u't'));
+        QCOMPARE(Shortcut::CleanFileName(QString(200, u'"')), QString(250, u'\''));
+        QCOMPARE(Shortcut::CleanFileName(QString(249, u'a') + u"\U0001F600"_s), QString(249, u'a'));
+    }
+
+    // The command: an executable file escaped for special characters, the message; a second run
+    // replaces it, showing the runner's icon; the error; then a desktop starts the runner (a
+    // recorder here) from it with the page path whole.
+    void shortcutCommand() {
+        FakeEditorContext ctx;
+        LauncherDocument& doc = ctx.Document;
+        doc.APath = Dir.filePath(u"runner bin"_s) + u'/';
+        const QString icon = Dir.filePath(u"page.ico"_s),
+                      page = u"/t/My \"100%\" $HOME `x` \\ 'q' & ;.htm"_s;
+        QVERIFY(TestFiles::Write(icon, "ico"));
+        doc.WriteProp(u"Title"_s, u"  Tools: \"Work\" & \\ Play  "_s);
+        doc.WriteProp(u"(HTML File)"_s, page);
+        doc.WriteProp(u"Icon"_s, icon);
+        ShortcutCommands::mnuFileShortcut_Click(ctx);
+        const QString file = Desktop + u"/Tools; ''Work'' & _ Play.desktop"_s;
+        QVERIFY(QFileInfo(file).permissions() & QFileDevice::ExeOwner);
+        QCOMPARE(
+            TestFiles::Read(file),
+            u"[Desktop Entry]\nVersion=1.0\nType=Application\nName=Tools: \"Work\" & \\\\ Play\n"
+            u"Comment=\\s Tools: \"Work\" & \\\\ Play  \nExec=\"%1quintor2\" \"/t/My \\\\\"100%%"
+            u"\\\\\" \\\\$HOME \\\\`x\\\\` \\\\\\\\ 'q' & ;.htm\"\nIcon=%2\nTerminal=false\n"_s
+                .arg(doc.APath, icon)
+                .toUtf8());
+        QCOMPARE(MessageLine(ctx.Scripted.LastMessage()),
+                 u"Information OK Create Shortcut on Desktop: A shortcut was successfully created "
+                 u"on the Desktop"_s);
+
+        doc.WriteProp(u"Icon"_s, Dir.filePath(u"gone.ico"_s));
+        ShortcutCommands::mnuFileShortcut_Click(ctx);
+        QCOMPARE(QDir(Desktop).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        QVERIFY(TestFiles::Read(file).endsWith("\nIcon=quintor2\nTerminal=false\n"));
+
+        const QString missing = Dir.filePath(u"missing"_s);
+        UseDesktop(missing, u"config2"_s);
+        ShortcutCommands::mnuFileShortcut_Click(ctx);
+        UseDesktop(Desktop, u"config"_s);
+        QCOMPARE(ctx.Scripted.Messages.size(), 3);
+        QCOMPARE(MessageLine(ctx.Scripted.LastMessage()),
+                 u"Critical OK Create Shortcut to Desktop Error: An error occurred when creating a "
+                 u"shortcut on the Desktop - Path not found: the desktop folder '%1' does not "
+                 u"exist, 75"_s.arg(missing));
+
+        const QString gio = QStandardPaths::findExecutable(u"gio"_s), args = Dir.filePath(u"a"_s);
+        const QString recorder = TestFiles::TestBinDir() + u"/argrecorder"_s;
+        if (gio.isEmpty() || !QFileInfo(recorder).isExecutable())
+            QSKIP("launching needs gio and the argrecorder test program");
+        QVERIFY(QDir().mkpath(doc.APath));
+        QVERIFY(QFile::copy(recorder, doc.APath + u"quintor2"_s));
+        qputenv("QUINTOR_ARGS_FILE", args.toUtf8());
+        QCOMPARE(QProcess::execute(gio, {u"launch"_s, file}), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(args), 10000);
+        QCOMPARE(QString::fromUtf8(TestFiles::Read(args)).split(u'\n').mid(1),
+                 (QStringList{page, {}}));
+    }
+
+    // 300 two-byte characters still give a name of at most 255 bytes; a title that would leave
+    // no name, or a hidden file, gives the runner's, while the desktop shows the title.
+    void shortcutFileName() {
+        LauncherDocument doc;
+        doc.WriteProp(u"Title"_s, QString(300, QChar(0xE9)));
+        const QString name = QFileInfo(Shortcut::Create(doc, Desktop)).fileName();
+        QVERIFY2(name.toUtf8().size() <= 255 && name.size() >= 60, qPrintable(name));
+        QCOMPARE(name, QString(name.size() - 8, QChar(0xE9)) + u".desktop"_s);
+        for (const auto& [title, shown] :
+             {std::pair{u"   "_s, "Quintor"}, {u"  .NET "_s, ".NET"}}) {
+            doc.WriteProp(u"Title"_s, title);
+            QCOMPARE(Shortcut::Create(doc, Desktop), Desktop + u"/Quintor.desktop"_s);
+            QVERIFY(TestFiles::Read(Desktop + u"/Quintor.desktop"_s)
+                        .contains("\nName=" + QByteArray(shown) + '\n'));
+        }
+    }
+
     void iconFolder_data() {
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<QString>("folder");
-        // clang-format off
-        QTest::newRow("extension") << "/pages/Tools.htm" << "/pages/Tools";
-        QTest::newRow("dot in a folder name") << "/pages.v2/Tools" << "/pages.v2/Tools_files";
-        QTest::newRow("no dot at all") << "/pages/Tools" << "/pages/Tools_files";
-        QTest::newRow("hidden file") << "/pages/.htm" << "/pages/.htm_files";
-        QTest::newRow("trailing dot") << "/pages/Tools." << "/pages/Tools";
-        // clang-format on
+        Texts({"page", "folder"});
+        Row("extension", "/pages/Tools.htm", "/pages/Tools");
+        Row("dot in a folder name", "/pages.v2/Tools", "/pages.v2/Tools_files");
+        Row("hidden file", "/pages/.htm", "/pages/.htm_files");
+        Row("trailing dot", "/pages/Tools.", "/pages/Tools");
     }
     void iconFolder() {
-        QFETCH(QString, page);
-        QFETCH(QString, folder);
-        QCOMPARE(PageBuild::IconFolderFor(QDir::toNativeSeparators(page)),
-                 QDir::toNativeSeparators(folder));
+        QCOMPARE(PageBuild::IconFolderFor(QDir::toNativeSeparators(Fetch("page"))),
+                 QDir::toNativeSeparators(Fetch("folder")));
     }
 
     // One page built again and again (what is asked, is written, a failure keeps), then run.
     void buildAndRun() {
         QTemporaryDir dir;
         const QString name = dir.filePath("A&B \"Tools\" ü"), path = name + ".htm";
-        auto Icon = [&](int K) { return QString("%1/Icon%2.ico").arg(name).arg(K); };
         FakeEditorContext ctx;
         LauncherDocument& doc = ctx.Document;
         doc.WriteProp("Title", "Outils à");
@@ -81,18 +173,9 @@ private slots:
         QVERIFY(doc.ReadProp("(HTML File)", true) == path && doc.Changed() &&
                 ctx.CheckmenusCalls == 1);
 
-        // A second build removes the icons the first one extracted before it writes anew.
-        for (const QString& program :
-             {QCoreApplication::applicationFilePath(), TestFiles::TestBinDir() + "/argrecorder"})
-            doc.Items.Append(LauncherItem{{"Café", program, {}, {}, program, "Normal Window"}});
+        const QString program = QCoreApplication::applicationFilePath(); // an item: no question
+        doc.Items.Append(LauncherItem{{"Café", program, {}, {}, program, "Normal Window"}});
         Build(ctx, path);
-        QVERIFY(QFile::exists(Icon(2)));
-        QVERIFY(TestFiles::Write(Icon(1), "stale icon"));
-        doc.Items.Remove(2);
-        Build(ctx, path);
-        QVERIFY(TestFiles::Read(Icon(1)) != "stale icon");
-        QVERIFY(!QFile::exists(Icon(2)));
-
         // A failing generator, or the launcher file itself chosen: the old page stays.
         const QByteArray page = TestFiles::Read(path);
         for (const auto& [launcher, error] : {std::pair{QString(), "13"}, {path, "70"}}) {
@@ -109,7 +192,7 @@ private slots:
         QCOMPARE(TestFiles::Read(path), page);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
         QVERIFY(doc.ReadProp("(HTML File)", true) == path && !doc.Changed() &&
-                ctx.CheckmenusCalls == 3);
+                ctx.CheckmenusCalls == 2);
 
         // Run: the runner in the editor's folder gets the page, unconverted, as one argument.
         const QString record = dir.filePath("args.txt");
@@ -130,31 +213,22 @@ private slots:
     // Without "(HTML File)" Build proposes a page beside the launcher file, or for a document
     // never saved one named after its title in the home folder ("~").
     void proposedPage_data() {
-        QTest::addColumn<QString>("HtmlFile");
-        QTest::addColumn<QString>("CurFile");
-        QTest::addColumn<QString>("Title");
-        QTest::addColumn<QString>("Proposed");
-        // clang-format off
-        QTest::addRow("page set") << "/p/old.htm" << "/d/Tools.qtf" << "T" << "/p/old.htm";
-        QTest::addRow("saved") << "" << "/d/my.tools.qtf" << "T" << "/d/my.tools.htm";
-        QTest::addRow("launcher without extension") << "" << "/d/plain" << "T" << "/d/plain page.htm";
-        QTest::addRow("never saved") << "" << "" << "A/B: C" << "~/A_B; C.htm";
-        QTest::addRow("title of a hidden file") << "" << "" << ".x" << "~/Quintor.htm";
-        // clang-format on
+        Texts({"HtmlFile", "CurFile", "Title", "Proposed"});
+        Row("page set", "/p/old.htm", "/d/Tools.qtf", "T", "/p/old.htm");
+        Row("saved", "", "/d/my.tools.qtf", "T", "/d/my.tools.htm");
+        Row("launcher without extension", "", "/d/plain", "T", "/d/plain page.htm");
+        Row("never saved", "", "", "A/B: C", "~/A_B; C.htm");
+        Row("title of a hidden file", "", "", ".x", "~/Quintor.htm");
     }
     void proposedPage() {
-        QFETCH(QString, HtmlFile);
-        QFETCH(QString, CurFile);
-        QFETCH(QString, Title);
-        QFETCH(QString, Proposed);
         FakeEditorContext ctx;
         ctx.Document.Items.Append(LauncherItem{{"a", "a"}});
-        ctx.Document.WriteProp("(HTML File)", HtmlFile);
-        ctx.Document.WriteProp("Title", Title);
-        ctx.Document.CurFile = CurFile;
+        ctx.Document.WriteProp("(HTML File)", Fetch("HtmlFile"));
+        ctx.Document.WriteProp("Title", Fetch("Title"));
+        ctx.Document.CurFile = Fetch("CurFile");
         Build(ctx, QString());
         QCOMPARE(ctx.Scripted.FileRequests.value(0).FileName,
-                 Proposed.replace("~", QDir::homePath()));
+                 Fetch("Proposed").replace("~", QDir::homePath()));
     }
 
     // A folder that does not exist fails alike with and without icons to extract, before

@@ -2,6 +2,7 @@
 #include "AppVersion.h"
 #include "components/CodeFont.h"
 #include "components/platform/FileLock.h"
+#include "editor/ItemTestRows.h"
 #include "items/Sections.h"
 #include "items/ui/frmReplace.h"
 #include "shell/ItemListView.h"
@@ -15,6 +16,7 @@
 #include <QtWidgets>
 
 using namespace DataRows;
+using ItemTestRows::Words;
 
 namespace {
 const QString Examples = qEnvironmentVariable("QUINTOR_SOURCE_DIR") + "/examples/";
@@ -47,25 +49,31 @@ struct Editor {
         Window.SelectRow(Current);
         Window.Checkmenus();
     }
-    // The commands enabled (c Copy, e Edit, d Delete, U Move up, D Move down); "!" before
-    // one whose toolbar button disagrees with its menu item.
+    // The commands enabled: c Copy, e Edit, d Delete, U Move up, D Move down.
     QString Enabled() {
+        const char* names[] = {"mnuEditCopy", "mnuEditEdit", "mnuEditDelete", "mnuEditMoveUp",
+                               "mnuEditMoveDown"};
         QString letters;
-        for (const auto& [name, letter] : {std::pair{"mnuEditCopy", 'c'},
-                                           {"mnuEditEdit", 'e'},
-                                           {"mnuEditDelete", 'd'},
-                                           {"mnuEditMoveUp", 'U'},
-                                           {"mnuEditMoveDown", 'D'}}) {
-            QWidget* button = Window.findChild<QToolBar*>("tbMain")->widgetForAction(Action(name));
-            if (button && button->isEnabled() != Action(name)->isEnabled())
-                letters += '!';
-            if (Action(name)->isEnabled())
-                letters += letter;
-        }
+        for (int i = 0; i < 5; ++i)
+            if (Action(names[i])->isEnabled())
+                letters += QString("cedUD")[i];
         return letters;
     }
     QString Failure() const { return FailureLine(Dialogs.LastMessage()); }
 };
+
+// Drops Data on the list's viewport just inside the top of row Row (0: below the last row).
+void DropOn(QAbstractItemView& View, int Row, QMimeData& Data) {
+    const int rows = View.model()->rowCount();
+    const QRect rect = View.visualRect(View.model()->index((Row ? Row : rows) - 1, 0));
+    const QPoint at = Row ? rect.topLeft() + QPoint(4, 1) : rect.bottomLeft() + QPoint(4, 4);
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &Data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(View.viewport(), &enter);
+    QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, &Data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(View.viewport(), &move);
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &Data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(View.viewport(), &drop);
+}
 
 QString Failed(const QString& Verb, const QString& File, const QString& Title, int Number) {
     return "Critical OK " + Title + ": An error occurred when attempting to " + Verb +
@@ -82,7 +90,8 @@ private slots:
     void initTestCase() { qputenv("TEMP", Dir.path().toLocal8Bit()); }
 
     void startup_data() {
-        Columns<QStringList, QString>({"Arguments", "Caption"});
+        Texts({"Caption", "Failure"}); // Failure: the message shown, if any
+        QTest::addColumn<QStringList>("Arguments");
         const QString spaced = Path("my tools.qtf"), damaged = Path("damaged.qtf");
         // The example is made from its committed source, byte for byte.
         const QString tool = TestFiles::BinDir() + "/make_example";
@@ -90,23 +99,20 @@ private slots:
         QCOMPARE(TestFiles::Read(spaced), TestFiles::Read(Examples + "Tools.qtf"));
         QVERIFY(TestFiles::Write(damaged, QByteArray("QTFP\xff\xff\xff\x7f", 8)));
         const QString opened = "Tools (" + spaced + ") - Quintor Editor";
-        Row("quoted path with a blank", QStringList{'"' + spaced + '"'}, opened);
-        Row("path split at the blank", QStringList{Path("my"), "tools.qtf"}, opened);
-        Row("no file", QStringList{Path("none.qtf")}, "New File 1 - Quintor Editor");
-        Row("damaged file", QStringList{damaged}, "New File 2 - Quintor Editor");
+        Row("quoted path with a blank", opened, "", QStringList{'"' + spaced + '"'});
+        Row("path split at the blank", opened, "", QStringList{Path("my"), "tools.qtf"});
+        Row("no file", "New File 1 - Quintor Editor", "", QStringList{Path("none.qtf")});
+        Row("damaged file", "New File 2 - Quintor Editor",
+            Failed("open", damaged, "Open Error", 321), QStringList{damaged});
     }
     void startup() {
-        QFETCH(QStringList, Arguments);
-        QFETCH(QString, Caption);
-        Editor e(Arguments);
-        QCOMPARE(e.Window.windowTitle(), Caption);
-        QVERIFY(e.Window.isVisible() && !e.Doc().Changed());
-        const bool damaged = Caption.startsWith("New File 2"), opened = Caption.startsWith("Tools");
-        QCOMPARE(e.Dialogs.Messages.size(), damaged ? 1 : 0);
-        if (damaged)
-            QCOMPARE(e.Failure(), Failed("open", Arguments[0], "Open Error", 321));
-        QCOMPARE(e.Doc().Items.Count() > 0, opened);
-        if (!opened)
+        Editor e(Fetch<QStringList>("Arguments"));
+        QCOMPARE(e.Window.windowTitle(), Fetch("Caption"));
+        QVERIFY(e.Window.isVisible());
+        QVERIFY(!e.Doc().Changed());
+        QCOMPARE(e.Dialogs.Messages.isEmpty() ? QString() : e.Failure(), Fetch("Failure"));
+        QCOMPARE(e.Doc().Items.Count() > 0, Fetch("Caption").startsWith("Tools"));
+        if (e.Doc().Items.Count() == 0)
             return;
         QCOMPARE(e.Window.SelectedRow(), 1);
         for (const LauncherItem& item : e.Doc().Items.All()) // all there on a Debian desktop
@@ -118,12 +124,9 @@ private slots:
 
     // Yes saves (here through Save As), No discards; Cancel, or Save As cancelled, abandons.
     void unsavedChanges_data() {
-        QTest::addColumn<QString>("Command");
-        QTest::addColumn<MsgAnswer>("Answer");
-        QTest::addColumn<QString>("SaveAsName"); // empty: the Save As dialog is cancelled
-        QTest::addColumn<bool>("GoesOn");
+        Columns<QString, MsgAnswer, QString, bool>({"Command", "Answer", "SaveAsName", "GoesOn"});
         for (const char* command : {"New", "Open", "Close"}) {
-            const QString c = QLatin1String(command);
+            const QString c = QLatin1String(command); // SaveAsName empty: Save As cancelled
             QTest::addRow("%s, Yes, saved", command) << c << MsgAnswer::Yes << c + ".qtf" << true;
             QTest::addRow("%s, Yes, not saved", command) << c << MsgAnswer::Yes << "" << false;
             QTest::addRow("%s, No", command) << c << MsgAnswer::No << "" << true;
@@ -131,37 +134,35 @@ private slots:
         }
     }
     void unsavedChanges() {
-        QFETCH(QString, Command);
-        QFETCH(MsgAnswer, Answer);
-        QFETCH(QString, SaveAsName);
-        QFETCH(bool, GoesOn);
-        const QString saveAs = Dir.filePath(SaveAsName);
+        const QString command = Fetch("Command"), saveAsName = Fetch("SaveAsName");
+        const MsgAnswer answer = Fetch<MsgAnswer>("Answer");
+        const QString saveAs = Dir.filePath(saveAsName);
         Editor e;
         e.Window.PreviewFiles().Write(e.Doc());
         const QString preview = e.Window.PreviewFiles().PageFile();
         QVERIFY(QFile::exists(preview));
         e.Doc().SetChanged(true);
-        e.Dialogs.MsgAnswers << Answer;
-        if (Answer == MsgAnswer::Yes)
-            e.Dialogs.FileAnswers << (SaveAsName.isEmpty() ? std::nullopt : std::optional(saveAs));
+        e.Dialogs.MsgAnswers << answer;
+        if (answer == MsgAnswer::Yes)
+            e.Dialogs.FileAnswers << (saveAsName.isEmpty() ? std::nullopt : std::optional(saveAs));
         e.Dialogs.FileAnswers << std::nullopt; // the Open dialog, when it comes, is cancelled
 
         bool wentOn = false;
-        if (Command == "New") {
+        if (command == "New") {
             e.Window.mnuFileNew_Click();
             wentOn = e.Window.windowTitle() == "New File 2 - Quintor Editor";
-        } else if (Command == "Open") {
+        } else if (command == "Open") {
             e.Window.mnuFileOpen_Click();
             wentOn = !e.Dialogs.FileRequests.isEmpty() && !e.Dialogs.FileRequests.last().Save;
         } else {
             wentOn = e.Window.close();
             QVERIFY(!QFile::exists(preview)); // even when the close was cancelled
         }
-        QCOMPARE(wentOn, GoesOn);
-        if (Answer != MsgAnswer::No)
-            QCOMPARE(e.Doc().Changed(), SaveAsName.isEmpty());
-        QCOMPARE(e.Dialogs.FileRequests.value(0).Save, Answer == MsgAnswer::Yes);
-        QCOMPARE(QFileInfo(saveAs).isFile(), !SaveAsName.isEmpty());
+        QCOMPARE(wentOn, Fetch<bool>("GoesOn"));
+        if (answer != MsgAnswer::No)
+            QCOMPARE(e.Doc().Changed(), saveAsName.isEmpty());
+        QCOMPARE(e.Dialogs.FileRequests.value(0).Save, answer == MsgAnswer::Yes);
+        QCOMPARE(QFileInfo(saveAs).isFile(), !saveAsName.isEmpty());
         QCOMPARE(e.Dialogs.Messages.size(), 1); // the question, and no error
         QCOMPARE(MessageLine(e.Dialogs.LastMessage()),
                  "Question YesNoCancel Quintor Editor: The file 'New File 1'  has changed.  Do you "
@@ -325,48 +326,46 @@ private slots:
         Row("Alt+H: the HTML tab's", int(Qt::Key_H), "txtFind");
     }
     void replaceWindowKeys() {
-        QFETCH(int, Key);
-        QFETCH(QString, Focus);
+        const QString focus = Fetch("Focus");
         Editor e;
         e.Window.mnuEditReplace_Click();
         auto* replace = e.Window.findChild<frmReplace*>();
         QVERIFY(QTest::qWaitForWindowActive(replace));
         QTest::keyClicks(replace->txtFind, "old");
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(Key), Qt::AltModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(Fetch<int>("Key")), Qt::AltModifier);
         QVERIFY(replace->IsOpen());
         QCOMPARE(replace->txtFind->text(), "old");
         QCOMPARE(e.Window.findChild<QTabWidget*>("tabMain")->currentIndex(), 0);
-        QCOMPARE(QApplication::focusWidget()->objectName(), Focus);
-        QCOMPARE(replace->chkIcon->isChecked(), Focus == "chkIcon");
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QCOMPARE(replace->chkIcon->isChecked(), focus == "chkIcon");
     }
 
     // A section row reads as its name, in bold with the section icon, across the row (also
     // after rows moved it); the stored text stays what the file holds.
     void sectionRows_data() {
-        Texts({"Stored", "Shown"}); // Shown empty: an item row, shown as stored
+        Texts({"Stored", "Shown"}); // shown as stored: an item row
         for (const QString name : {"Tools", "a:b;c {x} {c}", "<b>A</b> &amp; B"})
             Row(qPrintable(name), SectionRowText({name}), name);
         Row("details missing", "SECTION:Bare", "Bare");
-        Row("item row", "Section: not one", "");
+        Row("item row", "Section: not one", "Section: not one");
     }
     void sectionRows() {
-        QFETCH(QString, Stored);
-        QFETCH(QString, Shown);
+        const QString stored = Fetch("Stored"), shown = Fetch("Shown");
+        const bool section = shown != stored;
         Editor e;
         e.Show("IS", 1);
         ItemRows& items = e.Doc().Items;
         QVERIFY(e.Items()->isFirstColumnSpanned(1, {})); // as a loaded list shows it
-        items.SetCell(2, cellDescription, Stored);
+        items.SetCell(2, cellDescription, stored);
         items.Insert(1, LauncherItem{{"Above"}});
-        const bool isSection = !Shown.isEmpty();
         QStyleOptionViewItem option;
         static_cast<ItemRowDelegate*>(e.Items()->itemDelegate())
             ->initStyleOption(&option, items.index(2, cellDescription));
-        QCOMPARE(option.text, isSection ? Shown : Stored);
-        QCOMPARE(items.Cell(3, cellDescription), Stored);
-        QCOMPARE(option.font.bold(), isSection);
-        QCOMPARE(!option.icon.isNull(), isSection);
-        QCOMPARE(e.Items()->isFirstColumnSpanned(2, {}), isSection);
+        QCOMPARE(option.text, shown);
+        QCOMPARE(items.Cell(3, cellDescription), stored);
+        QCOMPARE(option.font.bold(), section);
+        QCOMPARE(!option.icon.isNull(), section);
+        QCOMPARE(e.Items()->isFirstColumnSpanned(2, {}), section);
         items.SetCell(3, cellDescription, "Now an item"); // a changed kind changes the look
         QVERIFY(!e.Items()->isFirstColumnSpanned(2, {}));
         QVERIFY(!e.Items()->isFirstColumnSpanned(1, {}));
@@ -380,18 +379,65 @@ private slots:
         e.Items()->edit(e.Doc().Items.index(0, cellDescription));
         QCOMPARE(sectionEdits.count(), 1);
         QVERIFY(!e.Items()->findChild<QLineEdit*>());
-        for (const QString typed : {"SECTION:x", "Renamed"}) {
-            e.Items()->edit(e.Doc().Items.index(1, cellDescription));
-            auto* editor = e.Items()->findChild<QLineEdit*>();
-            QVERIFY(editor);
-            QVERIFY(editor->isVisible());
-            editor->setText(typed);
-            QTest::keyClick(editor, Qt::Key_Return);
-            QTest::qWait(0); // the view commits after the key and lets the editor go
-            const bool refused = typed.startsWith("SECTION");
-            QCOMPARE(e.Doc().Items.Cell(2, cellDescription), refused ? "Item 2" : typed);
-            QCOMPARE(e.Doc().Changed(), !refused);
-        }
+        e.Items()->edit(e.Doc().Items.index(1, cellDescription));
+        auto* editor = e.Items()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->setText("Renamed");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTest::qWait(0); // the view commits after the key and lets the editor go
+        QCOMPARE(e.Doc().Items.Cell(2, cellDescription), "Renamed");
+        QVERIFY(e.Doc().Changed());
+    }
+
+    // A drop through the real view: the list's own rows move, files come in as new items, and
+    // what cannot become an item is named.
+    void dropsOnTheList() {
+        const QString file = Path("notes.txt"), renamed = Path("100%20.txt");
+        QVERIFY(TestFiles::Write(file, "x"));
+        Editor e;
+        ItemRows& items = e.Doc().Items;
+        ItemTestRows::Fill(items, "a b c");
+        e.Items()->resize(600, 300);
+        QTest::qWait(0);
+        std::unique_ptr<QMimeData> dragged(items.mimeData({items.index(2, 0), items.index(2, 3)}));
+        DropOn(*e.Items(), 1, *dragged);
+        QTRY_COMPARE(Words(items), "c a b");
+        QCOMPARE(e.Window.SelectedRow(), 1);
+        QMimeData files, unfit;
+        files.setUrls({QUrl::fromLocalFile(file), QUrl("https://example.org/x")});
+        DropOn(*e.Items(), 3, files);
+        QTRY_COMPARE(Words(items), "c a notes? example.org? b");
+        QCOMPARE(e.Window.SelectedRows(), (QList<int>{3, 4}));
+        DropOn(*e.Items(), 0, files); // below the last row
+        QTRY_COMPARE(items.Count(), 7);
+        QCOMPARE(items.Cell(6, cellCommand), file);
+        QVERIFY(e.Doc().Changed());
+        QVERIFY(e.Dialogs.Messages.isEmpty());
+        unfit.setUrls({QUrl::fromLocalFile(renamed)});
+        DropOn(*e.Items(), 1, unfit);
+        QTRY_COMPARE(MessageLine(e.Dialogs.LastMessage()),
+                     "Exclamation OK Drop Error: These cannot become items:\n" + renamed +
+                         ": it holds the text \"%20\", which the launcher page would turn into "
+                         "another character");
+        QCOMPARE(items.Count(), 7);
+    }
+
+    // A row whose command is missing gets the warning and a tooltip; mending it takes it away.
+    void marks() {
+        Editor e;
+        ItemRows& items = e.Doc().Items;
+        ItemTestRows::Fill(items, "#S gone");
+        items.SetCell(2, cellStartIn, "/no/such/folder");
+        const QModelIndex description = items.index(1, cellDescription);
+        QTRY_VERIFY(!description.data(Qt::DecorationRole).isNull());
+        QCOMPARE(description.data(Qt::ToolTipRole).toString(),
+                 "The command was not found: gone.exe\n"
+                 "The start-in folder does not exist: /no/such/folder");
+        QCOMPARE(items.index(1, cellCommand).data(Qt::ToolTipRole), QVariant());
+        QCOMPARE(items.index(0, cellDescription).data(Qt::DecorationRole), QVariant());
+        items.SetCell(2, cellCommand, "sh");
+        items.SetCell(2, cellStartIn, "/");
+        QTRY_VERIFY(description.data(Qt::DecorationRole).isNull());
     }
 };
 

@@ -4,6 +4,7 @@
 #include "document/LauncherDocument.h"
 #include "items/Sections.h"
 #include "pagegen/modGenHTML.h"
+#include "support/DataRows.h"
 #include "support/TestFiles.h"
 
 #include <QImageReader>
@@ -126,9 +127,8 @@ private slots:
     }
 
     void pieces_data() {
-        QTest::addColumn<Rows>("rows");
-        QTest::addColumn<QString>("props");
-        QTest::addColumn<QString>("expected"); // a piece of the page in its place, or "error N"
+        // expected: a piece of the page in its place, or "error N"
+        DataRows::Columns<Rows, QString, QString>({"rows", "props", "expected"});
         const auto row = [](const char* Name, QString Props, QString Expected, Rows R = {}) {
             QTest::addRow("%s", Name) << R << Props << Expected;
         };
@@ -228,10 +228,8 @@ private slots:
     }
 
     void pieces() {
-        QFETCH(Rows, rows);
-        QFETCH(QString, props);
-        QFETCH(QString, expected);
-        const auto doc = Doc(rows, props);
+        const QString expected = DataRows::Fetch("expected");
+        const auto doc = Doc(DataRows::Fetch<Rows>("rows"), DataRows::Fetch("props"));
         doc->CurFile = "/x/a,b.qtf";
         try {
             const QString page = GenHTML(*doc, false, {});
@@ -241,13 +239,6 @@ private slots:
             QCOMPARE("error " + QString::number(e.Number), expected);
             QVERIFY(!e.Description.isEmpty());
         }
-    }
-
-    void cellWidth() {
-        // Rounded to 15 significant digits, never an exponent; 1, 2 and 3 columns are in the pages.
-        QCOMPARE(modGenHTML::CellWidth(6), QString("16.6666666666667"));
-        QCOMPARE(modGenHTML::CellWidth(32767), QString("0.00305185094759972"));
-        QCOMPARE(modGenHTML::CellWidth(-3), QString("-33.3333333333333"));
     }
 
     void oneFilePerProgramIgnoringCase() {
