@@ -74,7 +74,7 @@ private slots:
 
     // Neither an endless device nor a pipe without a writer may hang or exhaust memory.
     void refusals() {
-        QVERIFY(::mkfifo(QFile::encodeName(PathOf("pipe")).constData(), 0600) == 0);
+        QCOMPARE(::mkfifo(QFile::encodeName(PathOf("pipe")).constData(), 0600), 0);
         const std::pair<QString, int> paths[] = {{PathOf("none.qtf"), ErrNo::FileNotFound},
                                                  {"", ErrNo::FileNotFound},
                                                  {Dir.path(), ErrNo::PathFileAccess},

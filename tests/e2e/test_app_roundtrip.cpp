@@ -39,8 +39,8 @@ public:
 private slots:
     void initTestCase() {
         const QString recorder = TestFiles::TestBinDir() + "/argrecorder";
-        QVERIFY(QDir().mkpath(Bin) && QDir().mkpath(Folder) &&
-                QDir().mkpath(Root.filePath("my progs")));
+        for (const QString& folder : {Bin, Folder, Root.filePath("my progs")})
+            QVERIFY2(QDir().mkpath(folder), qPrintable(folder));
         // The recorder under a path with a blank, and as a bare name and a terminal on PATH.
         for (const QString& link : {Recorder, Bin + "/rec", Bin + "/xterm"})
             QVERIFY(QFile::link(recorder, link));

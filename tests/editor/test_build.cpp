@@ -167,11 +167,14 @@ private slots:
         QCOMPARE(RequestLine(ctx.Scripted.FileRequests.value(0)),
                  "save, confirm Build the HTML File: HTML Document (*.htm;*.html)|*.htm;*.html|All "
                  "files (*.*)|*.* [/proposed/old.htm]");
-        QVERIFY(QDir(dir.path()).isEmpty() && !doc.Changed() && ctx.CheckmenusCalls == 0);
+        QVERIFY(QDir(dir.path()).isEmpty());
+        QVERIFY(!doc.Changed());
+        QCOMPARE(ctx.CheckmenusCalls, 0);
         Build(ctx, path);
         QCOMPARE(TestFiles::Read(path), GenHTML(doc, false, QString()).toUtf8());
-        QVERIFY(doc.ReadProp("(HTML File)", true) == path && doc.Changed() &&
-                ctx.CheckmenusCalls == 1);
+        QCOMPARE(doc.ReadProp("(HTML File)", true), path);
+        QVERIFY(doc.Changed());
+        QCOMPARE(ctx.CheckmenusCalls, 1);
 
         const QString program = QCoreApplication::applicationFilePath(); // an item: no question
         doc.Items.Append(LauncherItem{{"Café", program, {}, {}, program, "Normal Window"}});
@@ -191,8 +194,9 @@ private slots:
         QCOMPARE(ctx.Scripted.Messages.size(), 5); // the three questions, then one per failure
         QCOMPARE(TestFiles::Read(path), page);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
-        QVERIFY(doc.ReadProp("(HTML File)", true) == path && !doc.Changed() &&
-                ctx.CheckmenusCalls == 2);
+        QCOMPARE(doc.ReadProp("(HTML File)", true), path);
+        QVERIFY(!doc.Changed());
+        QCOMPARE(ctx.CheckmenusCalls, 2);
 
         // Run: the runner in the editor's folder gets the page, unconverted, as one argument.
         const QString record = dir.filePath("args.txt");

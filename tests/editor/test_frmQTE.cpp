@@ -180,12 +180,14 @@ private slots:
         e.Dialogs.FileAnswers << bad << file << damaged << file;
         e.Window.mnuFileSave_Click();
         QCOMPARE(e.Failure(), Failed("save", bad, "Save Error", 75));
-        QVERIFY(e.Doc().Changed() && e.Doc().CurFile.isEmpty());
+        QVERIFY(e.Doc().Changed());
+        QCOMPARE(e.Doc().CurFile, QString());
         e.Window.mnuFileSave_Click();
         e.Show("SII", 1);
         e.Doc().SetChanged(true);
         e.Window.mnuFileSave_Click(); // it has a file now: no dialog
-        QVERIFY(!e.Doc().Changed() && e.Window.windowTitle() == caption);
+        QVERIFY(!e.Doc().Changed());
+        QCOMPARE(e.Window.windowTitle(), caption);
         QCOMPARE(e.Dialogs.FileRequests.size(), 2);
         const QString filter = "Quintor File (*.qtf)|*.qtf|All files (*.*)|*.*";
         QCOMPARE(RequestLine(e.Dialogs.FileRequests[1]),

@@ -255,7 +255,8 @@ private slots:
         window->chkCommand->setChecked(true);
         QTest::mouseClick(window->cmdReplace, Qt::LeftButton);
         QCOMPARE(ctx.Document.Items.Cell(3, cellCommand), u"/T.exe"_s);
-        QVERIFY(ctx.Document.Changed() && ctx.CheckmenusCalls == 1);
+        QVERIFY(ctx.Document.Changed());
+        QCOMPARE(ctx.CheckmenusCalls, 1);
         ReplaceCommands::mnuEditReplace_Click(ctx);
         QCOMPARE(ctx.Window.findChildren<frmReplace*>(), QList<frmReplace*>{window});
         QCOMPARE(window->txtFind->text(), u"C:/Old"_s);

@@ -114,7 +114,8 @@ private slots:
         doc.WriteProp("Title", "My Tools");
         doc.SetChanged(true);
         LauncherFile::SaveFile(doc, path);
-        QVERIFY(!doc.Changed() && doc.CurFile == path);
+        QVERIFY(!doc.Changed());
+        QCOMPARE(doc.CurFile, path);
         QCOMPARE(doc.Caption(), "My Tools (" + path + ") - Quintor Editor");
         QCOMPARE(OpenInChild(path), ErrNo::PermissionDenied);
         LauncherFile::SaveFile(doc, path);
@@ -163,8 +164,12 @@ private slots:
         QCOMPARE(ErrorOf([&] { LauncherFile::OpenFile(doc, bad, false); }), error);
         QCOMPARE(ErrorOf([&] { LauncherFile::OpenFile(doc, bad, true); }), error);
         QCOMPARE(doc.Items.All(), (QVector<LauncherItem>{Item("keep"), Item("unsaved")}));
-        QVERIFY(doc.ReadProp("Title") == "Mine" && doc.CurFile == mine && doc.Changed() &&
-                doc.Caption() == caption && doc.CO.Held() && !Free(mine));
+        QCOMPARE(doc.ReadProp("Title"), "Mine");
+        QCOMPARE(doc.CurFile, mine);
+        QCOMPARE(doc.Caption(), caption);
+        QVERIFY(doc.Changed());
+        QVERIFY(doc.CO.Held());
+        QVERIFY(!Free(mine));
     }
 
     // "P_" entries must fit a forward search through the table, else they are skipped;
