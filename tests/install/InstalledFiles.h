@@ -14,13 +14,10 @@ inline QString RunnerId() {
 
 // Every file an install puts under its prefix, relative to it, sorted.
 inline QStringList Expected() {
-    QStringList files{"bin/qtedit2",
-                      "bin/quintor2",
-                      "share/mime/packages/quintor.xml",
-                      "share/doc/quintor/copyright",
-                      "share/doc/quintor/changelog.gz",
-                      "share/man/man1/qtedit2.1.gz",
-                      "share/man/man1/quintor2.1.gz"};
+    QStringList files = QString("bin/qtedit2 bin/quintor2 share/mime/packages/quintor.xml "
+                                "share/doc/quintor/copyright share/doc/quintor/changelog.gz "
+                                "share/man/man1/qtedit2.1.gz share/man/man1/quintor2.1.gz")
+                            .split(' ');
     for (const char* sheet : {"dark", "light", "system", "theme"})
         files << QString("share/quintor/themes/%1.css").arg(sheet);
     for (const QString& id : {EditorId(), RunnerId()})
@@ -32,8 +29,7 @@ inline QStringList Expected() {
             files << QString("share/icons/hicolor/%1x%1/%2.png").arg(size).arg(icon);
         files << QString("share/icons/hicolor/scalable/%1.svg").arg(icon);
     }
-    files.sort();
-    return files;
+    return files.sort(), files;
 }
 
 // The files under Root, relative to it, sorted.
@@ -42,8 +38,7 @@ inline QStringList Found(const QString& Root) {
     for (QDirIterator it(Root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
          it.hasNext();)
         files << QDir(Root).relativeFilePath(it.next());
-    files.sort();
-    return files;
+    return files.sort(), files;
 }
 
 } // namespace InstalledFiles

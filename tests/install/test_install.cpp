@@ -1,6 +1,7 @@
 #include "AppVersion.h"
 #include "install/InstalledFiles.h"
 #include "support/Command.h"
+#include "support/DataRows.h"
 #include "support/TestFiles.h"
 
 #include <QtTest>
@@ -77,100 +78,75 @@ private slots:
     }
 
     // Valid, without a warning or a hint.
-    void validate_data() {
-        QTest::addColumn<QStringList>("Command");
-        for (const QString& id : {InstalledFiles::EditorId(), InstalledFiles::RunnerId()}) {
-            QTest::newRow(qPrintable(id + " entry"))
-                << QStringList{"desktop-file-validate", "share/applications/" + id + ".desktop"};
-            QTest::newRow(qPrintable(id + " metadata")) << QStringList{
-                "appstreamcli", "validate", "--no-net", "share/metainfo/" + id + ".metainfo.xml"};
-        }
-    }
     void validate() {
-        QFETCH(QStringList, Command);
-        Command.last().prepend(Prefix + '/');
-        const Command::Result result = Command::Run(Command.takeFirst(), Command);
-        QVERIFY2(result.Code == 0, qPrintable(result.Text()));
         const QRegularExpression remark("^\\s*([EWI]:|.*(error|warning|hint):)",
                                         QRegularExpression::MultilineOption);
-        QVERIFY2(!result.Text().contains(remark), qPrintable(result.Text()));
+        for (const QString& id : {InstalledFiles::EditorId(), InstalledFiles::RunnerId()})
+            for (QStringList command :
+                 {QStringList{"desktop-file-validate", Share + "/applications/" + id + ".desktop"},
+                  {"appstreamcli", "validate", "--no-net",
+                   Share + "/metainfo/" + id + ".metainfo.xml"}}) {
+                const Command::Result result = Command::Run(command.takeFirst(), command);
+                QVERIFY2(result.Code == 0, qPrintable(result.Text()));
+                QVERIFY2(!result.Text().contains(remark), qPrintable(result.Text()));
+            }
     }
 
     // Known by its name and, renamed, by its first bytes; a text beginning alike is not one.
     void fileType_data() {
-        QTest::addColumn<QString>("Name");
-        QTest::addColumn<QByteArray>("Content");
-        QTest::addColumn<QString>("Type");
-        QTest::newRow("saved") << "Tools.qtf" << Example() << LauncherType;
-        QTest::newRow("renamed") << "Tools.dat" << Example() << LauncherType;
-        QTest::newRow("text") << "notes.dat" << QByteArray("QTF plans\n") << "text/plain";
+        DataRows::Columns<QString, QByteArray, QString>({"Name", "Content", "Type"});
+        DataRows::Row("saved", "Tools.qtf", Example(), LauncherType);
+        DataRows::Row("renamed", "Tools.dat", Example(), LauncherType);
+        DataRows::Row("text", "notes.dat", QByteArray("QTF plans\n"), "text/plain");
     }
     void fileType() {
-        QFETCH(QString, Name);
-        QFETCH(QByteArray, Content);
-        QFETCH(QString, Type);
-        QVERIFY(Content.size() > 100 || Type != LauncherType);
-        QVERIFY(TestFiles::Write(Dir.filePath("files/" + Name), Content));
-        QCOMPARE(FileType(Dir.filePath("files/" + Name)), Type);
+        const QString file = Dir.filePath("files/" + DataRows::Fetch("Name"));
+        QVERIFY(TestFiles::Write(file, DataRows::Fetch<QByteArray>("Content")));
+        QTEST(FileType(file), "Type");
     }
 
     // A double click on a launcher file opens the editor; the runner is offered for web
     // pages. Asked of gio itself: xdg-mime's own reading splits a folder at its blanks.
-    void openWith_data() {
-        QTest::addColumn<QString>("Type");
-        QTest::addColumn<QString>("Line"); // of gio's answer
-        QTest::newRow("launcher file") << LauncherType
-                                       << QString("Default application for “%1”: %2.desktop\n")
-                                              .arg(LauncherType, InstalledFiles::EditorId());
-        QTest::newRow("web page") << "text/html"
-                                  << "\t" + InstalledFiles::RunnerId() + ".desktop\n";
-    }
     void openWith() {
-        QFETCH(QString, Type);
-        QFETCH(QString, Line);
-        const Command::Result known = Command::Run("gio", {"mime", Type}, Desktop());
-        QVERIFY2(known.Out.contains(Line), qPrintable(known.Text()));
+        const QString launcher = Command::Run("gio", {"mime", LauncherType}, Desktop()).Out;
+        QVERIFY2(launcher.contains(QString("Default application for “%1”: %2.desktop\n")
+                                       .arg(LauncherType, InstalledFiles::EditorId())),
+                 qPrintable(launcher));
+        const QString page = Command::Run("gio", {"mime", "text/html"}, Desktop()).Out;
+        QVERIFY2(page.contains("\t" + InstalledFiles::RunnerId() + ".desktop\n"), qPrintable(page));
     }
 
-    // Answers need no display, even beside Qt's own options.
+    // Answers need no display, even beside Qt's own options (the package's test runs
+    // --version of both).
     void commandLine_data() {
-        QTest::addColumn<QStringList>("Arguments");
-        QTest::addColumn<QString>("Out");
-        const QString editor = "Quintor Editor " QUINTOR_VERSION_TEXT "\n";
-        QTest::newRow("help") << QStringList{"qtedit2", "-platform", "xcb", "--help"}
-                              << "Usage: qtedit2 [options] [--] [file]\nKeeps";
-        QTest::newRow("version") << QStringList{"qtedit2", "x", "-v"} << editor;
-        QTest::newRow("runner help")
-            << QStringList{"quintor2", "-h"} << "Usage: quintor2 [options] [--] [page]\nShows";
-        QTest::newRow("runner version")
-            << QStringList{"quintor2", "--version"} << "Quintor " QUINTOR_VERSION_TEXT "\n";
+        DataRows::Texts({"Arguments", "Out"});
+        DataRows::Row("help", "qtedit2 -platform xcb --help",
+                      "Usage: qtedit2 [options] [--] [file]\nKeeps");
+        DataRows::Row("version", "qtedit2 x -v", "Quintor Editor " QUINTOR_VERSION_TEXT "\n");
+        DataRows::Row("runner help", "quintor2 -h", "Usage: quintor2 [options] [--] [page]\nShows");
     }
     void commandLine() {
-        QFETCH(QStringList, Arguments);
-        QFETCH(QString, Out);
-        const Command::Result result = Command::Run(Prefix + "/bin/" + Arguments.takeFirst(),
-                                                    Arguments, Command::WithoutDisplay());
+        QStringList arguments = DataRows::Fetch("Arguments").split(' ');
+        const Command::Result result = Command::Run(Prefix + "/bin/" + arguments.takeFirst(),
+                                                    arguments, Command::WithoutDisplay());
         QCOMPARE(result.Code, 0);
-        QVERIFY2(result.Out.startsWith(Out), qPrintable(result.Out));
+        QVERIFY2(result.Out.startsWith(DataRows::Fetch("Out")), qPrintable(result.Out));
     }
 
     // Qt takes "-reverse" for its own option anywhere on the line; after "--" it names the
     // file the editor opens, and holds locked while open. Any other word that looks like an
     // option is part of the name, as it always was.
     void fileNamedLikeAnOption_data() {
-        QTest::addColumn<QStringList>("Arguments");
-        QTest::addColumn<QString>("Name");
-        QTest::newRow("Qt's own option, after --") << QStringList{"--", "-reverse"} << "-reverse";
-        QTest::newRow("unknown option") << QStringList{"-my", "--file.qtf"} << "-my --file.qtf";
+        DataRows::Texts({"Arguments", "Name"});
+        DataRows::Row("Qt's own option, after --", "-- -reverse", "-reverse");
+        DataRows::Row("unknown option", "-my --file.qtf", "-my --file.qtf");
     }
     void fileNamedLikeAnOption() {
-        QFETCH(QStringList, Arguments);
-        QFETCH(QString, Name);
-        const QString file = Dir.filePath("work/" + Name);
+        const QString file = Dir.filePath("work/" + DataRows::Fetch("Name"));
         QVERIFY(TestFiles::Write(file, Example()));
         QProcess editor;
         editor.setWorkingDirectory(Dir.filePath("work"));
-        editor.start(Prefix + "/bin/qtedit2", Arguments);
+        editor.start(Prefix + "/bin/qtedit2", DataRows::Fetch("Arguments").split(' '));
         QTRY_VERIFY_WITH_TIMEOUT(HoldsLocked(editor.processId(), file), 30000);
         editor.kill();
         editor.waitForFinished();

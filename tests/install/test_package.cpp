@@ -49,6 +49,7 @@ private slots:
         for (const QString title : {"qtedit2 Quintor Editor", "quintor2 Quintor"}) {
             const Command::Result ran = Command::Run(root + "/usr/bin/" + title.section(' ', 0, 0),
                                                      {"--version"}, Command::WithoutDisplay());
+            QCOMPARE(ran.Code, 0);
             QCOMPARE(ran.Out, title.section(' ', 1) + " " QUINTOR_VERSION_TEXT "\n");
         }
     }
