@@ -1,12 +1,42 @@
 #include "AppVersion.h"
-#include "install/InstalledFiles.h"
 #include "support/Command.h"
+#include "support/DataRows.h"
 #include "support/TestFiles.h"
 
 #include <QtTest>
 
 namespace {
 const QString LauncherType = "application/x-quintor-launcher";
+const QString EditorId = qEnvironmentVariable("QUINTOR_EDITOR_ID");
+const QString RunnerId = qEnvironmentVariable("QUINTOR_RUNNER_ID");
+
+// Every file an install puts under its prefix, relative to it, sorted.
+QStringList Expected() {
+    QStringList files = QString("bin/qtedit2 bin/quintor2 share/mime/packages/quintor.xml "
+                                "share/doc/quintor/copyright share/doc/quintor/changelog.gz "
+                                "share/man/man1/qtedit2.1.gz share/man/man1/quintor2.1.gz")
+                            .split(' ');
+    for (const char* sheet : {"dark", "light", "system", "theme"})
+        files << QString("share/quintor/themes/%1.css").arg(sheet);
+    for (const QString& id : {EditorId, RunnerId})
+        files << "share/applications/" + id + ".desktop"
+              << "share/metainfo/" + id + ".metainfo.xml";
+    for (const char* icon :
+         {"apps/qtedit2", "apps/quintor2", "mimetypes/application-x-quintor-launcher"}) {
+        for (int size : {16, 32, 48, 64, 128, 256})
+            files << QString("share/icons/hicolor/%1x%1/%2.png").arg(size).arg(icon);
+        files << QString("share/icons/hicolor/scalable/%1.svg").arg(icon);
+    }
+    return files.sort(), files;
+}
+
+QStringList Found(const QString& Root) { // the files under Root, as Expected lists them
+    QStringList files;
+    for (QDirIterator it(Root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+         it.hasNext();)
+        files << QDir(Root).relativeFilePath(it.next());
+    return files.sort(), files;
+}
 
 QByteArray Example() {
     return TestFiles::Read(qEnvironmentVariable("QUINTOR_SOURCE_DIR") + "/examples/Tools.qtf");
@@ -26,8 +56,9 @@ bool HoldsLocked(qint64 Pid, const QString& Path) {
 }
 } // namespace
 
-// An install into a prefix of the user's, as `make install PREFIX=...` makes it, and a
-// staged one (DESTDIR) as a package is made from, checked with the desktop's own tools.
+// An install into a prefix of the user's, as `make install PREFIX=...` makes it, a staged one
+// (DESTDIR) as a package is made from, and the Debian package as `make package` makes it,
+// checked with the desktop's own tools.
 class TestInstall : public QObject {
     Q_OBJECT
     QTemporaryDir Dir;
@@ -36,6 +67,7 @@ class TestInstall : public QObject {
     // Blanks and a dollar sign, which the menu entries must quote for the desktop.
     QString Prefix = Dir.filePath("my $prefix"), Share = Prefix + "/share";
     QString Stage = Dir.filePath("stage");
+    QString Deb = Dir.filePath("quintor_" QUINTOR_VERSION_TEXT "_amd64.deb");
 
     // A session that reads the installed share folder first and whose PATH lacks the
     // installed programs (a first install into ~/.local). On GNOME, xdg-mime asks gio.
@@ -61,13 +93,17 @@ private slots:
                 Command::Run(CMake, {"--install", Build, "--prefix", prefix}, environment);
             QVERIFY2(done.Code == 0, qPrintable(done.Text()));
         }
+        const Command::Result made =
+            Command::Run(qEnvironmentVariable("CPACK_COMMAND"),
+                         {"-G", "DEB", "-B", Dir.path(), "--config", Build + "/CPackConfig.cmake"});
+        QVERIFY2(made.Code == 0 && QFileInfo::exists(Deb), qPrintable(made.Text()));
     }
 
     // Exactly the expected files, only the programs executable; a real install adds the
     // desktop's caches, a staged one leaves them to the package's triggers.
     void tree() {
-        QCOMPARE(InstalledFiles::Found(Stage + "/usr"), InstalledFiles::Expected());
-        for (const QString& file : InstalledFiles::Expected()) {
+        QCOMPARE(Found(Stage + "/usr"), Expected());
+        for (const QString& file : Expected()) {
             QVERIFY2(QFileInfo(Prefix + '/' + file).isFile(), qPrintable(file));
             QCOMPARE(QFileInfo(Prefix + '/' + file).isExecutable(), file.startsWith("bin/"));
         }
@@ -77,103 +113,113 @@ private slots:
     }
 
     // Valid, without a warning or a hint.
-    void validate_data() {
-        QTest::addColumn<QStringList>("Command");
-        for (const QString& id : {InstalledFiles::EditorId(), InstalledFiles::RunnerId()}) {
-            QTest::newRow(qPrintable(id + " entry"))
-                << QStringList{"desktop-file-validate", "share/applications/" + id + ".desktop"};
-            QTest::newRow(qPrintable(id + " metadata")) << QStringList{
-                "appstreamcli", "validate", "--no-net", "share/metainfo/" + id + ".metainfo.xml"};
-        }
-    }
     void validate() {
-        QFETCH(QStringList, Command);
-        Command.last().prepend(Prefix + '/');
-        const Command::Result result = Command::Run(Command.takeFirst(), Command);
-        QVERIFY2(result.Code == 0, qPrintable(result.Text()));
         const QRegularExpression remark("^\\s*([EWI]:|.*(error|warning|hint):)",
                                         QRegularExpression::MultilineOption);
-        QVERIFY2(!result.Text().contains(remark), qPrintable(result.Text()));
+        for (const QString& id : {EditorId, RunnerId})
+            for (QStringList command :
+                 {QStringList{"desktop-file-validate", Share + "/applications/" + id + ".desktop"},
+                  {"appstreamcli", "validate", "--no-net",
+                   Share + "/metainfo/" + id + ".metainfo.xml"}}) {
+                const Command::Result result = Command::Run(command.takeFirst(), command);
+                QVERIFY2(result.Code == 0, qPrintable(result.Text()));
+                QVERIFY2(!result.Text().contains(remark), qPrintable(result.Text()));
+            }
     }
 
     // Known by its name and, renamed, by its first bytes; a text beginning alike is not one.
     void fileType_data() {
-        QTest::addColumn<QString>("Name");
-        QTest::addColumn<QByteArray>("Content");
-        QTest::addColumn<QString>("Type");
-        QTest::newRow("saved") << "Tools.qtf" << Example() << LauncherType;
-        QTest::newRow("renamed") << "Tools.dat" << Example() << LauncherType;
-        QTest::newRow("text") << "notes.dat" << QByteArray("QTF plans\n") << "text/plain";
+        DataRows::Columns<QString, QByteArray, QString>({"Name", "Content", "Type"});
+        DataRows::Row("saved", "Tools.qtf", Example(), LauncherType);
+        DataRows::Row("renamed", "Tools.dat", Example(), LauncherType);
+        DataRows::Row("text", "notes.dat", QByteArray("QTF plans\n"), "text/plain");
     }
     void fileType() {
-        QFETCH(QString, Name);
-        QFETCH(QByteArray, Content);
-        QFETCH(QString, Type);
-        QVERIFY(Content.size() > 100 || Type != LauncherType);
-        QVERIFY(TestFiles::Write(Dir.filePath("files/" + Name), Content));
-        QCOMPARE(FileType(Dir.filePath("files/" + Name)), Type);
+        const QString file = Dir.filePath("files/" + DataRows::Fetch("Name"));
+        QVERIFY(TestFiles::Write(file, DataRows::Fetch<QByteArray>("Content")));
+        QTEST(FileType(file), "Type");
     }
 
     // A double click on a launcher file opens the editor; the runner is offered for web
     // pages. Asked of gio itself: xdg-mime's own reading splits a folder at its blanks.
-    void openWith_data() {
-        QTest::addColumn<QString>("Type");
-        QTest::addColumn<QString>("Line"); // of gio's answer
-        QTest::newRow("launcher file") << LauncherType
-                                       << QString("Default application for “%1”: %2.desktop\n")
-                                              .arg(LauncherType, InstalledFiles::EditorId());
-        QTest::newRow("web page") << "text/html"
-                                  << "\t" + InstalledFiles::RunnerId() + ".desktop\n";
-    }
     void openWith() {
-        QFETCH(QString, Type);
-        QFETCH(QString, Line);
-        const Command::Result known = Command::Run("gio", {"mime", Type}, Desktop());
-        QVERIFY2(known.Out.contains(Line), qPrintable(known.Text()));
+        const QString launcher = Command::Run("gio", {"mime", LauncherType}, Desktop()).Out;
+        QVERIFY2(
+            launcher.contains(
+                QString("Default application for “%1”: %2.desktop\n").arg(LauncherType, EditorId)),
+            qPrintable(launcher));
+        const QString page = Command::Run("gio", {"mime", "text/html"}, Desktop()).Out;
+        QVERIFY2(page.contains("\t" + RunnerId + ".desktop\n"), qPrintable(page));
     }
 
-    // Answers need no display, even beside Qt's own options.
+    // Answers need no display, even beside Qt's own options (the package's test runs
+    // --version of both).
     void commandLine_data() {
-        QTest::addColumn<QStringList>("Arguments");
-        QTest::addColumn<QString>("Out");
-        const QString editor = "Quintor Editor " QUINTOR_VERSION_TEXT "\n";
-        QTest::newRow("help") << QStringList{"qtedit2", "-platform", "xcb", "--help"}
-                              << "Usage: qtedit2 [options] [--] [file]\nKeeps";
-        QTest::newRow("version") << QStringList{"qtedit2", "x", "-v"} << editor;
-        QTest::newRow("runner help")
-            << QStringList{"quintor2", "-h"} << "Usage: quintor2 [options] [--] [page]\nShows";
-        QTest::newRow("runner version")
-            << QStringList{"quintor2", "--version"} << "Quintor " QUINTOR_VERSION_TEXT "\n";
+        DataRows::Texts({"Arguments", "Out"});
+        DataRows::Row("help", "qtedit2 -platform xcb --help",
+                      "Usage: qtedit2 [options] [--] [file]\nKeeps");
+        DataRows::Row("version", "qtedit2 x -v", "Quintor Editor " QUINTOR_VERSION_TEXT "\n");
+        DataRows::Row("runner help", "quintor2 -h", "Usage: quintor2 [options] [--] [page]\nShows");
     }
     void commandLine() {
-        QFETCH(QStringList, Arguments);
-        QFETCH(QString, Out);
-        const Command::Result result = Command::Run(Prefix + "/bin/" + Arguments.takeFirst(),
-                                                    Arguments, Command::WithoutDisplay());
+        QStringList arguments = DataRows::Fetch("Arguments").split(' ');
+        const Command::Result result = Command::Run(Prefix + "/bin/" + arguments.takeFirst(),
+                                                    arguments, Command::WithoutDisplay());
         QCOMPARE(result.Code, 0);
-        QVERIFY2(result.Out.startsWith(Out), qPrintable(result.Out));
+        QVERIFY2(result.Out.startsWith(DataRows::Fetch("Out")), qPrintable(result.Out));
     }
 
     // Qt takes "-reverse" for its own option anywhere on the line; after "--" it names the
     // file the editor opens, and holds locked while open. Any other word that looks like an
     // option is part of the name, as it always was.
     void fileNamedLikeAnOption_data() {
-        QTest::addColumn<QStringList>("Arguments");
-        QTest::addColumn<QString>("Name");
-        QTest::newRow("Qt's own option, after --") << QStringList{"--", "-reverse"} << "-reverse";
-        QTest::newRow("unknown option") << QStringList{"-my", "--file.qtf"} << "-my --file.qtf";
+        DataRows::Texts({"Arguments", "Name"});
+        DataRows::Row("Qt's own option, after --", "-- -reverse", "-reverse");
+        DataRows::Row("unknown option", "-my --file.qtf", "-my --file.qtf");
     }
     void fileNamedLikeAnOption() {
-        QFETCH(QStringList, Arguments);
-        QFETCH(QString, Name);
-        const QString file = Dir.filePath("work/" + Name);
+        const QString file = Dir.filePath("work/" + DataRows::Fetch("Name"));
         QVERIFY(TestFiles::Write(file, Example()));
         QProcess editor;
         editor.setWorkingDirectory(Dir.filePath("work"));
-        editor.start(Prefix + "/bin/qtedit2", Arguments);
+        editor.start(Prefix + "/bin/qtedit2", DataRows::Fetch("Arguments").split(' '));
         QTRY_VERIFY_WITH_TIMEOUT(HoldsLocked(editor.processId(), file), 30000);
         editor.kill();
         editor.waitForFinished();
+    }
+
+    // The installed tree under /usr and no cache: the triggers of the packages that own the
+    // caches rebuild them. Dependencies are read from the programs, down to the engine's
+    // helper process that no program links.
+    void contents() {
+        QStringList files;
+        for (const QString& line :
+             Command::Run("dpkg-deb", {"--contents", Deb}).Out.split('\n', Qt::SkipEmptyParts))
+            if (!line.startsWith('d'))
+                files << line.section(' ', -1).remove(QRegularExpression("^\\./usr/"));
+        files.sort();
+        QCOMPARE(files, Expected());
+        const QString depends = Command::Run("dpkg-deb", {"--field", Deb, "Depends"}).Out;
+        for (const char* package : {"libqt6widgets6", "libqt6webenginecore6-bin", "libc6"})
+            QVERIFY2(depends.contains(QLatin1String(package)), qPrintable(depends));
+    }
+
+    void lintian() {
+        const Command::Result checked = Command::Run("lintian", {Deb});
+        QVERIFY2(checked.Code == 0 && !checked.Out.contains(QRegularExpression(
+                                          "^[EW]: ", QRegularExpression::MultilineOption)),
+                 qPrintable(checked.Text()));
+    }
+
+    void unpackedProgramsRun() {
+        const QString root = Dir.filePath("root");
+        QCOMPARE(Command::Run("dpkg-deb", {"-x", Deb, root}).Code, 0);
+        for (const QString title : {"qtedit2 Quintor Editor", "quintor2 Quintor"}) {
+            const Command::Result ran = Command::Run(root + "/usr/bin/" + title.section(' ', 0, 0),
+                                                     {"--version"}, Command::WithoutDisplay());
+            QCOMPARE(ran.Code, 0);
+            QCOMPARE(ran.Out, title.section(' ', 1) + " " QUINTOR_VERSION_TEXT "\n");
+        }
     }
 
     // Everything installed goes and the desktop forgets the file type; what others put in
@@ -184,7 +230,7 @@ private slots:
         const Command::Result removed =
             Command::Run(CMake, {"-DPREFIX=" + Prefix, "-P", Build + "/uninstall.cmake"});
         QVERIFY2(removed.Code == 0, qPrintable(removed.Text()));
-        for (const QString& file : InstalledFiles::Expected())
+        for (const QString& file : Expected())
             QVERIFY2(!QFileInfo::exists(Prefix + '/' + file), qPrintable(file));
         QVERIFY(!QFileInfo::exists(Share + "/doc/quintor"));
         QVERIFY(QFileInfo::exists(others));

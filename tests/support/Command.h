@@ -6,29 +6,23 @@
 namespace Command {
 struct Result {
     int Code = -1; // -1: did not start, crashed or hung
-    QString Out;
-    QString Err;
+    QString Out, Err;
     QString Text() const { return Out + Err; }
 };
 
-inline Result Run(const QString& Program, const QStringList& Arguments,
-                  const QProcessEnvironment& Environment = QProcessEnvironment::systemEnvironment(),
-                  const QString& Folder = {}) {
+inline Result
+Run(const QString& Program, const QStringList& Arguments,
+    const QProcessEnvironment& Environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
     process.setProcessEnvironment(Environment);
-    process.setWorkingDirectory(Folder);
     process.start(Program, Arguments);
-    Result result;
     const bool finished = process.waitForFinished(150000);
-    result.Out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    result.Err = QString::fromLocal8Bit(process.readAllStandardError());
-    if (!finished || process.exitStatus() != QProcess::NormalExit) {
-        process.kill();
-        process.waitForFinished();
-        result.Err += Program + QStringLiteral(": ") + process.errorString();
-        return result;
-    }
-    result.Code = process.exitCode();
+    Result result{-1, QString::fromLocal8Bit(process.readAllStandardOutput()),
+                  QString::fromLocal8Bit(process.readAllStandardError())};
+    if (finished && process.exitStatus() == QProcess::NormalExit)
+        result.Code = process.exitCode();
+    else
+        result.Err += Program + ": " + process.errorString();
     return result;
 }
 
@@ -36,7 +30,7 @@ inline Result Run(const QString& Program, const QStringList& Arguments,
 inline QProcessEnvironment WithoutDisplay() {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(name));
+        environment.remove(name);
     return environment;
 }
 } // namespace Command
