@@ -97,10 +97,6 @@ protected:
         QTest::mouseClick(View()->focusProxy(), Qt::LeftButton, {},
                           QPoint(at.value(0).toInt(), at.value(1).toInt()));
     }
-    void PressEnterOn(const QString& Element) {
-        Eval(Element + ".focus()");
-        QTest::keyClick(View()->focusProxy(), Qt::Key_Return);
-    }
     QStringList Recorded() {
         QString text = QString::fromUtf8(TestFiles::Read(ArgsFile));
         text.chop(1); // every line ends in a line break

@@ -1,6 +1,5 @@
-// An application entry made an item, the item written into a page by the generator, its
-// link followed by the runner's link handler and started by the real launch operation: the
-// program gets exactly the words the entry's Exec gives it, in the entry's folder.
+// An application entry made an item, written into a page, its link followed and launched for
+// real: the program gets exactly the words the entry's Exec gives it, in the entry's folder.
 #include "components/Tolvik.h"
 #include "components/dialogs/ScriptedUserDialogs.h"
 #include "components/platform/DesktopEntries.h"

@@ -30,10 +30,11 @@ QVector<Item> ThousandItems(const QString& Recorder) {
 
 class TestRunnerE2E : public QObject, Harness {
     Q_OBJECT
-    QWidget* Keys() const { return View()->focusProxy(); }
     QStringList Visible() { return Eval(VisibleItems).toStringList(); }
-    void Type(const QString& Text) { QTest::keyClicks(Keys(), Text); }
-    void Key(Qt::Key K, Qt::KeyboardModifiers Mods = {}) { QTest::keyClick(Keys(), K, Mods); }
+    void Type(const QString& Text) { QTest::keyClicks(View()->focusProxy(), Text); }
+    void Key(Qt::Key K, Qt::KeyboardModifiers Mods = {}) {
+        QTest::keyClick(View()->focusProxy(), K, Mods);
+    }
     bool OpensThousand(const QString& Props = {}) {
         if (!Opens(Build("Thousand.htm", ThousandItems(Recorder), Props)))
             return false;
@@ -71,7 +72,8 @@ private slots:
         QVERIFY(R->Dialogs.Messages.isEmpty());
         QVERIFY(R->W.isMaximized());
         QFile::remove(ArgsFile);
-        PressEnterOn(ItemLink("Rec"));
+        Eval(ItemLink("Rec") + ".focus()");
+        Key(Qt::Key_Return);
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ArgsFile), 10000);
         QCOMPARE(Recorded(), expected);
     }
@@ -80,42 +82,33 @@ private slots:
     // not a refresh, a form or a pop-up; none of them gets a message, nor piles up windows.
     void pagesStartNothingByThemselves_data() {
         // Header of the launcher page, and inner.htm, shown in a frame when Header has one;
-        // "RUN" is a runner link.
+        // "RUN" is a runner link, and a cell that is no markup is a script.
         Texts({"Header", "Inner"});
-        const QString frame = "<iframe src=\"inner.htm\"></iframe>", script = "<script>%1</script>";
-        Row("frame opens a window", frame, script.arg("window.open('RUN')"));
-        Row("frame moves the page", frame, script.arg("top.location.href='RUN'"));
+        const QString frame = "<iframe src=\"inner.htm\"></iframe>";
+        Row("frame opens a window", frame, "window.open('RUN')");
+        Row("frame moves the page", frame, "top.location.href='RUN'");
         Row("frame sends a form to the page", frame,
-            "<form target=\"_top\" action=\"RUN\"></form>" +
-                script.arg("document.forms[0].submit()"));
-        Row("refresh", "<meta http-equiv=\"refresh\" content=\"0;url=RUN\">", "");
-        Row("script on load", script.arg("location.href='RUN'"), "");
+            "<form target=_top action='RUN'></form><script>document.forms[0].submit()</script>");
+        Row("refresh", "<meta http-equiv=refresh content=\"0;url=RUN\">", "");
+        Row("script on load", "location.href='RUN'", "");
         Row("script clicks an item",
-            script.arg("addEventListener('load', function () { "
-                       "document.querySelector('a[title=Rec]').click() })"),
-            "");
-        Row("pop-up", script.arg("window.open('RUN')"), "");
-        Row("pop-up sent on later",
-            script.arg(
-                "var w = window.open(''); setTimeout(function () { w.location = 'RUN' }, 50)"),
+            "addEventListener('load', () => document.querySelector('a[title=Rec]').click())", "");
+        Row("pop-up sent on later", "var w = open(''); setTimeout(() => w.location = 'RUN', 50)",
             "");
         Row("windows without end",
-            script.arg(
-                "setInterval(function () { for (var i = 0; i < 50; ++i) window.open('') }, 20)"),
-            "");
-        Row("3 MB address by script",
-            script.arg("location.href = 'https://h/?' + 'a'.repeat(3 << 20)"), "");
+            "setInterval(() => { for (var i = 0; i < 50; ++i) open('') }, 20)", "");
+        Row("3 MB address by script", "location.href = 'https://h/?' + 'a'.repeat(3 << 20)", "");
         Row("a page the refresh made current",
-            "<meta http-equiv=\"refresh\" content=\"0;url=inner.htm\">",
-            script.arg("location.href='RUN'"));
+            "<meta http-equiv=refresh content=\"0;url=inner.htm\">", "location.href='RUN'");
     }
     void pagesStartNothingByThemselves() {
-        QFETCH(QString, Header);
-        QFETCH(QString, Inner);
-        const QString run = "qt:" + Recorder + ",unasked";
-        Write("inner.htm", Inner.replace("RUN", run));
-        const QString page = Build("Hostile.htm", {{"Rec", Recorder, "clicked"}}, "Closable=False",
-                                   Header.replace("RUN", run));
+        const auto html = [this](const char* Cell) {
+            const QString text = QString(Fetch(Cell)).replace("RUN", "qt:" + Recorder + ",unasked");
+            return text.isEmpty() || text.startsWith('<') ? text : "<script>" + text + "</script>";
+        };
+        Write("inner.htm", html("Inner"));
+        const QString page =
+            Build("Hostile.htm", {{"Rec", Recorder, "clicked"}}, "Closable=False", html("Header"));
         QVERIFY(Opens(page));
         QTest::qWait(1500);
         // Never left blank: a page the engine refused comes back, or gives way to the welcome page.
@@ -141,8 +134,6 @@ private slots:
             failed.arg("file://PROGRAM?x") + none);
         Row("document without an application", "DIR/data.qqq", "", "Normal Window",
             "DIR/data.qqq|||1", failed.arg("DIR/data.qqq") + none);
-        Row("nothing there", "/no/such/program", "", "Normal Window", "/no/such/program|||1",
-            failed.arg("/no/such/program") + "Please check that the file exists");
         Row("start-in folder missing", "PROGRAM", "/no/such", "Normal Window",
             "PROGRAM||/no/such|1",
             failed.arg("PROGRAM") + "The start-in folder '/no/such' does not exist");
@@ -211,12 +202,10 @@ private slots:
         QVERIFY(Loads([&] { ClickOn(ItemLink("Next")); }));
         QTRY_COMPARE(R->W.CurFile(), second);
         QCOMPARE(View()->geometry(), QRect(0, 0, R->W.width(), R->W.height() - Status()->height()));
-        R->W.Minimise();
-        R->W.ToggleMaximise(); // a minimised window comes back maximised
-        QVERIFY(R->W.isMaximized() && !R->W.isMinimized());
         ClickOn("document.querySelector('a[href=\"qtc:exit\"]')");
         QTRY_VERIFY(!R->W.isVisible());
     }
+
     void typingFindsItemsAndEnterStartsTheHighlighted() {
         QVERIFY(OpensThousand("Minimise on use=True"));
         Type("emile");
