@@ -1,8 +1,7 @@
 #pragma once
 
-// The runner's window in the real engine, as the end-to-end tests drive it: launcher pages
-// built by the editor's page generator, real mouse clicks and key presses, and a desktop of
-// the test's own whose one application, for PDF files, is argrecorder.
+// The runner's window in the real engine, driven as a user does, showing pages that the
+// editor's page generator built.
 #include "components/dialogs/ScriptedUserDialogs.h"
 #include "document/LauncherDocument.h"
 #include "pagegen/modGenHTML.h"
@@ -98,16 +97,11 @@ protected:
         QTest::mouseClick(View()->focusProxy(), Qt::LeftButton, {},
                           QPoint(at.value(0).toInt(), at.value(1).toInt()));
     }
-    void PressEnterOn(const QString& Element) {
-        Eval(Element + ".focus()");
-        QTest::keyClick(View()->focusProxy(), Qt::Key_Return);
-    }
     QStringList Recorded() {
         QString text = QString::fromUtf8(TestFiles::Read(ArgsFile));
         text.chop(1); // every line ends in a line break
         return text.split('\n');
     }
-    ScriptedUserDialogs::Message Msg() const { return R->Dialogs.LastMessage(); }
 
     void Start() {
         qputenv("QUINTOR_ARGS_FILE", ArgsFile.toUtf8());
