@@ -2,8 +2,11 @@
 // its text readable (WCAG's contrast ratio of 4.5), and a page's own properties win over it.
 #include "e2e/RunnerHarness.h"
 #include "properties/PageThemes.h"
+#include "properties/ui/frmPFile.h"
 
+#include <QComboBox>
 #include <QPalette>
+#include <QPushButton>
 
 using namespace RunnerHarness;
 
@@ -107,6 +110,23 @@ private slots:
         if (!Wins.isEmpty())
             QCOMPARE(Eval(Wins.section('=', 0, -2)).toString(), Wins.section('=', -1));
         QCOMPARE(ScriptErrors, QStringList());
+    }
+
+    // The "Style sheet" chooser names the themes and stores the chosen sheet's address.
+    void styleSheetChooserOffersThemes() {
+        LauncherDocument doc;
+        doc.WriteProp("Style sheet", Themes["System"]);
+        ScriptedUserDialogs dialogs;
+        frmPFile window(doc, doc.Props.Find("Style sheet"), "Style sheet:", {}, true, dialogs,
+                        nullptr, PageThemes::Installed());
+        QCOMPARE(window.cmbTheme->currentText(), QStringLiteral("System"));
+        window.cmbTheme->activated(window.cmbTheme->findText("Dark"));
+        QCOMPARE(window.txtFile->text(), Themes["Dark"]);
+        window.txtFile->setText("file:///my/own.css");
+        QCOMPARE(window.cmbTheme->currentIndex(), -1);
+        window.cmbTheme->activated(window.cmbTheme->findText("Light"));
+        window.cmdOK->click();
+        QCOMPARE(doc.ReadProp("Style sheet", true), Themes["Light"]);
     }
 };
 

@@ -250,6 +250,21 @@ private slots:
         Type("x");
         QTest::qWait(500);
         QVERIFY(!Eval(HasBar).toBool());
+    }
+
+    // Ctrl+O opens, F5 refreshes; Ctrl+W and Ctrl+Q close only a closable page.
+    void windowCommandsHaveTheirKeys() {
+        QVERIFY(Opens(Build("Keys.htm", {{"One", "/bin/true"}}, "Closable=False")));
+        ClickOn("document.querySelector('h1')");
+        Key(Qt::Key_O, Qt::ControlModifier);
+        QTRY_COMPARE(R->Dialogs.FileRequests.size(), 1);
+        QVERIFY(Loads([&] { Key(Qt::Key_F5); }));
+        Key(Qt::Key_W, Qt::ControlModifier);
+        Key(Qt::Key_Q, Qt::ControlModifier);
+        QTest::qWait(300);
+        QVERIFY(R->W.isVisible()); // this page may not be closed
+        QVERIFY(Opens(Build("Closable.htm", {{"One", "/bin/true"}})));
+        ClickOn("document.querySelector('h1')");
         Key(Qt::Key_W, Qt::ControlModifier);
         QTRY_VERIFY(!R->W.isVisible());
     }
