@@ -35,6 +35,9 @@ private slots:
         }
         QCOMPARE(error, 0);
         const QByteArray bytes = TestFiles::Read(path);
+        for (qsizetype size = 0; size < bytes.size(); ++size) // no shorter file is sound
+            QCOMPARE(ErrorOf([&] { PackStore::ParseDirectory(bytes.left(size)); }),
+                     ErrNo::BadFileFormat);
         const int count = uchar(bytes[4]); // the corpus files are small
         QCOMPARE(pack.PackGetField(1, 0).toInt(), count);
         for (int i = 1; i <= count; ++i) {
