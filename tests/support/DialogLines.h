@@ -16,8 +16,7 @@ inline QString MessageLine(const ScriptedUserDialogs::Message& M) {
         .arg(icons[int(M.Icon)], buttons[int(M.Buttons)], defaultButton, M.Title, M.Text);
 }
 
-// A message with the reason of a failure left out ("the file 'x' - ..., 75"): the system
-// words it.
+// A message without the system's wording of a failure ("the file 'x' - ..., 75").
 inline QString FailureLine(const ScriptedUserDialogs::Message& M) {
     const QString line = MessageLine(M);
     const qsizetype from = line.indexOf("' - "), to = line.lastIndexOf(", ");

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-// Small helpers shared by the tests.
 namespace TestFiles {
 // Writes Bytes to Path (creating folders); QFAIL-free: returns false on failure.
 inline bool Write(const QString& Path, const QByteArray& Bytes) {
