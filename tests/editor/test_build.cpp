@@ -4,7 +4,6 @@
 #include "build/ui/BuildCommands.h"
 #include "build/ui/PreviewPane.h"
 #include "editor/FakeEditorContext.h"
-#include "items/Shortcut.h"
 #include "items/ui/ShortcutCommands.h"
 #include "pagegen/modGenHTML.h"
 #include "support/DataRows.h"
@@ -99,25 +98,6 @@ private slots:
                  u"exist, 75"_s.arg(missing));
     }
 
-    // 300 two-byte characters still give a name of at most 255 bytes; a title that would leave
-    // no name, or a hidden file, gives the runner's, while the desktop shows the title.
-    void shortcutFileName() {
-        LauncherDocument doc;
-        doc.WriteProp(u"Title"_s, QString(300, QChar(0xE9)));
-        const QString name = QFileInfo(Shortcut::Create(doc, Desktop)).fileName();
-        QVERIFY2(name.toUtf8().size() <= 255 && name.size() >= 60, qPrintable(name));
-        QCOMPARE(name, QString(name.size() - 8, QChar(0xE9)) + u".desktop"_s);
-        // Cut at a character, never inside one.
-        QCOMPARE(Shortcut::CleanFileName(QString(249, u'a') + u"\U0001F600"_s), QString(249, u'a'));
-        for (const auto& [title, shown] :
-             {std::pair{u"   "_s, "Quintor"}, {u"  .NET "_s, ".NET"}}) {
-            doc.WriteProp(u"Title"_s, title);
-            QCOMPARE(Shortcut::Create(doc, Desktop), Desktop + u"/Quintor.desktop"_s);
-            QVERIFY(TestFiles::Read(Desktop + u"/Quintor.desktop"_s)
-                        .contains("\nName=" + QByteArray(shown) + '\n'));
-        }
-    }
-
     // One page built again and again (what is asked, is written, a failure keeps), then run.
     void buildAndRun() {
         QTemporaryDir dir;
@@ -139,7 +119,6 @@ private slots:
                  "files (*.*)|*.* [/proposed/old.htm]");
         QVERIFY(QDir(dir.path()).isEmpty());
         QVERIFY(!doc.Changed());
-        QCOMPARE(ctx.CheckmenusCalls, 0);
         Build(ctx, path);
         QCOMPARE(TestFiles::Read(path), GenHTML(doc, false, QString()).toUtf8());
         QCOMPARE(doc.ReadProp("(HTML File)", true), path);

@@ -65,7 +65,6 @@ private slots:
         const QString reset = "Question YesNo Reset Properties: Are you sure you want to reset the properties?";
         QTest::newRow("columns 0") << "Columns" << "7" << "0" << "7" << false << low.arg(1);
         QTest::newRow("columns abc") << "Columns" << "7" << "abc" << "7" << false << nan.arg("abc");
-        QTest::newRow("columns 100") << "Columns" << "7" << "100" << "100" << true << "";
         QTest::newRow("columns 5.0") << "Columns" << "7" << "5.0" << "7" << false << whole.arg("5.0");
         QTest::newRow("columns beyond int") << "Columns" << "7" << "99999999999999999999" << "7" << false << high.arg(100);
         QTest::newRow("width 103") << "Width" << "700" << "103" << "700" << false << low.arg(104);
