@@ -26,7 +26,6 @@ struct Editor {
     explicit Editor(const QStringList& Arguments = {}) { Window.Form_Load(Arguments); }
     LauncherDocument& Doc() { return Window.Doc(); }
     ItemListView* Items() { return Window.findChild<ItemListView*>("lvItems"); }
-    QAction* Action(const char* Name) { return Window.findChild<QAction*>(QLatin1String(Name)); }
     // Rows of that layout ("I" an item, "S" a section: "ISII"), row Current the current one.
     void Show(const QString& Layout, int Current) {
         QVector<LauncherItem> rows(Layout.size());
