@@ -98,7 +98,7 @@ private slots:
         // Words "|"-separated ("-": Exec unreadable).
         Texts({"Words", "Expected"});
         // clang-format off
-        Row("program and words", "/usr/bin/app|--new|two words|a\tb", "App|/usr/bin/app|--new \"two words\" \"a\tb\"|/w|/i.png|Tip");
+        Row("program and words", "/usr/bin/app|--new|two words", "App|/usr/bin/app|--new \"two words\"|/w|/i.png|Tip");
         Row("unreadable Exec", "-", "refused: its command line cannot be read");
         Row("no program", "", "refused: its command line names no program");
         Row("double quote", "app|a\"b", "refused: an argument holds a double quote, which a launcher page cannot pass on");
