@@ -23,9 +23,7 @@ public:
     QList<int> Selection;
     int Tab = 0;
     int PropertyRow = 0;
-    bool PropertyCommandEnabled = false;
     int CheckmenusCalls = 0;
-    int SaveCalls = 0;
     // What File, Save does here; by default it "saves" successfully.
     std::function<void()> OnSave = [this] { Document.SetChanged(false); };
 
@@ -57,12 +55,9 @@ public:
     int CurrentTab() const override { return Tab; }
 
     int SelectedPropertyRow() const override { return PropertyRow; }
-    void SetPropertyCommandEnabled(bool Enabled) override { PropertyCommandEnabled = Enabled; }
+    void SetPropertyCommandEnabled(bool) override {}
 
-    void FileSave() override {
-        ++SaveCalls;
-        OnSave();
-    }
+    void FileSave() override { OnSave(); }
 
     QPlainTextEdit& HtmlView() override { return Html; }
     QWidget& PreviewHost() override { return Preview; }

@@ -4,7 +4,6 @@
 #include "build/ui/BuildCommands.h"
 #include "build/ui/PreviewPane.h"
 #include "editor/FakeEditorContext.h"
-#include "items/Shortcut.h"
 #include "items/ui/ShortcutCommands.h"
 #include "pagegen/modGenHTML.h"
 #include "support/DataRows.h"
@@ -57,16 +56,8 @@ private slots:
         UseDesktop(Desktop, u"config"_s);
     }
 
-    void cleanFileName() {
-        QCOMPARE(Shortcut::CleanFileName(u"a/b|c?*d\\e<\"hi\">"_s), u"a_b\u00A6c!xd_e(''hi'')"_s);
-        QCOMPARE(Shortcut::CleanFileName(QString(300, u't')), QString(250, u't'));
-        QCOMPARE(Shortcut::CleanFileName(QString(200, u'"')), QString(250, u'\''));
-        QCOMPARE(Shortcut::CleanFileName(QString(249, u'a') + u"\U0001F600"_s), QString(249, u'a'));
-    }
-
     // The command: an executable file escaped for special characters, the message; a second run
-    // replaces it, showing the runner's icon; the error; then a desktop starts the runner (a
-    // recorder here) from it with the page path whole.
+    // replaces it, showing the runner's icon; the error.
     void shortcutCommand() {
         FakeEditorContext ctx;
         LauncherDocument& doc = ctx.Document;
@@ -105,47 +96,6 @@ private slots:
                  u"Critical OK Create Shortcut to Desktop Error: An error occurred when creating a "
                  u"shortcut on the Desktop - Path not found: the desktop folder '%1' does not "
                  u"exist, 75"_s.arg(missing));
-
-        const QString gio = QStandardPaths::findExecutable(u"gio"_s), args = Dir.filePath(u"a"_s);
-        const QString recorder = TestFiles::TestBinDir() + u"/argrecorder"_s;
-        if (gio.isEmpty() || !QFileInfo(recorder).isExecutable())
-            QSKIP("launching needs gio and the argrecorder test program");
-        QVERIFY(QDir().mkpath(doc.APath));
-        QVERIFY(QFile::copy(recorder, doc.APath + u"quintor2"_s));
-        qputenv("QUINTOR_ARGS_FILE", args.toUtf8());
-        QCOMPARE(QProcess::execute(gio, {u"launch"_s, file}), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(args), 10000);
-        QCOMPARE(QString::fromUtf8(TestFiles::Read(args)).split(u'\n').mid(1),
-                 (QStringList{page, {}}));
-    }
-
-    // 300 two-byte characters still give a name of at most 255 bytes; a title that would leave
-    // no name, or a hidden file, gives the runner's, while the desktop shows the title.
-    void shortcutFileName() {
-        LauncherDocument doc;
-        doc.WriteProp(u"Title"_s, QString(300, QChar(0xE9)));
-        const QString name = QFileInfo(Shortcut::Create(doc, Desktop)).fileName();
-        QVERIFY2(name.toUtf8().size() <= 255 && name.size() >= 60, qPrintable(name));
-        QCOMPARE(name, QString(name.size() - 8, QChar(0xE9)) + u".desktop"_s);
-        for (const auto& [title, shown] :
-             {std::pair{u"   "_s, "Quintor"}, {u"  .NET "_s, ".NET"}}) {
-            doc.WriteProp(u"Title"_s, title);
-            QCOMPARE(Shortcut::Create(doc, Desktop), Desktop + u"/Quintor.desktop"_s);
-            QVERIFY(TestFiles::Read(Desktop + u"/Quintor.desktop"_s)
-                        .contains("\nName=" + QByteArray(shown) + '\n'));
-        }
-    }
-
-    void iconFolder_data() {
-        Texts({"page", "folder"});
-        Row("extension", "/pages/Tools.htm", "/pages/Tools");
-        Row("dot in a folder name", "/pages.v2/Tools", "/pages.v2/Tools_files");
-        Row("hidden file", "/pages/.htm", "/pages/.htm_files");
-        Row("trailing dot", "/pages/Tools.", "/pages/Tools");
-    }
-    void iconFolder() {
-        QCOMPARE(PageBuild::IconFolderFor(QDir::toNativeSeparators(Fetch("page"))),
-                 QDir::toNativeSeparators(Fetch("folder")));
     }
 
     // One page built again and again (what is asked, is written, a failure keeps), then run.
@@ -169,7 +119,6 @@ private slots:
                  "files (*.*)|*.* [/proposed/old.htm]");
         QVERIFY(QDir(dir.path()).isEmpty());
         QVERIFY(!doc.Changed());
-        QCOMPARE(ctx.CheckmenusCalls, 0);
         Build(ctx, path);
         QCOMPARE(TestFiles::Read(path), GenHTML(doc, false, QString()).toUtf8());
         QCOMPARE(doc.ReadProp("(HTML File)", true), path);
@@ -218,7 +167,6 @@ private slots:
     // never saved one named after its title in the home folder ("~").
     void proposedPage_data() {
         Texts({"HtmlFile", "CurFile", "Title", "Proposed"});
-        Row("page set", "/p/old.htm", "/d/Tools.qtf", "T", "/p/old.htm");
         Row("saved", "", "/d/my.tools.qtf", "T", "/d/my.tools.htm");
         Row("launcher without extension", "", "/d/plain", "T", "/d/plain page.htm");
         Row("never saved", "", "", "A/B: C", "~/A_B; C.htm");
@@ -235,22 +183,19 @@ private slots:
                  Fetch("Proposed").replace("~", QDir::homePath()));
     }
 
-    // A folder that does not exist fails alike with and without icons to extract, before
-    // anything is written.
+    // A folder that does not exist fails before anything is written, icons included.
     void missingFolder() {
         QTemporaryDir dir;
         const QString program = QCoreApplication::applicationFilePath(),
                       page = dir.filePath("no/p.htm");
-        for (const QString& icon : {program, QString()}) {
-            FakeEditorContext ctx;
-            ctx.Document.Items.Append(LauncherItem{{"p", program, {}, {}, icon}});
-            Build(ctx, page);
-            QCOMPARE(ctx.Scripted.LastMessage().Text,
-                     "An error occurred when attempting to build the HTML file '" + page +
-                         "' - Path not found: the folder '" + dir.filePath("no") +
-                         "' does not exist, 75");
-            QVERIFY(QDir(dir.path()).isEmpty());
-        }
+        FakeEditorContext ctx;
+        ctx.Document.Items.Append(LauncherItem{{"p", program, {}, {}, program}});
+        Build(ctx, page);
+        QCOMPARE(ctx.Scripted.LastMessage().Text,
+                 "An error occurred when attempting to build the HTML file '" + page +
+                     "' - Path not found: the folder '" + dir.filePath("no") +
+                     "' does not exist, 75");
+        QVERIFY(QDir(dir.path()).isEmpty());
     }
 
     // Each editor has a preview of its own: one leaving removes its files, not the other's.
@@ -324,11 +269,6 @@ private slots:
         Visit(ctx, 3, 0);
         QCOMPARE(ctx.Preview.findChildren<PreviewPane*>().size(), 1);
         QTRY_COMPARE_WITH_TIMEOUT(wb->title(), QString("Changed"), Timeout);
-        const QString other = temp.filePath("other.htm"); // any other link is followed inside
-        QVERIFY(TestFiles::Write(other, "<title>Other</title>"));
-        wb->page()->runJavaScript(
-            QString("location.href = '%1';").arg(QUrl::fromLocalFile(other).toString()));
-        QTRY_COMPARE_WITH_TIMEOUT(wb->title(), QString("Other"), Timeout);
         QCOMPARE(ctx.Scripted.Messages.size(), 2);
     }
 };

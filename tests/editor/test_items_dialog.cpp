@@ -1,5 +1,4 @@
 // The Add and Edit dialog, and importing the items of another launcher file.
-#include "components/dialogs/FileFilter.h"
 #include "document/LauncherFile.h"
 #include "editor/ItemTestRows.h"
 #include "items/ImportItems.h"
@@ -9,12 +8,7 @@
 #include "support/DialogLines.h"
 #include "support/TestFiles.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QToolButton>
+#include <QtWidgets>
 
 using namespace ItemTestRows;
 using namespace Qt::StringLiterals;
@@ -53,14 +47,12 @@ private slots:
         // clang-format off
         QTest::newRow("below the current row") << "A [B] C" << false << "n" << "n" << "A [B] n? C";
         QTest::newRow("at the bottom") << "A [B] C" << true << "n" << "n" << "A [B] C n?";
-        QTest::newRow("no current row") << "A B" << false << "n" << "n" << "A B n?";
         QTest::newRow("spaces-only description") << "" << false << "   " << "run" << "   |run" + rest;
         QTest::newRow("command trimmed") << "" << true << "d" << "  /bin/app  " << "d|/bin/app" + rest;
         QTest::newRow("section word in other case") << "" << false << "Section:x" << "run" << "Section:x|run" + rest;
         QTest::newRow("empty description") << "" << false << "" << "run" << refused.arg("Desc", "You must enter a description for this icon");
         QTest::newRow("blank command") << "" << false << "d" << "   " << refused.arg("Com", "You must enter a command for this icon");
         QTest::newRow("section word") << "" << false << "SECTION:x" << "run" << section;
-        QTest::newRow("section word after blanks") << "" << false << "  SECTION:" << "run" << section;
         // clang-format on
     }
     void add() {
@@ -131,11 +123,6 @@ private slots:
                  "for the icon:");
         QCOMPARE(ctx.Scripted.FileRequests.last().Filter,
                  "HTML Document (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*");
-        // The command's first entry lists programs (no extension here), the icon's takes PNG.
-        const QList<FilterEntry> command = ParseFilter(ctx.Scripted.FileRequests[3].Filter),
-                                 icon = ParseFilter(ctx.Scripted.FileRequests[4].Filter);
-        QVERIFY(command.first().Takes("app", true));
-        QVERIFY(icon.first().Takes("a.png", false));
     }
 
     // Edit on an item row whose Run text is none of the seven entries.
@@ -166,44 +153,6 @@ private slots:
         QVERIFY(ctx.Document.Changed());
     }
 
-    // Test pages written here; a page that is gone when it is read still gives a link.
-    void linkBuilder_data() {
-        QTest::addColumn<QByteArray>("page");
-        QTest::addColumn<bool>("newWindow");
-        Texts({"desc", "icon"});
-        const QByteArray info =
-            "</html>\r\n\r\n<!-- Quintor info:\r\nHeight=3\r\nIcon=/t.ico\r\nWidth=4\r\n-->";
-        const QString runner = QStringLiteral("/opt/q/quintor2");
-        // clang-format off
-        QTest::newRow("title with a line break") << "<html><head><TITLE>  My\r\nTools\nNow </title>" + info << false << "My Tools Now" << "/t.ico";
-        QTest::newRow("no title") << "<html><body></body>" + info << false << "links" << "/t.ico";
-        QTest::newRow("Icon after the block") << QByteArray("<title>T</title><!-- Quintor info:\r\nW=4\r\n-->\r\nIcon=/x.ico") << false << "T" << runner;
-        QTest::newRow("no info block") << QByteArray("<title>Über</title></html>") << true << "Über" << runner;
-        QTest::newRow("page gone") << QByteArray() << true << "links" << runner;
-        // clang-format on
-    }
-    void linkBuilder() {
-        const QByteArray page = Fetch<QByteArray>("page");
-        const bool newWindow = Fetch<bool>("newWindow");
-        const QString desc = Fetch("desc"), icon = Fetch("icon");
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("links.htm"));
-        QVERIFY(page.isNull() || TestFiles::Write(path, page));
-        FakeEditorContext ctx;
-        ctx.Document.APath = QStringLiteral("/opt/q/");
-        frmAdd d(ctx);
-        for (QLineEdit* field : {d.txtParam, d.txtSI, d.txtComments})
-            field->setText(QStringLiteral("cleared first"));
-        d.cmbRun->setCurrentIndex(3);
-        d.chkQTNewWin->setChecked(newWindow);
-        ctx.Scripted.FileAnswers << path;
-        d.cmdQT->click();
-        QCOMPARE(d.txtDesc->text() + '|' + d.txtCom->text() + '|' + d.txtParam->text(),
-                 desc + (newWindow ? "|/opt/q/quintor2|" + path : '|' + path + '|'));
-        QCOMPARE(d.cmbRun->currentText(), newWindow ? "Normal Window" : "Hyperlink");
-        QCOMPARE(d.txtIcon->text() + '|' + d.txtSI->text() + d.txtComments->text(), icon + '|');
-    }
-
     // In the C locale: "#,##0" groups even where the locale's own formatting would not.
     void import_data() {
         Texts({"file", "section", "expected", "message"});
@@ -213,7 +162,6 @@ private slots:
         QVERIFY(TestFiles::Write(bad, "<html>a page</html>"));
         const QString added = u"Information OK Import Result: %1 successfully added"_s;
         // clang-format off
-        Row("no section", MakeFile(Dir, 3), "", "a f1 f2 f3", added.arg(u"3 items were"_s));
         Row("section, trimmed", MakeFile(Dir, 3), " W ", "a #W f1 f2 f3", added.arg(u"3 items were"_s));
         Row("one, blank section", MakeFile(Dir, 1), "  ", "a f1", added.arg(u"1 item was"_s));
         Row("no items", MakeFile(Dir, 0), "E", "a #E", u"Information OK Import Result: No items were found in the file"_s);

@@ -2,8 +2,6 @@
 #include "components/PackStore.h"
 #include "document/LauncherDocument.h"
 #include "document/LauncherFile.h"
-#include "document/PropertyTable.h"
-#include "document/ShownText.h"
 #include "support/ChildProcess.h"
 #include "support/DataRows.h"
 #include "support/ErrorOf.h"
@@ -11,7 +9,6 @@
 #include "support/TestFiles.h"
 
 #include <QAbstractItemModelTester>
-#include <QSignalSpy>
 #include <QtTest>
 #include <sys/resource.h>
 
@@ -46,13 +43,6 @@ class TestLauncherFile : public QObject {
             item[c] = Prefix + QString::number(c);
         return item;
     }
-    // "NAME=data NAME ..." as a pack file.
-    static QByteArray Pack(const QString& Text) {
-        QVector<RawPack::Entry> entries;
-        for (const QString& e : Text.split(' '))
-            entries.append({e.section('=', 0, 0).toLatin1(), e.section('=', 1).toUtf8()});
-        return RawPack::Build(entries);
-    }
 
 private slots:
     void cellTextsRoundTrip_data() {
@@ -84,26 +74,6 @@ private slots:
         QCOMPARE(loaded.Items.All(), doc.Items.All());
         QCOMPARE(QStringList({loaded.ReadProp("Title", true), loaded.ReadProp("Header HTML")}),
                  QStringList({text, text}));
-    }
-
-    void entrySequence() {
-        LauncherDocument doc;
-        for (int r = 1; r <= 3; ++r)
-            doc.Items.Append(Item(QStringLiteral("r%1c").arg(r)));
-        doc.WriteProp("Header HTML", QString(200, 'h'));
-        LauncherFile::SaveFile(doc, PathOf("sequence.qtf"));
-        const QByteArray bytes = TestFiles::Read(PathOf("sequence.qtf"));
-        QCOMPARE(bytes.mid(4, 4), QByteArray("\x39\0\0\0", 4)); // 57 entries
-        const char* cells[] = {"DESC", "COMMAND", "PARAM", "STARTIN", "ICON", "RUN", "COMMENTS"};
-        for (int i = 0; i < 21; ++i)
-            QCOMPARE(RawPack::Record(bytes, i).Name + '=' + RawPack::Record(bytes, i).Data,
-                     cells[i % 7] + QStringLiteral("=r%1c%2").arg(i / 7 + 1).arg(i % 7).toUtf8());
-        for (int pos = 1; pos <= 36; ++pos) // in the table's order: readers search forward
-            QCOMPARE(RawPack::Record(bytes, 20 + pos).Name,
-                     QByteArray(PropertyTable::At(pos)->Key));
-        QCOMPARE(RawPack::Record(bytes, 21).Name + RawPack::Record(bytes, 56).Name,
-                 QByteArray("P_BACK_CP_SHOW_R"));
-        QCOMPARE(RawPack::Record(bytes, 33).Data, QByteArray(200, 'h')); // P_HEADER: whole text
     }
 
     // The lock as another program sees it: refused while held, after a save too (the save
@@ -141,7 +111,8 @@ private slots:
 
     void failedOpenLeavesEverythingAsItWas_data() {
         Columns<QByteArray, int>({"bytes", "error"});
-        Row("last item incomplete", Pack("P_TITLE=x DESC COMMAND"), int(ErrNo::BadFileFormat));
+        Row("last item incomplete", RawPack::Build({{"P_TITLE", "x"}, {"DESC"}, {"COMMAND"}}),
+            int(ErrNo::BadFileFormat));
         Row("missing file", QByteArray(), int(ErrNo::FileNotFound));
         // reading the held file lets go of the lock for a moment; it must be taken again
         Row("own file damaged", QByteArray("garbage"), int(ErrNo::BadFileFormat));
@@ -172,32 +143,6 @@ private slots:
         QVERIFY(!Free(mine));
     }
 
-    // "P_" entries must fit a forward search through the table, else they are skipped;
-    // the six entries after "DESC" are cells by position, whatever their names.
-    void entriesThatDoNotFit_data() {
-        Texts({"entries", "read"}); // read: Title, Width, Columns, then every cell
-        Row("in order", "P_COLUMN=7 P_TITLE=T P_WIDTH=600", "T,600,7");
-        Row("out of order", "P_WIDTH=600 P_TITLE=T P_COLUMN=7", "New File 1,600,5");
-        Row("repeated", "P_TITLE=T1 P_TITLE=T2 P_WIDTH=600", "T1,600,5");
-        Row("unknown", "P_NOPE p_TITLE P_TITLE=T P_ P_WIDTHX P_WIDTH=6", "T,6,5");
-        Row("last key first", "P_SHOW_R=True P_TITLE=T", "New File 1,492,5");
-        Row("cells", "X DESC=d A=1 B=2 C=3 P_TITLE=4 E=5 F=6", "4,492,5,d,1,2,3,4,5,6");
-    }
-
-    void entriesThatDoNotFit() {
-        QFETCH(QString, entries);
-        QFETCH(QString, read);
-        QVERIFY(TestFiles::Write(PathOf("props.qtf"), Pack(entries)));
-        LauncherDocument doc;
-        LauncherFile::OpenFile(doc, PathOf("props.qtf"), false);
-        QStringList got = {doc.ReadProp("Title", true), doc.ReadProp("Width", true),
-                           doc.ReadProp("Columns", true)};
-        for (const LauncherItem& item : doc.Items.All())
-            got << QStringList(item.Cells.begin(), item.Cells.end());
-        QCOMPARE(got.join(','), read);
-        QCOMPARE(doc.Props.Count(), 36);
-    }
-
     // A full disk answers with short writes and no error: the old file stays whole, no
     // temporary file is left behind, and the document stays unsaved.
     void fullDiskKeepsTheOldFile() {
@@ -221,59 +166,24 @@ private slots:
                  QStringList{"full.qtf"});
     }
 
-    void propertiesSortedByName() {
+    // Listed by name, reset to their defaults; a Title kept page-safe, HTML never converted.
+    void properties() {
         LauncherDocument doc;
         QAbstractItemModelTester tester(&doc.Props,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QCOMPARE(QStringList({doc.GetProp(0, 1), doc.GetProp(37, 3), doc.GetProp(1, 4),
-                              doc.GetProp(1, 3), doc.GetProp(14, 2), doc.Caption()}),
-                 QStringList({"", "", "", "P_BACK_C", "412", "New File 1 - Quintor Editor"}));
+        QCOMPARE(doc.GetProp(0, 1) + doc.GetProp(37, 3) + doc.GetProp(1, 4), QString());
         doc.WriteProp("Width", "800");
-        doc.NextNew = 3;
         doc.Propulate();
-        doc.WriteProp("title", "not the name of a property");
         QStringList shown = {QString::number(doc.Props.Count())};
         for (int row = 1; row <= doc.Props.Count(); ++row)
             shown << doc.Props.At(row).Name + '=' + doc.ReadProp(doc.Props.At(row).Name, true);
         QCOMPARE((shown.mid(0, 3) + shown.mid(13, 4) + shown.mid(35)).join(','),
                  QString("36,(HTML File)=,Background colour=,Footer HTML=,Header HTML=,Height=412,"
-                         "Icon=,Title=New File 3,Width=492"));
+                         "Icon=,Title=New File 1,Width=492"));
         doc.WriteProp("Title", "Tom & \"Jerry\" <1>");
         QCOMPARE(doc.ReadProp("Title"), QString("Tom &amp; &quot;Jerry&quot; &lt;1&gt;"));
         doc.WriteProp("Header HTML", "<b>&amp;</b>");
         QCOMPARE(doc.ReadProp("Header HTML"), QString("<b>&amp;</b>")); // never converted
-    }
-
-    // Every change of the rows, through any operation, is a change of the document, told once
-    // when it starts; an in-place edit that keeps the text changes nothing.
-    void changedFollowsTheRows_data() {
-        Columns<int, bool>({"Step", "Changed"});
-        const char* steps[] = {"set a cell",       "set a row",          "insert",
-                               "remove",           "replace all",        "write a property",
-                               "reset properties", "same text in place", "SECTION: in place"};
-        for (int i = 0; i < 9; ++i)
-            QTest::newRow(steps[i]) << i << (i < 7);
-    }
-    void changedFollowsTheRows() {
-        LauncherDocument doc;
-        doc.Items.AppendAll({LauncherItem{{{"a", "c"}}}, LauncherItem{{{"b", "d"}}}});
-        doc.SetChanged(false);
-        QSignalSpy told(&doc, &LauncherDocument::ModificationChanged);
-        const QModelIndex first = doc.Items.index(0, cellDescription);
-        const std::function<void()> change[] = {
-            [&] { doc.Items.SetCell(1, cellCommand, "x"); },
-            [&] { doc.Items.SetRow(2, LauncherItem{{{"e"}}}); },
-            [&] { doc.Items.Insert(1, LauncherItem{{{"f"}}}); },
-            [&] { doc.Items.Remove(1); },
-            [&] { doc.Items.ReplaceAll({}); },
-            [&] { doc.WriteProp("Columns", "5"); }, // the same value: a write is a change
-            [&] { doc.Propulate(); },
-            [&] { doc.Items.setData(first, "a", Qt::EditRole); },
-            [&] { doc.Items.setData(first, "SECTION:x", Qt::EditRole); }};
-        change[Fetch<int>("Step")]();
-        change[Fetch<int>("Step")](); // told once
-        QCOMPARE(doc.Changed(), Fetch<bool>("Changed"));
-        QCOMPARE(told.count(), int(Fetch<bool>("Changed")));
     }
 
     // The item list as the list view sees it, through every kind of change the editor makes,
@@ -282,8 +192,7 @@ private slots:
         ItemRows items;
         QAbstractItemModelTester tester(&items,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
-        const QString huge(MaxShownChars + 1, 'h');
-        items.AppendAll({LauncherItem{{"b", huge}}, LauncherItem{{"SECTION:S"}}});
+        items.AppendAll({LauncherItem{{"b", "b.exe"}}, LauncherItem{{"SECTION:S"}}});
         items.AppendAll({});
         items.Insert(1, LauncherItem{{"a", "a.exe"}});
         items.Append(LauncherItem{{"gone"}});
@@ -294,35 +203,12 @@ private slots:
         QVERIFY(items.setData(description(0), "A", Qt::EditRole));
         QVERIFY(!items.setData(description(1), "SECTION:x", Qt::EditRole));
         QVERIFY(!items.setData(items.index(0, cellCommand), "c", Qt::EditRole));
-        QCOMPARE(Shown(items), "A|a.exe||||| / b|hhhhhhhh||||Hidden| / SECTION:||||||note");
-        QCOMPARE(items.index(1, cellCommand).data(Qt::DisplayRole).toString().size(),
-                 MaxShownChars);
-        QCOMPARE(items.index(1, cellCommand).data(Qt::EditRole).toString(), huge);
-        QCOMPARE(items.flags(description(0)) & Qt::ItemIsEditable, Qt::ItemIsEditable);
-        QCOMPARE(items.flags(items.index(0, cellCommand)) & Qt::ItemIsEditable, Qt::NoItemFlags);
+        QCOMPARE(Shown(items), "A|a.exe||||| / b|b.exe||||Hidden| / SECTION:||||||note");
         QStringList captions;
         for (int column = 0; column < items.columnCount(); ++column)
             captions << items.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         QCOMPARE(captions.join('|'), "Description|Command|Parameters|Start In|Icon|Run|Comments");
         items.ReplaceAll({});
-        QCOMPARE(items.rowCount(), 0);
-    }
-
-    // Page colours are "#RRGGBB"; the file keeps them as numbers with red in the low byte.
-    // Hex text: "#" optional anywhere, characters after six ignored, only ASCII hex digits.
-    void colours() {
-        QStringList nums, hexes;
-        for (const char* hex : {"#FF0000", "0000ff", "#0102030Z", "#01#02#03", "#FFFFF", "#FFF", "",
-                                "#GG0000", "#+F0000", "# F0000", "0x0000",
-                                "#\xd9\xa1\xd9\xa1"
-                                "0000"})
-            nums << LauncherDocument::ColHexToNum(hex);
-        for (const char* num :
-             {"1", "16777215", "16777216", "-1", "99999999999999999999999", "red"})
-            hexes << LauncherDocument::ColNumToHex(num);
-        QCOMPARE(
-            nums.join(',') + ' ' + hexes.join(','),
-            QString("255,16711680,197121,197121,1048575,,,,,,, #010000,#FFFFFF,#000000,#FFFFFF,,"));
     }
 };
 

@@ -7,7 +7,6 @@
 #include "support/DataRows.h"
 #include "support/TestFiles.h"
 
-#include <QImageReader>
 #include <QtTest>
 
 using Rows = QVector<LauncherItem>;
@@ -71,11 +70,11 @@ class TestPageGen : public QObject {
         list.LoadFile(Folder + "/Icons.txt");
         return list.GetValue(Key);
     }
-    // Builds the page (or only previews it); returns the src of its images in page order.
-    QStringList Build(const LauncherDocument& Doc, bool Extract = true) const {
+    // Builds the page; returns the src of its images in page order.
+    QStringList Build(const LauncherDocument& Doc) const {
         QStringList sources;
         static const QRegularExpression src("<img border=\"0\" src=\"([^\"]*)\"");
-        const QString page = GenHTML(Doc, Extract, Extract ? Folder : QString());
+        const QString page = GenHTML(Doc, true, Folder);
         for (auto it = src.globalMatch(page); it.hasNext();)
             sources.append(it.next().captured(1));
         return sources;
@@ -92,53 +91,17 @@ private slots:
     }
     void init() { Folder = Path(QTest::currentTestFunction()); }
 
-    void workedExample() {
-        const auto doc =
-            Doc({Item("Notepad", "notepad.exe", {}, {}, "C:\\Icons\\note.ico", "Normal Window",
-                      "Text editor"),
-                 Section("Docs", "3", {}, {}, "True"),
-                 Item("Manual", "C:\\Docs\\manual.htm", {}, {}, {}, "Hyperlink")},
-                "Title=Tools|Font=Arial|Font size=10|Font bold=True|Link colour=#0000FF|"
-                "Background colour=#FFFFFF|Show open command=True|"
-                "Show exit command=True|Columns=2|Height=300|Width=400");
-        const QString expected =
-            "<html>\r\n\r\n<head>\r\n<meta name=\"generator\" content=\"Quintor "
-            "Editor " QUINTOR_VERSION_TEXT "\">\r\n"
-            "<title>Tools</title>\r\n<style>\r\n<!--\r\n"
-            "body      { font-family: Arial; font-size: 10pt; font-weight: bold } \r\n"
-            "table     { font-family: Arial; font-size: 10pt; font-weight: bold } \r\n"
-            "a:link    { color: #0000FF; text-decoration: none "
-            "}\r\n-->\r\n</style>\r\n</head>\r\n\r\n"
-            "<body bgcolor=\"#FFFFFF\">\r\n\r\n<h1>Tools</h1>\r\n\r\n"
-            "<p>[ <a href=\"qtc:open\">Open</a> ] [ <a href=\"qtc:exit\">Exit</a> ]</p>\r\n\r\n"
-            "<table border=\"0\" width=\"100%\">\r\n  <tr>\r\n"
-            "    <td width=\"100%\" align=\"center\"><a href=\"qt:notepad.exe\" title=\"Text "
-            "editor\"><img border=\"0\" src=\"C:\\Icons\\note.ico\" width=\"32\" height=\"32\" "
-            "alt=\"Text editor\"><br>Notepad</a></td>\r\n  </tr>\r\n</table>\r\n\r\n"
-            "<h2>Docs</h2>\r\n\r\n<table border=\"1\" width=\"100%\">\r\n  <tr>\r\n"
-            "    <td width=\"100%\" align=\"center\"><a href=\"C:\\Docs\\manual.htm\" "
-            "title=\"Manual\">Manual</a></td>\r\n  </tr>\r\n</table>\r\n\r\n"
-            "</body>\r\n\r\n</html>\r\n\r\n<!-- Quintor info:\r\nHeight=300\r\nWidth=400\r\n-->";
-        const QString page = GenHTML(*doc, false, {});
-        QCOMPARE(page, expected);
-        // The preview and the build write the same page when no program icon is involved.
-        QCOMPARE(GenHTML(*doc, true, Folder), page);
-        QVERIFY(!QFileInfo::exists(Folder)); // nothing extracted: no folder made
-    }
-
     void pieces_data() {
         // expected: a piece of the page in its place, or "error N"
         DataRows::Columns<Rows, QString, QString>({"rows", "props", "expected"});
         const auto row = [](const char* Name, QString Props, QString Expected, Rows R = {}) {
             QTest::addRow("%s", Name) << R << Props << Expected;
         };
-        row("strikethrough, underline", "Font underline=True|Font strikethrough=True",
-            Rules("text-decoration: line-through; text-decoration: underline"));
         row("style in order",
-            "Font bold=True|Font italic=True|Text colour=#0|Font underline=True|Font size=9|Font=V",
-            Rules("font-family: V; font-size: 9pt; text-decoration: underline; color: #0; "
-                  "font-style: italic; font-weight: bold"));
-        row("flag not exactly True", "Font bold=true", Style(""));
+            "Font bold=True|Font italic=True|Text colour=#0|Font underline=True|Font size=9|Font=V|"
+            "Font strikethrough=True",
+            Rules("font-family: V; font-size: 9pt; text-decoration: line-through; "
+                  "text-decoration: underline; color: #0; font-style: italic; font-weight: bold"));
         row("link colours, style sheet",
             "Link hover colour=#0F0|Link colour=#00F|Link active colour=#F00|Link visited "
             "colour=#808|"
@@ -162,7 +125,6 @@ private slots:
         };
         link("empty parameters kept", Item("A", "a", {}, "C:\\W", {}, "Maximised Focus"),
              A("qt:a,,C:\\W,maxfocus", "A"));
-        link("trailing commas dropped", Item("A", "a", {}, "C:\\W"), A("qt:a,,C:\\W", "A"));
         // An unknown run text, "hyperlink" in another case among them, is written as it stands.
         for (const char* run :
              {"Minimised Focus=minfocus", "Normal No Focus=normalnofocus",
@@ -214,17 +176,15 @@ private slots:
         row("header, footer, background",
             "Header HTML=<div>\r\nhead</div>|Footer HTML=<i>foot</i>|Background "
             "picture=b.png|Title=",
-            "<title></title>\r\n</head>\r\n\r\n<body background=\"b.png\">\r\n\r\n<h1></h1>\r\n\r\n"
-            "<div>\r\nhead</div>\r\n\r\n<i>foot</i>\r\n\r\n</body>");
-        // A page holding anything outside ASCII says it is UTF-8 (the worked example stays
-        // without).
+            QUINTOR_VERSION_TEXT "\">\r\n<title></title>\r\n</head>\r\n\r\n<body "
+                                 "background=\"b.png\">\r\n\r\n<h1></h1>\r\n\r\n"
+                                 "<div>\r\nhead</div>\r\n\r\n<i>foot</i>\r\n\r\n</body>");
+        // A page holding anything outside ASCII says it is UTF-8, else it stays without.
         row("charset", "", QUINTOR_VERSION_TEXT "\">\r\n<meta charset=\"utf-8\">\r\n<title>",
             {Item("Café", "a")});
 
-        row("columns not a number", "Columns=inf", "error 13", abc);
         row("beyond 16 bits", "Columns=40000", "error 6", abc);
         row("zero columns", "Columns=0", "error 11", abc);
-        row("icon size", "Icon size=big", "error 13", {Item("a", "a", {}, {}, "a.png")});
     }
 
     void pieces() {
@@ -254,18 +214,6 @@ private slots:
             QStringList({List("Icons"), List("Icon1"), List("EXE1"), List("Icon2"), List("EXE2"),
                          List("EXE3")}),
             QStringList({"3", Icon(1), Path("prog1"), Icon(2), Path("prog2"), Path("a&amp;b")}));
-
-        // The preview shows the cells' own paths and reads and writes nothing on disk.
-        const QByteArray files = TestFiles::Read(Folder + "/Icons.txt") + TestFiles::Read(Icon(1));
-        const QString cwd = QDir::currentPath();
-        QVERIFY(QDir().mkpath(Path("cwd")));
-        QVERIFY(QDir::setCurrent(Path("cwd")));
-        const QStringList sources = Build(*doc, false);
-        QDir::setCurrent(cwd);
-        QCOMPARE(sources.mid(3, 2), QStringList({Path("missing"), Path("prog2")}));
-        QCOMPARE(QDir(Path("cwd")).entryList(QDir::Files), QStringList());
-        QCOMPARE(Files(), QStringList({"Icon1.ico", "Icon2.ico", "Icon3.ico", "Icons.txt"}));
-        QCOMPARE(TestFiles::Read(Folder + "/Icons.txt") + TestFiles::Read(Icon(1)), files);
     }
 
     void rebuildDeletesOldIconsFirst() {
@@ -289,46 +237,6 @@ private slots:
         QVERIFY(QFileInfo(Icon(3)).isDir());
         QCOMPARE(TestFiles::Read(Path("keep.txt")), QByteArray("precious"));
         QCOMPARE(TestFiles::Read(Folder + "/Icons.txt"), QByteArray("Icons=0\r\n"));
-    }
-
-    void iconSizes() {
-        // 16 to 24 get the small icon, 25 and up the large, first; then the sizes a screen of twice
-        // the density draws with, up to 256. Below 16 no file is written. A picture a browser
-        // cannot show (XPM) is an icon of itself.
-        QImage red(8, 8, QImage::Format_ARGB32);
-        red.fill(Qt::red);
-        QVERIFY(red.save(Path("red.xpm"), "XPM"));
-        for (const auto& [size, written] :
-             {std::pair{8, ""}, {24, "16 24 32 48"}, {200, "32 64 200"}}) {
-            const QString n = QString::number(size),
-                          source = size == 200 ? Path("red.xpm") : Path("prog1");
-            const QString page =
-                GenHTML(*Doc({Item("x", "x", {}, {}, source)}, "Icon size=" + n), true, Folder);
-            QVERIFY2(
-                page.contains("src=\"" + Icon(1) + "\" width=\"" + n + "\" height=\"" + n + "\""),
-                qPrintable(page));
-            QImageReader reader(Icon(1), "ICO");
-            QStringList held;
-            for (int i = 0; i < reader.imageCount(); ++i, reader.jumpToNextImage()) {
-                const QImage image = reader.read();
-                QCOMPARE(image.height(), image.width());
-                if (source != Path("prog1"))
-                    QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2),
-                             QColor(Qt::red));
-                held << n.number(image.width());
-            }
-            QCOMPARE(held.join(' '), QString(written));
-        }
-    }
-
-    void folderThatCannotBeCreated() {
-        try {
-            GenHTML(*Doc({Program("prog1")}), true, Path("prog2/Page")); // below a file
-            QFAIL("the page was generated");
-        } catch (const AppError& e) {
-            QCOMPARE(e.Number, ErrNo::PathFileAccess);
-            QVERIFY2(e.Description.contains(Path("prog2/Page")), qPrintable(e.Description));
-        }
     }
 };
 
