@@ -1,4 +1,5 @@
 // The editor's main window driven as a user would, with scripted dialogs, and its example file.
+#include "AppVersion.h"
 #include "components/CodeFont.h"
 #include "components/platform/FileLock.h"
 #include "editor/ItemTestRows.h"
@@ -20,6 +21,16 @@ using ItemTestRows::Words;
 namespace {
 const QString Examples = qEnvironmentVariable("QUINTOR_SOURCE_DIR") + "/examples/";
 
+// The texts of a menu's or the toolbar's entries in order, "-" for a separator.
+QString Entries(const QList<QAction*>& Actions, bool ToolTips) {
+    QStringList texts;
+    for (const QAction* a : Actions)
+        texts << (a->isSeparator() ? "-"
+                  : ToolTips       ? a->toolTip()
+                                   : (a->text() + ' ' + a->shortcut().toString()).trimmed());
+    return texts.join('|');
+}
+
 struct Editor {
     ScriptedUserDialogs Dialogs;
     frmQTE Window{&Dialogs};
@@ -36,6 +47,17 @@ struct Editor {
         Doc().SetChanged(false); // as rows read from a file
         Window.SelectRow(Current);
         Window.Checkmenus();
+    }
+    QAction* Action(const char* Name) { return Window.findChild<QAction*>(QLatin1String(Name)); }
+    // The commands enabled: c Copy, e Edit, d Delete, U Move up, D Move down.
+    QString Enabled() {
+        const char* names[] = {"mnuEditCopy", "mnuEditEdit", "mnuEditDelete", "mnuEditMoveUp",
+                               "mnuEditMoveDown"};
+        QString letters;
+        for (int i = 0; i < 5; ++i)
+            if (Action(names[i])->isEnabled())
+                letters += QString("cedUD")[i];
+        return letters;
     }
     QString Failure() const { return FailureLine(Dialogs.LastMessage()); }
 };
@@ -198,6 +220,67 @@ private slots:
         QVERIFY2(e.Dialogs.Messages.isEmpty(), qPrintable(e.Dialogs.LastMessage().Text));
         QCOMPARE(e.Dialogs.FileRequests.value(1).FileName, page);
         QVERIFY(QFile::exists(Path("mypage/Icon1.ico")));
+    }
+
+    void checkmenus_data() {
+        Columns<QString, int, QString>({"Layout", "Current", "Enabled"});
+        Row("empty list", "", 0, "");
+        Row("no current row", "III", 0, "ced");
+        Row("first item", "III", 1, "cedD");
+        Row("last item", "III", 3, "cedU");
+        Row("only section", "ISI", 2, "ced");
+        Row("section, one far below", "ISIIS", 2, "cedD");
+        Row("section, one far above", "SIISI", 4, "cedU");
+        Row("section between sections", "SISIS", 3, "cedUD");
+    }
+    void checkmenus() {
+        Editor e;
+        e.Show("SISIS", 3); // the opposite state first: every command has to be set
+        e.Show(Fetch("Layout"), Fetch<int>("Current"));
+        QCOMPARE(e.Enabled(), Fetch("Enabled"));
+    }
+
+    void menusToolbarTabsAndHelp() {
+        Editor e;
+        auto* tabs = e.Window.findChild<QTabWidget*>("tabMain");
+        QStringList texts; // the menus, the tabs, the About box
+        for (const QAction* menu : e.Window.menuBar()->actions())
+            texts << menu->text() + ": " + Entries(menu->menu()->actions(), false);
+        for (int i = 0; i < tabs->count(); ++i)
+            texts << tabs->tabText(i);
+        e.Dialogs.ModalScripts << [&](QDialog& box) {
+            for (const char* name : {"lblTitle", "lblVersion"})
+                texts << box.findChild<QLabel*>(QLatin1String(name))->text();
+            box.findChild<QPushButton*>("cmdOK")->click();
+            return box.result();
+        };
+        e.Action("mnuHelpAbout")->trigger();
+        QCOMPARE(texts, (QStringList{
+                            "&File: &New Ctrl+N|&Open... Ctrl+O|&Save Ctrl+S|Save &As... Ctrl+B|-|"
+                            "&Import Quintor File Items... F11|-|&Build... F3|&Run... Ctrl+R|"
+                            "Create Shortcut on &Desktop... Ctrl+E|-|E&xit",
+                            "&Edit: &Copy and paste F12|-|&Add icon... F4|"
+                            "Add from a&pplications... Shift+F4|Add se&ction (above selected "
+                            "item)... F7|&Edit selected item... F2|"
+                            "&Delete selected item... F8|-|Move &up Ctrl+U|Move do&wn Ctrl+D|-|"
+                            "&Rep&lace... Ctrl+H|&Swap Columns... F6|Check &items F5|-|Edit "
+                            "&property... Ctrl+P|"
+                            "&Reset properties... F9",
+                            "&Help: &Contents|&Send feedback... Ctrl+F1|&About... Ctrl+F2",
+                            "&Icons", "&Properties", "&HTML", "P&review", "Quintor Editor",
+                            "Version " QUINTOR_VERSION_TEXT}));
+        auto* bar = e.Window.findChild<QToolBar*>("tbMain");
+        QCOMPARE(Entries(bar->actions(), true),
+                 "New (Ctrl+N)|Open (Ctrl+O)|Save (Ctrl+S)|-|Build (F3)|-|Add icon (F4)|"
+                 "Add from applications (Shift+F4)|Add section (above selected item) (F7)|Edit "
+                 "(F2)|Delete (F8)|-|"
+                 "Move up (Ctrl+U)|Move down (Ctrl+D)");
+        for (const QAction* button : bar->actions())
+            QVERIFY2(button->isSeparator() || !button->icon().pixmap(24, 24).isNull(),
+                     qPrintable(button->toolTip()));
+        e.Action("mnuHelpContents")->trigger();
+        QVERIFY2(e.Dialogs.LastMessage().Text.contains(e.Doc().APath + "qtedit2.chm"),
+                 qPrintable(e.Dialogs.LastMessage().Text));
     }
 
     // The page source is set in one fixed-pitch font, whatever fonts the machine has.

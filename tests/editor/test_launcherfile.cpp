@@ -9,6 +9,7 @@
 #include "support/TestFiles.h"
 
 #include <QAbstractItemModelTester>
+#include <QSignalSpy>
 #include <QtTest>
 #include <sys/resource.h>
 
@@ -188,6 +189,38 @@ private slots:
 
     // The item list as the list view sees it, through every kind of change the editor makes,
     // with Qt's own model tester watching; only a Description is edited in place.
+    // Every change of the rows, through any operation, is a change of the document, told once
+    // when it starts; an in-place edit that keeps the text changes nothing.
+    void changedFollowsTheRows_data() {
+        Columns<int, bool>({"Step", "Changed"});
+        const char* steps[] = {"set a cell",       "set a row",          "insert",
+                               "remove",           "replace all",        "write a property",
+                               "reset properties", "same text in place", "SECTION: in place"};
+        for (int i = 0; i < 9; ++i)
+            QTest::newRow(steps[i]) << i << (i < 7);
+    }
+    void changedFollowsTheRows() {
+        LauncherDocument doc;
+        doc.Items.AppendAll({LauncherItem{{{"a", "c"}}}, LauncherItem{{{"b", "d"}}}});
+        doc.SetChanged(false);
+        QSignalSpy told(&doc, &LauncherDocument::ModificationChanged);
+        const QModelIndex first = doc.Items.index(0, cellDescription);
+        const std::function<void()> change[] = {
+            [&] { doc.Items.SetCell(1, cellCommand, "x"); },
+            [&] { doc.Items.SetRow(2, LauncherItem{{{"e"}}}); },
+            [&] { doc.Items.Insert(1, LauncherItem{{{"f"}}}); },
+            [&] { doc.Items.Remove(1); },
+            [&] { doc.Items.ReplaceAll({}); },
+            [&] { doc.WriteProp("Columns", "5"); }, // the same value: a write is a change
+            [&] { doc.Propulate(); },
+            [&] { doc.Items.setData(first, "a", Qt::EditRole); },
+            [&] { doc.Items.setData(first, "SECTION:x", Qt::EditRole); }};
+        change[Fetch<int>("Step")]();
+        change[Fetch<int>("Step")](); // told once
+        QCOMPARE(doc.Changed(), Fetch<bool>("Changed"));
+        QCOMPARE(told.count(), int(Fetch<bool>("Changed")));
+    }
+
     void itemRowsAsAModel() {
         ItemRows items;
         QAbstractItemModelTester tester(&items,

@@ -91,6 +91,40 @@ private slots:
     }
     void init() { Folder = Path(QTest::currentTestFunction()); }
 
+    void workedExample() {
+        const auto doc =
+            Doc({Item("Notepad", "notepad.exe", {}, {}, "C:\\Icons\\note.ico", "Normal Window",
+                      "Text editor"),
+                 Section("Docs", "3", {}, {}, "True"),
+                 Item("Manual", "C:\\Docs\\manual.htm", {}, {}, {}, "Hyperlink")},
+                "Title=Tools|Font=Arial|Font size=10|Font bold=True|Link colour=#0000FF|"
+                "Background colour=#FFFFFF|Show open command=True|"
+                "Show exit command=True|Columns=2|Height=300|Width=400");
+        const QString expected =
+            "<html>\r\n\r\n<head>\r\n<meta name=\"generator\" content=\"Quintor "
+            "Editor " QUINTOR_VERSION_TEXT "\">\r\n"
+            "<title>Tools</title>\r\n<style>\r\n<!--\r\n"
+            "body      { font-family: Arial; font-size: 10pt; font-weight: bold } \r\n"
+            "table     { font-family: Arial; font-size: 10pt; font-weight: bold } \r\n"
+            "a:link    { color: #0000FF; text-decoration: none "
+            "}\r\n-->\r\n</style>\r\n</head>\r\n\r\n"
+            "<body bgcolor=\"#FFFFFF\">\r\n\r\n<h1>Tools</h1>\r\n\r\n"
+            "<p>[ <a href=\"qtc:open\">Open</a> ] [ <a href=\"qtc:exit\">Exit</a> ]</p>\r\n\r\n"
+            "<table border=\"0\" width=\"100%\">\r\n  <tr>\r\n"
+            "    <td width=\"100%\" align=\"center\"><a href=\"qt:notepad.exe\" title=\"Text "
+            "editor\"><img border=\"0\" src=\"C:\\Icons\\note.ico\" width=\"32\" height=\"32\" "
+            "alt=\"Text editor\"><br>Notepad</a></td>\r\n  </tr>\r\n</table>\r\n\r\n"
+            "<h2>Docs</h2>\r\n\r\n<table border=\"1\" width=\"100%\">\r\n  <tr>\r\n"
+            "    <td width=\"100%\" align=\"center\"><a href=\"C:\\Docs\\manual.htm\" "
+            "title=\"Manual\">Manual</a></td>\r\n  </tr>\r\n</table>\r\n\r\n"
+            "</body>\r\n\r\n</html>\r\n\r\n<!-- Quintor info:\r\nHeight=300\r\nWidth=400\r\n-->";
+        const QString page = GenHTML(*doc, false, {});
+        QCOMPARE(page, expected);
+        // The preview and the build write the same page when no program icon is involved.
+        QCOMPARE(GenHTML(*doc, true, Folder), page);
+        QVERIFY(!QFileInfo::exists(Folder)); // nothing extracted: no folder made
+    }
+
     void pieces_data() {
         // expected: a piece of the page in its place, or "error N"
         DataRows::Columns<Rows, QString, QString>({"rows", "props", "expected"});
