@@ -95,6 +95,7 @@ private slots:
             "addEventListener('load', () => document.querySelector('a[title=Rec]').click())", "");
         Row("pop-up sent on later", "var w = open(''); setTimeout(() => w.location = 'RUN', 50)",
             "");
+        Row("pop-up left blank", "open('')", "");
         Row("windows without end",
             "setInterval(() => { for (var i = 0; i < 50; ++i) open('') }, 20)", "");
         Row("3 MB address by script", "location.href = 'https://h/?' + 'a'.repeat(3 << 20)", "");
@@ -117,8 +118,11 @@ private slots:
         QCOMPARE(R->Dialogs.Messages.size(), 0);
         QVERIFY(R->W.isVisible());
         QVERIFY(!QFileInfo::exists(ArgsFile));
-        // A pop-up that has not gone anywhere within a moment is gone.
-        QVERIFY(R->W.findChildren<QWebEnginePage*>().size() <= 2);
+        // One pop-up at a time, and one that has not gone anywhere within a moment is gone.
+        const auto pages = [this] { return R->W.findChildren<QWebEnginePage*>().size(); };
+        QVERIFY(pages() <= 2);
+        if (QLatin1String(QTest::currentDataTag()) != "windows without end")
+            QTRY_COMPARE(pages(), 1);
     }
 
     // Local pages are shown; every other file or address goes to its own application (a
