@@ -29,7 +29,8 @@ public:
 
     // SubItem 1 = display name, 2 = default, 3 = key; empty text outside the table.
     QString GetProp(int Pos, int SubItem) const;
-    // All 36 rows back to their defaults; header and footer emptied. Leaves Changed.
+    // All 36 rows back to their defaults; header and footer emptied. A change like any other:
+    // whoever starts a document from scratch (New, start-up) sets Changed back.
     void Propulate();
     QString ReadProp(const QString& PropName, bool NoConv = false) const;
     void WriteProp(const QString& PropName, const QString& SubItem);

@@ -206,7 +206,6 @@ void frmQTE::ConnectCommands() {
     // Rows that arrive in a list without a current row (an import, an Add into an empty
     // list) get one, as after a load: the item commands act on the current row.
     connect(&Document.Items, &QAbstractItemModel::rowsInserted, this, &frmQTE::EnsureCurrentRow);
-    // A renamed item is a change like any other: closing must not lose it silently.
 
     connect(lvProp, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& Index) { lvProp_ItemClick(Index.row() + 1); });
@@ -274,13 +273,13 @@ void frmQTE::ReportFailure(const QString& Action, const QString& Path, const QSt
         MsgButtons::OK, MsgIcon::Critical, Title);
 }
 
-// A document just came from a file: its rows are shown from the top, the first one
-// current, so the item commands have a row to act on.
 // The document's caption, marked with "*" while it has changes its file does not have.
 void frmQTE::ShowCaption() {
     setWindowTitle((Document.Changed() ? QStringLiteral("*") : QString()) + Document.Caption());
 }
 
+// A document just came from a file: its rows are shown from the top, the first one
+// current, so the item commands have a row to act on.
 void frmQTE::AfterLoad() {
     ShowTab(0);
     EnsureCurrentRow();
