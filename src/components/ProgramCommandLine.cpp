@@ -40,7 +40,7 @@ std::optional<CommandLineRequest> ProgramCommandLine::EarlyAnswer() const {
     // Qt's own options are still among these arguments, so an unknown option is not yet
     // a fault: only a request for help or the version is answered here.
     CommandLineRequest request = Parse(BeforeEnd, Program);
-    if (request.What != CommandLineRequest::Kind::Answer)
+    if (request.What == CommandLineRequest::Kind::Open)
         return std::nullopt;
     return request;
 }
@@ -72,6 +72,8 @@ CommandLineRequest ProgramCommandLine::Parse(const QStringList& Arguments,
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Displays the version."));
     parser.addOptions({help, version});
+    for (const ProgramAction& action : Program.Actions)
+        parser.addOption(QCommandLineOption(action.Name, action.Help));
     parser.addPositionalArgument(Program.Subject, Program.SubjectHelp);
     const bool understood = parser.parse(QStringList{Program.Command} + Arguments);
     if (parser.isSet(help))
@@ -80,6 +82,9 @@ CommandLineRequest ProgramCommandLine::Parse(const QStringList& Arguments,
         return {CommandLineRequest::Kind::Answer,
                 {},
                 Program.Title + QStringLiteral(" " QUINTOR_VERSION_TEXT "\n")};
+    for (const ProgramAction& action : Program.Actions)
+        if (parser.isSet(action.Name))
+            return {CommandLineRequest::Kind::Act, {}, action.Name};
     if (understood)
         return {CommandLineRequest::Kind::Open, parser.positionalArguments(), {}};
     // A word the parser takes for an unknown option ("-my page.htm") is part of the name.

@@ -5,6 +5,12 @@
 #include <optional>
 #include <vector>
 
+// An option that asks a program to do one thing instead of opening anything.
+struct ProgramAction {
+    QString Name; // the long option, without its dashes
+    QString Help;
+};
+
 // Who a program is, as its command line presents it.
 struct ProgramIdentity {
     QString Command;     // the program's file name, as the usage line shows it
@@ -12,14 +18,15 @@ struct ProgramIdentity {
     QString Purpose;     // one line under the usage
     QString Subject;     // the name of what the program opens: "file", "page"
     QString SubjectHelp; // what that argument is
+    QList<ProgramAction> Actions{};
 };
 
 // What a command line asks for.
 struct CommandLineRequest {
-    enum class Kind { Open, Answer };
+    enum class Kind { Open, Answer, Act };
     Kind What = Kind::Open;
     QStringList Words; // Open: the arguments that name what to open, in order
-    QString Text;      // Answer: the help or version text
+    QString Text;      // Answer: the help or version text; Act: the action's name
 };
 
 // A program's command line: --help, --version and the words that name what to open. Any
@@ -34,8 +41,8 @@ public:
     // The argument count and vector to make the application object with.
     int& QtArgc() { return QtCount; }
     char** QtArgv() { return QtVector.data(); }
-    // --help and --version, answered before the application object exists, so that
-    // they need no display. Empty when the line asks for neither.
+    // --help, --version and the actions, answered before the application object exists,
+    // so that they need no display. Empty when the line asks for none of them.
     std::optional<CommandLineRequest> EarlyAnswer() const;
     // The whole request, once Qt has taken its own options. AppArguments:
     // QCoreApplication::arguments().

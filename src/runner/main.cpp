@@ -3,20 +3,40 @@
 #include "components/dialogs/QtUserDialogs.h"
 #include "components/platform/BrowserEngine.h"
 #include "core/LaunchPort.h"
+#include "core/UseHistoryFile.h"
 #include "ui/BrowserPage.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
 
 namespace {
 
+const QString Forget = QStringLiteral("forget");
+
 ProgramIdentity Runner() {
-    return {QStringLiteral("quintor2"), QStringLiteral("Quintor"),
+    return {QStringLiteral("quintor2"),
+            QStringLiteral("Quintor"),
             QStringLiteral("Shows a launcher page and starts the items it lists."),
             QStringLiteral("page"),
             QStringLiteral("The launcher page to show. The words are joined by one blank "
-                           "and double quotes are removed.")};
+                           "and double quotes are removed."),
+            {{Forget, QStringLiteral("Forgets which items were started (the find bar shows "
+                                     "those used most first) and exits.")}}};
+}
+
+int ForgetHistory() {
+    const QString path = UseHistoryFile::DefaultPath();
+    if (UseHistoryFile::Forget(path))
+        return 0;
+    std::fputs(qPrintable(QStringLiteral("quintor2: cannot remove %1\n").arg(path)), stderr);
+    return 1;
+}
+
+int Answer(const CommandLineRequest& Request) {
+    return Request.What == CommandLineRequest::Kind::Act ? ForgetHistory()
+                                                         : ProgramCommandLine::Finish(Request);
 }
 
 } // namespace
@@ -24,7 +44,7 @@ ProgramIdentity Runner() {
 int main(int argc, char* argv[]) {
     ProgramCommandLine commandLine(argc, argv, Runner());
     if (const auto answer = commandLine.EarlyAnswer())
-        return ProgramCommandLine::Finish(*answer);
+        return Answer(*answer);
 
     BrowserPage::RegisterSchemes();
     BrowserEngine::PrepareEnvironment();
@@ -34,7 +54,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(QUINTOR_DESKTOP_ID));
     const CommandLineRequest request = commandLine.Read(QApplication::arguments());
     if (request.What != CommandLineRequest::Kind::Open)
-        return ProgramCommandLine::Finish(request);
+        return Answer(request);
 
     // Dialogs show the program's icon; the window shows its page's.
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quintor2"),

@@ -100,6 +100,20 @@ protected:
         QTest::mouseClick(View()->focusProxy(), Qt::LeftButton, {},
                           QPoint(at.value(0).toInt(), at.value(1).toInt()));
     }
+    // The items the page shows, in page order, and the one the find bar highlights.
+    QStringList Visible() {
+        return Eval("Array.from(document.querySelectorAll('td > a'))"
+                    ".filter(a => a.getClientRects().length).map(a => a.textContent)")
+            .toStringList();
+    }
+    QString Highlighted() {
+        return Eval("(document.querySelector('a[data-quintor-current]') || {}).textContent")
+            .toString();
+    }
+    void Type(const QString& Text) { QTest::keyClicks(View()->focusProxy(), Text); }
+    void Key(Qt::Key K, Qt::KeyboardModifiers Mods = {}) {
+        QTest::keyClick(View()->focusProxy(), K, Mods);
+    }
     QStringList Recorded() {
         QString text = QString::fromUtf8(TestFiles::Read(ArgsFile));
         text.chop(1); // every line ends in a line break
@@ -115,7 +129,8 @@ protected:
 };
 
 // Runs a test class in a desktop of its own, whatever this machine has installed: it
-// knows the file types, and its one application, for PDF files, is argrecorder.
+// knows the file types, and its one application, for PDF files, is argrecorder; what the
+// runner learns of its user stays there too.
 template <typename Test> int Run(int argc, char* argv[]) {
     QTemporaryDir desktop;
     const QString recorder = QFileInfo(argv[0]).absolutePath() + "/argrecorder";
@@ -126,7 +141,7 @@ template <typename Test> int Run(int argc, char* argv[]) {
     TestFiles::Write(desktop.filePath("mimeapps.list"),
                      "[Default Applications]\napplication/pdf=recorder.desktop\n");
     for (const char* name :
-         {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
+         {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_STATE_HOME"})
         qputenv(name, desktop.path().toUtf8());
     BrowserPage::RegisterSchemes(); // before the application object
     QApplication app(argc, argv);

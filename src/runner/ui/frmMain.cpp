@@ -6,7 +6,9 @@
 #include "components/platform/FileSystem.h"
 #include "components/platform/SystemPaths.h"
 #include "core/InfoBlock.h"
+#include "core/UseHistoryFile.h"
 #include "ui/BrowserPage.h"
+#include "ui/FindLearning.h"
 #include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
@@ -79,6 +81,9 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
                 });
             });
     connect(Page, &QWebEnginePage::urlChanged, this, &frmMain::KeepPageShown);
+    connect(Page, &QWebEnginePage::loadFinished, this, &frmMain::PageLoaded);
+    Learning = std::make_unique<FindLearning>(*Page, UseHistoryFile::DefaultPath());
+    Links.WatchStarts([this](const QString& Link) { Learning->Started(CurrentFile, Link); });
     connect(Page, &QWebEnginePage::titleChanged, this,
             [this](const QString& Title) { setWindowTitle(Title + QStringLiteral(" - Quintor")); });
     connect(Page, &QWebEnginePage::linkHovered, this,
@@ -105,6 +110,7 @@ void frmMain::CloseIfAllowed() {
 }
 
 frmMain::~frmMain() {
+    Learning.reset();
     // The page must go before the profile it was made with.
     WB->setPage(nullptr);
     delete Page;
@@ -121,6 +127,7 @@ void frmMain::Form_Load(const QStringList& Arguments) {
     ReadyToClose = true;
     Start = true;
     APath = SystemPaths::ProgramFolder();
+    Learning->Load();
     QString path = Arguments.join(QLatin1Char(' '));
     path.remove(QLatin1Char('"'));
     // A device or a FIFO is no page: one never ends, the other blocks its reader.
@@ -153,6 +160,13 @@ void frmMain::KeepPageShown(const QUrl& Url) {
         return ShowWelcomePage();
     LastRestore.start();
     Navigate2(QUrl::fromLocalFile(QFileInfo(CurrentFile).absoluteFilePath()));
+}
+
+// The find bar of the open page learns which of its items the user starts most.
+void frmMain::PageLoaded(bool Ok) {
+    const QUrl shown = Page->url();
+    if (Ok && shown.isLocalFile() && LinkHandler::SamePath(shown.toLocalFile(), CurrentFile))
+        Learning->Teach(CurrentFile);
 }
 
 void frmMain::Navigate2(const QUrl& Url) {

@@ -31,15 +31,17 @@ bool FileSystem::IsRegularFile(const QString& Path) {
            S_ISREG(info.st_mode);
 }
 
-std::optional<QByteArray> FileSystem::ReadRegularFile(const QString& Path, qint64 MaxBytes) {
+namespace {
+std::optional<QByteArray> ReadFile(const QString& Path, qint64 MaxBytes, bool OwnOnly) {
     if (Path.isEmpty())
         return std::nullopt;
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer. The
     // type is checked on the open descriptor, so a file swapped in between is seen.
-    Descriptor file{::open(QFile::encodeName(Path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    const int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | (OwnOnly ? O_NOFOLLOW : 0);
+    Descriptor file{::open(QFile::encodeName(Path).constData(), flags)};
     struct stat info;
     if (file.Fd < 0 || ::fstat(file.Fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-        info.st_size > MaxBytes)
+        info.st_size > MaxBytes || (OwnOnly && info.st_uid != ::geteuid()))
         return std::nullopt;
     QByteArray bytes(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
     qsizetype done = 0;
@@ -55,4 +57,34 @@ std::optional<QByteArray> FileSystem::ReadRegularFile(const QString& Path, qint6
     }
     bytes.truncate(done);
     return bytes;
+}
+} // namespace
+
+std::optional<QByteArray> FileSystem::ReadRegularFile(const QString& Path, qint64 MaxBytes) {
+    return ReadFile(Path, MaxBytes, false);
+}
+
+std::optional<QByteArray> FileSystem::ReadOwnFile(const QString& Path, qint64 MaxBytes) {
+    return ReadFile(Path, MaxBytes, true);
+}
+
+bool FileSystem::MakeOwnFolder(const QString& Path) {
+    const QString folder = QFileInfo(Path).absoluteFilePath();
+    if (QFileInfo(folder).isDir())
+        return true;
+    const QString above = QFileInfo(folder).absolutePath();
+    if (above != folder && !MakeOwnFolder(above))
+        return false;
+    return ::mkdir(QFile::encodeName(folder).constData(), 0700) == 0 ||
+           QFileInfo(folder).isDir();
+}
+
+bool FileSystem::ClearForFile(const QString& Path) {
+    const QByteArray name = QFile::encodeName(Path);
+    struct stat info;
+    if (::lstat(name.constData(), &info) != 0)
+        return errno == ENOENT;
+    if (S_ISREG(info.st_mode))
+        return true;
+    return !S_ISDIR(info.st_mode) && ::unlink(name.constData()) == 0;
 }

@@ -24,6 +24,14 @@ QString SystemPaths::TempFolder() {
     return folder;
 }
 
+QString SystemPaths::StateFolder() {
+    // A relative value is to be ignored, as the base directory rules say.
+    const QString folder = qEnvironmentVariable("XDG_STATE_HOME");
+    if (QDir::isAbsolutePath(folder))
+        return QDir::cleanPath(folder);
+    return QDir::cleanPath(QDir::homePath() + QStringLiteral("/.local/state"));
+}
+
 QString SystemPaths::Join(const QString& Folder, const QString& Name) {
     if (Folder.isEmpty() || Folder.endsWith(QDir::separator()))
         return Folder + Name;
