@@ -110,7 +110,12 @@ protected:
         return Eval("(document.querySelector('a[data-quintor-current]') || {}).textContent")
             .toString();
     }
-    void Type(const QString& Text) { QTest::keyClicks(View()->focusProxy(), Text); }
+    // As a keyboard types it: a letter beyond ASCII is one key too.
+    void Type(const QString& Text) {
+        for (const QChar c : Text)
+            QTest::sendKeyEvent(QTest::Click, View()->focusProxy(), Qt::Key(c.toUpper().unicode()),
+                                QString(c), {});
+    }
     void Key(Qt::Key K, Qt::KeyboardModifiers Mods = {}) {
         QTest::keyClick(View()->focusProxy(), K, Mods);
     }
