@@ -35,6 +35,8 @@ QByteArray Encode(const QString& Text) {
 }
 
 QString Decode(QByteArrayView Text) {
+    if (!Text.contains('%'))
+        return QString::fromUtf8(Text);
     return QString::fromUtf8(QByteArray::fromPercentEncoding(Text.toByteArray()));
 }
 } // namespace
