@@ -1,8 +1,10 @@
 // The find bar in the real engine, typed into as a user does: what a query finds on a page
 // of everyday programs (typos, initials, letters in order, accents, several words) and
 // which item it highlights first; that Enter starts exactly that item; and that the items
-// the user starts most come first among equally good matches, also in the next run.
+// the user starts most come first among equally good matches, also in the next run, until
+// quintor2 --forget.
 #include "e2e/RunnerHarness.h"
+#include "support/Command.h"
 
 #include <sys/stat.h>
 
@@ -152,6 +154,16 @@ private slots:
         QVERIFY(Shows(page));
         Type("fi");
         QTRY_COMPARE(Highlighted(), QStringLiteral("Firefox"));
+
+        // Forgotten, by a command that needs no display, and the page is as new.
+        const Command::Result forget = Command::Run(TestFiles::BinDir() + "/quintor2",
+                                                    {"--forget"}, Command::WithoutDisplay());
+        QCOMPARE(forget.Code, 0);
+        QVERIFY(!QFileInfo::exists(QFile::decodeName(history)));
+        Start();
+        QVERIFY(Shows(page));
+        Type("fi");
+        QTRY_COMPARE(Highlighted(), QStringLiteral("Files"));
     }
 };
 
