@@ -31,12 +31,12 @@ const int Rounds = qEnvironmentVariableIsSet("QUINTOR_BENCH_ROUNDS")
                        : 8;
 
 const QStringList Words = {
-    "Visual",   "Studio",  "Code",    "Terminal", "Office",   "Writer",  "Calc",     "Mail",
-    "Browser",  "Editor",  "Viewer",  "Manager",  "Monitor",  "Player",  "Music",    "Photo",
-    "Image",    "Disk",    "Network", "Settings", "Files",    "Notes",   "Calendar", "Backup",
-    "Archive",  "Scanner", "Printer", "Camera",   "Video",    "Sound",   "Mixer",    "Chess",
-    "Clock",    "Weather", "Maps",    "Contacts", "Password", "Remote",  "Desktop",  "Shell",
-    "Database", "Console", "Debugger", "Profiler", "Compiler", "Designer", "Reader", "Recorder"};
+    "Visual",   "Studio",  "Code",     "Terminal", "Office",   "Writer",   "Calc",     "Mail",
+    "Browser",  "Editor",  "Viewer",   "Manager",  "Monitor",  "Player",   "Music",    "Photo",
+    "Image",    "Disk",    "Network",  "Settings", "Files",    "Notes",    "Calendar", "Backup",
+    "Archive",  "Scanner", "Printer",  "Camera",   "Video",    "Sound",    "Mixer",    "Chess",
+    "Clock",    "Weather", "Maps",     "Contacts", "Password", "Remote",   "Desktop",  "Shell",
+    "Database", "Console", "Debugger", "Profiler", "Compiler", "Designer", "Reader",   "Recorder"};
 
 QString Word(QRandomGenerator& Random) {
     return Words[int(Random.bounded(Words.size()))];
@@ -66,9 +66,13 @@ QString TenThousandInSections() {
         const QString description = Word(random) + ' ' + Word(random) + ' ' + QString::number(n);
         const QString comment = Word(random) + QStringLiteral(" and ") + Word(random).toLower() +
                                 QStringLiteral(" for ") + Word(random).toLower();
-        rows.append(LauncherItem{{{description, QStringLiteral("/usr/bin/program-%1").arg(n),
-                                   QStringLiteral("--start"), QStringLiteral("/tmp"), {},
-                                   QStringLiteral("Normal Window"), comment}}});
+        rows.append(LauncherItem{{{description,
+                                   QStringLiteral("/usr/bin/program-%1").arg(n),
+                                   QStringLiteral("--start"),
+                                   QStringLiteral("/tmp"),
+                                   {},
+                                   QStringLiteral("Normal Window"),
+                                   comment}}});
     }
     doc.Items.AppendAll(rows);
     return GenHTML(doc, false, {});
@@ -123,8 +127,8 @@ int main(int argc, char* argv[]) {
         return 1;
     QTest::qWait(500);
     QWidget* view = View->focusProxy();
-    const QStringList queries = {"visual studio", "termnal", "vsc", "photo edit", "mangaer",
-                                 "disk 12",       "wrtier",  "cm"};
+    const QStringList queries = {"visual studio", "termnal", "vsc",    "photo edit",
+                                 "mangaer",       "disk 12", "wrtier", "cm"};
     std::vector<double> times, ranking;
     const auto measure = [&] {
         QTest::qWait(60);

@@ -40,8 +40,7 @@ int main(int argc, char* argv[]) {
     UseHistory history;
     for (int n = 0; n < Uses; ++n)
         history.Record(QStringLiteral("/home/user/Launchers/Page %1.htm").arg(n % 20),
-                       QStringLiteral("qt:/usr/bin/program-%1,--new").arg(n),
-                       now - n * 600);
+                       QStringLiteral("qt:/usr/bin/program-%1,--new").arg(n), now - n * 600);
     QDir().mkpath(folder + QStringLiteral("/quintor"));
     const QByteArray text = history.ToText();
     QFile file(path);
@@ -55,14 +54,13 @@ int main(int argc, char* argv[]) {
     const qsizetype read = kept.front().Count();
     kept.clear();
     const double weights = Median([&] {
-        (void)UseHistoryFile::Load(path)
-            .Weights(QStringLiteral("/home/user/Launchers/Page 3.htm"), now);
+        (void)UseHistoryFile::Load(path).Weights(QStringLiteral("/home/user/Launchers/Page 3.htm"),
+                                                 now);
     });
     const double record = Median(
         [&] {
             UseHistoryFile::RecordStart(path, QStringLiteral("/home/user/Launchers/Page 3.htm"),
-                                        QStringLiteral("qt:/usr/bin/program-3,--new"),
-                                        now);
+                                        QStringLiteral("qt:/usr/bin/program-3,--new"), now);
         },
         21);
     std::printf("history of %lld uses (%lld bytes): read %.2f ms (budget 5 ms), read and "

@@ -15,28 +15,47 @@ QVector<Item> Programs() {
     const QString section = "SECTION:%1;Columns:4;Icon size:32;Icons above:True;Table border:False";
     return {
         {section.arg("Internet")},
-        {"Firefox Web Browser", "/usr/bin/firefox", {}, {}, "Normal Window",
+        {"Firefox Web Browser",
+         "/usr/bin/firefox",
+         {},
+         {},
+         "Normal Window",
          "Browse the World Wide Web"},
-        {"Thunderbird Mail", "/usr/bin/thunderbird", {}, {}, "Normal Window",
+        {"Thunderbird Mail",
+         "/usr/bin/thunderbird",
+         {},
+         {},
+         "Normal Window",
          "Read and write e-mail"},
         {section.arg("Development")},
         {"GNU Emacs", "/usr/bin/emacs", {}, {}, "Normal Window", "Edit code and text"},
-        {"Visual Studio Code", "/usr/share/code/code", {}, {}, "Normal Window",
+        {"Visual Studio Code",
+         "/usr/share/code/code",
+         {},
+         {},
+         "Normal Window",
          "Code editing. Redefined."},
         {"Vim", "/usr/bin/vim", {}, {}, "Normal Window", "Edit text files"},
         {"Terminal", "/usr/bin/gnome-terminal", {}, {}, "Normal Window", "Use the command line"},
         {section.arg("Office")},
-        {"LibreOffice Writer", "/usr/bin/lowriter", {}, {}, "Normal Window",
+        {"LibreOffice Writer",
+         "/usr/bin/lowriter",
+         {},
+         {},
+         "Normal Window",
          "Create and edit text documents"},
         {"LibreOffice Calc", "/usr/bin/localc", {}, {}, "Normal Window", "Spreadsheets"},
         {"Document Viewer", "/usr/bin/evince", {}, {}, "Normal Window", "View PDF documents"},
         {"Émile's Notes", "/usr/bin/gedit", {}, {}, "Normal Window", "Carnet de notes"},
         {section.arg("System")},
-        {"System Monitor", "/usr/bin/gnome-system-monitor", {}, {}, "Normal Window",
+        {"System Monitor",
+         "/usr/bin/gnome-system-monitor",
+         {},
+         {},
+         "Normal Window",
          "View current processes"},
         {"Files", "/usr/bin/nautilus", {}, {}, "Normal Window", "Access and organise files"},
-        {"Disk Usage Analyzer", "/usr/bin/baobab", {}, {}, "Normal Window",
-         "Check folder sizes"},
+        {"Disk Usage Analyzer", "/usr/bin/baobab", {}, {}, "Normal Window", "Check folder sizes"},
     };
 }
 } // namespace
@@ -88,8 +107,8 @@ private slots:
             "Visual Studio Code");
         Row("the comment before the command", "files", "Vim|Files", "Files");
         Row("the command counts", "gnome", "Terminal|System Monitor", "Terminal");
-        Row("equally good: the first on the page", "edit text",
-            "GNU Emacs|Vim|LibreOffice Writer", "GNU Emacs");
+        Row("equally good: the first on the page", "edit text", "GNU Emacs|Vim|LibreOffice Writer",
+            "GNU Emacs");
         Row("several words", "pdf view", "Document Viewer", "Document Viewer");
         Row("several starts of words", "sys mon", "System Monitor", "System Monitor");
         Row("a word that matches nothing", "fire xyzzy", "", "");
@@ -106,11 +125,11 @@ private slots:
     // Enter starts the item highlighted, which need not be the first on the page; the arrows
     // go from there in page order; and what the user starts counts from then on.
     void enterStartsTheBestAndLearns() {
-        const QVector<Item> items = {{"Files", Recorder, "files"},
-                                     {"Firefox", Recorder, "firefox", {}, "Normal Window",
-                                      "Browse the web and local files"},
-                                     {"Xterm", Recorder, "xterm", {}, "Normal Window", "Terminal"},
-                                     {"Terminal", Recorder, "terminal"}};
+        const QVector<Item> items = {
+            {"Files", Recorder, "files"},
+            {"Firefox", Recorder, "firefox", {}, "Normal Window", "Browse the web and local files"},
+            {"Xterm", Recorder, "xterm", {}, "Normal Window", "Terminal"},
+            {"Terminal", Recorder, "terminal"}};
         const QString page = Build("Learn.htm", items);
         Key(Qt::Key_Escape);
         QVERIFY(Shows(page));
@@ -156,8 +175,8 @@ private slots:
         QTRY_COMPARE(Highlighted(), QStringLiteral("Firefox"));
 
         // Forgotten, by a command that needs no display, and the page is as new.
-        const Command::Result forget = Command::Run(TestFiles::BinDir() + "/quintor2",
-                                                    {"--forget"}, Command::WithoutDisplay());
+        const Command::Result forget = Command::Run(TestFiles::BinDir() + "/quintor2", {"--forget"},
+                                                    Command::WithoutDisplay());
         QCOMPARE(forget.Code, 0);
         QVERIFY(!QFileInfo::exists(QFile::decodeName(history)));
         Start();

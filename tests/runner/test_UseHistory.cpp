@@ -39,8 +39,7 @@ private slots:
         Row("a start weighs half after 14 days", "qt:a@0", 14, "qt:a 0.500");
         Row("three starts 10 days ago beat one today", "qt:a@0 qt:a@0 qt:a@0 qt:b@10", 10,
             "qt:a 1.829, qt:b 1.000");
-        Row("but not two months ago", "qt:a@0 qt:a@0 qt:a@0 qt:b@60", 60,
-            "qt:b 1.000, qt:a 0.154");
+        Row("but not two months ago", "qt:a@0 qt:a@0 qt:a@0 qt:b@60", 60, "qt:b 1.000, qt:a 0.154");
         Row("starts spread out add up decayed", "qt:a@0 qt:a@14 qt:a@28", 28, "qt:a 1.750");
         Row("another page's starts do not count", "qt:a@0@other qt:a@0@other qt:b@0", 0,
             "qt:b 1.000");

@@ -43,7 +43,9 @@ private slots:
         const QString what = Fetch("What");
         const QString target = Dir.filePath("elsewhere");
         QVERIFY(TestFiles::Write(target, Valid));
-        const auto write = [&](const QByteArray& Bytes) { QVERIFY(TestFiles::Write(History, Bytes)); };
+        const auto write = [&](const QByteArray& Bytes) {
+            QVERIFY(TestFiles::Write(History, Bytes));
+        };
         if (what == "damaged")
             write(Valid.left(Valid.size() - 3));
         else if (what == "foreign")
@@ -59,9 +61,9 @@ private slots:
             // Root reads whatever it likes, and only root gives a file away.
             if ((::geteuid() == 0) == (what == "unreadable"))
                 QSKIP("needs to run as another user");
-            QVERIFY(what == "unreadable" ? QFile::setPermissions(History, {})
-                                         : ::chown(QFile::encodeName(History).constData(),
-                                                   65534, 65534) == 0);
+            QVERIFY(what == "unreadable"
+                        ? QFile::setPermissions(History, {})
+                        : ::chown(QFile::encodeName(History).constData(), 65534, 65534) == 0);
         }
 
         QCOMPARE(UseHistoryFile::Load(History).Count(), 0);
@@ -77,8 +79,8 @@ private slots:
     // Two runners at once: each start lands in the file as it is now.
     void startsOfEveryRunnerCount() {
         QVERIFY(TestFiles::Write(History, Valid));
-        QVERIFY(QFile::setPermissions(History, QFile::ReadOwner | QFile::WriteOwner |
-                                                    QFile::ReadOther));
+        QVERIFY(QFile::setPermissions(History,
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
         const UseHistory first = UseHistoryFile::Load(History);
         UseHistoryFile::RecordStart(History, Page, "qt:new", 100);
         UseHistoryFile::RecordStart(History, "/other.htm", "qt:new", 100);

@@ -85,8 +85,8 @@ QByteArray UseHistory::ToText(qsizetype Limit) const {
         for (auto use = page->cbegin(); use != page->cend(); ++use)
             lines.push_back({index, use->Last,
                              QByteArray::number(use->Last) + ' ' +
-                                 QByteArray::number(use->Weight, 'g', 6) + ' ' +
-                                 Encode(use.key()) + '\n'});
+                                 QByteArray::number(use->Weight, 'g', 6) + ' ' + Encode(use.key()) +
+                                 '\n'});
     }
     // The newest uses are kept, as many as fit; from the first that does not, none older.
     std::stable_sort(lines.begin(), lines.end(),

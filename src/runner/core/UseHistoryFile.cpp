@@ -9,8 +9,9 @@
 #include <QFileInfo>
 
 QString UseHistoryFile::DefaultPath() {
-    return SystemPaths::Join(SystemPaths::Join(SystemPaths::StateFolder(), QStringLiteral("quintor")),
-                             QStringLiteral("history"));
+    return SystemPaths::Join(
+        SystemPaths::Join(SystemPaths::StateFolder(), QStringLiteral("quintor")),
+        QStringLiteral("history"));
 }
 
 UseHistory UseHistoryFile::Load(const QString& Path) {
@@ -22,7 +23,8 @@ UseHistory UseHistoryFile::RecordStart(const QString& Path, const QString& Page,
                                        const QString& Link, qint64 Now) {
     UseHistory history = Load(Path);
     history.Record(Page, Link, Now);
-    if (FileSystem::MakeOwnFolder(QFileInfo(Path).absolutePath()) && FileSystem::ClearForFile(Path)) {
+    if (FileSystem::MakeOwnFolder(QFileInfo(Path).absolutePath()) &&
+        FileSystem::ClearForFile(Path)) {
         try {
             WriteFileAtomically(Path, history.ToText(), FileAccess::OwnerOnly);
         } catch (const AppError&) {

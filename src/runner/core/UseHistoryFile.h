@@ -15,8 +15,7 @@ QString DefaultPath();
 UseHistory Load(const QString& Path);
 // Adds one start of Link on Page at Now to the file as it is now (another runner may have
 // written it since this one read it), and answers the history as written.
-UseHistory RecordStart(const QString& Path, const QString& Page, const QString& Link,
-                       qint64 Now);
+UseHistory RecordStart(const QString& Path, const QString& Page, const QString& Link, qint64 Now);
 // Empties the history; false when one is still there.
 bool Forget(const QString& Path);
 } // namespace UseHistoryFile

@@ -28,7 +28,8 @@ void FindLearning::Teach(const QString& PagePath) {
     for (auto weight = weights.cbegin(); weight != weights.cend(); ++weight)
         links.insert(weight.key(), weight.value());
     // Our own world only: the page itself never sees what the user started.
-    Page.runJavaScript(QStringLiteral("window.quintorFinder && window.quintorFinder.learn(%1)")
-                           .arg(QString::fromUtf8(QJsonDocument(links).toJson(QJsonDocument::Compact))),
-                       QWebEngineScript::ApplicationWorld);
+    Page.runJavaScript(
+        QStringLiteral("window.quintorFinder && window.quintorFinder.learn(%1)")
+            .arg(QString::fromUtf8(QJsonDocument(links).toJson(QJsonDocument::Compact))),
+        QWebEngineScript::ApplicationWorld);
 }

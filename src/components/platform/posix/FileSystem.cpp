@@ -75,8 +75,7 @@ bool FileSystem::MakeOwnFolder(const QString& Path) {
     const QString above = QFileInfo(folder).absolutePath();
     if (above != folder && !MakeOwnFolder(above))
         return false;
-    return ::mkdir(QFile::encodeName(folder).constData(), 0700) == 0 ||
-           QFileInfo(folder).isDir();
+    return ::mkdir(QFile::encodeName(folder).constData(), 0700) == 0 || QFileInfo(folder).isDir();
 }
 
 bool FileSystem::ClearForFile(const QString& Path) {
