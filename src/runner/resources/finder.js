@@ -233,7 +233,7 @@ window.quintorMatching = (function () {
     var entries = null; // {link, cell, table, key, shown} of every item, in page order
     var searchable = null; // the entries' texts, made ready for matching
     var uses = []; // how much the user uses every entry (see learn)
-    var learned = null; // the runner's word on that, until the entries are read
+    var learned = null; // the runner's word on that: link to weight
     var kept = new Map(); // a typed word: the quality of every entry for it
     var sections = new Map(); // table: {heading, shown, wanted}
     var launcherPage = false; // a page with item links, as the editor builds them
@@ -308,18 +308,15 @@ window.quintorMatching = (function () {
         applyUses();
     }
 
-    // The runner's word on how much each link of this page is used: {link: weight}.
+    // The runner's word on how much each link of this page is used: [[link, weight], ...].
     function learn(weights) {
-        learned = weights || {};
+        learned = new Map(weights || []);
         if (entries)
             applyUses();
     }
 
     function applyUses() {
-        var weights = learned || {};
-        uses = entries.map(function (e) {
-            return Object.prototype.hasOwnProperty.call(weights, e.key) ? Number(weights[e.key]) || 0 : 0;
-        });
+        uses = entries.map(function (e) { return learned ? Number(learned.get(e.key)) || 0 : 0; });
     }
 
     // A typed word's quality for every item, kept while the user types the next words.

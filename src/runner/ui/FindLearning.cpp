@@ -4,7 +4,7 @@
 
 #include <QDateTime>
 #include <QJsonDocument>
-#include <QJsonObject>
+#include <QJsonArray>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 
@@ -24,9 +24,10 @@ void FindLearning::Started(const QString& PagePath, const QString& Link) {
 void FindLearning::Teach(const QString& PagePath) {
     const QHash<QString, double> weights =
         History.Weights(UseHistory::PageKey(PagePath), QDateTime::currentSecsSinceEpoch());
-    QJsonObject links;
+    // Pairs, not an object: a link may be called anything, "__proto__" too.
+    QJsonArray links;
     for (auto weight = weights.cbegin(); weight != weights.cend(); ++weight)
-        links.insert(weight.key(), weight.value());
+        links.append(QJsonArray{weight.key(), weight.value()});
     // Our own world only: the page itself never sees what the user started.
     Page.runJavaScript(
         QStringLiteral("window.quintorFinder && window.quintorFinder.learn(%1)")

@@ -42,7 +42,8 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
     setWindowTitle(QStringLiteral("QT"));
 
     BrowserEngine::FollowDesktopColourScheme();
-    // Our own profile, in memory only: the runner keeps nothing between runs.
+    // Our own profile, in memory only: the engine keeps nothing between runs (the find
+    // bar's history of starts is ours, kept apart).
     Profile = new QWebEngineProfile(this);
     BrowserPage::PrepareProfile(Profile);
     connect(Profile, &QWebEngineProfile::downloadRequested, this,
