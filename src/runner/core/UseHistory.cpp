@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 // The file: a first line that says what it is, then for each page a line "page PATH"
@@ -38,6 +39,53 @@ QString Decode(QByteArrayView Text) {
     if (!Text.contains('%'))
         return QString::fromUtf8(Text);
     return QString::fromUtf8(QByteArray::fromPercentEncoding(Text.toByteArray()));
+}
+
+// The number that starts at At, at most Max, up to the blank after it; At moves past the
+// blank. Nothing for anything but digits there.
+std::optional<qint64> Digits(QByteArrayView Line, qsizetype& At, qint64 Max) {
+    const qsizetype first = At;
+    qint64 value = 0;
+    for (; At < Line.size() && Line[At] >= '0' && Line[At] <= '9'; ++At) {
+        value = value * 10 + (Line[At] - '0');
+        if (value > Max)
+            return std::nullopt;
+    }
+    if (At == first || At >= Line.size() || Line[At] != ' ')
+        return std::nullopt;
+    ++At;
+    return value;
+}
+
+// A weight as ToText writes it, up to the blank after it: decimals read by hand, anything
+// with an exponent (a weight long decayed) by the general reader.
+std::optional<double> WeightAt(QByteArrayView Line, qsizetype& At) {
+    const qsizetype blank = Line.indexOf(' ', At);
+    if (blank < 0)
+        return std::nullopt;
+    const QByteArrayView text = Line.sliced(At, blank - At);
+    At = blank + 1;
+    const qsizetype point = text.indexOf('.');
+    qsizetype digits = 0;
+    qint64 whole = 0;
+    double scale = 1;
+    bool plain = !text.isEmpty() && text.size() <= 15; // exact in a double
+    for (qsizetype i = 0; plain && i < text.size(); ++i) {
+        if (i == point) {
+            plain = i > 0 && i + 1 < text.size();
+            continue;
+        }
+        plain = text[i] >= '0' && text[i] <= '9';
+        whole = whole * 10 + (text[i] - '0');
+        ++digits;
+        if (point >= 0 && i > point)
+            scale *= 10;
+    }
+    bool ok = plain && digits > 0;
+    const double weight = ok ? double(whole) / scale : text.toDouble(&ok);
+    if (!ok || !(weight > 0) || !(weight <= MaxWeight))
+        return std::nullopt;
+    return weight;
 }
 } // namespace
 
@@ -141,17 +189,13 @@ bool UseHistory::Read(const QByteArray& Text) {
             page = &Pages[Decode(line.sliced(PagePrefix.size()))];
             continue;
         }
-        const qsizetype space1 = line.indexOf(' ');
-        const qsizetype space2 = space1 < 0 ? -1 : line.indexOf(' ', space1 + 1);
-        if (!page || space2 < 0 || space2 + 1 == line.size())
+        // The numbers are read by hand: the general readers cost most of a start's read.
+        qsizetype next = 0;
+        const std::optional<qint64> last = Digits(line, next, MaxTime);
+        const std::optional<double> weight = WeightAt(line, next);
+        if (!page || !last || !weight || next >= line.size())
             return false;
-        bool timeOk = false, weightOk = false;
-        const qint64 last = line.first(space1).toLongLong(&timeOk);
-        const double weight = line.sliced(space1 + 1, space2 - space1 - 1).toDouble(&weightOk);
-        if (!timeOk || !weightOk || last < 0 || last > MaxTime || !(weight > 0) ||
-            !(weight <= MaxWeight))
-            return false;
-        page->insert(Decode(line.sliced(space2 + 1)), Use{last, weight});
+        page->insert(Decode(line.sliced(next)), Use{*last, *weight});
     }
     return true;
 }
