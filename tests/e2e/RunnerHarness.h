@@ -8,6 +8,7 @@
 #include "runner/RunnerPages.h"
 #include "support/DataRows.h"
 #include "support/DialogLines.h"
+#include "support/Leftovers.h"
 #include "ui/BrowserPage.h"
 #include "ui/frmMain.h"
 
@@ -126,8 +127,15 @@ template <typename Test> int Run(int argc, char* argv[]) {
          {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
         qputenv(name, desktop.path().toUtf8());
     BrowserPage::RegisterSchemes(); // before the application object
-    QApplication app(argc, argv);
-    Test test;
-    return QTest::qExec(&test, argc, argv);
+    Leftovers::MarkEnvironment();
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        Test test;
+        result = QTest::qExec(&test, argc, argv);
+    }
+    // A launch gone wrong may have started a program that keeps running.
+    Leftovers::EndAll();
+    return result;
 }
 } // namespace RunnerHarness
