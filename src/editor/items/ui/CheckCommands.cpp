@@ -1,6 +1,7 @@
 #include "CheckCommands.h"
 
 #include "components/BusyCursor.h"
+#include "components/NameInMessage.h"
 #include "components/UserDialogs.h"
 #include "document/LauncherDocument.h"
 #include "items/ItemCheck.h"
@@ -23,7 +24,7 @@ QList<frmCheck::Broken> BrokenItems(const ItemRows& Items, ItemChecker& Marks) {
             continue;
         const LauncherItem& row = Items.Row(pos);
         broken.append(
-            {pos, QStringLiteral("%1. %2 - ").arg(pos).arg(row[cellDescription]) +
+            {pos, QStringLiteral("%1. %2 - ").arg(pos).arg(NameInMessage(row[cellDescription])) +
                       ItemCheck::Describe(found[pos - 1], row).join(QStringLiteral("; "))});
     }
     return broken;
