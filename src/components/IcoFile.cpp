@@ -2,6 +2,7 @@
 
 #include "components/AppError.h"
 #include "components/AtomicFile.h"
+#include "components/NameInMessage.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -78,7 +79,7 @@ void IcoFile::Write(const QString& Path, const QList<QImage>& Images) {
     QFile file(Path);
     if (bytes.isEmpty() ||
         !file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        throw AppError(QStringLiteral("The icon file \"") + Path +
+        throw AppError(QStringLiteral("The icon file \"") + NameInMessage(Path) +
                            QStringLiteral("\" cannot be written"),
                        ErrNo::PathFileAccess);
     try {

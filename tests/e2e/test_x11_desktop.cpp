@@ -5,6 +5,7 @@
 #include "components/platform/Launcher.h"
 #include "runner/RunnerPages.h"
 #include "support/DataRows.h"
+#include "support/Leftovers.h"
 #include "support/TestFiles.h"
 #include "ui/BrowserPage.h"
 #include "ui/frmMain.h"
@@ -15,6 +16,8 @@
 #include <QScreen>
 #include <QtGui/qguiapplication_platform.h>
 #include <QtTest>
+#include <csignal>
+#include <sys/prctl.h>
 #include <xcb/xcb.h>
 
 using namespace DataRows;
@@ -58,6 +61,9 @@ public:
                 return w;
         return 0;
     }
+    qint64 Pid(xcb_window_t Window) const {
+        return Words(Window, "_NET_WM_PID", XCB_ATOM_CARDINAL).value(0);
+    }
     // "max", "min" (iconic) or "normal".
     QString State(xcb_window_t Window) const {
         if (Words(Window, "WM_STATE", Atom("WM_STATE")).value(0) == 3)
@@ -74,10 +80,14 @@ private:
     xcb_window_t Root;
 };
 
-// An X server and a window manager of the test's own; DISPLAY points at them.
+// An X server and a window manager of the test's own; DISPLAY points at them. They end
+// with the test however it ends, and with the server every window of the programs it
+// started: one left running would keep the test's output open, and the test waiting.
 class Desktop {
 public:
     bool Start() {
+        for (QProcess* p : {&Server, &Manager})
+            p->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
         // The server picks a free display and names it once it takes connections.
         Server.start("Xvfb",
                      {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
@@ -92,6 +102,7 @@ public:
             p->kill();
             p->waitForFinished();
         }
+        Leftovers::EndAll();
     }
 
 private:
@@ -103,8 +114,19 @@ class TestX11Desktop : public QObject {
     Q_OBJECT
     QRasterWindow Own; // the window that has the focus when a program is started
     QTemporaryDir Dir;
+    QByteArray Started; // the title of the window a row started
 
 private slots:
+    // Each row starts from the test's own window alone: a window left from the row before
+    // could take the focus the window manager hands on.
+    void cleanup() {
+        Xprop x;
+        if (const xcb_window_t window = Started.isEmpty() ? 0 : x.Titled(Started))
+            ::kill(pid_t(x.Pid(window)), SIGKILL);
+        QTRY_VERIFY_WITH_TIMEOUT(Started.isEmpty() || x.Titled(Started) == 0, 5000);
+        Started.clear();
+    }
+
     void initTestCase() {
         Xprop x;
         Own.setTitle("own window");
@@ -131,6 +153,7 @@ private slots:
         Own.requestActivate();
         QTRY_COMPARE_WITH_TIMEOUT(x.Active(), xcb_window_t(Own.winId()), 5000);
         const QByteArray title = "styled " + QByteArray(QTest::currentDataTag());
+        Started = title;
         // Through a shell, so the window belongs to a process below the started one.
         const QString program = TestFiles::TestBinDir() + "/showwindow";
         QVERIFY(Launcher::Open("/bin/sh", "-c \"'" + program + "' '" + title + "'\"", {},
@@ -182,6 +205,7 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
+    Leftovers::MarkEnvironment();
     Desktop desktop;
     if (!desktop.Start()) {
         qCritical("no X server or window manager: Xvfb and openbox are needed");

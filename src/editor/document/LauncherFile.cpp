@@ -3,6 +3,7 @@
 #include "components/AppError.h"
 #include "components/AtomicFile.h"
 #include "components/BusyCursor.h"
+#include "components/NameInMessage.h"
 #include "components/PackStore.h"
 #include "components/UserDialogs.h"
 #include "components/platform/FileLock.h"
@@ -173,14 +174,15 @@ void LauncherFile::SaveFile(LauncherDocument& Doc, const QString& FLE) {
 
 bool LauncherFile::ChangeFile(LauncherDocument& Doc, UserDialogs& Dialogs,
                               const std::function<void()>& SaveCommand) {
-    const QString suffix = Doc.CurFile.isEmpty()
-                               ? QString()
-                               : QStringLiteral("('") + Doc.CurFile + QStringLiteral("')");
+    const QString suffix =
+        Doc.CurFile.isEmpty()
+            ? QString()
+            : QStringLiteral("('") + NameInMessage(Doc.CurFile) + QStringLiteral("')");
     if (!Doc.Changed())
         return true;
     const QString question = QStringLiteral("The file '") +
-                             Doc.ReadProp(QStringLiteral("Title"), true) + QStringLiteral("' ") +
-                             suffix +
+                             NameInMessage(Doc.ReadProp(QStringLiteral("Title"), true)) +
+                             QStringLiteral("' ") + suffix +
                              QStringLiteral(" has changed.  Do you want to save the changes?");
     switch (Dialogs.MsgBox(question, MsgButtons::YesNoCancel, MsgIcon::Question,
                            LauncherDocument::ProgramTitle)) {
