@@ -23,6 +23,14 @@
 using namespace DataRows;
 
 namespace {
+xcb_atom_t InternAtom(xcb_connection_t* C, const char* Name) {
+    xcb_intern_atom_reply_t* r =
+        xcb_intern_atom_reply(C, xcb_intern_atom(C, 0, uint16_t(strlen(Name)), Name), nullptr);
+    const xcb_atom_t atom = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(r);
+    return atom;
+}
+
 // Reads what the window manager says of windows, on the test's own X connection.
 class Xprop {
 public:
@@ -30,13 +38,7 @@ public:
         : C(qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection()),
           Root(xcb_setup_roots_iterator(xcb_get_setup(C)).data->root) {}
 
-    xcb_atom_t Atom(const char* Name) const {
-        xcb_intern_atom_reply_t* r =
-            xcb_intern_atom_reply(C, xcb_intern_atom(C, 0, uint16_t(strlen(Name)), Name), nullptr);
-        const xcb_atom_t atom = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
-        free(r);
-        return atom;
-    }
+    xcb_atom_t Atom(const char* Name) const { return InternAtom(C, Name); }
     QByteArray Raw(xcb_window_t Window, const char* Name, xcb_atom_t Type) const {
         std::unique_ptr<xcb_get_property_reply_t, decltype(&free)> r(
             xcb_get_property_reply(C, xcb_get_property(C, 0, Window, Atom(Name), Type, 0, 4096),
@@ -94,8 +96,11 @@ public:
         if (!Server.waitForReadyRead(10000))
             return false;
         qputenv("DISPLAY", ":" + Server.readLine().trimmed());
+        // What the window manager says of itself reaches the test's output: a failed start
+        // is then explained, not only seen as windows that never get managed.
+        Manager.setProcessChannelMode(QProcess::ForwardedChannels);
         Manager.start("openbox", {"--sm-disable"});
-        return Manager.waitForStarted();
+        return Manager.waitForStarted() && ManagerReady();
     }
     ~Desktop() {
         for (QProcess* p : {&Manager, &Server}) {
@@ -106,6 +111,38 @@ public:
     }
 
 private:
+    // A started window manager takes a while to take over the screen; a window shown before
+    // that is adopted later, and on a busy machine later than a test waits. So the test
+    // begins once the manager names itself on the root window, as the conventions have it.
+    bool ManagerReady() {
+        xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+        bool ready = false;
+        if (!xcb_connection_has_error(c)) {
+            const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+            const xcb_atom_t check = InternAtom(c, "_NET_SUPPORTING_WM_CHECK");
+            QDeadlineTimer deadline(60000);
+            while (!(ready = SupportingWindow(c, root, check) != 0) && !deadline.hasExpired() &&
+                   Manager.state() == QProcess::Running)
+                QThread::msleep(50);
+        }
+        xcb_disconnect(c);
+        if (!ready)
+            qCritical("the window manager did not take over the screen (%s)",
+                      Manager.state() == QProcess::Running ? "still starting after 60 s"
+                                                           : "it ended");
+        return ready;
+    }
+    static xcb_window_t SupportingWindow(xcb_connection_t* C, xcb_window_t Root, xcb_atom_t Check) {
+        xcb_get_property_reply_t* r = xcb_get_property_reply(
+            C, xcb_get_property(C, 0, Root, Check, XCB_ATOM_WINDOW, 0, 1), nullptr);
+        const xcb_window_t window =
+            r && xcb_get_property_value_length(r) == 4
+                ? *static_cast<const xcb_window_t*>(xcb_get_property_value(r))
+                : 0;
+        free(r);
+        return window;
+    }
+
     QProcess Server, Manager;
 };
 } // namespace
