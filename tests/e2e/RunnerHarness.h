@@ -111,7 +111,7 @@ protected:
             return !call.isEmpty() && !call.startsWith(Recorder + '|') &&
                    !call.startsWith("document ");
         };
-        QTest::qWaitFor([&] { return QFileInfo::exists(ArgsFile) || wrongLaunch(); }, 10000);
+        (void)QTest::qWaitFor([&] { return QFileInfo::exists(ArgsFile) || wrongLaunch(); }, 10000);
         if (!QFileInfo::exists(ArgsFile))
             qWarning("argrecorder was not started; launches: %s",
                      qPrintable(R->Port.Calls.join("; ")));
@@ -119,7 +119,7 @@ protected:
     }
     // The launches the port was asked for, once there is one: a wrong one fails at once.
     QStringList Launches() {
-        QTest::qWaitFor([this] { return !R->Port.Calls.isEmpty(); }, 5000);
+        (void)QTest::qWaitFor([this] { return !R->Port.Calls.isEmpty(); }, 5000);
         return R->Port.Calls;
     }
     QStringList Recorded() {
