@@ -20,6 +20,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries the programs link (Qt, yaml-cpp for the launcher file's text form) come
+# into Depends from the programs themselves.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Desktop tools behind default applications and trusted desktop launchers; the browser
 # engine's helper process comes with the engine's own dependencies.

@@ -174,7 +174,8 @@ private slots:
         files.sort();
         QCOMPARE(files, Expected());
         const QString depends = Command::Run("dpkg-deb", {"--field", Deb, "Depends"}).Out;
-        for (const char* package : {"libqt6widgets6", "libqt6webenginecore6-bin", "libc6"})
+        for (const char* package :
+             {"libqt6widgets6", "libqt6webenginecore6-bin", "libc6", "libyaml-cpp"})
             QVERIFY2(depends.contains(QLatin1String(package)), qPrintable(depends));
     }
 
