@@ -105,4 +105,9 @@ QStringList Describe(Problems Found, const LauncherItem& Row) {
     return lines;
 }
 
+QString BrokenLine(int Pos, const LauncherItem& Row, Problems Found) {
+    return QStringLiteral("%1. %2 - ").arg(Pos).arg(Row[cellDescription]) +
+           Describe(Found, Row).join(QStringLiteral("; "));
+}
+
 } // namespace ItemCheck
