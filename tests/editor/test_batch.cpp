@@ -276,6 +276,12 @@ private slots:
         QCOMPARE(help.Code, 0);
         for (const QString& line : BatchCommand::UsageLines())
             QVERIFY2(help.Out.contains(line), qPrintable(help.Out));
+        // The help's example is a launcher file as it stands.
+        const QString example = help.Out.section("A text launcher file", 1).section('\n', 1);
+        const QString yaml = example.section("Rebuilt every hour", 0, 0).replace("\n  ", "\n");
+        const LauncherContent content = LauncherText::Parse(yaml.mid(2).toUtf8());
+        QCOMPARE(content.Items.size(), 3);
+        QCOMPARE(content.Items[2][cellRun], QString("Hyperlink"));
         QVERIFY(BatchCommand::Wanted({"--build", "x"}));
         QVERIFY(!BatchCommand::Wanted({"x", "--build"}));
         QVERIFY(!BatchCommand::Wanted({"--", "--build"}));

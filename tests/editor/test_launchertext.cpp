@@ -261,6 +261,15 @@ private slots:
         QCOMPARE(fromText.HeaderHTML, QString());
     }
 
+    // The README's example is a launcher file as it stands.
+    void readmeExample() {
+        const QByteArray readme = TestFiles::Read(SourceDir() + "/README.md");
+        const QByteArray example = readme.mid(readme.indexOf("```yaml\n") + 8);
+        const LauncherContent content = LauncherText::Parse(example.left(example.indexOf("```")));
+        QCOMPARE(content.Items.size(), 3);
+        QCOMPARE(content.Items[0][cellRun], QString("Maximised Focus"));
+    }
+
     // Each kind of text the editor would not take: its line, what is wrong, and the
     // document as it was.
     void refused_data() {

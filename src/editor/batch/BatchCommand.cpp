@@ -245,7 +245,21 @@ QString Help() {
         "                                .qtf file goes to standard output.\n"
         "Exit status: 0 done, 1 items that cannot start (--check), 2 a wrong command line,\n"
         "3 FILE cannot be read or is damaged, 4 the page, its icons or OUT cannot be\n"
-        "written. A failure prints \"<title>: <message>\" on standard error.\n");
+        "written. A failure prints \"<title>: <message>\" on standard error.\n"
+        "\n"
+        "A text launcher file, tools.yaml (what it leaves out keeps its default):\n"
+        "  properties:\n"
+        "    P_TITLE: My tools\n"
+        "  items:\n"
+        "    - description: Terminal\n"
+        "      command: x-terminal-emulator\n"
+        "  sections:\n"
+        "    - name: Web\n"
+        "      columns: 2\n"
+        "      items:\n"
+        "        - {description: Debian, command: \"https://www.debian.org\", run: Hyperlink}\n"
+        "Rebuilt every hour by cron (crontab -e; a systemd user timer: man qtedit2):\n"
+        "  0 * * * *  qtedit2 --build $HOME/tools.yaml --output $HOME/tools.htm\n");
 }
 
 } // namespace BatchCommand
