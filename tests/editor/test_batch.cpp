@@ -3,6 +3,7 @@
 #include "batch/BatchCommand.h"
 #include "build/ui/BuildCommands.h"
 #include "document/LauncherFile.h"
+#include "editor/EveryProperty.h"
 #include "editor/FakeEditorContext.h"
 #include "items/Sections.h"
 #include "support/Command.h"
@@ -35,43 +36,7 @@ LauncherItem Item(const QString& Description, const QString& Command, const QStr
 
 // A page with every property set and program icons of several kinds to extract.
 void FillEverything(LauncherDocument& Doc) {
-    const QList<QPair<QString, QString>> values = {{"Background colour", "#1A2B3C"},
-                                                   {"Background picture", "file:///srv/bg.png"},
-                                                   {"Closable", "False"},
-                                                   {"Columns", "3"},
-                                                   {"Extra commands", "False"},
-                                                   {"Font", "DejaVu Sans"},
-                                                   {"Font bold", "True"},
-                                                   {"Font italic", "True"},
-                                                   {"Font size", "10.5"},
-                                                   {"Font strikethrough", "True"},
-                                                   {"Font underline", "True"},
-                                                   {"Footer HTML", "<p>foot</p>"},
-                                                   {"Header HTML", "<p>head</p>"},
-                                                   {"Height", "300"},
-                                                   {"Icon", "/srv/x.ico"},
-                                                   {"Icon size", "48"},
-                                                   {"Show exit command", "True"},
-                                                   {"Show edit command", "True"},
-                                                   {"Show maximise command", "True"},
-                                                   {"Show minimise command", "True"},
-                                                   {"Show open command", "True"},
-                                                   {"Start maximised", "True"},
-                                                   {"Table border", "True"},
-                                                   {"Text colour", "#FFEEDD"},
-                                                   {"Title", u"Caf\u00e9 tools"_s},
-                                                   {"Width", "640"},
-                                                   {"Link colour", "#000001"},
-                                                   {"Link visited colour", "#000002"},
-                                                   {"Link active colour", "#000003"},
-                                                   {"Link hover colour", "#000004"},
-                                                   {"Style sheet", "file:///srv/a.css"},
-                                                   {"Minimise on use", "True"},
-                                                   {"Icons above", "False"},
-                                                   {"Table colour", "#ABCDEF"},
-                                                   {"Show refresh command", "True"}};
-    for (const auto& [name, value] : values)
-        Doc.WriteProp(name, value);
+    EveryProperty::Set(Doc);
     Doc.Items.Append(Item("Shell", "/bin/sh", "/tmp", "/bin/sh"));
     Doc.Items.Append(Item("Shell again", "sh", "", "/BIN/SH"));
     Doc.Items.Append(Item("Hostname", "/etc/hostname", "", "/etc/hostname"));

@@ -4,6 +4,7 @@
 #include "components/platform/FileLock.h"
 #include "document/LauncherDocument.h"
 #include "document/LauncherFile.h"
+#include "editor/EveryProperty.h"
 #include "items/Sections.h"
 #include "pagegen/modGenHTML.h"
 #include "support/DataRows.h"
@@ -30,44 +31,7 @@ LauncherItem Item(std::initializer_list<QString> Cells) {
 // Every property away from its default, and cells that YAML has to quote, escape or
 // keep as a block.
 void FillEverything(LauncherDocument& Doc) {
-    const QList<QPair<QString, QString>> values = {{"Background colour", "#1A2B3C"},
-                                                   {"Background picture", "file:///srv/bg one.png"},
-                                                   {"Closable", "False"},
-                                                   {"Columns", "3"},
-                                                   {"Extra commands", "False"},
-                                                   {"Font", "DejaVu Sans"},
-                                                   {"Font bold", "True"},
-                                                   {"Font italic", "True"},
-                                                   {"Font size", "10.5"},
-                                                   {"Font strikethrough", "True"},
-                                                   {"Font underline", "True"},
-                                                   {"Footer HTML", "<p>foot</p>\r\n<i>x</i>"},
-                                                   {"Header HTML", "<div>\n  head: #1\n</div>\n"},
-                                                   {"Height", "300"},
-                                                   {"Icon", "/usr/share/pixmaps/x.ico"},
-                                                   {"Icon size", "48"},
-                                                   {"Show exit command", "True"},
-                                                   {"Show edit command", "True"},
-                                                   {"Show maximise command", "True"},
-                                                   {"Show minimise command", "True"},
-                                                   {"Show open command", "True"},
-                                                   {"Start maximised", "True"},
-                                                   {"Table border", "True"},
-                                                   {"Text colour", "#ffeedd"},
-                                                   {"Title", u"Caf\u00e9 \u2018tools\u2019: #1"_s},
-                                                   {"Width", "640"},
-                                                   {"Link colour", "#000001"},
-                                                   {"Link visited colour", "#000002"},
-                                                   {"Link active colour", "#000003"},
-                                                   {"Link hover colour", "#000004"},
-                                                   {"Style sheet", "file:///srv/a.css"},
-                                                   {"Minimise on use", "True"},
-                                                   {"Icons above", "False"},
-                                                   {"Table colour", "#ABCDEF"},
-                                                   {"(HTML File)", ""},
-                                                   {"Show refresh command", "True"}};
-    for (const auto& [name, value] : values)
-        Doc.WriteProp(name, value);
+    EveryProperty::Set(Doc);
     const QStringList odd = {QString(QChar(0)) + "nul",
                              "one\r\ntwo\rthree\n",
                              "a,b \"c\" 'd'",
