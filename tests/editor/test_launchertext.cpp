@@ -44,6 +44,9 @@ void FillEverything(LauncherDocument& Doc) {
                              "#c",
                              "a: b",
                              u"\u65e5\u672c \u2028 \u00e9"_s,
+                             u"del\u007f nel\u0085 bom\ufeff esc\u001b \U0001F600"_s,
+                             u"nonchar \ufffe \U0010FFFF \ufdd0 plain"_s,
+                             u"\ufeffat start"_s,
                              "tab\there",
                              "two\n\n",
                              "block\nof\n",
@@ -223,6 +226,19 @@ private slots:
         QCOMPARE(GenHTML(fromText, false, QString()), GenHTML(made, false, QString()));
         QCOMPARE(fromText.ReadProp("Columns", true), QString("5"));
         QCOMPARE(fromText.HeaderHTML, QString());
+    }
+
+    // A noncharacter that would have to be escaped is refused, not written as another one.
+    void unkeptText() {
+        LauncherDocument doc;
+        doc.Items.Append(Item({u"tab\tand \ufffe"_s}));
+        int number = 0;
+        const QString error = ErrorText([&] { LauncherText::Write(doc); }, &number);
+        QCOMPARE(number, int(ErrNo::InvalidArgument));
+        QVERIFY2(error.contains("noncharacter"), qPrintable(error));
+        ErrorText([&] { LauncherFile::SaveFile(doc, PathOf("unkept.yaml")); }, &number);
+        QCOMPARE(number, int(ErrNo::InvalidArgument));
+        QVERIFY(!QFileInfo::exists(PathOf("unkept.yaml")));
     }
 
     // The README's example is a launcher file as it stands.

@@ -29,6 +29,7 @@ const char* const ItemsKey = "items";
 const char* const RowKey = "row";
 
 const QString TrueText = QStringLiteral("True");
+constexpr QChar ByteOrderMark(0xFEFF);
 const QString FalseText = QStringLiteral("False");
 
 // ---- Writing ---------------------------------------------------------------------------
@@ -53,12 +54,48 @@ bool LiteralSafe(const QString& Text) {
     return true;
 }
 
+// Unicode's noncharacters: the emitter keeps them only in a plain scalar and writes any
+// other style with the replacement character instead.
+bool HasNoncharacter(const QString& Text) {
+    for (qsizetype i = 0; i < Text.size(); ++i) {
+        const char32_t code = Text[i].isHighSurrogate() && i + 1 < Text.size()
+                                  ? QChar::surrogateToUcs4(Text[i], Text[i + 1])
+                                  : Text[i].unicode();
+        if ((code & 0xFFFE) == 0xFFFE || (code >= 0xFDD0 && code <= 0xFDEF))
+            return true;
+    }
+    return false;
+}
+
+// A text the emitter would change is refused rather than written changed.
+void RefuseUnkept(const QString& Value) {
+    YAML::Emitter alone;
+    alone << Value.toStdString();
+    try {
+        if (!Value.contains(ByteOrderMark) &&
+            QString::fromStdString(YAML::Load(alone.c_str()).Scalar()) == Value)
+            return;
+    } catch (const YAML::Exception&) {
+    }
+    throw AppError(QStringLiteral("The text form cannot keep the text '") + Value +
+                       QStringLiteral("': it holds a noncharacter of Unicode among characters "
+                                      "that must be escaped"),
+                   ErrNo::InvalidArgument);
+}
+
 void Text(YAML::Emitter& Out, const QString& Value) {
-    // The block's own last line break stands for the text's.
-    if (LiteralSafe(Value))
-        Out << YAML::Literal << Value.chopped(1).toStdString();
-    else
+    if (HasNoncharacter(Value)) {
+        RefuseUnkept(Value);
         Out << Value.toStdString();
+    } else if (LiteralSafe(Value)) {
+        // The block's own last line break stands for the text's.
+        Out << YAML::Literal << Value.chopped(1).toStdString();
+    } else if (Value.contains(ByteOrderMark)) {
+        // Unescaped, a reader takes it for the mark of the stream and drops it.
+        Out << YAML::DoubleQuoted << Value.toStdString();
+    } else {
+        Out << Value.toStdString();
+    }
 }
 
 void Field(YAML::Emitter& Out, const char* Key, const QString& Value) {

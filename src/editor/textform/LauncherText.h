@@ -23,6 +23,8 @@ namespace LauncherText {
 // Whether Path names a text launcher file (".yaml" or ".yml").
 bool IsTextFile(const QString& Path);
 
+// Throws AppError (5) for the one kind of text YAML cannot carry as the emitter writes
+// it: a noncharacter of Unicode (U+FFFE, U+FDD0 ...) in a text that needs quotes.
 QByteArray Write(const LauncherDocument& Doc);
 
 // Reads a text launcher file as strictly as a binary one: a file that is not regular,

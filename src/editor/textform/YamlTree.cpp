@@ -2,6 +2,8 @@
 
 #include "components/AppError.h"
 
+#include <QStringDecoder>
+
 #include <sstream>
 #include <yaml-cpp/eventhandler.h>
 #include <yaml-cpp/yaml.h>
@@ -42,7 +44,9 @@ public:
         RefuseTag(Mark, Tag);
         YamlNode node;
         node.Line = LineOf(Mark);
-        node.Text = QString::fromStdString(Value);
+        // A text that begins with U+FEFF keeps it: the reader has dropped the stream's own.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        node.Text = utf8(QByteArrayView(Value.data(), static_cast<qsizetype>(Value.size())));
         Add(std::move(node));
     }
     void OnSequenceStart(const YAML::Mark& Mark, const std::string& Tag, YAML::anchor_t Anchor,
