@@ -112,9 +112,12 @@ void RefuseLargeText(const QByteArray&, qint64 Size) {
 QString DataOf(const QByteArray& Bytes, qint64 Offset, qint64 Length) {
     if (Offset < 0 || Length < 0 || Offset + Length > Bytes.size())
         throw Damaged(QStringLiteral("an entry lies outside the file"));
+    const QByteArrayView data(Bytes.constData() + Offset, Length);
+    if (!data.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(data);
     // A text that begins with U+FEFF keeps it: it is the text's, not a mark of the file.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    return utf8(QByteArrayView(Bytes.constData() + Offset, Length));
+    return utf8(data);
 }
 
 } // namespace

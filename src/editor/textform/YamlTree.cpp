@@ -14,6 +14,15 @@ AppError AtLine(int Line, const QString& What) {
     return AppError(QStringLiteral("Line %1: ").arg(Line) + What, ErrNo::BadFileFormat);
 }
 
+// A text that begins with U+FEFF keeps it: the parser has dropped the stream's own mark.
+QString TextOf(const std::string& Utf8) {
+    const QByteArrayView bytes(Utf8.data(), static_cast<qsizetype>(Utf8.size()));
+    if (!bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8(bytes);
+}
+
 int LineOf(const YAML::Mark& Mark) {
     return Mark.line + 1;
 }
@@ -44,9 +53,7 @@ public:
         RefuseTag(Mark, Tag);
         YamlNode node;
         node.Line = LineOf(Mark);
-        // A text that begins with U+FEFF keeps it: the reader has dropped the stream's own.
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-        node.Text = utf8(QByteArrayView(Value.data(), static_cast<qsizetype>(Value.size())));
+        node.Text = TextOf(Value);
         Add(std::move(node));
     }
     void OnSequenceStart(const YAML::Mark& Mark, const std::string& Tag, YAML::anchor_t Anchor,
