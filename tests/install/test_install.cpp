@@ -155,7 +155,10 @@ private slots:
     void commandLine_data() {
         DataRows::Texts({"Arguments", "Out"});
         DataRows::Row("help", "qtedit2 -platform xcb --help",
-                      "Usage: qtedit2 [options] [--] [file]\nKeeps");
+                      "Usage: qtedit2 [options] [--] [file]\n"
+                      "       qtedit2 --build FILE [--output PAGE]\n"
+                      "       qtedit2 --check FILE\n"
+                      "       qtedit2 --convert IN [--output OUT]\nKeeps");
         DataRows::Row("runner help", "quintor2 -h", "Usage: quintor2 [options] [--] [page]\nShows");
     }
     void commandLine() {
