@@ -20,6 +20,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries the programs link (Qt, yaml-cpp for the launcher file's text form) come
+# into Depends from the programs themselves.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The editor's own toolbar drawings are SVG, read by Qt's icon plugin, which no program links.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")

@@ -194,7 +194,9 @@ private slots:
 
         e.Window.mnuFileOpen_Click();
         QCOMPARE(RequestLine(e.Dialogs.FileRequests.last()),
-                 "open, must exist Open a Quintor File: " + filter + " []");
+                 "open, must exist Open a Quintor File: Quintor File (*.qtf;*.yaml;*.yml)|"
+                 "*.qtf;*.yaml;*.yml|All files (*.*)|*.*" +
+                     QString(" []"));
         QCOMPARE(e.Doc().Items.Count(), 3);
         QCOMPARE(e.Window.windowTitle(), caption);
 
@@ -204,6 +206,32 @@ private slots:
         QCOMPARE(e.Dialogs.LastMessage().Text,
                  "The file 'New File 1' ('" + file +
                      "') has changed.  Do you want to save the changes?");
+    }
+
+    // A text launcher file opens from the command line as from Open; the editor does not
+    // write it back: Save asks for a .qtf name beside it.
+    void textFile() {
+        const QString text = Path("page.yaml"), binary = Path("page.qtf");
+        QVERIFY(TestFiles::Write(text, "properties: {P_TITLE: From text}\n"
+                                       "items: [{description: a}, {description: b}]\n"));
+        Editor e({text});
+        QCOMPARE(e.Doc().Items.Count(), 2);
+        QCOMPARE(e.Window.windowTitle(), "From text (" + text + ") - Quintor Editor");
+        e.Doc().Items.Append(LauncherItem{{"c"}});
+        e.Dialogs.FileAnswers << binary;
+        e.Window.mnuFileSave_Click();
+        QCOMPARE(e.Dialogs.FileRequests.size(), 1);
+        QCOMPARE(e.Dialogs.FileRequests[0].FileName, binary);
+        QVERIFY(e.Dialogs.FileRequests[0].Save);
+        QCOMPARE(e.Doc().CurFile, binary);
+        QVERIFY(!e.Doc().Changed());
+        QVERIFY(TestFiles::Read(text).startsWith("properties: {P_TITLE: From text}"));
+
+        e.Dialogs.FileAnswers << text;
+        e.Window.mnuFileOpen_Click();
+        QCOMPARE(e.Doc().Items.Count(), 2);
+        QVERIFY(FileLock().Take(binary)); // the binary file is no longer held
+        QVERIFY2(e.Dialogs.Messages.isEmpty(), qPrintable(e.Failure()));
     }
 
     // Saved as "mypage", the launcher file gets ".qtf"; Build then proposes "mypage.htm" beside

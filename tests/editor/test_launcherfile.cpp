@@ -57,6 +57,7 @@ private slots:
             QString(QChar(0)) + "a,b,,c, \"C:\\Program Files\\x.exe\" 'y' &comma; &amp; <b>");
         Row("CR LF, lone CR and LF", "one\r\ntwo\r\rthree\n");
         Row("non-ASCII", "Caf\xc3\xa9 \xe6\x97\xa5\xe6\x9c\xac \xf0\x9f\x98\x80");
+        Row("U+FEFF first", QString(QChar(0xFEFF)) + "at the start");
         Row("1 MB", big);
     }
 

@@ -159,7 +159,10 @@ private slots:
     void commandLine_data() {
         DataRows::Texts({"Arguments", "Out"});
         DataRows::Row("help", "qtedit2 -platform xcb --help",
-                      "Usage: qtedit2 [options] [--] [file]\nKeeps");
+                      "Usage: qtedit2 [options] [--] [file]\n"
+                      "       qtedit2 --build FILE [--output PAGE]\n"
+                      "       qtedit2 --check FILE\n"
+                      "       qtedit2 --convert IN [--output OUT]\nKeeps");
         DataRows::Row("runner help", "quintor2 -h", "Usage: quintor2 [options] [--] [page]\nShows");
     }
     void commandLine() {
@@ -194,7 +197,8 @@ private slots:
         files.sort();
         QCOMPARE(files, Expected());
         const QString depends = Command::Run("dpkg-deb", {"--field", Deb, "Depends"}).Out;
-        for (const char* package : {"libqt6widgets6", "libqt6webenginecore6-bin", "libc6", "libqt6svg6"})
+        for (const char* package :
+             {"libqt6widgets6", "libqt6webenginecore6-bin", "libc6", "libyaml-cpp", "libqt6svg6"})
             QVERIFY2(depends.contains(QLatin1String(package)), qPrintable(depends));
     }
 

@@ -108,4 +108,9 @@ QStringList Describe(Problems Found, const LauncherItem& Row) {
     return lines;
 }
 
+QString BrokenLine(int Pos, const LauncherItem& Row, Problems Found) {
+    return QStringLiteral("%1. %2 - ").arg(Pos).arg(NameInMessage(Row[cellDescription])) +
+           Describe(Found, Row).join(QStringLiteral("; "));
+}
+
 } // namespace ItemCheck

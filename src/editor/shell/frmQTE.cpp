@@ -331,7 +331,7 @@ void frmQTE::mnuFileOpen_Click() {
         return;
     FileDialogRequest request;
     request.Title = QStringLiteral("Open a Quintor File");
-    request.Filter = FileFilter;
+    request.Filter = LauncherFile::OpenFilter;
     request.MustExist = true;
     const std::optional<QString> path = Dialogs().FileDialog(request);
     if (!path)
@@ -345,7 +345,7 @@ void frmQTE::mnuFileOpen_Click() {
 }
 
 void frmQTE::mnuFileSave_Click() {
-    if (!PackStore::PackFileExists(Document.CurFile)) {
+    if (LauncherFile::SaveNeedsName(Document)) {
         mnuFileSaveAs_Click();
         return;
     }
@@ -361,6 +361,7 @@ void frmQTE::mnuFileSaveAs_Click() {
     FileDialogRequest request;
     request.Title = QStringLiteral("Save the Quintor File");
     request.Filter = FileFilter;
+    request.FileName = LauncherFile::ProposedSaveName(Document);
     request.Save = true;
     request.ConfirmOverwrite = true;
     const std::optional<QString> path = Dialogs().FileDialog(request);

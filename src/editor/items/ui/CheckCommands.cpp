@@ -23,9 +23,7 @@ QList<frmCheck::Broken> BrokenItems(const ItemRows& Items, ItemChecker& Marks) {
         if (found[pos - 1] == ItemCheck::NoProblem)
             continue;
         const LauncherItem& row = Items.Row(pos);
-        broken.append(
-            {pos, QStringLiteral("%1. %2 - ").arg(pos).arg(NameInMessage(row[cellDescription])) +
-                      ItemCheck::Describe(found[pos - 1], row).join(QStringLiteral("; "))});
+        broken.append({pos, ItemCheck::BrokenLine(pos, row, found[pos - 1])});
     }
     return broken;
 }
