@@ -13,12 +13,14 @@ struct ProgramAction {
 
 // Who a program is, as its command line presents it.
 struct ProgramIdentity {
-    QString Command;     // the program's file name, as the usage line shows it
-    QString Title;       // the product title, as --version shows it
-    QString Purpose;     // one line under the usage
-    QString Subject;     // the name of what the program opens: "file", "page"
-    QString SubjectHelp; // what that argument is
-    QList<ProgramAction> Actions{};
+    QString Command;                // the program's file name, as the usage line shows it
+    QString Title;                  // the product title, as --version shows it
+    QString Purpose;                // one line under the usage
+    QString Subject;                // the name of what the program opens: "file", "page"
+    QString SubjectHelp;            // what that argument is
+    QStringList MoreUsage{};        // further forms of the command line, one usage line each
+    QString MoreHelp{};             // the help's last part, about those forms
+    QList<ProgramAction> Actions{}; // options that do one thing and exit
 };
 
 // What a command line asks for.

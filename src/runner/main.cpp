@@ -22,6 +22,8 @@ ProgramIdentity Runner() {
             QStringLiteral("page"),
             QStringLiteral("The launcher page to show. The words are joined by one blank "
                            "and double quotes are removed."),
+            {},
+            {},
             {{Forget, QStringLiteral("Forgets which items were started (the find bar shows "
                                      "those used most first) and exits.")}}};
 }

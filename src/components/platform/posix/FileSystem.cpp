@@ -1,4 +1,5 @@
 #include "components/platform/FileSystem.h"
+#include "components/platform/posix/NativePath.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -26,19 +27,20 @@ void FileSystem::SyncFolderOf(const QString& FilePath) {
 }
 
 bool FileSystem::IsRegularFile(const QString& Path) {
+    const std::optional<QByteArray> native = NativePath(Path);
     struct stat info;
-    return !Path.isEmpty() && ::stat(QFile::encodeName(Path).constData(), &info) == 0 &&
-           S_ISREG(info.st_mode);
+    return native && ::stat(native->constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 namespace {
 std::optional<QByteArray> ReadFile(const QString& Path, qint64 MaxBytes, bool OwnOnly) {
-    if (Path.isEmpty())
+    const std::optional<QByteArray> native = NativePath(Path);
+    if (!native)
         return std::nullopt;
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer. The
     // type is checked on the open descriptor, so a file swapped in between is seen.
     const int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | (OwnOnly ? O_NOFOLLOW : 0);
-    Descriptor file{::open(QFile::encodeName(Path).constData(), flags)};
+    Descriptor file{::open(native->constData(), flags)};
     struct stat info;
     if (file.Fd < 0 || ::fstat(file.Fd, &info) != 0 || !S_ISREG(info.st_mode) ||
         info.st_size > MaxBytes || (OwnOnly && info.st_uid != ::geteuid()))
@@ -73,17 +75,20 @@ bool FileSystem::MakeOwnFolder(const QString& Path) {
     if (QFileInfo(folder).isDir())
         return true;
     const QString above = QFileInfo(folder).absolutePath();
-    if (above != folder && !MakeOwnFolder(above))
+    const std::optional<QByteArray> native = NativePath(folder);
+    if (!native || (above != folder && !MakeOwnFolder(above)))
         return false;
-    return ::mkdir(QFile::encodeName(folder).constData(), 0700) == 0 || QFileInfo(folder).isDir();
+    return ::mkdir(native->constData(), 0700) == 0 || QFileInfo(folder).isDir();
 }
 
 bool FileSystem::ClearForFile(const QString& Path) {
-    const QByteArray name = QFile::encodeName(Path);
+    const std::optional<QByteArray> native = NativePath(Path);
     struct stat info;
-    if (::lstat(name.constData(), &info) != 0)
+    if (!native)
+        return false;
+    if (::lstat(native->constData(), &info) != 0)
         return errno == ENOENT;
     if (S_ISREG(info.st_mode))
         return true;
-    return !S_ISDIR(info.st_mode) && ::unlink(name.constData()) == 0;
+    return !S_ISDIR(info.st_mode) && ::unlink(native->constData()) == 0;
 }
