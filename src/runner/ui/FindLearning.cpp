@@ -3,8 +3,8 @@
 #include "core/UseHistoryFile.h"
 
 #include <QDateTime>
-#include <QJsonDocument>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 
