@@ -46,6 +46,13 @@ draw go-up 24 \
     -fill '#3465a4' -stroke '#204a87' -draw "polygon 12,2.5 21.5,12.5 15.5,12.5 15.5,21.5 8.5,21.5 8.5,12.5 2.5,12.5"
 draw go-down 24 \
     -fill '#3465a4' -stroke '#204a87' -draw "polygon 12,21.5 21.5,11.5 15.5,11.5 15.5,2.5 8.5,2.5 8.5,11.5 2.5,11.5"
+# Undo and redo: an arrow that turns back to the left, and its mirror.
+draw edit-undo 24 \
+    -fill none -stroke '#3465a4' -strokewidth 3 -draw "polyline 19,20 19.5,15 18,11.5 15,9.5 11,9.5" \
+    -fill '#3465a4' -stroke '#204a87' -strokewidth 1 -draw "polygon 3.5,9.5 11.5,3.5 11.5,15.5"
+draw edit-redo 24 \
+    -fill none -stroke '#3465a4' -strokewidth 3 -draw "polyline 5,20 4.5,15 6,11.5 9,9.5 13,9.5" \
+    -fill '#3465a4' -stroke '#204a87' -strokewidth 1 -draw "polygon 20.5,9.5 12.5,3.5 12.5,15.5"
 # Add from applications: a grid of application tiles.
 draw applications-other 24 \
     -stroke none -fill '#3465a4' -draw "roundrectangle 2,2 10,10 2,2" \
