@@ -234,6 +234,19 @@ private slots:
         QCOMPARE(Files(Folder).filter(".qtf").size(), 0);
     }
 
+    // A slot that a dead editor left without a copy goes; a running editor's stays.
+    void deadSlotsWithoutCopyGo() {
+        RecoveryStore running(Folder);
+        QVERIFY(running.Open());
+        for (const char* name : {"dead-1.lock", "dead-1.note", "dead-2.lock"})
+            QVERIFY(TestFiles::Write(Folder + '/' + name, {}));
+        RecoveryStore next(Folder);
+        QVERIFY(next.Open());
+        QVERIFY(next.ClaimOrphans().empty());
+        QCOMPARE(Files(Folder).size(), 2); // the two running editors' locks
+        QVERIFY(QFile::exists(QString(running.CopyPath()).replace(".qtf", ".lock")));
+    }
+
     // A folder in the way is made private, or refused when it is not a real folder.
     void folderIsMadePrivate() {
         QVERIFY(QDir().mkpath(Folder));

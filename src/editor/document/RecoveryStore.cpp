@@ -27,8 +27,8 @@ bool IsSlotId(const QString& Id) {
     if (Id.isEmpty() || Id.size() > 64)
         return false;
     for (const QChar c : Id)
-        if (!(c.isDigit() || (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
-              c == QLatin1Char('-')))
+        if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+              (c >= QLatin1Char('a') && c <= QLatin1Char('f')) || c == QLatin1Char('-')))
             return false;
     return true;
 }
@@ -143,7 +143,23 @@ std::vector<RecoveryStore::Orphan> RecoveryStore::ClaimOrphans() {
         }
         orphans.push_back(std::move(orphan));
     }
+    RemoveDeadSlots();
     return orphans;
+}
+
+// An editor that died before it wrote a copy leaves its lock (and perhaps its note)
+// behind: nothing to offer, so nothing to keep once no one holds the lock.
+void RecoveryStore::RemoveDeadSlots() {
+    const QFileInfoList locks =
+        QDir(Path).entryInfoList({QStringLiteral("*.lock")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& lock : locks) {
+        const QString id = lock.completeBaseName();
+        FileLock held;
+        if (lock.isSymLink() || !IsSlotId(id) || id == Id ||
+            QFileInfo::exists(SlotFile(id, "qtf")) || !held.Take(lock.filePath()))
+            continue;
+        RemoveSlot(id);
+    }
 }
 
 QString RecoveryStore::FileOf(const Orphan& Copy) {

@@ -48,6 +48,7 @@ public:
         FileLock Lock;
     };
     // The orphans, oldest first; a copy that a running editor holds is never among them.
+    // Slots that dead editors left without a copy are cleared on the way.
     std::vector<Orphan> ClaimOrphans();
     // The launcher file an orphan belongs to, empty for a new document; AppError when
     // its note is missing or damaged.
@@ -63,6 +64,7 @@ public:
 private:
     QString SlotFile(const QString& Id, const char* Extension) const;
     void RemoveSlot(const QString& Id);
+    void RemoveDeadSlots();
 
     QString Path;
     QString Id;

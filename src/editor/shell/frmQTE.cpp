@@ -414,23 +414,22 @@ void frmQTE::ShowHistory() {
     A.ShowHistory(Document.History.UndoName(), Document.History.RedoName());
 }
 
-// While a Description is being edited in place, the keys and the commands belong to the
-// field and take back its typing, as in any text field.
 void frmQTE::mnuEditUndo_Click() {
-    if (QLineEdit* field = lvItems->InPlaceEditor()) {
-        field->undo();
-        return;
-    }
-    if (const auto touched = Document.Undo())
-        ShowTouched(*touched);
+    TakeStep(false);
 }
 
 void frmQTE::mnuEditRedo_Click() {
+    TakeStep(true);
+}
+
+// While a Description is being edited in place, the keys and the commands belong to the
+// field and take back its typing, as in any text field.
+void frmQTE::TakeStep(bool Again) {
     if (QLineEdit* field = lvItems->InPlaceEditor()) {
-        field->redo();
+        Again ? field->redo() : field->undo();
         return;
     }
-    if (const auto touched = Document.Redo())
+    if (const auto touched = Again ? Document.Redo() : Document.Undo())
         ShowTouched(*touched);
 }
 

@@ -109,6 +109,8 @@ private:
     void EnsureCurrentRow();
     bool StartRecovery();
     void ShowHistory();
+    // Undo (Again false) or Redo.
+    void TakeStep(bool Again);
     void ShowTouched(const LauncherDocument::Touched& Where);
     void SelectRows(const QList<int>& Rows);
     void OpenHelpFile();
