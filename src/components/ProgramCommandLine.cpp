@@ -52,6 +52,10 @@ CommandLineRequest ProgramCommandLine::Read(const QStringList& AppArguments) con
     return Parse(arguments, Program);
 }
 
+QStringList ProgramCommandLine::FileArguments(const QString& Path) {
+    return {EndOfOptions, Path};
+}
+
 int ProgramCommandLine::Finish(const CommandLineRequest& Request) {
     std::fputs(Request.Text.toLocal8Bit().constData(), stdout);
     return 0;

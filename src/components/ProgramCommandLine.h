@@ -41,6 +41,10 @@ public:
     // QCoreApplication::arguments().
     CommandLineRequest Read(const QStringList& AppArguments) const;
 
+    // The arguments that name one file to the other program, whatever the file is called:
+    // a name starting with "-" is never read as an option.
+    static QStringList FileArguments(const QString& Path);
+
     // Prints an answer; returns the program's exit code.
     static int Finish(const CommandLineRequest& Request);
 

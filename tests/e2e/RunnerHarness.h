@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 
 namespace RunnerHarness {
@@ -86,7 +87,9 @@ protected:
     QVariant Eval(const QString& Script) {
         // The answer may come after we stopped waiting: it must not find our frame gone.
         auto answer = std::make_shared<std::optional<QVariant>>();
-        View()->page()->runJavaScript(Script, [answer](const QVariant& v) { *answer = v; });
+        // The runner's own world: no script of the page runs in its world.
+        View()->page()->runJavaScript(Script, QWebEngineScript::ApplicationWorld,
+                                      [answer](const QVariant& v) { *answer = v; });
         if (!QTest::qWaitFor([&] { return answer->has_value(); }, 10000))
             qWarning("script gave no answer: %s", qPrintable(Script));
         return answer->value_or(QVariant());

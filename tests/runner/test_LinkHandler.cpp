@@ -89,9 +89,13 @@ private slots:
             "Run Error: An error occurred: Subscript out of range, 9");
         Row("only True minimises", "click", "", "qt:/x", "Minimise on use=true", 42, "/x|||1");
         Row("edit", "click", "", "qtc:edit", "Source file=/home/a b/T.qtf", 42,
-            "start /opt/q/qtedit2|/home/a b/T.qtf");
+            "start /opt/q/qtedit2|--|/home/a b/T.qtf");
+        Row("edit a file named like an option", "click", "", "qtc:edit",
+            "Source file=-stylesheet=/tmp/x.qss", 42,
+            "start /opt/q/qtedit2|--|-stylesheet=/tmp/x.qss");
         Row("editor cannot start", "click", "", "qtc:edit", "Source file=/p/T.qtf\r", 53,
-            "start /opt/q/qtedit2|/p/T.qtf / Run Error: Unable to run: /opt/q/qtedit2 /p/T.qtf - "
+            "start /opt/q/qtedit2|--|/p/T.qtf / Run Error: Unable to run: /opt/q/qtedit2 /p/T.qtf "
+            "- "
             "File not found, 53");
         Row("command from another page", "click", "OTHER", "qtc:min", "", 42,
             "OpenDialog / Launch Error: Unable to execute command 'qtc:min'.  Please open a file "

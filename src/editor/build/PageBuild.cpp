@@ -2,6 +2,7 @@
 
 #include "components/AppError.h"
 #include "components/AtomicFile.h"
+#include "components/ProgramCommandLine.h"
 #include "components/platform/SystemPaths.h"
 #include "document/LauncherDocument.h"
 #include "items/Shortcut.h"
@@ -73,7 +74,7 @@ RunCommand RunCommandFor(const LauncherDocument& Doc) {
     command.Program = Doc.APath + SystemPaths::ProgramFile(QStringLiteral("quintor2"));
     // The path as stored: page-text escaping would turn a "&" in a folder name into "&amp;".
     const QString page = Doc.ReadProp(QStringLiteral("(HTML File)"), true);
-    command.Arguments = QStringList{page};
+    command.Arguments = ProgramCommandLine::FileArguments(page);
     command.CommandLine = command.Program + QLatin1Char(' ') + page;
     return command;
 }

@@ -1,5 +1,6 @@
 #include "Shortcut.h"
 
+#include "components/ProgramCommandLine.h"
 #include "components/Tolvik.h"
 #include "components/platform/SystemPaths.h"
 #include "document/LauncherDocument.h"
@@ -45,7 +46,8 @@ ShortcutLink Shortcut::LinkFor(const LauncherDocument& Doc) {
     link.Description = title;
     link.Program =
         SystemPaths::Join(Doc.APath, SystemPaths::ProgramFile(QStringLiteral("quintor2")));
-    link.Arguments = QStringList{Doc.ReadProp(QStringLiteral("(HTML File)"), true)};
+    link.Arguments =
+        ProgramCommandLine::FileArguments(Doc.ReadProp(QStringLiteral("(HTML File)"), true));
     if (Tolvik::FileExists(icon))
         link.Icon = QFileInfo(icon).absoluteFilePath();
     return link;

@@ -1,6 +1,7 @@
 #include "LinkHandler.h"
 
 #include "components/AppError.h"
+#include "components/ProgramCommandLine.h"
 #include "components/UserDialogs.h"
 #include "components/platform/FileSystem.h"
 #include "components/platform/SystemPaths.h"
@@ -171,8 +172,9 @@ void LinkHandler::RunCommand(const QString& Word) {
     else if (Word == QLatin1String("refresh"))
         Window.Refresh();
     else if (Word == QLatin1String("edit"))
-        Launch.StartProgram(EditorProgram(Window),
-                            {Window.InfoValue(QStringLiteral("Source file"))});
+        Launch.StartProgram(
+            EditorProgram(Window),
+            ProgramCommandLine::FileArguments(Window.InfoValue(QStringLiteral("Source file"))));
 }
 
 void LinkHandler::ReportFailure(const QString& Word, const QString& Description, int Number) {

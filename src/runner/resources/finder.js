@@ -15,10 +15,28 @@
     var matches = []; // the entries shown now
     var current = -1; // index into matches
     var returning = []; // items to be shown again, in page order
-    var showing = 0; // the task that shows the next slice of them
     var ReturningPerFrame = 120;
     var lastFilterMs = 0;
     var slowestSliceMs = 0;
+
+    // A task of its own for Work, after what is queued now. Timers do not run where the
+    // page's scripts are off, which they always are here; messages do, and a minimised
+    // window, which draws no frames, still gets them.
+    var tasks = new MessageChannel();
+    var nextTask = null;
+    tasks.port1.onmessage = function () {
+        var work = nextTask;
+        nextTask = null;
+        if (work)
+            work();
+    };
+    function later(Work) {
+        nextTask = Work;
+        tasks.port2.postMessage(null);
+    }
+    function cancelLater() {
+        nextTask = null;
+    }
 
     // Case- and accent-blind: "Émile" is found by "emile".
     function fold(text) {
@@ -78,7 +96,7 @@
     function filter(text) {
         var started = performance.now();
         var words = fold(text).split(/\s+/).filter(Boolean);
-        clearTimeout(showing);
+        cancelLater();
         highlight(-1);
         matches = [];
         returning = [];
@@ -112,15 +130,13 @@
         returning.splice(0, ReturningPerFrame).forEach(function (e) {
             show(e.cell, e.shown = true);
         });
-        // A task, not an animation frame: a minimised window draws no frames, and its
-        // items must be back all the same.
         if (returning.length)
-            showing = setTimeout(function () {
+            later(function () {
                 var started = performance.now();
                 showReturning();
                 document.body.getBoundingClientRect();
                 slowestSliceMs = Math.max(slowestSliceMs, performance.now() - started);
-            }, 0);
+            });
     }
 
     function highlight(index) {
@@ -249,7 +265,7 @@
         style.textContent = 'td > a:focus-visible { outline: 2px solid Highlight; outline-offset: 2px; }' +
             'a[data-quintor-current] { outline: 3px solid var(--quintor-accent, Highlight); outline-offset: 2px; }';
         (document.head || document.documentElement).appendChild(style);
-        setTimeout(readItems, 0);
+        later(readItems);
     });
 
     // For the benchmark: the last filter's cost in milliseconds, layout included, and the

@@ -1,12 +1,17 @@
 // Runs in the runner's own script world of every frame, out of the page's reach: the
 // page can neither see this code nor call what it calls. It reports the user's own
-// activations of links (a click, Enter on a focused link), which a page's script
-// cannot fake: such events carry isTrusted. Runner links are never left to the engine.
+// activations of links, which need the user's own hand on that very link: a press of the
+// primary or middle button inside the link followed by its click, or Enter while the link
+// has the focus. A click alone is not enough even when the engine calls it trusted: a
+// click forwarded from a <label> to its control inside a link arrives as trusted with no
+// press on the link before it. Runner links are never left to the engine.
 (function () {
     'use strict';
     var inPage = window.top === window;
     var runner = null;
     var waiting = [];
+    var PressLifeMs = 2000;
+    var pressed = null; // {link, button, at}: the user's last press on a link
 
     // Only the page itself has the channel to the runner; a frame reports through the
     // console, marked with a secret the page cannot know.
@@ -59,14 +64,54 @@
         return runnerLink || (inPage && leavesEngine(link));
     }
 
-    function activated(event) {
-        if (!event.isTrusted || (event.type === 'auxclick' && event.button !== 1))
+    // The primary button (0) clicks, the middle one (1) opens: both are the user's choice of
+    // a link. The right button only ever asks for a menu.
+    function press(event) {
+        pressed = null;
+        if (!event.isTrusted || (event.button !== 0 && event.button !== 1))
             return;
         var link = linkOf(event);
-        if (link && follow(link))
+        if (link)
+            pressed = {link: link, button: event.button, at: performance.now()};
+    }
+
+    // Enter on the focused link: the engine turns it into the link's click.
+    function key(event) {
+        if (!event.isTrusted || event.key !== 'Enter' || event.repeat)
+            return;
+        var link = linkOf(event);
+        pressed = link && link === document.activeElement
+            ? {link: link, button: 0, at: performance.now()}
+            : null;
+    }
+
+    // The click that finishes the user's press on this same link, once; nothing else.
+    function pressedFor(link, event) {
+        var button = event.type === 'auxclick' ? event.button : 0;
+        var match = pressed !== null && pressed.link === link && pressed.button === button &&
+            performance.now() - pressed.at <= PressLifeMs;
+        pressed = null;
+        return match;
+    }
+
+    function activated(event) {
+        if (event.type === 'auxclick' && event.button !== 1)
+            return;
+        var link = linkOf(event);
+        if (!link)
+            return;
+        if (!event.isTrusted || !pressedFor(link, event)) {
+            // Nobody's hand on the link: a runner link stays unfollowed and unreported.
+            if (isRunnerLink(link) || (inPage && leavesEngine(link)))
+                event.preventDefault();
+            return;
+        }
+        if (follow(link))
             event.preventDefault();
     }
 
+    window.addEventListener('pointerdown', press, true);
+    window.addEventListener('keydown', key, true);
     window.addEventListener('click', activated, true);
     window.addEventListener('auxclick', activated, true);
 

@@ -9,6 +9,7 @@
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 
@@ -81,10 +82,17 @@ void BrowserPage::RegisterSchemes() {
     }
 }
 
-void BrowserPage::InstallSchemeHandler(QWebEngineProfile* Profile) {
+void BrowserPage::PrepareProfile(QWebEngineProfile* Profile) {
     auto* handler = new RefusingSchemeHandler(Profile);
     for (const QByteArray& name : Schemes)
         Profile->installUrlSchemeHandler(name, handler);
+    // A page's script could read the user's files and send them out, or make the engine
+    // hand a trusted click to a link. Local pages may show their own local pictures and
+    // style sheets, and nothing from elsewhere.
+    QWebEngineSettings* settings = Profile->settings();
+    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
 }
 
 bool BrowserPage::acceptNavigationRequest(const QUrl& Url, NavigationType Type, bool MainFrame) {

@@ -23,9 +23,10 @@ public:
     // Registers the runner's link schemes with the engine. Must run before the
     // application object exists: the engine reads its schemes once.
     static void RegisterSchemes();
-    // A handler for the schemes that refuses every request they make: their links
-    // are executed by the runner, never loaded.
-    static void InstallSchemeHandler(QWebEngineProfile* Profile);
+    // Makes a profile fit to show pages from anywhere: the runner's schemes answer no
+    // request (their links are executed by the runner, never loaded), and no page script
+    // runs (the runner's own scripts live in a world of their own, which this leaves on).
+    static void PrepareProfile(QWebEngineProfile* Profile);
 
 signals:
     // The user clicked a link or pressed Enter on it. Href is the link exactly as the

@@ -42,7 +42,7 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
     BrowserEngine::FollowDesktopColourScheme();
     // Our own profile, in memory only: the runner keeps nothing between runs.
     Profile = new QWebEngineProfile(this);
-    BrowserPage::InstallSchemeHandler(Profile);
+    BrowserPage::PrepareProfile(Profile);
     connect(Profile, &QWebEngineProfile::downloadRequested, this,
             [](QWebEngineDownloadRequest* Download) { Download->cancel(); });
     Page = new BrowserPage(Profile, this);

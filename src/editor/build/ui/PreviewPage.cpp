@@ -5,11 +5,21 @@
 #include <QWebEngineSettings>
 
 namespace {
+// The preview shows the page as the runner does: no script of the page runs (a header or
+// footer could read the user's files and send them out), and a local page reaches nothing
+// but local files.
+void KeepPageScriptsOff(QWebEngineSettings* Settings) {
+    Settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    Settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+}
+
 // Takes the first navigation of a new-window request and hands it to the preview.
 class WindowRequest : public QWebEnginePage {
 public:
     WindowRequest(QWebEngineProfile* Profile, PreviewPage* Target)
-        : QWebEnginePage(Profile, Target), Target(Target) {}
+        : QWebEnginePage(Profile, Target), Target(Target) {
+        KeepPageScriptsOff(settings());
+    }
 
 protected:
     bool acceptNavigationRequest(const QUrl& Url, NavigationType, bool) override {
@@ -34,6 +44,7 @@ private:
 } // namespace
 
 PreviewPage::PreviewPage(QObject* Parent) : QWebEnginePage(Parent) {
+    KeepPageScriptsOff(settings());
     // Where "qt" was not registered before start-up, its links count as unknown schemes,
     // which the engine would otherwise hand to the desktop after a real click.
     settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
