@@ -57,7 +57,7 @@ void ItemRows::Reorder(const QVector<int>& Order) {
     QVector<LauncherItem> moved;
     moved.reserve(Order.size());
     for (const int from : Order)
-        moved.append(std::move(Rows[from]));
+        moved.append(Rows[from]);
     beginResetModel();
     Rows = std::move(moved);
     endResetModel();

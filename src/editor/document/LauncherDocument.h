@@ -33,8 +33,9 @@ public:
 
     // SubItem 1 = display name, 2 = default, 3 = key; empty text outside the table.
     QString GetProp(int Pos, int SubItem) const;
-    // All 36 rows back to their defaults; header and footer emptied. A change like any other:
-    // whoever starts a document from scratch (New, start-up) sets Changed back.
+    // All 36 rows back to their defaults; header and footer emptied. A change like any other
+    // (each property it changes is recorded): whoever starts a document from scratch (New,
+    // start-up) pauses the history and starts a new one.
     void Propulate();
     QString ReadProp(const QString& PropName, bool NoConv = false) const;
     void WriteProp(const QString& PropName, const QString& SubItem);
