@@ -124,6 +124,17 @@ private slots:
         FileLock other;
         QVERIFY(!other.Take(file) && other.LastErrorWasConflict());
 
+        // The restore is one step over the file: undone, the document is the file again.
+        QAction* undo = next.findChild<QAction*>("mnuEditUndo");
+        QCOMPARE(undo->text(), QString("&Undo Restore unsaved changes"));
+        undo->trigger();
+        QCOMPARE(BytesOf(next.Doc()), TestFiles::Read(file));
+        QVERIFY(!next.Doc().Changed());
+        QCOMPARE(next.windowTitle(), "Saved title (" + file + ") - Quintor Editor");
+        next.findChild<QAction*>("mnuEditRedo")->trigger();
+        QCOMPARE(BytesOf(next.Doc()), TestFiles::Read(expected));
+        QCOMPARE(next.windowTitle(), "*Unsaved title (" + file + ") - Quintor Editor");
+
         next.mnuFileSave_Click();
         QCOMPARE(TestFiles::Read(file), TestFiles::Read(expected));
         QVERIFY(QDir(Folder).entryList({"*.qtf", "*.note"}, QDir::Files).isEmpty());

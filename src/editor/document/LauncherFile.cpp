@@ -211,6 +211,16 @@ void LauncherFile::WriteCopy(const LauncherDocument& Doc, const QString& Path) {
     PackOf(Doc).PackWrite(Path);
 }
 
-void LauncherFile::ReadCopy(LauncherDocument& Doc, const QString& Path) {
-    TakeContent(Doc, ReadContent(Path, false), false);
+void LauncherFile::ReadCopy(LauncherDocument& Doc, const QString& Path, const QString& StepName) {
+    FileContent content = ReadContent(Path, false);
+    if (StepName.isEmpty()) {
+        TakeContent(Doc, std::move(content), false);
+        return;
+    }
+    const EditHistory::Step step = Doc.History.Begin(StepName);
+    Doc.Items.ReplaceAll(std::move(content.Items));
+    for (const auto& [name, value] : content.Properties)
+        Doc.WriteProp(name, value);
+    // A copy that happens to equal the document is still the user's unsaved work.
+    Doc.History.MarkChanged();
 }

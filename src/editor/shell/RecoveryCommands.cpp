@@ -19,15 +19,31 @@ QString Question(const QString& File) {
            what + QStringLiteral(" were saved.");
 }
 
+// When the file can be read, the copy goes over it as one step, so that Undo leads back
+// to the file as it was saved.
+bool OverItsFile(LauncherDocument& Doc, const RecoveryStore::Orphan& Copy, const QString& File) {
+    if (!PackStore::PackFileExists(File))
+        return false;
+    try {
+        LauncherFile::OpenFile(Doc, File, false);
+    } catch (const AppError&) {
+        return false; // damaged since, or held by another program: the copy alone
+    }
+    LauncherFile::ReadCopy(Doc, Copy.CopyPath, QStringLiteral("Restore unsaved changes"));
+    return true;
+}
+
 // The copy becomes the document, belonging to the user's file as it did before: that
 // file is locked as Open locks it, and Save writes it.
 void RestoreInto(LauncherDocument& Doc, const RecoveryStore::Orphan& Copy, const QString& File) {
-    LauncherFile::ReadCopy(Doc, Copy.CopyPath);
-    Doc.CO.Release();
-    Doc.CurFile = File;
-    FileLock lock;
-    if (PackStore::PackFileExists(File) && lock.Take(File))
-        Doc.CO = std::move(lock);
+    if (!OverItsFile(Doc, Copy, File)) {
+        LauncherFile::ReadCopy(Doc, Copy.CopyPath);
+        Doc.CO.Release();
+        Doc.CurFile = File;
+        FileLock lock;
+        if (PackStore::PackFileExists(File) && lock.Take(File))
+            Doc.CO = std::move(lock);
+    }
     Doc.SetCaption(Doc.FileCaption(Doc.ReadProp(QStringLiteral("Title"), true)));
 }
 
