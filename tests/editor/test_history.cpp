@@ -512,6 +512,25 @@ private slots:
         QCOMPARE(doc.Items.Cell(9999, cellCommand), QString("/usr/bin/program9998"));
     }
 
+    // A command that saves on its way (the page's edit command needs a saved file) puts the
+    // saved point after its change: undone, the document differs from the file again.
+    void saveInsideACommand() {
+        Editor e(QString{});
+        e.Dialogs.MsgAnswers << MsgAnswer::Yes;
+        e.Dialogs.FileAnswers << Dir.filePath("saved-inside.qtf");
+        e.Window.lvProp_ItemClick(e.Property("Show edit command"));
+        const QString name = "Show edit command";
+        QCOMPARE(e.Doc().ReadProp(name, true), QString("True"));
+        QVERIFY(!e.Doc().Changed() && !e.Starred());
+        QCOMPARE(e.Doc().History.Count(), 1);
+        e.Undo();
+        QCOMPARE(e.Doc().ReadProp(name, true), QString("False"));
+        QVERIFY(e.Doc().Changed() && e.Starred());
+        e.Redo();
+        QVERIFY(!e.Doc().Changed());
+        QCOMPARE(e.Bytes(), TestFiles::Read(e.Doc().CurFile));
+    }
+
     // Writing a property and taking it back inside one command is no step at all.
     void commandThatEndsWhereItBeganIsNoStep() {
         LauncherDocument doc;
