@@ -13,6 +13,14 @@ void SyncFolderOf(const QString& FilePath);
 // folders are not: reading one may never end or never return.
 bool IsRegularFile(const QString& Path);
 
+// Makes Path (and any missing folder above it) a folder that only its owner may enter:
+// created with mode 0700, or, when it is there, a real folder (not a link) of this
+// user's, set to 0700. False when that cannot be had.
+bool MakePrivateFolder(const QString& Path);
+
+// Lets only the owner read and write the regular file at Path (mode 0600).
+bool MakeOwnerOnly(const QString& Path);
+
 // The whole content of a regular file of at most MaxBytes, read by its size and never
 // blocking; nothing for a missing, unreadable, special or larger file.
 std::optional<QByteArray> ReadRegularFile(const QString& Path, qint64 MaxBytes);
@@ -20,10 +28,6 @@ std::optional<QByteArray> ReadRegularFile(const QString& Path, qint64 MaxBytes);
 // As ReadRegularFile, for a file that is the user's own: nothing either when Path is a
 // symbolic link or belongs to somebody else.
 std::optional<QByteArray> ReadOwnFile(const QString& Path, qint64 MaxBytes);
-
-// Makes a folder and the folders above it that are missing, those it makes for the user
-// alone. False when the folder is not there afterwards.
-bool MakeOwnFolder(const QString& Path);
 
 // Makes room for a regular file at Path: removes a symbolic link (not what it points to),
 // FIFO, socket or device that stands there. A folder stays. False when anything but a

@@ -23,7 +23,7 @@ UseHistory UseHistoryFile::RecordStart(const QString& Path, const QString& Page,
                                        const QString& Link, qint64 Now) {
     UseHistory history = Load(Path);
     history.Record(Page, Link, Now);
-    if (FileSystem::MakeOwnFolder(QFileInfo(Path).absolutePath()) &&
+    if (FileSystem::MakePrivateFolder(QFileInfo(Path).absolutePath()) &&
         FileSystem::ClearForFile(Path)) {
         try {
             WriteFileAtomically(Path, history.ToText(), FileAccess::OwnerOnly);

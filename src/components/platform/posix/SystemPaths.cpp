@@ -25,11 +25,10 @@ QString SystemPaths::TempFolder() {
 }
 
 QString SystemPaths::StateFolder() {
-    // A relative value is to be ignored, as the base directory rules say.
-    const QString folder = qEnvironmentVariable("XDG_STATE_HOME");
-    if (QDir::isAbsolutePath(folder))
-        return QDir::cleanPath(folder);
-    return QDir::cleanPath(QDir::homePath() + QStringLiteral("/.local/state"));
+    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (QDir::isAbsolutePath(state))
+        return QDir::cleanPath(state);
+    return QDir::homePath() + QStringLiteral("/.local/state");
 }
 
 QString SystemPaths::Join(const QString& Folder, const QString& Name) {
