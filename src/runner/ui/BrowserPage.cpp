@@ -1,5 +1,7 @@
 #include "BrowserPage.h"
 
+#include "components/PageLook.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -44,7 +46,7 @@ BrowserPage::BrowserPage(QWebEngineProfile* Profile, QObject* Parent)
 
 // The scripts that report the user's activations (and find items by typing) run in a
 // world of their own in every frame; the channel they report through exists in that
-// world of the page itself only.
+// world of the page itself only. The page's look is added in the same world.
 void BrowserPage::WatchActivations() {
     QWebEngineScript script;
     script.setName(QStringLiteral("runner links"));
@@ -56,6 +58,14 @@ void BrowserPage::WatchActivations() {
                              .replace(QLatin1String("@SECRET@"), Secret) +
                          ResourceText(QStringLiteral(":/runner/finder.js")));
     scripts().insert(script);
+
+    QWebEngineScript look;
+    look.setName(QStringLiteral("page look"));
+    look.setWorldId(QWebEngineScript::ApplicationWorld);
+    look.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    look.setRunsOnSubFrames(false);
+    look.setSourceCode(PageLook::Script());
+    scripts().insert(look);
 
     auto* channel = new QWebChannel(this);
     channel->registerObject(QStringLiteral("runner"), new LinkBridge(this));

@@ -1,7 +1,11 @@
 #include "PreviewPage.h"
 
+#include "components/PageLook.h"
+
 #include <QPointer>
 #include <QTimer>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 
 namespace {
@@ -48,6 +52,15 @@ PreviewPage::PreviewPage(QObject* Parent) : QWebEnginePage(Parent) {
     // Where "qt" was not registered before start-up, its links count as unknown schemes,
     // which the engine would otherwise hand to the desktop after a real click.
     settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+    // The page looks as the runner shows it: the same theme for a page without a style
+    // sheet of its own, the same initials for items without an icon.
+    QWebEngineScript look;
+    look.setName(QStringLiteral("page look"));
+    look.setWorldId(QWebEngineScript::ApplicationWorld);
+    look.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    look.setRunsOnSubFrames(false);
+    look.setSourceCode(PageLook::Script());
+    scripts().insert(look);
     connect(this, &QWebEnginePage::featurePermissionRequested, this,
             [this](const QUrl& Origin, Feature What) {
                 setFeaturePermission(Origin, What, PermissionDeniedByUser);

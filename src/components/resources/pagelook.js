@@ -1,0 +1,68 @@
+// The look the runner and the editor's preview give a page, from their own script world:
+// the page file stays as it is, and no script of the page is needed. A page that names no
+// style sheet of its own is shown in the System theme, put first so that whatever the page
+// itself says (its properties, its own style rules) still wins. An item without an icon is
+// marked with its initial, which a theme draws where the icon would be.
+(function () {
+    'use strict';
+    if (window.top !== window)
+        return;
+    var Theme = @THEME@[0];
+    var DefaultIconSize = 32; // the editor's default, for a section without any icon
+
+    function namesStyleSheet() {
+        return document.querySelector('link[rel~="stylesheet" i]') !== null;
+    }
+
+    var themed = null; // the style element, while the page has it
+    var decided = false;
+    // Decided as soon as the head has been read (the body begins), before anything is drawn.
+    function decide() {
+        if (decided || !document.body)
+            return;
+        decided = true;
+        watch.disconnect();
+        if (namesStyleSheet())
+            return;
+        themed = document.createElement('style');
+        themed.textContent = Theme;
+        var head = document.head || document.documentElement;
+        head.insertBefore(themed, head.firstChild);
+    }
+    var watch = new MutationObserver(decide);
+    watch.observe(document, {childList: true, subtree: true});
+
+    // The icons of an item's section say how big its initial is and where it stands.
+    function iconOf(table, known) {
+        if (!known.has(table)) {
+            var img = table && table.querySelector('td > a > img[width]');
+            known.set(table, img ? {
+                size: parseInt(img.getAttribute('width'), 10) || DefaultIconSize,
+                beside: !(img.nextElementSibling && img.nextElementSibling.localName === 'br')
+            } : {size: DefaultIconSize, beside: false});
+        }
+        return known.get(table);
+    }
+
+    function markInitials() {
+        var known = new Map();
+        document.querySelectorAll('td > a[href]').forEach(function (link) {
+            if (link.querySelector('img'))
+                return;
+            var letter = Array.from(link.textContent.trim())[0];
+            var icon = iconOf(link.closest('table'), known);
+            link.setAttribute('data-quintor-initial', letter ? letter.toUpperCase() : '\u2022');
+            if (icon.beside)
+                link.setAttribute('data-quintor-beside', '');
+            link.style.setProperty('--quintor-icon-size', icon.size + 'px');
+        });
+    }
+
+    document.addEventListener('DOMContentLoaded', function () {
+        decide();
+        // A style sheet named further down counts as well.
+        if (themed && namesStyleSheet())
+            themed.remove();
+        markInitials();
+    });
+})();
