@@ -44,16 +44,18 @@
         return known.get(table);
     }
 
-    function markInitials() {
+    // Every item of a section with icons beside is marked, so that a theme lines up the
+    // icon (or initial) and the description the same way in each card.
+    function markItems() {
         var known = new Map();
         document.querySelectorAll('td > a[href]').forEach(function (link) {
+            var icon = iconOf(link.closest('table'), known);
+            if (icon.beside)
+                link.setAttribute('data-quintor-beside', '');
             if (link.querySelector('img'))
                 return;
             var letter = Array.from(link.textContent.trim())[0];
-            var icon = iconOf(link.closest('table'), known);
             link.setAttribute('data-quintor-initial', letter ? letter.toUpperCase() : '\u2022');
-            if (icon.beside)
-                link.setAttribute('data-quintor-beside', '');
             link.style.setProperty('--quintor-icon-size', icon.size + 'px');
         });
     }
@@ -63,6 +65,6 @@
         // A style sheet named further down counts as well.
         if (themed && namesStyleSheet())
             themed.remove();
-        markInitials();
+        markItems();
     });
 })();

@@ -1,6 +1,6 @@
 #include "BrowserPage.h"
 
-#include "components/PageLook.h"
+#include "components/PageLookScript.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -59,13 +59,7 @@ void BrowserPage::WatchActivations() {
                          ResourceText(QStringLiteral(":/runner/finder.js")));
     scripts().insert(script);
 
-    QWebEngineScript look;
-    look.setName(QStringLiteral("page look"));
-    look.setWorldId(QWebEngineScript::ApplicationWorld);
-    look.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    look.setRunsOnSubFrames(false);
-    look.setSourceCode(PageLook::Script());
-    scripts().insert(look);
+    PageLook::AddTo(scripts());
 
     auto* channel = new QWebChannel(this);
     channel->registerObject(QStringLiteral("runner"), new LinkBridge(this));

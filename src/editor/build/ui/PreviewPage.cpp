@@ -1,11 +1,9 @@
 #include "PreviewPage.h"
 
-#include "components/PageLook.h"
+#include "components/PageLookScript.h"
 
 #include <QPointer>
 #include <QTimer>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 
 namespace {
@@ -54,13 +52,7 @@ PreviewPage::PreviewPage(QObject* Parent) : QWebEnginePage(Parent) {
     settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
     // The page looks as the runner shows it: the same theme for a page without a style
     // sheet of its own, the same initials for items without an icon.
-    QWebEngineScript look;
-    look.setName(QStringLiteral("page look"));
-    look.setWorldId(QWebEngineScript::ApplicationWorld);
-    look.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    look.setRunsOnSubFrames(false);
-    look.setSourceCode(PageLook::Script());
-    scripts().insert(look);
+    PageLook::AddTo(scripts());
     connect(this, &QWebEnginePage::featurePermissionRequested, this,
             [this](const QUrl& Origin, Feature What) {
                 setFeaturePermission(Origin, What, PermissionDeniedByUser);
