@@ -60,11 +60,30 @@
         });
     }
 
+    // A theme makes the whole page light or dark (its colour scheme), and so the engine's
+    // own text and link colours. A page with a background colour of its own and not its
+    // text or link colours would then show light text on its light colour, or dark on dark:
+    // the page gets the scheme that suits its own background instead.
+    function suitOwnBackground() {
+        var body = document.body;
+        if (!body || !body.hasAttribute('bgcolor') ||
+            getComputedStyle(document.documentElement).colorScheme === 'normal')
+            return;
+        var rgb = getComputedStyle(body).backgroundColor.match(/[\d.]+/g);
+        if (!rgb || rgb.length < 3 || rgb[3] === '0')
+            return;
+        var light = 0.299 * rgb[0] + 0.587 * rgb[1] + 0.114 * rgb[2] >= 128;
+        document.documentElement.style.setProperty('color-scheme', light ? 'light' : 'dark');
+    }
+
     document.addEventListener('DOMContentLoaded', function () {
         decide();
         // A style sheet named further down counts as well.
         if (themed && namesStyleSheet())
             themed.remove();
         markItems();
+        suitOwnBackground();
     });
+    // The page's own style sheets may come after its content.
+    window.addEventListener('load', suitOwnBackground);
 })();
