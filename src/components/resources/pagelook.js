@@ -54,8 +54,9 @@
                 link.setAttribute('data-quintor-beside', '');
             if (link.querySelector('img'))
                 return;
-            var letter = Array.from(link.textContent.trim())[0];
-            link.setAttribute('data-quintor-initial', letter ? letter.toUpperCase() : '\u2022');
+            // Its first letter or digit: "(old) Tools" is a T, not a bracket.
+            var letter = /[\p{L}\p{N}]/u.exec(link.textContent);
+            link.setAttribute('data-quintor-initial', letter ? letter[0].toUpperCase() : '\u2022');
             link.style.setProperty('--quintor-icon-size', icon.size + 'px');
         });
     }
