@@ -1,4 +1,5 @@
 #include "components/platform/FileSystem.h"
+#include "components/platform/posix/NativePath.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -26,17 +27,18 @@ void FileSystem::SyncFolderOf(const QString& FilePath) {
 }
 
 bool FileSystem::IsRegularFile(const QString& Path) {
+    const std::optional<QByteArray> native = NativePath(Path);
     struct stat info;
-    return !Path.isEmpty() && ::stat(QFile::encodeName(Path).constData(), &info) == 0 &&
-           S_ISREG(info.st_mode);
+    return native && ::stat(native->constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 std::optional<QByteArray> FileSystem::ReadRegularFile(const QString& Path, qint64 MaxBytes) {
-    if (Path.isEmpty())
+    const std::optional<QByteArray> native = NativePath(Path);
+    if (!native)
         return std::nullopt;
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer. The
     // type is checked on the open descriptor, so a file swapped in between is seen.
-    Descriptor file{::open(QFile::encodeName(Path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    Descriptor file{::open(native->constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     struct stat info;
     if (file.Fd < 0 || ::fstat(file.Fd, &info) != 0 || !S_ISREG(info.st_mode) ||
         info.st_size > MaxBytes)
