@@ -11,6 +11,9 @@ QString ProgramFolder();
 QString ProgramFile(const QString& BaseName);
 // The temporary folder: $TEMP when set, else the system's; no trailing separator.
 QString TempFolder();
+// Where programs keep state that outlives a run but is no document of the user's:
+// $XDG_STATE_HOME when it is an absolute path, else ~/.local/state.
+QString StateFolder();
 // Appends a file name to a folder with exactly one separator between them.
 QString Join(const QString& Folder, const QString& Name);
 } // namespace SystemPaths

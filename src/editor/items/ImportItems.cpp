@@ -44,6 +44,7 @@ bool ImportItems::Import(LauncherDocument& Doc, UserDialogs& Dialogs, const QStr
         return false;
     }
     const int before = Doc.Items.Count();
+    const EditHistory::Step step = Doc.History.Begin(QStringLiteral("Import"));
     try {
         // OpenFile reads the whole file before it appends anything, so a failed read
         // adds no rows; the section row goes in only once the rows are in.
