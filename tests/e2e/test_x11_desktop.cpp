@@ -202,7 +202,7 @@ private slots:
         const QString State = Fetch("State");
         Xprop x;
         Own.requestActivate();
-        QTRY_COMPARE_WITH_TIMEOUT(x.Active(), xcb_window_t(Own.winId()), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(x.Active(), xcb_window_t(Own.winId()), 15000);
         const QByteArray title = "styled " + QByteArray(QTest::currentDataTag());
         Started = title;
         // Through a shell, so the window belongs to a process below the started one.
@@ -212,7 +212,7 @@ private slots:
                     .Succeeded());
         xcb_window_t window = 0;
         QTRY_VERIFY_WITH_TIMEOUT((window = x.Titled(title)) != 0, 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(x.State(window), State, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(x.State(window), State, 15000);
         QTest::qWait(800); // the window manager's own focus change has come and gone
         QCOMPARE(x.State(window), State);
         if (Fetch<bool>("KeepsFocus"))
