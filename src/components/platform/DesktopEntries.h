@@ -16,6 +16,7 @@ struct DesktopEntry {
     QString Exec; // the command line as written, field codes included
     QString Path; // the folder to start in; empty when the entry names none
     QString Icon; // an icon name of the icon theme, or an absolute file path
+    QStringList Categories; // the menu categories, as the entry lists them
     bool Terminal = false;
 };
 

@@ -11,6 +11,9 @@ QString ProgramFolder();
 QString ProgramFile(const QString& BaseName);
 // The temporary folder: $TEMP when set, else the system's; no trailing separator.
 QString TempFolder();
+// The programs' own folder for data of this user ($XDG_DATA_HOME/quintor here); no
+// trailing separator. It may not exist yet.
+QString UserDataFolder();
 // Appends a file name to a folder with exactly one separator between them.
 QString Join(const QString& Folder, const QString& Name);
 } // namespace SystemPaths

@@ -5,6 +5,8 @@
 #include "components/UserDialogs.h"
 #include "document/LauncherDocument.h"
 #include "document/LauncherFile.h"
+#include "items/BookmarkItems.h"
+#include "items/IconStore.h"
 #include "items/Sections.h"
 
 namespace {
@@ -33,6 +35,33 @@ QString ImportItems::ResultMessage(qint64 Count, const QLocale& Locale) {
     return GroupedCount(Count, Locale) + QStringLiteral(" items were successfully added");
 }
 
+namespace {
+// What an import put into the list: the rows, and of them the items the message counts.
+struct Imported {
+    int Items = 0;
+    int Unusable = 0; // bookmarks that could not become items
+};
+
+Imported ImportBookmarks(LauncherDocument& Doc, const QString& FN, bool UnderNewSection) {
+    IconStore icons;
+    const BookmarkItems::Rows rows = BookmarkItems::FromFile(FN, icons, UnderNewSection);
+    Doc.Items.AppendAll(rows.Items);
+    return {rows.Bookmarks, rows.Unusable};
+}
+
+Imported ImportLauncherFile(LauncherDocument& Doc, const QString& FN) {
+    const int before = Doc.Items.Count();
+    LauncherFile::OpenFile(Doc, FN, true);
+    return {Doc.Items.Count() - before, 0};
+}
+} // namespace
+
+QString ImportItems::UnusableMessage(qint64 Count, const QLocale& Locale) {
+    if (Count == 1)
+        return QStringLiteral("1 bookmark could not be used.");
+    return GroupedCount(Count, Locale) + QStringLiteral(" bookmarks could not be used.");
+}
+
 bool ImportItems::Import(LauncherDocument& Doc, UserDialogs& Dialogs, const QString& FN,
                          const QString& SectionName, const QLocale& Locale) {
     const QString name = SectionName.trimmed();
@@ -43,10 +72,13 @@ bool ImportItems::Import(LauncherDocument& Doc, UserDialogs& Dialogs, const QStr
         return false;
     }
     const int before = Doc.Items.Count();
+    Imported imported;
     try {
-        // OpenFile reads the whole file before it appends anything, so a failed read
+        // Both readers read the whole file before they append anything, so a failed read
         // adds no rows; the section row goes in only once the rows are in.
-        LauncherFile::OpenFile(Doc, FN, true);
+        imported = BookmarkItems::IsBookmarksFile(FN)
+                       ? ImportBookmarks(Doc, FN, !name.isEmpty())
+                       : ImportLauncherFile(Doc, FN);
     } catch (const AppError& Error) {
         Dialogs.MsgBox(QStringLiteral("An error occurred when attempting to import the file '") +
                            FN + QStringLiteral("' - ") + Error.Description + QStringLiteral(", ") +
@@ -54,7 +86,6 @@ bool ImportItems::Import(LauncherDocument& Doc, UserDialogs& Dialogs, const QStr
                        MsgButtons::OK, MsgIcon::Critical, ErrorTitle);
         return false;
     }
-    const int added = Doc.Items.Count() - before;
     if (!name.isEmpty()) {
         SectionDetails details;
         details.Name = name;
@@ -63,7 +94,9 @@ bool ImportItems::Import(LauncherDocument& Doc, UserDialogs& Dialogs, const QStr
         Doc.Items.Insert(before + 1, row);
     }
     Doc.SetChanged(true); // also when the file held no items
-    Dialogs.MsgBox(ResultMessage(added, Locale), MsgButtons::OK, MsgIcon::Information,
-                   QStringLiteral("Import Result"));
+    QString message = ResultMessage(imported.Items, Locale);
+    if (imported.Unusable > 0)
+        message += QStringLiteral(". ") + UnusableMessage(imported.Unusable, Locale);
+    Dialogs.MsgBox(message, MsgButtons::OK, MsgIcon::Information, QStringLiteral("Import Result"));
     return true;
 }

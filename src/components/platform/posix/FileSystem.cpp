@@ -1,5 +1,7 @@
 #include "components/platform/FileSystem.h"
 
+#include "components/AppError.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -31,7 +33,9 @@ bool FileSystem::IsRegularFile(const QString& Path) {
            S_ISREG(info.st_mode);
 }
 
-std::optional<QByteArray> FileSystem::ReadRegularFile(const QString& Path, qint64 MaxBytes) {
+namespace {
+// Reads a regular file up to MaxBytes; with Whole, a larger file gives nothing.
+std::optional<QByteArray> ReadUpTo(const QString& Path, qint64 MaxBytes, bool Whole) {
     if (Path.isEmpty())
         return std::nullopt;
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer. The
@@ -39,9 +43,10 @@ std::optional<QByteArray> FileSystem::ReadRegularFile(const QString& Path, qint6
     Descriptor file{::open(QFile::encodeName(Path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     struct stat info;
     if (file.Fd < 0 || ::fstat(file.Fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-        info.st_size > MaxBytes)
+        (Whole && info.st_size > MaxBytes))
         return std::nullopt;
-    QByteArray bytes(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
+    QByteArray bytes(static_cast<qsizetype>(qMin<qint64>(info.st_size, MaxBytes)),
+                     Qt::Uninitialized);
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t got = ::read(file.Fd, bytes.data() + done, size_t(bytes.size() - done));
@@ -55,4 +60,37 @@ std::optional<QByteArray> FileSystem::ReadRegularFile(const QString& Path, qint6
     }
     bytes.truncate(done);
     return bytes;
+}
+} // namespace
+
+std::optional<QByteArray> FileSystem::ReadRegularFile(const QString& Path, qint64 MaxBytes) {
+    return ReadUpTo(Path, MaxBytes, true);
+}
+
+std::optional<QByteArray> FileSystem::ReadRegularFileStart(const QString& Path, qint64 MaxBytes) {
+    return ReadUpTo(Path, MaxBytes, false);
+}
+
+void FileSystem::MakePrivateFolder(const QString& Folder) {
+    const QString path = QFileInfo(Folder).absoluteFilePath();
+    struct stat info;
+    const QByteArray name = QFile::encodeName(path);
+    if (::stat(name.constData(), &info) == 0) {
+        if (S_ISDIR(info.st_mode))
+            return;
+        throw AppError(QStringLiteral("Path/File access error: '") + path +
+                           QStringLiteral("' is not a folder"),
+                       ErrNo::PathFileAccess);
+    }
+    const QString parent = QFileInfo(path).absolutePath();
+    if (parent != path)
+        MakePrivateFolder(parent);
+    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST) {
+        const bool denied = errno == EACCES || errno == EPERM || errno == EROFS;
+        throw AppError((denied ? QStringLiteral("Permission denied: ")
+                               : QStringLiteral("Path/File access error: ")) +
+                           QStringLiteral("the folder '") + path +
+                           QStringLiteral("' cannot be made"),
+                       denied ? ErrNo::PermissionDenied : ErrNo::PathFileAccess);
+    }
 }
