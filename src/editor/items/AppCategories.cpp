@@ -4,7 +4,6 @@
 
 #include <iterator>
 
-
 namespace AppCategories {
 
 namespace {
@@ -65,11 +64,7 @@ QList<LauncherItem> Grouped(const QList<App>& Apps) {
     for (int i = 0; i <= SectionCount; ++i) {
         if (sections[i].isEmpty())
             continue;
-        SectionDetails details;
-        details.Name = NameOf(i);
-        LauncherItem section;
-        section[cellDescription] = SectionRowText(details);
-        rows.append(section);
+        rows.append(NewSectionRow(NameOf(i)));
         for (const LauncherItem* row : std::as_const(sections[i]))
             rows.append(*row);
     }
