@@ -1,7 +1,7 @@
 // A browser's exported bookmarks imported as section rows and Hyperlink items, their icons
 // kept as PNG files of the user's own; damaged and hostile files refused cleanly.
-#include "editor/ItemTestRows.h"
 #include "components/AppError.h"
+#include "editor/ItemTestRows.h"
 #include "items/BookmarkFile.h"
 #include "items/BookmarkItems.h"
 #include "items/IconStore.h"
@@ -24,8 +24,8 @@ QString IconFolder() {
     return Root.filePath("data/quintor/icons");
 }
 
-QByteArray PictureBytes(Qt::GlobalColor Colour, const char* Format = "PNG") {
-    QImage image(4, 4, QImage::Format_RGB32);
+QByteArray PictureBytes(Qt::GlobalColor Colour, const char* Format = "PNG", int Width = 4) {
+    QImage image(Width, 4, QImage::Format_RGB32);
     image.fill(Colour);
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -74,7 +74,8 @@ QString Lines(const ItemRows& Items) {
         if (row.IsSection()) {
             SectionDetails details;
             details.Name = SectDetails(row[cellDescription], 1);
-            lines << "#" + details.Name + (SectionRowText(details) == row[cellDescription] ? "" : "?");
+            lines << "#" + details.Name +
+                         (SectionRowText(details) == row[cellDescription] ? "" : "?");
             continue;
         }
         if (row == RowOf(row[cellDescription])) { // a row that was there before
@@ -102,8 +103,7 @@ const char* const Head = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n"
 
 // As one browser writes them: bookmarks in the menu itself, smart queries, separators,
 // folder descriptions, the toolbar and the unfiled folder last.
-const QString MenuStyle =
-    Head + QString(R"~(<H1>Bookmarks Menu</H1>
+const QString MenuStyle = Head + QString(R"~(<H1>Bookmarks Menu</H1>
 
 <DL><p>
     <DT><A HREF="place:parent=menu________&amp;sort=12" ADD_DATE="1">Recent Tags</A>
@@ -211,7 +211,7 @@ private slots:
             result + "6 items were successfully added. 3 bookmarks could not be used.", "2");
         Row("bar style, told by content", "export.txt", "",
             "a\n#Bookmarks bar\nÄ \"quoted\" ☺|https://a.example/|green|\n"
-            "#Bookmarks bar / Tools & Co: A;B\nB|https://b.example/x,y?q=a%20b|red|\n"
+            "#Bookmarks bar / Tools & Co: A;B\nB|https://b.example/x%2Cy?q=a%20b|red|\n"
             "#Other bookmarks\nhttp://c.example/|http://c.example/|blue|",
             result + "3 items were successfully added", "3");
         Row("nothing usable", "none.htm", "S",
@@ -220,13 +220,15 @@ private slots:
     }
     void import() {
         const QString name = Fetch("File");
-        const QString text = name.startsWith("menu")     ? MenuStyle
-                             : name.startsWith("export") ? BarStyle
-                                                         : Head + QString("<A HREF=\"place:x\">q</A>");
+        const QString text = name.startsWith("menu") ? MenuStyle
+                             : name.startsWith("export")
+                                 ? BarStyle
+                                 : Head + QString("<A HREF=\"place:x\">q</A>");
         const QString path = File(name, WithIcons(text).toUtf8());
         FakeEditorContext ctx;
         Fill(ctx, "a");
-        QVERIFY(ImportItems::Import(ctx.Document, ctx.Scripted, path, Fetch("Section"), QLocale::c()));
+        QVERIFY(
+            ImportItems::Import(ctx.Document, ctx.Scripted, path, Fetch("Section"), QLocale::c()));
         QCOMPARE(Lines(ctx.Document.Items), Fetch("Rows"));
         QCOMPARE(ctx.Scripted.Messages.size(), 1);
         QCOMPARE(MessageLine(ctx.Scripted.LastMessage()), Fetch("Message"));
@@ -254,6 +256,10 @@ private slots:
             "a\n#" + deep.join(" / ") + "\nDeep|https://deep.example/|-|", "Information OK Import Result: 1 item was successfully added");
         Row("an address no page follows", QString::fromLatin1((Head + ("<DL><DT><A HREF=\"" + overlong + "\">Long</A><DT><A HREF=\"https://" + QString(2000000, 'b') + "/\">Long but followed</A><DT><A HREF=\"relative/page.html\">No scheme</A><DT><A HREF=\"https://x/a\nb\">Broken</A></DL>")).toUtf8().toBase64()),
             "a\n#Bookmarks\nLong but followed|https://" + QString(2000000, 'b') + "/|-|", "Information OK Import Result: 1 item was successfully added. 3 bookmarks could not be used.");
+        // Wider than the limit once the engine encodes it, though not by its characters.
+        const QString wide = "https://h/?" + QString(BookmarkFile::MaxAddressLength / 6, QChar(0xe9));
+        Row("the runner's own links, a long address in its encoded form", QString::fromLatin1((Head + ("<DL><DT><A HREF=\" QT:/bin/sh,-c,x\">Nice</A><DT><A HREF=\"qtc:exit\">Bye</A><DT><A HREF=\"" + wide + "\">Wide</A><DT><A HREF=\"https://x/?a,b\">Kept</A></DL>")).toUtf8().toBase64()),
+            "a\n#Bookmarks\nKept|https://x/?a%2Cb|-|", "Information OK Import Result: 1 item was successfully added. 3 bookmarks could not be used.");
         Row("unclosed everything", QString::fromLatin1((Head + QByteArray("<DL><DT><H3>F</H3><DL><DT><A HREF=\"https://x/\" ICON=\"data:image/png;base64,@@@\">X")).toBase64()),
             "a\n#F\nX|https://x/|-|", "Information OK Import Result: 1 item was successfully added");
         // clang-format on
@@ -293,7 +299,8 @@ private slots:
 
     void entities_data() {
         Texts({"Text", "Decoded"});
-        Row("named and numeric", "&lt;a&gt; &amp;amp; &quot;&apos;&#39;&#x41;&#X42;&nbsp;", "<a> &amp; \"''AB\u00a0");
+        Row("named and numeric", "&lt;a&gt; &amp;amp; &quot;&apos;&#39;&#x41;&#X42;&nbsp;",
+            "<a> &amp; \"''AB\u00a0");
         Row("not references", "a & b &unknown; &#; &amp &#xZZ;", "a & b &unknown; &#; &amp &#xZZ;");
         Row("no character", "&#0;&#x110000;&#xD800;&#99999999999;", "\ufffd\ufffd\ufffd\ufffd");
         Row("outside the basic plane", "&#x1F600;", "\U0001F600");
@@ -303,11 +310,14 @@ private slots:
     void recognised_data() {
         Columns<QByteArray, bool>({"Head", "Bookmarks"});
         Row("as written", QByteArray("<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<!--"), true);
-        Row("byte order mark, blank lines, case", QByteArray("\xEF\xBB\xBF\r\n <!doctype netscape-bookmark-file-1>"), true);
+        Row("byte order mark, blank lines, case",
+            QByteArray("\xEF\xBB\xBF\r\n <!doctype netscape-bookmark-file-1>"), true);
         Row("a page", QByteArray("<!DOCTYPE html><html>"), false);
         Row("a launcher file", QByteArray("QTFP\x01\x00\x00\x00", 8), false);
     }
-    void recognised() { QCOMPARE(BookmarkFile::IsBookmarks(Fetch<QByteArray>("Head")), Fetch<bool>("Bookmarks")); }
+    void recognised() {
+        QCOMPARE(BookmarkFile::IsBookmarks(Fetch<QByteArray>("Head")), Fetch<bool>("Bookmarks"));
+    }
 
     // One file per picture, in this import and the next; a file that is already there is
     // not written again.
@@ -318,7 +328,9 @@ private slots:
         QCOMPARE(first.Keep(PictureBytes(Qt::red)), red);
         QCOMPARE(IconLabel(first.Keep(PictureBytes(Qt::green, "BMP"))), "green");
         QCOMPARE(first.Keep("no picture"), QString());
-        QCOMPARE(first.Written(), 2);
+        QCOMPARE(first.Keep(PictureBytes(Qt::blue, "PNG", 1025)), QString()); // no icon
+        QCOMPARE(IconLabel(first.Keep(PictureBytes(Qt::blue, "PNG", 1024))), "blue");
+        QCOMPARE(first.Written(), 3);
         IconStore second(folder);
         QCOMPARE(second.Keep(PictureBytes(Qt::red)), red);
         QCOMPARE(second.Written(), 0);

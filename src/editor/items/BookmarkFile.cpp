@@ -3,7 +3,9 @@
 #include "components/AppError.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <optional>
 
 namespace BookmarkFile {
@@ -112,7 +114,8 @@ std::optional<QStringView> Attribute(QStringView Attributes, QLatin1String Name)
             ++i;
             while (i < n && IsSpace(Attributes[i]))
                 ++i;
-            if (i < n && (Attributes[i] == QLatin1Char('"') || Attributes[i] == QLatin1Char('\''))) {
+            if (i < n &&
+                (Attributes[i] == QLatin1Char('"') || Attributes[i] == QLatin1Char('\''))) {
                 const QChar quote = Attributes[i++];
                 qsizetype end = Attributes.indexOf(quote, i);
                 if (end < 0)
@@ -147,6 +150,25 @@ QString Scheme(const QString& Address) {
     return Address.left(colon).toLower();
 }
 
+// The length of the address as the page's link hands it over: the engine percent-encodes
+// blanks, quotes, angle brackets and every character outside ASCII (as UTF-8 bytes), and
+// the item writes a comma as "%2C".
+qsizetype LinkLength(const QString& Address) {
+    qsizetype length = 0;
+    for (const QChar c : Address) {
+        const char16_t u = c.unicode();
+        if (u == u',' || u == u' ' || u == u'"' || u == u'<' || u == u'>')
+            length += 3;
+        else if (u < 0x80)
+            length += 1;
+        else if (u < 0x800 || c.isSurrogate())
+            length += 6; // two bytes; a four-byte character is two halves
+        else
+            length += 9;
+    }
+    return length;
+}
+
 bool HasControlCharacter(const QString& Text) {
     for (const QChar c : Text)
         if (c.category() == QChar::Other_Control)
@@ -155,12 +177,17 @@ bool HasControlCharacter(const QString& Text) {
 }
 
 // An address a page can hand to the desktop: script, the browser's own queries and
-// addresses that carry their content are of no use outside the browser they came from.
+// addresses that carry their content are of no use outside the browser they came from,
+// and the runner's own schemes would start a program from a stranger's file.
 bool Usable(const QString& Address) {
+    static const QLatin1String refused[] = {QLatin1String("javascript"), QLatin1String("place"),
+                                            QLatin1String("data"), QLatin1String("qt"),
+                                            QLatin1String("qtc")};
     const QString scheme = Scheme(Address);
-    return !scheme.isEmpty() && scheme != QLatin1String("javascript") &&
-           scheme != QLatin1String("place") && scheme != QLatin1String("data") &&
-           Address.size() <= MaxAddressLength && !HasControlCharacter(Address);
+    if (scheme.isEmpty() ||
+        std::find(std::begin(refused), std::end(refused), scheme) != std::end(refused))
+        return false;
+    return LinkLength(Address) <= MaxAddressLength && !HasControlCharacter(Address);
 }
 
 // The picture of a "data:image/...;base64," icon; nothing for anything else or too much.
@@ -338,8 +365,8 @@ QString CodePoint(QStringView Digits, int Base) {
 
 QString NamedReference(QStringView Name) {
     static const std::pair<QLatin1String, QChar> names[] = {
-        {QLatin1String("amp"), QLatin1Char('&')},  {QLatin1String("lt"), QLatin1Char('<')},
-        {QLatin1String("gt"), QLatin1Char('>')},   {QLatin1String("quot"), QLatin1Char('"')},
+        {QLatin1String("amp"), QLatin1Char('&')},   {QLatin1String("lt"), QLatin1Char('<')},
+        {QLatin1String("gt"), QLatin1Char('>')},    {QLatin1String("quot"), QLatin1Char('"')},
         {QLatin1String("apos"), QLatin1Char('\'')}, {QLatin1String("nbsp"), QChar(0xA0)}};
     for (const auto& [name, c] : names)
         if (Name == name)
@@ -396,8 +423,9 @@ bool IsBookmarks(const QByteArray& Head) {
     QByteArray start = Head;
     if (start.startsWith("\xEF\xBB\xBF"))
         start.remove(0, 3);
-    return start.trimmed().left(Doctype.size()).compare(QByteArray(Doctype.data(), Doctype.size()),
-                                                        Qt::CaseInsensitive) == 0;
+    return start.trimmed()
+               .left(Doctype.size())
+               .compare(QByteArray(Doctype.data(), Doctype.size()), Qt::CaseInsensitive) == 0;
 }
 
 Contents Read(const QByteArray& Bytes) {

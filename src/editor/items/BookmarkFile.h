@@ -7,20 +7,22 @@
 // The bookmarks file every browser exports: a page of nested <DL> lists, a folder an <H3>
 // before its list, a bookmark an <A HREF> with an optional <DD> description after it.
 // Reading is bounded: a file that is not UTF-8 or nests deeper than MaxDepth folders is
-// refused whole, an oversized icon is dropped, an address no page can follow is counted.
+// refused whole, an oversized icon is dropped, an address no page can follow (script,
+// the browser's own, the runner's own, or too long) is counted.
 namespace BookmarkFile {
 
 constexpr qint64 MaxFileBytes = 64LL * 1024 * 1024;
 constexpr int MaxDepth = 64;
 constexpr qint64 MaxIconBytes = 1024 * 1024;
-// The longest address a page's link takes; a longer one leaves the page blank.
+// The longest link a page takes, as the engine encodes it; a longer one leaves the page
+// blank.
 constexpr qsizetype MaxAddressLength = 2097152;
 
 struct Bookmark {
     QString Title; // entities decoded, white space simplified; may be empty
     QString Address;
-    QString Comment;  // the <DD> text, entities decoded, trimmed
-    QByteArray Icon;  // the decoded bytes of a data-address icon, at most MaxIconBytes
+    QString Comment; // the <DD> text, entities decoded, trimmed
+    QByteArray Icon; // the decoded bytes of a data-address icon, at most MaxIconBytes
 };
 
 // A folder with the bookmarks directly in it. Folders come in the file's order, each

@@ -14,19 +14,16 @@ namespace BookmarkItems {
 namespace {
 const QLatin1String SectionMark("SECTION:");
 
-LauncherItem SectionRow(const QString& Name) {
-    SectionDetails details;
-    details.Name = Name;
-    LauncherItem row;
-    row[cellDescription] = SectionRowText(details);
-    return row;
-}
-
 // A title that would make the row a section row is no description.
 QString DescriptionOf(const BookmarkFile::Bookmark& Mark) {
     if (!Mark.Title.isEmpty() && !Mark.Title.startsWith(SectionMark))
         return Mark.Title;
     return Mark.Address;
+}
+// The page writes a comma of a command as "&comma;", which only the runner's own links
+// undo; in an address the encoded comma means the same to the site.
+QString PageAddress(QString Address) {
+    return Address.replace(QLatin1Char(','), QLatin1String("%2C"));
 }
 } // namespace
 
@@ -48,12 +45,12 @@ Rows Make(const BookmarkFile::Contents& Contents, IconStore& Icons, bool InSecti
                 ++rows.Unusable;
                 continue;
             }
-            item[cellCommand] = mark.Address;
+            item[cellCommand] = PageAddress(mark.Address);
             item[cellIcon] = Icons.Keep(mark.Icon);
             item[cellRun] = QStringLiteral("Hyperlink");
             item[cellComments] = mark.Comment;
             if (section)
-                rows.Items.append(SectionRow(*std::exchange(section, std::nullopt)));
+                rows.Items.append(NewSectionRow(*std::exchange(section, std::nullopt)));
             rows.Items.append(std::move(item));
             ++rows.Bookmarks;
         }
@@ -63,8 +60,9 @@ Rows Make(const BookmarkFile::Contents& Contents, IconStore& Icons, bool InSecti
 
 Rows FromFile(const QString& Path, IconStore& Icons, bool InSectionOfOwn) {
     if (QFileInfo(Path).size() > BookmarkFile::MaxFileBytes)
-        throw AppError(QStringLiteral("Invalid file format: the bookmarks file is larger than 64 MB"),
-                       ErrNo::BadFileFormat);
+        throw AppError(
+            QStringLiteral("Invalid file format: the bookmarks file is larger than 64 MB"),
+            ErrNo::BadFileFormat);
     const auto bytes = FileSystem::ReadRegularFile(Path, BookmarkFile::MaxFileBytes);
     if (!bytes)
         throw AppError(QStringLiteral("Path/File access error: the file cannot be read"),

@@ -10,14 +10,22 @@
 #include <QImageReader>
 
 namespace {
+constexpr int MaxIconSide = 1024;
+
 // The picture as PNG bytes: a PNG as it came, anything else converted; nothing for
 // bytes no reader takes.
 QByteArray AsPng(const QByteArray& Bytes) {
     QBuffer source;
     source.setData(Bytes);
     QImageReader reader(&source);
+    // A small file may claim a huge picture; an icon is never larger than this, and a
+    // format that tells its size only while decoding is stopped by the allocation limit.
+    reader.setAllocationLimit(MaxIconSide * MaxIconSide * 4 / (1024 * 1024) + 1);
+    const QSize size = reader.size();
+    if (size.width() > MaxIconSide || size.height() > MaxIconSide)
+        return {};
     const QImage image = reader.read();
-    if (image.isNull())
+    if (image.isNull() || image.width() > MaxIconSide || image.height() > MaxIconSide)
         return {};
     if (reader.format() == "png")
         return Bytes;
@@ -43,8 +51,8 @@ QString IconStore::Keep(const QByteArray& Bytes) {
     const QByteArray png = AsPng(Bytes);
     QString file;
     if (!png.isEmpty()) {
-        const QString name = QString::fromLatin1(
-            QCryptographicHash::hash(png, QCryptographicHash::Sha256).toHex());
+        const QString name =
+            QString::fromLatin1(QCryptographicHash::hash(png, QCryptographicHash::Sha256).toHex());
         file = SystemPaths::Join(Folder, name + QStringLiteral(".png"));
         if (!FileSystem::IsRegularFile(file)) {
             if (!FolderMade)

@@ -1,6 +1,7 @@
 #include "ImportItems.h"
 
 #include "components/AppError.h"
+#include "components/BusyCursor.h"
 #include "components/PackStore.h"
 #include "components/UserDialogs.h"
 #include "document/LauncherDocument.h"
@@ -74,11 +75,11 @@ bool ImportItems::Import(LauncherDocument& Doc, UserDialogs& Dialogs, const QStr
     const int before = Doc.Items.Count();
     Imported imported;
     try {
+        BusyCursor busy;
         // Both readers read the whole file before they append anything, so a failed read
         // adds no rows; the section row goes in only once the rows are in.
-        imported = BookmarkItems::IsBookmarksFile(FN)
-                       ? ImportBookmarks(Doc, FN, !name.isEmpty())
-                       : ImportLauncherFile(Doc, FN);
+        imported = BookmarkItems::IsBookmarksFile(FN) ? ImportBookmarks(Doc, FN, !name.isEmpty())
+                                                      : ImportLauncherFile(Doc, FN);
     } catch (const AppError& Error) {
         Dialogs.MsgBox(QStringLiteral("An error occurred when attempting to import the file '") +
                            FN + QStringLiteral("' - ") + Error.Description + QStringLiteral(", ") +
@@ -86,13 +87,8 @@ bool ImportItems::Import(LauncherDocument& Doc, UserDialogs& Dialogs, const QStr
                        MsgButtons::OK, MsgIcon::Critical, ErrorTitle);
         return false;
     }
-    if (!name.isEmpty()) {
-        SectionDetails details;
-        details.Name = name;
-        LauncherItem row;
-        row[cellDescription] = SectionRowText(details);
-        Doc.Items.Insert(before + 1, row);
-    }
+    if (!name.isEmpty())
+        Doc.Items.Insert(before + 1, NewSectionRow(name));
     Doc.SetChanged(true); // also when the file held no items
     QString message = ResultMessage(imported.Items, Locale);
     if (imported.Unusable > 0)

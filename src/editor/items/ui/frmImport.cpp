@@ -62,8 +62,9 @@ frmImport::frmImport(EditorContext& Ctx, QWidget* Parent) : QDialog(Parent), Ctx
 void frmImport::cmdBrowse_Click() {
     FileDialogRequest request;
     request.Title = QStringLiteral("Choose an Quintor File to Import");
-    request.Filter = QStringLiteral("Quintor File (*.qtf)|*.qtf|Bookmarks (*.html *.htm)|*.html;*.htm|"
-                                    "All files (*.*)|*.*");
+    request.Filter =
+        QStringLiteral("Quintor File (*.qtf)|*.qtf|Bookmarks (*.html *.htm)|*.html;*.htm|"
+                       "All files (*.*)|*.*");
     if (const auto chosen = Ctx.Dialogs().FileDialog(request))
         txtFile->setText(*chosen);
 }
