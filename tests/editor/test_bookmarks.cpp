@@ -334,6 +334,12 @@ private slots:
         IconStore second(folder);
         QCOMPARE(second.Keep(PictureBytes(Qt::red)), red);
         QCOMPARE(second.Written(), 0);
+        // What a crash left of a picture is written again.
+        QVERIFY(QFile(red).resize(3));
+        IconStore third(folder);
+        QCOMPARE(IconLabel(third.Keep(PictureBytes(Qt::red))), "red");
+        QCOMPARE(third.Written(), 1);
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3); // no part left behind
         QCOMPARE(QFileInfo(folder).permissions() & 0x0077, 0);
         // A file where the folder should be: the import fails, it does not write elsewhere.
         QVERIFY(TestFiles::Write(Dir.filePath("taken"), "x"));

@@ -1,13 +1,16 @@
 #include "IconStore.h"
 
+#include "components/AppError.h"
 #include "components/AtomicFile.h"
 #include "components/platform/FileSystem.h"
 #include "components/platform/SystemPaths.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QTemporaryFile>
 
 namespace {
 constexpr int MaxIconSide = 1024;
@@ -34,6 +37,23 @@ QByteArray AsPng(const QByteArray& Bytes) {
     target.open(QIODevice::WriteOnly);
     return image.save(&target, "PNG") ? png : QByteArray();
 }
+
+// Written beside its place and renamed into it, so that no reader sees half a picture;
+// without the syncs a document's file gets, which would cost an import of a few hundred
+// icons seconds, since a picture lost in a crash is written again by the next import.
+void WriteIcon(const QString& Path, const QByteArray& Png) {
+    const AppError failed(QStringLiteral("Path/File access error: the icon '") + Path +
+                              QStringLiteral("' cannot be written"),
+                          ErrNo::PathFileAccess);
+    QTemporaryFile part(Path + QStringLiteral(".XXXXXX"));
+    if (!part.open())
+        throw failed;
+    WriteAllBytes(part, Png);
+    QFile::remove(Path);
+    if (!part.flush() || !part.rename(Path))
+        throw failed;
+    part.setAutoRemove(false); // it would remove the file under its new name
+}
 } // namespace
 
 IconStore::IconStore(QString Folder) : Folder(std::move(Folder)) {}
@@ -54,11 +74,13 @@ QString IconStore::Keep(const QByteArray& Bytes) {
         const QString name =
             QString::fromLatin1(QCryptographicHash::hash(png, QCryptographicHash::Sha256).toHex());
         file = SystemPaths::Join(Folder, name + QStringLiteral(".png"));
-        if (!FileSystem::IsRegularFile(file)) {
+        // Named by its content, a file of the right length is the picture; a shorter one
+        // is what a crash left of an earlier write.
+        if (!FileSystem::IsRegularFile(file) || QFileInfo(file).size() != png.size()) {
             if (!FolderMade)
                 FileSystem::MakePrivateFolder(Folder);
             FolderMade = true;
-            WriteFileAtomically(file, png);
+            WriteIcon(file, png);
             ++WrittenFiles;
         }
     }
