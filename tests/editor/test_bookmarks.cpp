@@ -304,6 +304,10 @@ private slots:
         Row("not references", "a & b &unknown; &#; &amp &#xZZ;", "a & b &unknown; &#; &amp &#xZZ;");
         Row("no character", "&#0;&#x110000;&#xD800;&#99999999999;", "\ufffd\ufffd\ufffd\ufffd");
         Row("outside the basic plane", "&#x1F600;", "\U0001F600");
+        Row("a far-off semicolon", "&amp" + QString(40, 'x') + ";",
+            "&amp" + QString(40, 'x') + ";");
+        const QString lone = QString(200000, '&') + ";";
+        Row("many lone ampersands", lone, lone);
     }
     void entities() { QCOMPARE(BookmarkFile::DecodeEntities(Fetch("Text")), Fetch("Decoded")); }
 

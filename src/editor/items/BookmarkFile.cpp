@@ -396,10 +396,12 @@ QString DecodeEntities(QStringView Text) {
             break;
         }
         out += Text.mid(i, amp - i);
-        const qsizetype semi = Text.indexOf(QLatin1Char(';'), amp + 1);
-        // References are short; a far-off ";" belongs to something else.
+        // References are short; a far-off ";" belongs to something else, and looking no
+        // further keeps a text of many lone "&" from costing a search to its end each.
+        const qsizetype near = Text.mid(amp + 1, 32).indexOf(QLatin1Char(';'));
+        const qsizetype semi = near < 0 ? -1 : amp + 1 + near;
         QString decoded;
-        if (semi > amp + 1 && semi - amp <= 32) {
+        if (semi > amp + 1) {
             const QStringView name = Text.mid(amp + 1, semi - amp - 1);
             if (name.startsWith(QLatin1String("#x")) || name.startsWith(QLatin1String("#X")))
                 decoded = CodePoint(name.mid(2), 16);
