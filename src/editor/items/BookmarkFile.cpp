@@ -1,6 +1,7 @@
 #include "BookmarkFile.h"
 
 #include "components/AppError.h"
+#include "items/ItemFields.h"
 
 #include <QStringDecoder>
 #include <algorithm>
@@ -169,13 +170,6 @@ qsizetype LinkLength(const QString& Address) {
     return length;
 }
 
-bool HasControlCharacter(const QString& Text) {
-    for (const QChar c : Text)
-        if (c.category() == QChar::Other_Control)
-            return true;
-    return false;
-}
-
 // An address a page can hand to the desktop: script, the browser's own queries and
 // addresses that carry their content are of no use outside the browser they came from,
 // and the runner's own schemes would start a program from a stranger's file.
@@ -187,7 +181,7 @@ bool Usable(const QString& Address) {
     if (scheme.isEmpty() ||
         std::find(std::begin(refused), std::end(refused), scheme) != std::end(refused))
         return false;
-    return LinkLength(Address) <= MaxAddressLength && !HasControlCharacter(Address);
+    return LinkLength(Address) <= MaxAddressLength && !ItemFields::HasControlCharacter(Address);
 }
 
 // The picture of a "data:image/...;base64," icon; nothing for anything else or too much.
