@@ -44,17 +44,6 @@ QString NameOf(int Index) {
 }
 } // namespace
 
-QStringList SectionNames() {
-    QStringList names;
-    for (int i = 0; i <= SectionCount; ++i)
-        names.append(NameOf(i));
-    return names;
-}
-
-QString SectionOf(const QStringList& Categories) {
-    return NameOf(SectionIndex(Categories));
-}
-
 QList<LauncherItem> Grouped(const QList<App>& Apps) {
     QList<QList<const LauncherItem*>> sections(SectionCount + 1);
     for (const App& app : Apps)
