@@ -5,6 +5,7 @@
 #include "components/platform/Launcher.h"
 #include "runner/RunnerPages.h"
 #include "support/DataRows.h"
+#include "support/Leftovers.h"
 #include "support/TestFiles.h"
 #include "ui/BrowserPage.h"
 #include "ui/frmMain.h"
@@ -15,11 +16,21 @@
 #include <QScreen>
 #include <QtGui/qguiapplication_platform.h>
 #include <QtTest>
+#include <csignal>
+#include <sys/prctl.h>
 #include <xcb/xcb.h>
 
 using namespace DataRows;
 
 namespace {
+xcb_atom_t InternAtom(xcb_connection_t* C, const char* Name) {
+    xcb_intern_atom_reply_t* r =
+        xcb_intern_atom_reply(C, xcb_intern_atom(C, 0, uint16_t(strlen(Name)), Name), nullptr);
+    const xcb_atom_t atom = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(r);
+    return atom;
+}
+
 // Reads what the window manager says of windows, on the test's own X connection.
 class Xprop {
 public:
@@ -27,13 +38,7 @@ public:
         : C(qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection()),
           Root(xcb_setup_roots_iterator(xcb_get_setup(C)).data->root) {}
 
-    xcb_atom_t Atom(const char* Name) const {
-        xcb_intern_atom_reply_t* r =
-            xcb_intern_atom_reply(C, xcb_intern_atom(C, 0, uint16_t(strlen(Name)), Name), nullptr);
-        const xcb_atom_t atom = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
-        free(r);
-        return atom;
-    }
+    xcb_atom_t Atom(const char* Name) const { return InternAtom(C, Name); }
     QByteArray Raw(xcb_window_t Window, const char* Name, xcb_atom_t Type) const {
         std::unique_ptr<xcb_get_property_reply_t, decltype(&free)> r(
             xcb_get_property_reply(C, xcb_get_property(C, 0, Window, Atom(Name), Type, 0, 4096),
@@ -58,6 +63,9 @@ public:
                 return w;
         return 0;
     }
+    qint64 Pid(xcb_window_t Window) const {
+        return Words(Window, "_NET_WM_PID", XCB_ATOM_CARDINAL).value(0);
+    }
     // "max", "min" (iconic) or "normal".
     QString State(xcb_window_t Window) const {
         if (Words(Window, "WM_STATE", Atom("WM_STATE")).value(0) == 3)
@@ -74,27 +82,67 @@ private:
     xcb_window_t Root;
 };
 
-// An X server and a window manager of the test's own; DISPLAY points at them.
+// An X server and a window manager of the test's own; DISPLAY points at them. They end
+// with the test however it ends, and with the server every window of the programs it
+// started: one left running would keep the test's output open, and the test waiting.
 class Desktop {
 public:
     bool Start() {
+        for (QProcess* p : {&Server, &Manager})
+            p->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
         // The server picks a free display and names it once it takes connections.
         Server.start("Xvfb",
                      {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
         if (!Server.waitForReadyRead(10000))
             return false;
         qputenv("DISPLAY", ":" + Server.readLine().trimmed());
+        // What the window manager says of itself reaches the test's output: a failed start
+        // is then explained, not only seen as windows that never get managed.
+        Manager.setProcessChannelMode(QProcess::ForwardedChannels);
         Manager.start("openbox", {"--sm-disable"});
-        return Manager.waitForStarted();
+        return Manager.waitForStarted() && ManagerReady();
     }
     ~Desktop() {
         for (QProcess* p : {&Manager, &Server}) {
             p->kill();
             p->waitForFinished();
         }
+        Leftovers::EndAll();
     }
 
 private:
+    // A started window manager takes a while to take over the screen; a window shown before
+    // that is adopted later, and on a busy machine later than a test waits. So the test
+    // begins once the manager names itself on the root window, as the conventions have it.
+    bool ManagerReady() {
+        xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+        bool ready = false;
+        if (!xcb_connection_has_error(c)) {
+            const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+            const xcb_atom_t check = InternAtom(c, "_NET_SUPPORTING_WM_CHECK");
+            QDeadlineTimer deadline(60000);
+            while (!(ready = SupportingWindow(c, root, check) != 0) && !deadline.hasExpired() &&
+                   Manager.state() == QProcess::Running)
+                QThread::msleep(50);
+        }
+        xcb_disconnect(c);
+        if (!ready)
+            qCritical("the window manager did not take over the screen (%s)",
+                      Manager.state() == QProcess::Running ? "still starting after 60 s"
+                                                           : "it ended");
+        return ready;
+    }
+    static xcb_window_t SupportingWindow(xcb_connection_t* C, xcb_window_t Root, xcb_atom_t Check) {
+        xcb_get_property_reply_t* r = xcb_get_property_reply(
+            C, xcb_get_property(C, 0, Root, Check, XCB_ATOM_WINDOW, 0, 1), nullptr);
+        const xcb_window_t window =
+            r && xcb_get_property_value_length(r) == 4
+                ? *static_cast<const xcb_window_t*>(xcb_get_property_value(r))
+                : 0;
+        free(r);
+        return window;
+    }
+
     QProcess Server, Manager;
 };
 } // namespace
@@ -103,8 +151,19 @@ class TestX11Desktop : public QObject {
     Q_OBJECT
     QRasterWindow Own; // the window that has the focus when a program is started
     QTemporaryDir Dir;
+    QByteArray Started; // the title of the window a row started
 
 private slots:
+    // Each row starts from the test's own window alone: a window left from the row before
+    // could take the focus the window manager hands on.
+    void cleanup() {
+        Xprop x;
+        if (const xcb_window_t window = Started.isEmpty() ? 0 : x.Titled(Started))
+            ::kill(pid_t(x.Pid(window)), SIGKILL);
+        QTRY_VERIFY_WITH_TIMEOUT(Started.isEmpty() || x.Titled(Started) == 0, 5000);
+        Started.clear();
+    }
+
     void initTestCase() {
         Xprop x;
         Own.setTitle("own window");
@@ -131,6 +190,7 @@ private slots:
         Own.requestActivate();
         QTRY_COMPARE_WITH_TIMEOUT(x.Active(), xcb_window_t(Own.winId()), 5000);
         const QByteArray title = "styled " + QByteArray(QTest::currentDataTag());
+        Started = title;
         // Through a shell, so the window belongs to a process below the started one.
         const QString program = TestFiles::TestBinDir() + "/showwindow";
         QVERIFY(Launcher::Open("/bin/sh", "-c \"'" + program + "' '" + title + "'\"", {},
@@ -182,6 +242,7 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
+    Leftovers::MarkEnvironment();
     Desktop desktop;
     if (!desktop.Start()) {
         qCritical("no X server or window manager: Xvfb and openbox are needed");

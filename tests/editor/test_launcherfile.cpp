@@ -2,6 +2,7 @@
 #include "components/PackStore.h"
 #include "document/LauncherDocument.h"
 #include "document/LauncherFile.h"
+#include "document/PropertyTable.h"
 #include "support/ChildProcess.h"
 #include "support/DataRows.h"
 #include "support/ErrorOf.h"
@@ -56,6 +57,7 @@ private slots:
             QString(QChar(0)) + "a,b,,c, \"C:\\Program Files\\x.exe\" 'y' &comma; &amp; <b>");
         Row("CR LF, lone CR and LF", "one\r\ntwo\r\rthree\n");
         Row("non-ASCII", "Caf\xc3\xa9 \xe6\x97\xa5\xe6\x9c\xac \xf0\x9f\x98\x80");
+        Row("U+FEFF first", QString(QChar(0xFEFF)) + "at the start");
         Row("1 MB", big);
     }
 
@@ -75,6 +77,28 @@ private slots:
         QCOMPARE(loaded.Items.All(), doc.Items.All());
         QCOMPARE(QStringList({loaded.ReadProp("Title", true), loaded.ReadProp("Header HTML")}),
                  QStringList({text, text}));
+    }
+
+    // Each of the 36 properties keeps its own value through a save and a load, the last one
+    // of the table and of the list too.
+    void everyPropertyRoundTrip() {
+        LauncherDocument doc, loaded;
+        QStringList written;
+        for (int pos = 1; pos <= PropertyTable::Count; ++pos) {
+            const QString name = PropertyTable::At(pos)->Name;
+            doc.WriteProp(name, QStringLiteral("%1 & <value> %2").arg(pos).arg(name));
+            written << name + '=' + doc.ReadProp(name, true);
+        }
+        LauncherFile::SaveFile(doc, PathOf("properties.qtf"));
+        doc.CO.Release();
+        LauncherFile::OpenFile(loaded, PathOf("properties.qtf"), false);
+        QStringList read;
+        for (int pos = 1; pos <= PropertyTable::Count; ++pos) {
+            const QString name = PropertyTable::At(pos)->Name;
+            read << name + '=' + loaded.ReadProp(name, true);
+        }
+        QCOMPARE(read, written);
+        QCOMPARE(written.size(), PropertyTable::Count);
     }
 
     // The lock as another program sees it: refused while held, after a save too (the save

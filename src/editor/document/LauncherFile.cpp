@@ -3,13 +3,17 @@
 #include "components/AppError.h"
 #include "components/AtomicFile.h"
 #include "components/BusyCursor.h"
+#include "components/NameInMessage.h"
 #include "components/PackStore.h"
 #include "components/UserDialogs.h"
 #include "components/platform/FileLock.h"
+#include "document/LauncherContent.h"
 #include "document/LauncherDocument.h"
 #include "document/PropertyTable.h"
+#include "textform/LauncherText.h"
 
-#include <QPair>
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -50,18 +54,12 @@ private:
     Slot Slots[LauncherItem::CellCount];
 };
 
-// What a launcher file holds, read completely before the document is touched.
-struct FileContent {
-    QVector<LauncherItem> Items;
-    QVector<QPair<QString, QString>> Properties; // display name, value, in file order
-};
-
-FileContent ReadContent(const QString& FLE, bool Imprt) {
+LauncherContent ReadContent(const QString& FLE, bool Imprt) {
     PackStore pack;
     pack.PackOpen(FLE);
     EntryTexts entryData(pack, FLE);
     const int count = pack.PackGetField(1, 0).toInt();
-    FileContent content;
+    LauncherContent content;
     content.Items.reserve(count / LauncherItem::CellCount);
     int p = 0; // the property search moves forward over the whole load
     for (int i = 1; i <= count; ++i) {
@@ -120,26 +118,57 @@ void LockOn(LauncherDocument& Doc, const QString& FLE) {
 
 } // namespace
 
+const QString LauncherFile::FileFilter =
+    QStringLiteral("Quintor File (*.qtf;*.yaml;*.yml)|*.qtf;*.yaml;*.yml");
+const QString LauncherFile::OpenFilter = FileFilter + QStringLiteral("|All files (*.*)|*.*");
+
+QString LauncherFile::ProposedSaveName(const LauncherDocument& Doc) {
+    if (!LauncherText::IsTextFile(Doc.CurFile))
+        return {};
+    const QFileInfo text(Doc.CurFile);
+    return text.dir().filePath(text.completeBaseName() + QStringLiteral(".qtf"));
+}
+
+bool LauncherFile::SaveNeedsName(const LauncherDocument& Doc) {
+    return LauncherText::IsTextFile(Doc.CurFile) || !PackStore::PackFileExists(Doc.CurFile);
+}
+
 void LauncherFile::OpenFile(LauncherDocument& Doc, const QString& FLE, bool Imprt) {
+    const bool text = LauncherText::IsTextFile(FLE);
     LockPause pause(Doc, FLE);
     BusyCursor busy;
-    FileContent content = ReadContent(FLE, Imprt);
+    LauncherContent content = text ? LauncherText::Read(FLE) : ReadContent(FLE, Imprt);
     if (Imprt) {
         Doc.Items.AppendAll(content.Items);
         return;
     }
     Doc.Items.ReplaceAll(std::move(content.Items));
+    if (content.OthersDefault)
+        Doc.Propulate();
     for (const auto& [name, value] : content.Properties)
         Doc.WriteProp(name, value);
     Doc.CurFile = FLE;
     Doc.SetCaption(Doc.FileCaption(Doc.ReadProp(QStringLiteral("Title"), true)));
     Doc.SetChanged(false);
-    LockOn(Doc, FLE);
+    // A text file is edited by other programs and kept in version control: the editor
+    // never writes it back, so it does not hold it either.
+    if (text)
+        Doc.CO.Release();
+    else
+        LockOn(Doc, FLE);
 }
 
 void LauncherFile::SaveFile(LauncherDocument& Doc, const QString& FLE) {
     RefuseSpecialTarget(FLE);
     BusyCursor busy;
+    if (LauncherText::IsTextFile(FLE)) {
+        WriteFileAtomically(FLE, LauncherText::Write(Doc));
+        Doc.CurFile = FLE;
+        Doc.SetCaption(Doc.FileCaption(Doc.ReadProp(QStringLiteral("Title"), true)));
+        Doc.SetChanged(false);
+        Doc.CO.Release();
+        return;
+    }
     // The rename would go past another program's lock unnoticed: a file that another
     // program holds is not replaced behind its back.
     FileLock target;
@@ -173,14 +202,15 @@ void LauncherFile::SaveFile(LauncherDocument& Doc, const QString& FLE) {
 
 bool LauncherFile::ChangeFile(LauncherDocument& Doc, UserDialogs& Dialogs,
                               const std::function<void()>& SaveCommand) {
-    const QString suffix = Doc.CurFile.isEmpty()
-                               ? QString()
-                               : QStringLiteral("('") + Doc.CurFile + QStringLiteral("')");
+    const QString suffix =
+        Doc.CurFile.isEmpty()
+            ? QString()
+            : QStringLiteral("('") + NameInMessage(Doc.CurFile) + QStringLiteral("')");
     if (!Doc.Changed())
         return true;
     const QString question = QStringLiteral("The file '") +
-                             Doc.ReadProp(QStringLiteral("Title"), true) + QStringLiteral("' ") +
-                             suffix +
+                             NameInMessage(Doc.ReadProp(QStringLiteral("Title"), true)) +
+                             QStringLiteral("' ") + suffix +
                              QStringLiteral(" has changed.  Do you want to save the changes?");
     switch (Dialogs.MsgBox(question, MsgButtons::YesNoCancel, MsgIcon::Question,
                            LauncherDocument::ProgramTitle)) {

@@ -8,8 +8,21 @@ class UserDialogs;
 
 // The launcher file (.qtf): a pack file holding, for each item row, seven entries
 // "DESC", "COMMAND", "PARAM", "STARTIN", "ICON", "RUN", "COMMENTS", then the 36 page
-// properties by key in table order.
+// properties by key in table order. A path ending in ".yaml" or ".yml" names the text
+// form instead (textform/LauncherText.h), which is read and written here the same way
+// but never held locked.
 namespace LauncherFile {
+
+// The filter entry of both kinds of launcher file.
+extern const QString FileFilter;
+// The open dialogs' filter: both kinds of launcher file, then all files.
+extern const QString OpenFilter;
+
+// The name Save As proposes: for a document that came from a text file, that file's name
+// with ".qtf" (the editor saves the binary form); otherwise none.
+QString ProposedSaveName(const LauncherDocument& Doc);
+// Whether Save must ask for a name: a new document, or one that came from a text file.
+bool SaveNeedsName(const LauncherDocument& Doc);
 
 // Loads the file at FLE. Imprt False: the document is replaced by the file;
 // True: the file's item rows are appended and nothing else changes. The file is read

@@ -2,6 +2,7 @@
 
 #include "components/AppError.h"
 #include "components/BusyCursor.h"
+#include "components/NameInMessage.h"
 #include "components/PackStore.h"
 #include "components/UserDialogs.h"
 #include "document/LauncherDocument.h"
@@ -67,7 +68,7 @@ bool ImportItems::Import(LauncherDocument& Doc, UserDialogs& Dialogs, const QStr
                          const QString& SectionName, const QLocale& Locale) {
     const QString name = SectionName.trimmed();
     if (!PackStore::PackFileExists(FN)) {
-        Dialogs.MsgBox(QStringLiteral("Could not find the file '") + FN +
+        Dialogs.MsgBox(QStringLiteral("Could not find the file '") + NameInMessage(FN) +
                            QStringLiteral("'. Please check the filename and try again."),
                        MsgButtons::OK, MsgIcon::Exclamation, ErrorTitle);
         return false;
@@ -82,8 +83,8 @@ bool ImportItems::Import(LauncherDocument& Doc, UserDialogs& Dialogs, const QStr
                                                       : ImportLauncherFile(Doc, FN);
     } catch (const AppError& Error) {
         Dialogs.MsgBox(QStringLiteral("An error occurred when attempting to import the file '") +
-                           FN + QStringLiteral("' - ") + Error.Description + QStringLiteral(", ") +
-                           QString::number(Error.Number),
+                           NameInMessage(FN) + QStringLiteral("' - ") + Error.Description +
+                           QStringLiteral(", ") + QString::number(Error.Number),
                        MsgButtons::OK, MsgIcon::Critical, ErrorTitle);
         return false;
     }

@@ -13,8 +13,8 @@ namespace ImportItems {
 
 // Imports the file FN and reports the outcome to the user (not found, read error,
 // or the count of items added and of bookmarks that could not be used). A bookmarks
-// file is told by its content, whatever its name. SectionName is trimmed; when it is not empty a
-// section row with the default details goes before the imported rows. All or
+// file is told by its content, whatever its name. SectionName is trimmed; when it is
+// not empty a section row with the default details goes before the imported rows. All or
 // nothing: a file that is missing or fails to read leaves the list, and Changed, as
 // they were. Returns True when the list changed (the caller refreshes its menus).
 bool Import(LauncherDocument& Doc, UserDialogs& Dialogs, const QString& FN,

@@ -230,7 +230,8 @@ RowSelection InsertRows(ItemRows& Items, int Pos, const QList<LauncherItem>& Row
 RowSelection SelectionAfterInsert(int Current, const QList<int>& Selected, int Pos) {
     const auto shifted = [Pos](int p) { return p >= Pos ? p + 1 : p; };
     RowSelection result;
-    result.Current = Current > 0 ? shifted(Current) : 0;
+    // A list without a current row gets the new one: the item commands act on the current row.
+    result.Current = Current > 0 ? shifted(Current) : Pos;
     for (int p : Selected) {
         const int moved = shifted(p);
         if (moved != result.Current)

@@ -26,7 +26,7 @@ QMenu* MakeMenu(QMainWindow& Window, const char* Name, const QString& Caption) {
 // A toolbar button: the desktop theme's icon when it has one, else our own drawing,
 // so the toolbar is never blank.
 void ToToolbar(QToolBar* Bar, QAction* Action, const char* ThemeIcon, const QString& ToolTip) {
-    const QString own = QStringLiteral(":/editor/icons/%1.png").arg(QLatin1String(ThemeIcon));
+    const QString own = QStringLiteral(":/editor/icons/%1.svg").arg(QLatin1String(ThemeIcon));
     Action->setIcon(QIcon::fromTheme(QLatin1String(ThemeIcon), QIcon(own)));
     Action->setToolTip(ToolTip);
     Bar->addAction(Action);

@@ -4,6 +4,7 @@
 #include "build/ui/BuildCommands.h"
 #include "components/AppError.h"
 #include "components/CodeFont.h"
+#include "components/NameInMessage.h"
 #include "components/PackStore.h"
 #include "components/Tolvik.h"
 #include "components/dialogs/QtUserDialogs.h"
@@ -32,6 +33,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
@@ -55,6 +57,9 @@ constexpr int ClientHeight = 395;     // 5928 twips
 constexpr int PageMargin = 8;         // half the 240 twips the lists are narrower than the tabs
 constexpr int PropNameWidth = 235;    // 3519 twips
 constexpr int PropSettingWidth = 640; // 9604 twips
+// Room for the window manager's frame, which a window does not know before it is shown.
+constexpr int FrameSide = 8;
+constexpr int TitleBar = 40;
 
 // A tab page whose content keeps the same offset from every edge, so it follows the
 // window's size with the relations of the design.
@@ -71,7 +76,7 @@ QWidget* TabPage(QWidget* Content) {
 frmQTE::frmQTE(UserDialogs* Dialogs, QWidget* Parent) : QMainWindow(Parent) {
     InitEditorResources();
     setObjectName(QStringLiteral("frmQTE"));
-    setWindowIcon(QIcon(QStringLiteral(":/editor/icons/qtedit2.png")));
+    setWindowIcon(QIcon(QStringLiteral(":/editor/icons/qtedit2.svg")));
     if (!Dialogs) {
         OwnDialogs = std::make_unique<QtUserDialogs>(this);
         Dialogs = OwnDialogs.get();
@@ -91,7 +96,10 @@ frmQTE::frmQTE(UserDialogs* Dialogs, QWidget* Parent) : QMainWindow(Parent) {
         ShowCaption();
         Checkmenus();
     });
-    resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    // The design size, within the screen's free area (a small screen, or one at 200 %).
+    const QSize frame(2 * FrameSide, FrameSide + TitleBar);
+    resize(QSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height())
+               .boundedTo(screen()->availableGeometry().size() - frame));
 }
 
 // The views go before the document they show, not after it with the other children.
@@ -209,6 +217,14 @@ void frmQTE::ConnectCommands() {
 
     connect(lvProp, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& Index) { lvProp_ItemClick(Index.row() + 1); });
+    // The page file is looked at when the page property changes (a build, a property edit,
+    // a file opened), never when the selection moves: a slow folder must not freeze the list.
+    connect(&Document.Props, &QAbstractItemModel::modelReset, this, &frmQTE::CheckPageFile);
+    connect(&Document.Props, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& From) {
+                if (From.row() == 0)
+                    CheckPageFile();
+            });
     connect(&Document, &LauncherDocument::PropertiesReset, this, [this] {
         lvProp->selectionModel()->clearSelection();
         lvProp->selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
@@ -267,9 +283,9 @@ void frmQTE::closeEvent(QCloseEvent* Event) {
 void frmQTE::ReportFailure(const QString& Action, const QString& Path, const QString& Title,
                            const AppError& Error) {
     Dialogs().MsgBox(
-        QStringLiteral("An error occurred when attempting to %1 the file '").arg(Action) + Path +
-            QStringLiteral("' - ") + Error.Description + QStringLiteral(", ") +
-            QString::number(Error.Number),
+        QStringLiteral("An error occurred when attempting to %1 the file '").arg(Action) +
+            NameInMessage(Path) + QStringLiteral("' - ") + Error.Description +
+            QStringLiteral(", ") + QString::number(Error.Number),
         MsgButtons::OK, MsgIcon::Critical, Title);
 }
 
@@ -315,7 +331,7 @@ void frmQTE::mnuFileOpen_Click() {
         return;
     FileDialogRequest request;
     request.Title = QStringLiteral("Open a Quintor File");
-    request.Filter = FileFilter;
+    request.Filter = LauncherFile::OpenFilter;
     request.MustExist = true;
     const std::optional<QString> path = Dialogs().FileDialog(request);
     if (!path)
@@ -329,7 +345,7 @@ void frmQTE::mnuFileOpen_Click() {
 }
 
 void frmQTE::mnuFileSave_Click() {
-    if (!PackStore::PackFileExists(Document.CurFile)) {
+    if (LauncherFile::SaveNeedsName(Document)) {
         mnuFileSaveAs_Click();
         return;
     }
@@ -345,6 +361,7 @@ void frmQTE::mnuFileSaveAs_Click() {
     FileDialogRequest request;
     request.Title = QStringLiteral("Save the Quintor File");
     request.Filter = FileFilter;
+    request.FileName = LauncherFile::ProposedSaveName(Document);
     request.Save = true;
     request.ConfirmOverwrite = true;
     const std::optional<QString> path = Dialogs().FileDialog(request);
@@ -420,7 +437,7 @@ void frmQTE::mnuEditSwap_Click() {
 }
 
 void frmQTE::mnuEditCheck_Click() {
-    CheckCommands::mnuEditCheck_Click(*this);
+    CheckCommands::mnuEditCheck_Click(*this, *Checker);
 }
 
 void frmQTE::mnuEditProperty_Click() {
@@ -454,7 +471,7 @@ void frmQTE::OpenHelpFile() {
     if (Tolvik::FileExists(HelpFilePath) && OpenWithDefaultApplication(HelpFilePath))
         return;
     Dialogs().MsgBox(QStringLiteral("The help file could not be opened. It was expected at '") +
-                         HelpFilePath + QStringLiteral("'."),
+                         NameInMessage(HelpFilePath) + QStringLiteral("'."),
                      MsgButtons::OK, MsgIcon::Information, LauncherDocument::ProgramTitle);
 }
 
@@ -497,10 +514,14 @@ void frmQTE::Checkmenus() {
         action->setEnabled(state.Copy);
     A.mnuEditMoveUp->setEnabled(state.MoveUp);
     A.mnuEditMoveDown->setEnabled(state.MoveDown);
-    // The first property row is "(HTML File)": the page Run and the shortcut start.
-    const bool pageBuilt = Tolvik::FileExists(Document.Props.At(1).Setting);
-    A.mnuFileRun->setEnabled(pageBuilt);
-    A.mnuFileShortcut->setEnabled(pageBuilt);
+    A.mnuFileRun->setEnabled(PageBuilt);
+    A.mnuFileShortcut->setEnabled(PageBuilt);
+}
+
+// The first property row is "(HTML File)": the page Run and the shortcut start.
+void frmQTE::CheckPageFile() {
+    PageBuilt = Tolvik::FileExists(Document.Props.At(1).Setting);
+    Checkmenus();
 }
 
 int frmQTE::SelectedRow() const {

@@ -102,6 +102,7 @@ private:
     void AfterLoad();
     void ShowCaption();
     void EnsureCurrentRow();
+    void CheckPageFile();
     void OpenHelpFile();
     void ReportFailure(const QString& Action, const QString& Path, const QString& Title,
                        const AppError& Error);
@@ -118,5 +119,7 @@ private:
     QPlainTextEdit* rtfHTML = nullptr;
     QWidget* fraPreview = nullptr;
     int ShownTab = 0;
+    // Whether the page "(HTML File)" names was there when last looked at.
+    bool PageBuilt = false;
     QString HelpFilePath;
 };

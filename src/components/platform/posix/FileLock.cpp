@@ -1,4 +1,5 @@
 #include "components/platform/FileLock.h"
+#include "components/platform/posix/NativePath.h"
 
 #include <QFile>
 #include <cerrno>
@@ -31,9 +32,11 @@ FileLock& FileLock::operator=(FileLock&& Other) noexcept {
 bool FileLock::Take(const QString& Path, Mode LockMode) {
     Release();
     Conflict = false;
-    const QByteArray native = QFile::encodeName(Path);
+    const std::optional<QByteArray> native = NativePath(Path);
+    if (!native)
+        return false;
     // Non-blocking, so that a pipe named by the path cannot stall the program.
-    int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    int fd = ::open(native->constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return false;
     const int operation = (LockMode == Mode::Exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;

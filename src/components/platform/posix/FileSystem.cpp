@@ -1,4 +1,5 @@
 #include "components/platform/FileSystem.h"
+#include "components/platform/posix/NativePath.h"
 
 #include "components/AppError.h"
 
@@ -28,19 +29,20 @@ void FileSystem::SyncFolderOf(const QString& FilePath) {
 }
 
 bool FileSystem::IsRegularFile(const QString& Path) {
+    const std::optional<QByteArray> native = NativePath(Path);
     struct stat info;
-    return !Path.isEmpty() && ::stat(QFile::encodeName(Path).constData(), &info) == 0 &&
-           S_ISREG(info.st_mode);
+    return native && ::stat(native->constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 namespace {
 // Reads a regular file up to MaxBytes; with Whole, a larger file gives nothing.
 std::optional<QByteArray> ReadUpTo(const QString& Path, qint64 MaxBytes, bool Whole) {
-    if (Path.isEmpty())
+    const std::optional<QByteArray> native = NativePath(Path);
+    if (!native)
         return std::nullopt;
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer. The
     // type is checked on the open descriptor, so a file swapped in between is seen.
-    Descriptor file{::open(QFile::encodeName(Path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    Descriptor file{::open(native->constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     struct stat info;
     if (file.Fd < 0 || ::fstat(file.Fd, &info) != 0 || !S_ISREG(info.st_mode) ||
         (Whole && info.st_size > MaxBytes))
@@ -73,8 +75,13 @@ std::optional<QByteArray> FileSystem::ReadRegularFileStart(const QString& Path, 
 
 void FileSystem::MakePrivateFolder(const QString& Folder) {
     const QString path = QFileInfo(Folder).absoluteFilePath();
+    const std::optional<QByteArray> native = NativePath(path);
+    if (!native)
+        throw AppError(QStringLiteral("Path/File access error: '") + path +
+                           QStringLiteral("' is no folder name"),
+                       ErrNo::PathFileAccess);
+    const QByteArray& name = *native;
     struct stat info;
-    const QByteArray name = QFile::encodeName(path);
     if (::stat(name.constData(), &info) == 0) {
         if (S_ISDIR(info.st_mode))
             return;

@@ -1,6 +1,7 @@
 #include "AppCommands.h"
 
 #include "components/BusyCursor.h"
+#include "components/NameInMessage.h"
 #include "components/UserDialogs.h"
 #include "components/platform/DesktopEntries.h"
 #include "document/LauncherDocument.h"
@@ -74,7 +75,7 @@ void DropLinks(EditorContext& Ctx, int Pos, const QList<AppItems::Link>& Links) 
             if (item.Made())
                 rows.append(item.Row);
             else
-                refused.append(link.Url.toDisplayString(QUrl::PreferLocalFile) +
+                refused.append(NameInMessage(link.Url.toDisplayString(QUrl::PreferLocalFile)) +
                                QStringLiteral(": ") + item.Refusal);
         }
     }
