@@ -12,11 +12,14 @@
 namespace {
 
 ProgramIdentity Runner() {
-    return {QStringLiteral("quintor2"), QStringLiteral("Quintor"),
+    return {QStringLiteral("quintor2"),
+            QStringLiteral("Quintor"),
             QStringLiteral("Shows a launcher page and starts the items it lists."),
             QStringLiteral("page"),
             QStringLiteral("The launcher page to show. The words are joined by one blank "
-                           "and double quotes are removed.")};
+                           "and double quotes are removed."),
+            {},
+            {}};
 }
 
 } // namespace
