@@ -344,6 +344,12 @@ private slots:
         QCOMPARE(ctx.Current, added ? 3 : 2); // the first new row
         QCOMPARE(ctx.Document.Changed(), added);
         QCOMPARE(ctx.CheckmenusCalls, added ? 1 : 0);
+        if (!added)
+            return;
+        // One step takes it all back.
+        QCOMPARE(ctx.Document.History.UndoName(), "Add by category");
+        ctx.Document.Undo();
+        QCOMPARE(Words(ctx.Document.Items), "x y");
     }
 
     // The broken rows are listed with what is missing; a line chosen

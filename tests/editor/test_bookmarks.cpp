@@ -236,6 +236,10 @@ private slots:
         QCOMPARE(QString::number(QDir(IconFolder()).entryList(QDir::Files).size()), Fetch("Icons"));
         if (Fetch("Icons") != "0")
             QCOMPARE(QFileInfo(IconFolder()).permissions() & 0x0077, 0); // the user's alone
+        // One step takes the section and the bookmarks back.
+        QCOMPARE(ctx.Document.History.UndoName(), "Import");
+        ctx.Document.Undo();
+        QCOMPARE(Lines(ctx.Document.Items), "a");
     }
 
     // Files a browser never wrote: refused whole with the import's error message, nothing

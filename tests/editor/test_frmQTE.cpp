@@ -345,7 +345,8 @@ private slots:
                             "&File: &New Ctrl+N|&Open... Ctrl+O|&Save Ctrl+S|Save &As... Ctrl+B|-|"
                             "&Import Quintor File Items... F11|-|&Build... F3|&Run... Ctrl+R|"
                             "Create Shortcut on &Desktop... Ctrl+E|-|E&xit",
-                            "&Edit: &Copy and paste F12|-|&Add icon... F4|"
+                            "&Edit: &Undo Ctrl+Z|&Redo Ctrl+Shift+Z|-|&Copy and paste F12|-|"
+                            "&Add icon... F4|"
                             "Add from a&pplications... Shift+F4|Add se&ction (above selected "
                             "item)... F7|&Edit selected item... F2|"
                             "&Delete selected item... F8|-|Move &up Ctrl+U|Move do&wn Ctrl+D|-|"
@@ -357,7 +358,8 @@ private slots:
                             "Version " QUINTOR_VERSION_TEXT}));
         auto* bar = e.Window.findChild<QToolBar*>("tbMain");
         QCOMPARE(Entries(bar->actions(), true),
-                 "New (Ctrl+N)|Open (Ctrl+O)|Save (Ctrl+S)|-|Build (F3)|-|Add icon (F4)|"
+                 "New (Ctrl+N)|Open (Ctrl+O)|Save (Ctrl+S)|-|Build (F3)|-|Undo (Ctrl+Z)|"
+                 "Redo (Ctrl+Shift+Z)|-|Add icon (F4)|"
                  "Add from applications (Shift+F4)|Add section (above selected item) (F7)|Edit "
                  "(F2)|Delete (F8)|-|"
                  "Move up (Ctrl+U)|Move down (Ctrl+D)");

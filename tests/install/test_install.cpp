@@ -179,7 +179,7 @@ private slots:
         QByteArray words[] = {"qtedit2", "-my", "--file.qtf", "--", "-reverse"};
         char* argv[] = {words[0].data(), words[1].data(), words[2].data(), words[3].data(),
                         words[4].data()};
-        ProgramCommandLine line(5, argv, {"qtedit2", "Quintor Editor", "", "file", ""});
+        ProgramCommandLine line(5, argv, {"qtedit2", "Quintor Editor", "", "file", "", {}, {}});
         QCOMPARE(line.QtArgc(), 3);
         QCOMPARE(line.Read({"qtedit2", "-my", "--file.qtf"}).Words,
                  QStringList({"-my", "--file.qtf", "-reverse"}));

@@ -13,6 +13,14 @@ void SyncFolderOf(const QString& FilePath);
 // folders are not: reading one may never end or never return.
 bool IsRegularFile(const QString& Path);
 
+// Makes Path (and any missing folder above it) a folder that only its owner may enter:
+// created with mode 0700, or, when it is there, a real folder (not a link) of this
+// user's, set to 0700. False when that cannot be had.
+bool MakePrivateFolder(const QString& Path);
+
+// Lets only the owner read and write the regular file at Path (mode 0600).
+bool MakeOwnerOnly(const QString& Path);
+
 // The whole content of a regular file of at most MaxBytes, read by its size and never
 // blocking; nothing for a missing, unreadable, special or larger file.
 std::optional<QByteArray> ReadRegularFile(const QString& Path, qint64 MaxBytes);
@@ -20,9 +28,4 @@ std::optional<QByteArray> ReadRegularFile(const QString& Path, qint64 MaxBytes);
 // The first MaxBytes of a regular file (all of a shorter one), read without blocking;
 // nothing for a missing, unreadable or special file.
 std::optional<QByteArray> ReadRegularFileStart(const QString& Path, qint64 MaxBytes);
-
-// Makes Folder and the folders above it that are missing, each one readable by this
-// user alone. Throws AppError (70 permission denied, 75 a file in the way or another
-// access error).
-void MakePrivateFolder(const QString& Folder);
 } // namespace FileSystem

@@ -14,6 +14,9 @@ QString TempFolder();
 // The programs' own folder for data of this user ($XDG_DATA_HOME/quintor here); no
 // trailing separator. It may not exist yet.
 QString UserDataFolder();
+// Where programs keep state that outlives a run but is no document of the user's:
+// $XDG_STATE_HOME when it is an absolute path, else ~/.local/state.
+QString StateFolder();
 // Appends a file name to a folder with exactly one separator between them.
 QString Join(const QString& Folder, const QString& Name);
 } // namespace SystemPaths

@@ -109,6 +109,42 @@ private:
     bool Paused;
 };
 
+// The document's rows and properties become those read, in a history of their own.
+void PutContent(LauncherDocument& Doc, LauncherContent Content) {
+    Doc.Items.ReplaceAll(std::move(Content.Items));
+    if (Content.OthersDefault)
+        Doc.Propulate();
+    for (const auto& [name, value] : Content.Properties)
+        Doc.WriteProp(name, value);
+}
+
+void TakeContent(LauncherDocument& Doc, LauncherContent Content, bool Clean) {
+    {
+        const EditHistory::Pause quiet = Doc.History.Suspend();
+        PutContent(Doc, std::move(Content));
+    }
+    Doc.History.Clear(Clean);
+}
+
+PackStore PackOf(const LauncherDocument& Doc) {
+    PackStore pack;
+    qint32 n = 0;
+    for (const LauncherItem& item : Doc.Items.All()) {
+        for (int c = 0; c < LauncherItem::CellCount; ++c) {
+            ++n;
+            pack.PackSetField(QString::fromLatin1(CellEntries[c]), 3, n);
+            pack.PackSetField(item[c], 5, n);
+        }
+    }
+    for (int pos = 1; pos <= PropertyTable::Count; ++pos) {
+        ++n;
+        pack.PackSetField(Doc.GetProp(pos, 3), 3, n);
+        pack.PackSetField(Doc.ReadProp(Doc.GetProp(pos, 1), true), 5, n);
+    }
+    pack.PackSetField(n, 1, 0);
+    return pack;
+}
+
 // Moves the document's lock to FLE: the new lock is taken before the old one goes.
 void LockOn(LauncherDocument& Doc, const QString& FLE) {
     FileLock lock;
@@ -142,14 +178,9 @@ void LauncherFile::OpenFile(LauncherDocument& Doc, const QString& FLE, bool Impr
         Doc.Items.AppendAll(content.Items);
         return;
     }
-    Doc.Items.ReplaceAll(std::move(content.Items));
-    if (content.OthersDefault)
-        Doc.Propulate();
-    for (const auto& [name, value] : content.Properties)
-        Doc.WriteProp(name, value);
+    TakeContent(Doc, std::move(content), true);
     Doc.CurFile = FLE;
     Doc.SetCaption(Doc.FileCaption(Doc.ReadProp(QStringLiteral("Title"), true)));
-    Doc.SetChanged(false);
     // A text file is edited by other programs and kept in version control: the editor
     // never writes it back, so it does not hold it either.
     if (text)
@@ -176,22 +207,7 @@ void LauncherFile::SaveFile(LauncherDocument& Doc, const QString& FLE) {
         target.LastErrorWasConflict())
         throw AppError(QStringLiteral("Permission denied: the file is in use by another program"),
                        ErrNo::PermissionDenied);
-    PackStore pack;
-    qint32 n = 0;
-    for (const LauncherItem& item : Doc.Items.All()) {
-        for (int c = 0; c < LauncherItem::CellCount; ++c) {
-            ++n;
-            pack.PackSetField(QString::fromLatin1(CellEntries[c]), 3, n);
-            pack.PackSetField(item[c], 5, n);
-        }
-    }
-    for (int pos = 1; pos <= PropertyTable::Count; ++pos) {
-        ++n;
-        pack.PackSetField(Doc.GetProp(pos, 3), 3, n);
-        pack.PackSetField(Doc.ReadProp(Doc.GetProp(pos, 1), true), 5, n);
-    }
-    pack.PackSetField(n, 1, 0);
-    pack.PackWrite(FLE);
+    PackOf(Doc).PackWrite(FLE);
     Doc.CurFile = FLE;
     Doc.SetCaption(Doc.FileCaption(Doc.ReadProp(QStringLiteral("Title"), true)));
     Doc.SetChanged(false);
@@ -222,4 +238,21 @@ bool LauncherFile::ChangeFile(LauncherDocument& Doc, UserDialogs& Dialogs,
     default:
         return false;
     }
+}
+
+void LauncherFile::WriteCopy(const LauncherDocument& Doc, const QString& Path) {
+    RefuseSpecialTarget(Path);
+    PackOf(Doc).PackWrite(Path);
+}
+
+void LauncherFile::ReadCopy(LauncherDocument& Doc, const QString& Path, const QString& StepName) {
+    LauncherContent content = ReadContent(Path, false);
+    if (StepName.isEmpty()) {
+        TakeContent(Doc, std::move(content), false);
+        return;
+    }
+    const EditHistory::Step step = Doc.History.Begin(StepName);
+    PutContent(Doc, std::move(content));
+    // A copy that happens to equal the document is still the user's unsaved work.
+    Doc.History.MarkChanged();
 }

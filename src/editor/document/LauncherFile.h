@@ -35,6 +35,16 @@ void OpenFile(LauncherDocument& Doc, const QString& FLE, bool Imprt);
 // or FIFO at FLE is refused (75) and left as it is.
 void SaveFile(LauncherDocument& Doc, const QString& FLE);
 
+// Writes the document to Path as a launcher file, the same way and as safely as a save,
+// and leaves the document as it is (no new CurFile, lock or Changed).
+void WriteCopy(const LauncherDocument& Doc, const QString& Path);
+
+// Replaces the rows and properties of Doc by those of the launcher file at Path: with a
+// StepName as one step of the history, which Undo takes back; without one in a new
+// history in which the document differs from its file. CurFile, the lock and the caption
+// stay as they are. A damaged file (AppError) leaves Doc as it was.
+void ReadCopy(LauncherDocument& Doc, const QString& Path, const QString& StepName = {});
+
 // True when the current document may be discarded: nothing unsaved, saved now
 // (SaveCommand ran and left Changed False), or the user chose not to save.
 bool ChangeFile(LauncherDocument& Doc, UserDialogs& Dialogs,

@@ -77,8 +77,10 @@ QString IconStore::Keep(const QByteArray& Bytes) {
         // Named by its content, a file of the right length is the picture; a shorter one
         // is what a crash left of an earlier write.
         if (!FileSystem::IsRegularFile(file) || QFileInfo(file).size() != png.size()) {
-            if (!FolderMade)
-                FileSystem::MakePrivateFolder(Folder);
+            if (!FolderMade && !FileSystem::MakePrivateFolder(Folder))
+                throw AppError(QStringLiteral("Path/File access error: the folder '") + Folder +
+                                   QStringLiteral("' cannot be made the user's own"),
+                               ErrNo::PathFileAccess);
             FolderMade = true;
             WriteIcon(file, png);
             ++WrittenFiles;

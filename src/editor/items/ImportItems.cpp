@@ -74,6 +74,7 @@ bool ImportItems::Import(LauncherDocument& Doc, UserDialogs& Dialogs, const QStr
         return false;
     }
     const int before = Doc.Items.Count();
+    const EditHistory::Step step = Doc.History.Begin(QStringLiteral("Import"));
     Imported imported;
     try {
         BusyCursor busy;

@@ -11,6 +11,8 @@
 #include "components/platform/DefaultApplication.h"
 #include "components/platform/SystemPaths.h"
 #include "document/LauncherFile.h"
+#include "document/RecoveryKeeper.h"
+#include "document/RecoveryStore.h"
 #include "items/ItemCheck.h"
 #include "items/ItemChecker.h"
 #include "items/ui/AppCommands.h"
@@ -26,11 +28,13 @@
 #include "shell/CommandState.h"
 #include "shell/ItemListView.h"
 #include "shell/ProgramInfo.h"
+#include "shell/RecoveryCommands.h"
 #include "shell/frmAbout.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -96,6 +100,7 @@ frmQTE::frmQTE(UserDialogs* Dialogs, QWidget* Parent) : QMainWindow(Parent) {
         ShowCaption();
         Checkmenus();
     });
+    connect(&Document.History, &EditHistory::StateChanged, this, &frmQTE::ShowHistory);
     // The design size, within the screen's free area (a small screen, or one at 200 %).
     const QSize frame(2 * FrameSide, FrameSide + TitleBar);
     resize(QSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height())
@@ -175,6 +180,8 @@ void frmQTE::ConnectCommands() {
         {A.mnuFileRun, &frmQTE::mnuFileRun_Click},
         {A.mnuFileShortcut, &frmQTE::mnuFileShortcut_Click},
         {A.mnuFileExit, &frmQTE::mnuFileExit_Click},
+        {A.mnuEditUndo, &frmQTE::mnuEditUndo_Click},
+        {A.mnuEditRedo, &frmQTE::mnuEditRedo_Click},
         {A.mnuEditCopy, &frmQTE::mnuEditCopy_Click},
         {A.mnuEditAdd, &frmQTE::mnuEditAdd_Click},
         {A.mnuEditAddApps, &frmQTE::mnuEditAddApps_Click},
@@ -252,10 +259,15 @@ void frmQTE::Form_Load(const QStringList& Arguments) {
     Document.APath = SystemPaths::ProgramFolder();
     HelpFilePath = Document.APath + QStringLiteral("qtedit2.chm");
     Document.NextNew = 1;
-    Document.Propulate();
-    Document.SetChanged(false);
+    {
+        const EditHistory::Pause quiet = Document.History.Suspend();
+        Document.Propulate();
+    }
+    Document.History.Clear();
     const QString path = EditorCommandLinePath(Arguments);
-    if (PackStore::PackFileExists(path)) {
+    if (StartRecovery()) {
+        AfterLoad();
+    } else if (PackStore::PackFileExists(path)) {
         try {
             LauncherFile::OpenFile(Document, path, false);
             AfterLoad();
@@ -269,8 +281,21 @@ void frmQTE::Form_Load(const QStringList& Arguments) {
     Checkmenus();
 }
 
+// This editor's own recovery slot first, so that an editor starting beside it sees it
+// running; then what crashed editors left. True when a copy became the document.
+bool frmQTE::StartRecovery() {
+    Recovery = std::make_unique<RecoveryStore>();
+    if (!Recovery->Open())
+        return false;
+    const bool restored = RecoveryCommands::OfferCopies(Document, Dialogs(), *Recovery);
+    RecoveryCopy = std::make_unique<RecoveryKeeper>(Document, *Recovery);
+    return restored;
+}
+
 void frmQTE::closeEvent(QCloseEvent* Event) {
     if (LauncherFile::ChangeFile(Document, Dialogs(), [this] { mnuFileSave_Click(); })) {
+        if (Recovery)
+            Recovery->Close();
         Document.CO.Release();
         Event->accept();
     } else {
@@ -320,10 +345,14 @@ void frmQTE::mnuFileNew_Click() {
     Document.FooterHTML.clear();
     Document.CurFile.clear();
     ShowTab(0);
-    Document.Propulate();
-    Document.Items.Clear();
+    {
+        // A new document starts a new history.
+        const EditHistory::Pause quiet = Document.History.Suspend();
+        Document.Propulate();
+        Document.Items.Clear();
+    }
+    Document.History.Clear();
     Checkmenus();
-    Document.SetChanged(false);
 }
 
 void frmQTE::mnuFileOpen_Click() {
@@ -394,6 +423,67 @@ void frmQTE::mnuFileRun_Click() {
 
 void frmQTE::mnuFileShortcut_Click() {
     ShortcutCommands::mnuFileShortcut_Click(*this);
+}
+
+// ---- Undo and redo ------------------------------------------------------------------
+
+void frmQTE::ShowHistory() {
+    A.ShowHistory(Document.History.UndoName(), Document.History.RedoName());
+}
+
+void frmQTE::mnuEditUndo_Click() {
+    TakeStep(false);
+}
+
+void frmQTE::mnuEditRedo_Click() {
+    TakeStep(true);
+}
+
+// While a Description is being edited in place, the keys and the commands belong to the
+// field and take back its typing, as in any text field.
+void frmQTE::TakeStep(bool Again) {
+    if (QLineEdit* field = lvItems->InPlaceEditor()) {
+        Again ? field->redo() : field->undo();
+        return;
+    }
+    if (const auto touched = Again ? Document.Redo() : Document.Undo())
+        ShowTouched(*touched);
+}
+
+// The user sees what was taken back or done again: the rows selected and in view, or,
+// for a change of the page properties alone, the property on its tab.
+void frmQTE::ShowTouched(const LauncherDocument::Touched& Where) {
+    if (!Where.Rows.isEmpty() || Where.Properties.isEmpty()) {
+        ShowTab(0);
+        SelectRows(Where.Rows);
+    } else {
+        ShowTab(1);
+        const int row = Document.Props.Find(Where.Properties.first());
+        const QModelIndex index = Document.Props.index(row - 1, 0);
+        lvProp->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                             QItemSelectionModel::Rows);
+        lvProp->scrollTo(index);
+        SetPropertyCommandEnabled(true);
+    }
+    Checkmenus();
+}
+
+// Runs of neighbouring rows are selected as one range each: a step over all rows of a
+// large list selects them at once.
+void frmQTE::SelectRows(const QList<int>& Rows) {
+    if (Rows.isEmpty())
+        return;
+    SelectRow(Rows.first());
+    QItemSelection ranges;
+    for (int i = 0; i < Rows.size();) {
+        int last = i;
+        while (last + 1 < Rows.size() && Rows[last + 1] == Rows[last] + 1)
+            ++last;
+        ranges.select(Document.Items.index(Rows[i] - 1, 0),
+                      Document.Items.index(Rows[last] - 1, LauncherItem::CellCount - 1));
+        i = last + 1;
+    }
+    lvItems->selectionModel()->select(ranges, QItemSelectionModel::Select);
 }
 
 void frmQTE::mnuEditCopy_Click() {

@@ -50,6 +50,29 @@ bool FileLock::Take(const QString& Path, Mode LockMode) {
     return true;
 }
 
+bool FileLock::TakeNew(const QString& Path) {
+    Release();
+    Conflict = false;
+    const QByteArray native = QFile::encodeName(Path);
+    const QByteArray fresh = native + ".new" + QByteArray::number(::getpid());
+    int fd = ::open(fresh.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0)
+        return false;
+    // link() refuses to replace an existing name, so two takers never share one file.
+    const bool placed =
+        ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::link(fresh.constData(), native.constData()) == 0;
+    const int error = errno;
+    ::unlink(fresh.constData());
+    if (!placed) {
+        Conflict = (error == EEXIST);
+        ::close(fd);
+        return false;
+    }
+    Descriptor = fd;
+    LockedPath = Path;
+    return true;
+}
+
 void FileLock::Release() {
     if (Descriptor >= 0) {
         ::flock(Descriptor, LOCK_UN);

@@ -1,8 +1,7 @@
 #include "components/platform/FileSystem.h"
 #include "components/platform/posix/NativePath.h"
 
-#include "components/AppError.h"
-
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -32,6 +31,30 @@ bool FileSystem::IsRegularFile(const QString& Path) {
     const std::optional<QByteArray> native = NativePath(Path);
     struct stat info;
     return native && ::stat(native->constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool FileSystem::MakePrivateFolder(const QString& Path) {
+    const QString clean = QDir::cleanPath(QFileInfo(Path).absoluteFilePath());
+    QString built;
+    for (const QString& part : clean.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        built += QLatin1Char('/') + part;
+        // Folders above that do not exist yet are the user's own too (the XDG rule).
+        if (::mkdir(QFile::encodeName(built).constData(), 0700) != 0 && errno != EEXIST)
+            return false;
+    }
+    const QByteArray native = QFile::encodeName(clean);
+    struct stat info;
+    if (::lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+        info.st_uid != ::geteuid())
+        return false;
+    return (info.st_mode & 0777) == 0700 || ::chmod(native.constData(), 0700) == 0;
+}
+
+bool FileSystem::MakeOwnerOnly(const QString& Path) {
+    const QByteArray native = QFile::encodeName(Path);
+    struct stat info;
+    return ::lstat(native.constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+           ::chmod(native.constData(), 0600) == 0;
 }
 
 namespace {
@@ -71,33 +94,4 @@ std::optional<QByteArray> FileSystem::ReadRegularFile(const QString& Path, qint6
 
 std::optional<QByteArray> FileSystem::ReadRegularFileStart(const QString& Path, qint64 MaxBytes) {
     return ReadUpTo(Path, MaxBytes, false);
-}
-
-void FileSystem::MakePrivateFolder(const QString& Folder) {
-    const QString path = QFileInfo(Folder).absoluteFilePath();
-    const std::optional<QByteArray> native = NativePath(path);
-    if (!native)
-        throw AppError(QStringLiteral("Path/File access error: '") + path +
-                           QStringLiteral("' is no folder name"),
-                       ErrNo::PathFileAccess);
-    const QByteArray& name = *native;
-    struct stat info;
-    if (::stat(name.constData(), &info) == 0) {
-        if (S_ISDIR(info.st_mode))
-            return;
-        throw AppError(QStringLiteral("Path/File access error: '") + path +
-                           QStringLiteral("' is not a folder"),
-                       ErrNo::PathFileAccess);
-    }
-    const QString parent = QFileInfo(path).absolutePath();
-    if (parent != path)
-        MakePrivateFolder(parent);
-    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST) {
-        const bool denied = errno == EACCES || errno == EPERM || errno == EROFS;
-        throw AppError((denied ? QStringLiteral("Permission denied: ")
-                               : QStringLiteral("Path/File access error: ")) +
-                           QStringLiteral("the folder '") + path +
-                           QStringLiteral("' cannot be made"),
-                       denied ? ErrNo::PermissionDenied : ErrNo::PathFileAccess);
-    }
 }

@@ -25,6 +25,13 @@ QString SystemPaths::TempFolder() {
     return folder;
 }
 
+QString SystemPaths::StateFolder() {
+    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (QDir::isAbsolutePath(state))
+        return QDir::cleanPath(state);
+    return QDir::homePath() + QStringLiteral("/.local/state");
+}
+
 QString SystemPaths::Join(const QString& Folder, const QString& Name) {
     if (Folder.isEmpty() || Folder.endsWith(QDir::separator()))
         return Folder + Name;

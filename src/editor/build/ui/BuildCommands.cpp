@@ -106,7 +106,10 @@ void mnuFileBuild_Click(EditorContext& Ctx) {
                   e, QStringLiteral("Build Error"));
         return;
     }
-    doc.WriteProp(QStringLiteral("(HTML File)"), *path);
+    {
+        const EditHistory::Step step = doc.History.Begin(QStringLiteral("Build"));
+        doc.WriteProp(QStringLiteral("(HTML File)"), *path);
+    }
     Ctx.Checkmenus();
 }
 

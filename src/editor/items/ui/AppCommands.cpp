@@ -17,7 +17,9 @@ namespace AppCommands {
 namespace {
 constexpr int DefaultIconSize = 32;
 
-void AddRows(EditorContext& Ctx, int Pos, const QList<LauncherItem>& Rows) {
+void AddRows(EditorContext& Ctx, int Pos, const QList<LauncherItem>& Rows,
+             const QString& StepName) {
+    const EditHistory::Step step = Ctx.Doc().History.Begin(StepName);
     const RowSelection selection = ItemListOps::InsertRows(Ctx.Doc().Items, Pos, Rows);
     if (!selection.Changed)
         return;
@@ -60,7 +62,9 @@ void mnuEditAddApps_Click(EditorContext& Ctx) {
             dialog.AddsByCategory()
                 ? items.Count() + 1
                 : ItemListOps::AddItemPosition(items.Count(), Ctx.SelectedRow(), false),
-            dialog.ChosenRows());
+            dialog.ChosenRows(),
+            dialog.AddsByCategory() ? QStringLiteral("Add by category")
+                                    : QStringLiteral("Add from applications"));
 }
 
 void DropLinks(EditorContext& Ctx, int Pos, const QList<AppItems::Link>& Links) {
@@ -80,7 +84,7 @@ void DropLinks(EditorContext& Ctx, int Pos, const QList<AppItems::Link>& Links) 
         }
     }
     const int count = Ctx.Doc().Items.Count();
-    AddRows(Ctx, Pos >= 1 && Pos <= count ? Pos : count + 1, rows);
+    AddRows(Ctx, Pos >= 1 && Pos <= count ? Pos : count + 1, rows, QStringLiteral("Drop"));
     if (!refused.isEmpty())
         Ctx.Dialogs().MsgBox(QStringLiteral("These cannot become items:\n") +
                                  refused.join(QLatin1Char('\n')),
