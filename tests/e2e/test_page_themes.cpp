@@ -81,6 +81,11 @@ private slots:
                 "document.querySelector('td > a img').width=48");
             Row(name + ", page colours", theme, colours,
                 Computed("document.body", "backgroundColor") + "=rgb(255, 255, 224)");
+            // Text and links in the engine's colours, which suit the page's own background.
+            Row(name + ", light background of its own", theme,
+                "Background colour=#FFFFE0|Show exit command=True", "");
+            Row(name + ", dark background of its own", theme,
+                "Background colour=#101830|Show exit command=True", "");
             Row(name + ", fonts", theme,
                 "Font=DejaVu Serif|Font size=15|Font bold=True|Show exit command=True",
                 Computed("document.body", "fontSize") + "=20px");

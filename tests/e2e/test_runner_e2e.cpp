@@ -18,20 +18,6 @@ const QString VisibleSections = "Array.from(document.querySelectorAll('h2'))"
 const QString Highlighted = "(document.querySelector('a[data-quintor-current]') || {}).textContent";
 const QString HasBar = "document.querySelector('quintor-find') !== null";
 
-// 1,000 items in ten sections of a hundred, and one that the tests look for.
-QVector<Item> ThousandItems(const QString& Recorder) {
-    QVector<Item> items;
-    for (int n = 1; n <= 1000; ++n) {
-        if (n % 100 == 1)
-            items.append(Item{"SECTION:Part " + QString::number(n / 100 + 1) +
-                              ";Columns:5;Icon size:32;Icons above:True;Table border:False"});
-        items.append(Item{"Item " + QString::number(n), "/usr/bin/tool-" + QString::number(n)});
-    }
-    items.append(
-        Item{"SECTION:Special;Columns:5;Icon size:32;Icons above:True;Table border:False"});
-    items.append(Item{"Émile's Editor", Recorder, "found", {}, "Normal Window", "writes letters"});
-    return items;
-}
 } // namespace
 
 class TestRunnerE2E : public QObject, Harness {

@@ -77,6 +77,20 @@ public:
                    : "normal";
     }
 
+    // Asks the window manager to close a window, as a task bar does.
+    void Close(xcb_window_t Window) const {
+        xcb_client_message_event_t event{};
+        event.response_type = XCB_CLIENT_MESSAGE;
+        event.format = 32;
+        event.window = Window;
+        event.type = Atom("_NET_CLOSE_WINDOW");
+        event.data.data32[1] = 2; // from a pager
+        xcb_send_event(C, 0, Root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&event));
+        xcb_flush(C);
+    }
+
 private:
     xcb_connection_t* C;
     xcb_window_t Root;
@@ -238,6 +252,42 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(window.frameGeometry().size(), expected);
         QVERIFY2(free.contains(window.frameGeometry()), QTest::toString(window.frameGeometry()));
+    }
+
+    // A page that may not be closed tells the window manager so (the Motif hints lose the
+    // close function, which most window managers answer by dropping the close button), and
+    // a close request that comes all the same (openbox keeps the button) does nothing.
+    void unclosablePageRefusesToClose_data() {
+        Columns<bool>({"Closable"});
+        Row("closable", true);
+        Row("not closable", false);
+    }
+    void unclosablePageRefusesToClose() {
+        const bool Closable = Fetch<bool>("Closable");
+        const QByteArray title = QTest::currentDataTag();
+        const QString page = Dir.filePath("close.htm");
+        QVERIFY(TestFiles::Write(page, "<title>" + title + "</title>x\r\n<!-- Quintor info:\r\n" +
+                                           (Closable ? "" : "Closable=False\r\n") + "-->"));
+        ScriptedUserDialogs dialogs;
+        RunnerPages::RecordingLaunchPort port;
+        frmMain window(dialogs, port);
+        window.show();
+        window.Form_Load({page});
+        Xprop x;
+        xcb_window_t managed = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((managed = x.Titled(title + " - Quintor")) != 0, 20000);
+        constexpr uint32_t HasFunctions = 1, CloseFunction = 0x20;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !x.Words(managed, "_MOTIF_WM_HINTS", x.Atom("_MOTIF_WM_HINTS")).isEmpty(), 5000);
+        const QList<uint32_t> hints =
+            x.Words(managed, "_MOTIF_WM_HINTS", x.Atom("_MOTIF_WM_HINTS"));
+        const bool mayClose = !(hints.value(0) & HasFunctions) || (hints.value(1) & CloseFunction);
+        QCOMPARE(mayClose, Closable);
+        x.Close(managed);
+        if (Closable)
+            QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 5000);
+        QTest::qWait(500);
+        QCOMPARE(window.isVisible(), !Closable);
     }
 };
 

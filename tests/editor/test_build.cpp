@@ -263,6 +263,15 @@ private slots:
              drawn.startsWith("64 ")),
             Timeout);
         QCOMPARE(drawn, "64 " + PageBuild::IconFolderFor(page) + "/Icon1.ico");
+        // A page without a style sheet of its own looks as the runner shows it: themed.
+        QString look;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (wb->page()->runJavaScript("getComputedStyle(document.body).marginTop + ' ' + "
+                                       "getComputedStyle(document.body).fontFamily",
+                                       QWebEngineScript::ApplicationWorld,
+                                       [&](const QVariant& V) { look = V.toString(); }),
+             look.startsWith("0px system-ui")),
+            Timeout);
         // An item link, also one asking for a new window, is refused: the preview stays put.
         QSignalSpy refused(pane, &PreviewPane::NavigationRefused);
         wb->page()->runJavaScript("document.querySelector('a[href=\"qt:/usr/bin/env\"]').click();"

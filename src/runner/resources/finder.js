@@ -1,8 +1,10 @@
 // Type to find, and the arrow keys, on a launcher page the editor built. Runs in the
 // runner's own script world of the page itself, after linkwatch.js; the page file is not
-// changed. Typing opens a small bar over the page; the items whose description, comment
-// or command hold every typed word stay, the others and the sections left empty are
-// hidden. Enter starts the highlighted item as a click does.
+// changed. Typing opens a bar in a band of its own at the top of the page, which covers
+// no heading and no item; the items whose description, comment or command hold every
+// typed word stay, the others and the sections left empty are hidden. Enter starts the
+// highlighted item as a click does; Escape brings every item back and leaves the found
+// one in view.
 (function () {
     'use strict';
     if (window.top !== window || !window.quintorLinks)
@@ -15,6 +17,7 @@
     var matches = []; // the entries shown now
     var current = -1; // index into matches
     var returning = []; // items to be shown again, in page order
+    var settling = null; // the item to bring into view once every item is back
     var ReturningPerFrame = 120;
     var lastFilterMs = 0;
     var slowestSliceMs = 0;
@@ -136,7 +139,17 @@
                 showReturning();
                 document.body.getBoundingClientRect();
                 slowestSliceMs = Math.max(slowestSliceMs, performance.now() - started);
+                settle();
             });
+    }
+
+    // Items coming back above the found one push it down: it is brought into the middle
+    // of the view when they all are back, not before.
+    function settle() {
+        if (!settling || returning.length)
+            return;
+        settling.scrollIntoView({block: 'center', inline: 'nearest'});
+        settling = null;
     }
 
     function highlight(index) {
@@ -176,14 +189,17 @@
         return best;
     }
 
-    var Style = ':host { all: initial; position: fixed; top: 8px; right: 8px; z-index: 2147483647; }' +
-        '.bar { display: flex; gap: 8px; align-items: center; padding: 6px 8px; border-radius: 8px;' +
-        ' font: 14px system-ui, sans-serif; box-shadow: 0 2px 8px rgba(0,0,0,.3);' +
+    // A band across the top of the page, before its body: the page moves down to make room,
+    // and the band stays at the top while the page scrolls under it.
+    var Style = ':host { all: initial; display: block; position: sticky; top: 0; z-index: 2147483647; }' +
+        '.bar { display: flex; gap: 10px; align-items: center; padding: 8px 1.25rem;' +
+        ' font: 14px system-ui, sans-serif; box-shadow: 0 1px 6px rgba(0,0,0,.18);' +
         ' background: var(--quintor-bar-background, Canvas); color: var(--quintor-bar-text, CanvasText);' +
-        ' border: 1px solid var(--quintor-bar-border, GrayText); }' +
-        'input { font: inherit; color: inherit; background: transparent; border: 1px solid var(--quintor-bar-border, GrayText);' +
-        ' border-radius: 4px; padding: 3px 6px; min-width: 14em; }' +
-        'input:focus { outline: 2px solid var(--quintor-accent, Highlight); outline-offset: 1px; }';
+        ' border-bottom: 1px solid var(--quintor-bar-border, GrayText); }' +
+        'input { flex: 0 1 28em; min-width: 6em; font: inherit; color: inherit; background: transparent;' +
+        ' border: 1px solid var(--quintor-bar-border, GrayText); border-radius: 6px; padding: 5px 8px; }' +
+        'input:focus { outline: 2px solid var(--quintor-accent, Highlight); outline-offset: 1px; }' +
+        '.count { white-space: nowrap; opacity: .8; }';
 
     function makeBar() {
         var host = document.createElement('quintor-find');
@@ -202,8 +218,12 @@
         if (!launcherPage)
             return false;
         bar = bar || makeBar();
-        if (!bar.host.isConnected)
-            document.documentElement.appendChild(bar.host);
+        settling = null;
+        if (!bar.host.isConnected) {
+            document.documentElement.insertBefore(bar.host, document.body);
+            // What is scrolled into view is never left under the band.
+            document.documentElement.style.scrollPaddingTop = bar.host.offsetHeight + 'px';
+        }
         bar.input.value = text;
         bar.input.focus();
         filter(text);
@@ -216,10 +236,15 @@
         var found = current >= 0 && matches[current] ? matches[current].link : null;
         filter('');
         highlight(-1);
-        if (bar && bar.host.isConnected)
+        if (bar && bar.host.isConnected) {
             bar.host.remove();
-        if (found)
-            found.focus();
+            document.documentElement.style.removeProperty('scroll-padding-top');
+        }
+        if (found) {
+            found.focus({preventScroll: true});
+            settling = found;
+            settle();
+        }
     }
 
     function barKey(event) {

@@ -1,5 +1,7 @@
 #include "BrowserPage.h"
 
+#include "components/PageLookScript.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -44,7 +46,7 @@ BrowserPage::BrowserPage(QWebEngineProfile* Profile, QObject* Parent)
 
 // The scripts that report the user's activations (and find items by typing) run in a
 // world of their own in every frame; the channel they report through exists in that
-// world of the page itself only.
+// world of the page itself only. The page's look is added in the same world.
 void BrowserPage::WatchActivations() {
     QWebEngineScript script;
     script.setName(QStringLiteral("runner links"));
@@ -56,6 +58,8 @@ void BrowserPage::WatchActivations() {
                              .replace(QLatin1String("@SECRET@"), Secret) +
                          ResourceText(QStringLiteral(":/runner/finder.js")));
     scripts().insert(script);
+
+    PageLook::AddTo(scripts());
 
     auto* channel = new QWebChannel(this);
     channel->registerObject(QStringLiteral("runner"), new LinkBridge(this));

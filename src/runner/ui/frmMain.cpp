@@ -7,9 +7,11 @@
 #include "components/platform/SystemPaths.h"
 #include "core/InfoBlock.h"
 #include "ui/BrowserPage.h"
+#include "ui/WindowColours.h"
 #include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +58,9 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
     WB->setContextMenuPolicy(Qt::NoContextMenu);
     txtEC = new QLineEdit(this);
     txtEC->setObjectName(QStringLiteral("txtEC"));
+    txtEC->setPlaceholderText(QStringLiteral("Parameters added to every item you start"));
+    txtEC->setToolTip(QStringLiteral("What you type here is added to the parameters of every "
+                                     "item you start from this page."));
     stat = new QStatusBar(this);
     stat->setObjectName(QStringLiteral("stat"));
     stat->setSizeGripEnabled(false);
@@ -84,6 +89,7 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
     connect(Page, &QWebEnginePage::linkHovered, this,
             [this](const QString& Url) { stat->showMessage(Url); });
 
+    new WindowColours(*Page, *txtEC, *stat);
     Placement = new WindowPlacement(*this);
     AddShortcuts();
     resize(455, 421);
@@ -111,10 +117,12 @@ frmMain::~frmMain() {
 }
 
 QString frmMain::WelcomeHtml() {
-    return QStringLiteral("<title>Welcome!</title><h1>Quintor") +
-           QStringLiteral("</h1><p>No file was specified.&nbsp; Please <a href=") +
-           QLatin1Char('"') + QStringLiteral("qtc:open") + QLatin1Char('"') +
-           QStringLiteral(">open</a> one.</p>");
+    QFile page(QStringLiteral(":/runner/welcome.html")),
+        icon(QStringLiteral(":/runner/quintor.png"));
+    if (!page.open(QIODevice::ReadOnly) || !icon.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(page.readAll())
+        .replace(QLatin1String("@ICON@"), QString::fromLatin1(icon.readAll().toBase64()));
 }
 
 void frmMain::Form_Load(const QStringList& Arguments) {

@@ -1,5 +1,7 @@
 #include "PreviewPage.h"
 
+#include "components/PageLookScript.h"
+
 #include <QPointer>
 #include <QTimer>
 #include <QWebEngineSettings>
@@ -48,6 +50,9 @@ PreviewPage::PreviewPage(QObject* Parent) : QWebEnginePage(Parent) {
     // Where "qt" was not registered before start-up, its links count as unknown schemes,
     // which the engine would otherwise hand to the desktop after a real click.
     settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+    // The page looks as the runner shows it: the same theme for a page without a style
+    // sheet of its own, the same initials for items without an icon.
+    PageLook::AddTo(scripts());
     connect(this, &QWebEnginePage::featurePermissionRequested, this,
             [this](const QUrl& Origin, Feature What) {
                 setFeaturePermission(Origin, What, PermissionDeniedByUser);
