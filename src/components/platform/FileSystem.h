@@ -24,4 +24,8 @@ bool MakeOwnerOnly(const QString& Path);
 // The whole content of a regular file of at most MaxBytes, read by its size and never
 // blocking; nothing for a missing, unreadable, special or larger file.
 std::optional<QByteArray> ReadRegularFile(const QString& Path, qint64 MaxBytes);
+
+// The first MaxBytes of a regular file (all of a shorter one), read without blocking;
+// nothing for a missing, unreadable or special file.
+std::optional<QByteArray> ReadRegularFileStart(const QString& Path, qint64 MaxBytes);
 } // namespace FileSystem

@@ -57,7 +57,9 @@ bool FileSystem::MakeOwnerOnly(const QString& Path) {
            ::chmod(native.constData(), 0600) == 0;
 }
 
-std::optional<QByteArray> FileSystem::ReadRegularFile(const QString& Path, qint64 MaxBytes) {
+namespace {
+// Reads a regular file up to MaxBytes; with Whole, a larger file gives nothing.
+std::optional<QByteArray> ReadUpTo(const QString& Path, qint64 MaxBytes, bool Whole) {
     const std::optional<QByteArray> native = NativePath(Path);
     if (!native)
         return std::nullopt;
@@ -66,9 +68,10 @@ std::optional<QByteArray> FileSystem::ReadRegularFile(const QString& Path, qint6
     Descriptor file{::open(native->constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     struct stat info;
     if (file.Fd < 0 || ::fstat(file.Fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-        info.st_size > MaxBytes)
+        (Whole && info.st_size > MaxBytes))
         return std::nullopt;
-    QByteArray bytes(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
+    QByteArray bytes(static_cast<qsizetype>(qMin<qint64>(info.st_size, MaxBytes)),
+                     Qt::Uninitialized);
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t got = ::read(file.Fd, bytes.data() + done, size_t(bytes.size() - done));
@@ -82,4 +85,13 @@ std::optional<QByteArray> FileSystem::ReadRegularFile(const QString& Path, qint6
     }
     bytes.truncate(done);
     return bytes;
+}
+} // namespace
+
+std::optional<QByteArray> FileSystem::ReadRegularFile(const QString& Path, qint64 MaxBytes) {
+    return ReadUpTo(Path, MaxBytes, true);
+}
+
+std::optional<QByteArray> FileSystem::ReadRegularFileStart(const QString& Path, qint64 MaxBytes) {
+    return ReadUpTo(Path, MaxBytes, false);
 }
