@@ -170,17 +170,22 @@ protected:
 };
 
 // Runs a test class in a desktop of its own, whatever this machine has installed: it
-// knows the file types, and its one application, for PDF files, is argrecorder; what the
-// runner learns of its user stays there too.
+// knows the file types, and its one application, for PDF files and "http:" addresses, is
+// argrecorder; what the runner learns of its user stays there too.
 template <typename Test> int Run(int argc, char* argv[]) {
     QTemporaryDir desktop;
-    const QString recorder = QFileInfo(argv[0]).absolutePath() + "/argrecorder";
+    const QByteArray recorder =
+        QFileInfo(argv[0]).absolutePath().toUtf8() + QByteArrayLiteral("/argrecorder");
     QFile::link("/usr/share/mime", desktop.filePath("mime"));
     TestFiles::Write(desktop.filePath("applications/recorder.desktop"),
-                     "[Desktop Entry]\nType=Application\nName=Recorder\nExec=" + recorder.toUtf8() +
+                     "[Desktop Entry]\nType=Application\nName=Recorder\nExec=" + recorder +
                          " %f\nMimeType=application/pdf;\n");
+    TestFiles::Write(desktop.filePath("applications/webrecorder.desktop"),
+                     "[Desktop Entry]\nType=Application\nName=Web Recorder\nExec=" + recorder +
+                         " %u\nMimeType=x-scheme-handler/http;\n");
     TestFiles::Write(desktop.filePath("mimeapps.list"),
-                     "[Default Applications]\napplication/pdf=recorder.desktop\n");
+                     "[Default Applications]\napplication/pdf=recorder.desktop\n"
+                     "x-scheme-handler/http=webrecorder.desktop\n");
     for (const char* name :
          {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_STATE_HOME"})
         qputenv(name, desktop.path().toUtf8());

@@ -1,7 +1,9 @@
 // The runner in the real engine: links followed by real clicks and keys, programs really
 // started (argrecorder writes down what it got), and pages that try to start things unasked.
 #include "e2e/RunnerHarness.h"
+#include "items/ImportItems.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QTcpServer>
 #include <QWebEngineSettings>
@@ -330,6 +332,39 @@ private slots:
         QCOMPARE(View()->geometry(), QRect(0, 0, R->W.width(), R->W.height() - Status()->height()));
         ClickOn("document.querySelector('a[href=\"qtc:exit\"]')");
         QTRY_VERIFY(!R->W.isVisible());
+    }
+
+    // A browser's exported bookmarks, imported and built: a click hands the address, its
+    // comma encoded, to the default application; the item shows the kept icon.
+    void importedBookmarksOpenTheirAddresses() {
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "PNG");
+        const QString bookmarks = Write(
+            "exported.html",
+            "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>Bookmarks</TITLE>\n<H1>Bookmarks</H1>\n"
+            "<DL><p>\n<DT><H3>Web &amp; Mail</H3>\n<DL><p>\n"
+            "<DT><A HREF=\"http://example.org/a,b?q=1&amp;r=%2C\" ICON=\"data:image/png;base64," +
+                QString::fromLatin1(png.toBase64()) +
+                "\">Site</A>\n<DT><A HREF=\"javascript:alert(1)\">Script</A>\n</DL><p>\n</DL>\n");
+        LauncherDocument doc;
+        ScriptedUserDialogs dialogs;
+        QVERIFY(ImportItems::Import(doc, dialogs, bookmarks, {}));
+        QCOMPARE(dialogs.LastMessage().Text,
+                 "1 item was successfully added. 1 bookmark could not be used.");
+        const QString page = Write("Bookmarks.htm", GenHTML(doc, false, {}));
+        QVERIFY(Opens(page));
+        const QString icon = Eval(ItemLink("Site") + ".querySelector('img').src").toString();
+        QCOMPARE(Eval(ItemLink("Site") + ".querySelector('img').naturalWidth").toInt(), 8);
+        QCOMPARE(QUrl(icon).toLocalFile(), doc.Items.Cell(2, cellIcon));
+        ClickOn(ItemLink("Site"));
+        const QString address = "http://example.org/a%2Cb?q=1&r=%2C";
+        QTRY_COMPARE(R->Port.Calls, QStringList{"document " + address});
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ArgsFile), 10000);
+        QCOMPARE(Recorded().mid(1), QStringList{address});
     }
 
     void typingFindsItemsAndEnterStartsTheHighlighted() {

@@ -40,7 +40,7 @@ frmApps::Candidate Candidate(const QString& Name, const QString& Generic, const 
     item.Row = RowOf(Name);
     if (Refused)
         item.Refusal = "no way";
-    return {AppSearch::SearchText(e), item};
+    return {AppSearch::SearchText(e), item, {}};
 }
 
 QString Shown(const QListWidget& List) {
@@ -89,6 +89,35 @@ private slots:
         // Each entry's item is the row the list notation calls by its name.
         for (const QString name : {"alpha", "beta", "gamma"})
             QVERIFY(Entry(Sys, name, QString("Name=%1\nExec=%1.exe").arg(name)));
+        // The menu's categories, found by the keyword "zcat".
+        const std::pair<const char*, const char*> categorised[] = {
+            {"Calculator", "Utility;GTK;"},
+            {"Zed", "Development;IDE;"},
+            {"abc", "TextEditor;Development;Utility;"}, // the menus' order decides
+            {"Atlas", "Education;Science;"},
+            {"Chess", "Game;BoardGame;"},
+            {"Paint", "Graphics;"},
+            {"Browser", "Network;WebBrowser;"},
+            {"Mail", "Office;Network;"},
+            {"Writer", "Office;"},
+            {"Stars", "Science;Astronomy;"},
+            {"Recorder", "Video;"},
+            {"Player", "Audio;AudioVideo;"},
+            {"Monitor", "System;"},
+            {"Tweaks", "Settings;"},
+            {"Loose", ""},
+            {"Odd", "Unknown;Other;"}};
+        for (const auto& [name, categories] : categorised) {
+            QVERIFY(Entry(Sys, QString(name).toLower(),
+                          QString("Name=%1\nExec=%1.exe\nKeywords=zcat;\nCategories=%2")
+                              .arg(name, categories)));
+            QVERIFY(TestFiles::Executable(Root.filePath(QString("bin/%1.exe").arg(name))));
+        }
+        QVERIFY(Entry(Sys, "hiddentool",
+                      "Name=Hidden\nExec=Hidden.exe\nKeywords=zcat;\nCategories=Utility;\n"
+                      "NoDisplay=true"));
+        QVERIFY(Entry(Sys, "quoted",
+                      "Name=Quoted\nExec=q \"a\\\"b\"\nKeywords=zcat;\nCategories=Utility;"));
         for (const QString name :
              {"alpha.exe", "beta.exe", "gamma.exe", "ok.exe", "qtv-tool", "qtv-view"})
             QVERIFY(TestFiles::Executable(Root.filePath("bin/" + name)));
@@ -281,6 +310,46 @@ private slots:
         QCOMPARE(ctx.Tab, 0);
         QCOMPARE(ctx.Document.Changed(), !chosen.isEmpty());
         QCOMPARE(ctx.CheckmenusCalls, chosen.isEmpty() ? 0 : 1);
+    }
+
+    // "Add by category": the chosen applications, or all listed, appended in a section for
+    // each main category, the sections in the menus' order, each sorted by name.
+    void addByCategory_data() {
+        Texts({"Search", "Chosen", "After"});
+        // clang-format off
+        // The section name as its row stores it.
+        Row("all listed", "zcat", "",
+            "x y #Accessories abc Calculator #Development Zed #Education Atlas #Games Chess "
+            "#Graphics Paint #Internet Browser Mail #Office Writer #Science Stars "
+            "#Sound &amp{s} Video Player Recorder #System Monitor #Settings Tweaks #Other Loose Odd");
+        Row("chosen, in the list's order", "zcat", "Mail Calculator Zed", "x y #Accessories Calculator #Development Zed #Internet Mail");
+        Row("nothing listed: stays open", "no such thing", "", "x y");
+        // clang-format on
+    }
+    void addByCategory() {
+        FakeEditorContext ctx;
+        Fill(ctx, "x [y]");
+        const QStringList chosen = Fetch("Chosen").split(' ', Qt::SkipEmptyParts);
+        ctx.Scripted.ModalScripts << [&](QDialog& Dialog) {
+            auto& picker = static_cast<frmApps&>(Dialog);
+            picker.txtSearch->setText(Fetch("Search"));
+            for (const QString& name : chosen)
+                picker.lvApps->findItems(name, Qt::MatchExactly).first()->setSelected(true);
+            picker.cmdByCategory->click();
+            return picker.result();
+        };
+        AppCommands::mnuEditAddApps_Click(ctx);
+        QCOMPARE(Words(ctx.Document.Items), Fetch("After"));
+        const bool added = Fetch("After") != "x y";
+        QCOMPARE(ctx.Current, added ? 3 : 2); // the first new row
+        QCOMPARE(ctx.Document.Changed(), added);
+        QCOMPARE(ctx.CheckmenusCalls, added ? 1 : 0);
+        if (!added)
+            return;
+        // One step takes it all back.
+        QCOMPARE(ctx.Document.History.UndoName(), "Add by category");
+        ctx.Document.Undo();
+        QCOMPARE(Words(ctx.Document.Items), "x y");
     }
 
     // The broken rows are listed with what is missing; a line chosen

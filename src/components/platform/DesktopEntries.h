@@ -13,9 +13,10 @@ struct DesktopEntry {
     QString GenericName;
     QString Comment;
     QStringList Keywords;
-    QString Exec; // the command line as written, field codes included
-    QString Path; // the folder to start in; empty when the entry names none
-    QString Icon; // an icon name of the icon theme, or an absolute file path
+    QString Exec;           // the command line as written, field codes included
+    QString Path;           // the folder to start in; empty when the entry names none
+    QString Icon;           // an icon name of the icon theme, or an absolute file path
+    QStringList Categories; // the menu categories, as the entry lists them
     bool Terminal = false;
 };
 

@@ -25,6 +25,10 @@ bool MakeOwnerOnly(const QString& Path);
 // blocking; nothing for a missing, unreadable, special or larger file.
 std::optional<QByteArray> ReadRegularFile(const QString& Path, qint64 MaxBytes);
 
+// The first MaxBytes of a regular file (all of a shorter one), read without blocking;
+// nothing for a missing, unreadable or special file.
+std::optional<QByteArray> ReadRegularFileStart(const QString& Path, qint64 MaxBytes);
+
 // As ReadRegularFile, for a file that is the user's own: nothing either when Path is a
 // symbolic link or belongs to somebody else.
 std::optional<QByteArray> ReadOwnFile(const QString& Path, qint64 MaxBytes);

@@ -11,6 +11,9 @@ QString ProgramFolder();
 QString ProgramFile(const QString& BaseName);
 // The temporary folder: $TEMP when set, else the system's; no trailing separator.
 QString TempFolder();
+// The programs' own folder for data of this user ($XDG_DATA_HOME/quintor here); no
+// trailing separator. It may not exist yet.
+QString UserDataFolder();
 // Where programs keep state that outlives a run but is no document of the user's:
 // $XDG_STATE_HOME when it is an absolute path, else ~/.local/state.
 QString StateFolder();

@@ -154,8 +154,9 @@ void LockOn(LauncherDocument& Doc, const QString& FLE) {
 
 } // namespace
 
-const QString LauncherFile::OpenFilter =
-    QStringLiteral("Quintor File (*.qtf;*.yaml;*.yml)|*.qtf;*.yaml;*.yml|All files (*.*)|*.*");
+const QString LauncherFile::FileFilter =
+    QStringLiteral("Quintor File (*.qtf;*.yaml;*.yml)|*.qtf;*.yaml;*.yml");
+const QString LauncherFile::OpenFilter = FileFilter + QStringLiteral("|All files (*.*)|*.*");
 
 QString LauncherFile::ProposedSaveName(const LauncherDocument& Doc) {
     if (!LauncherText::IsTextFile(Doc.CurFile))

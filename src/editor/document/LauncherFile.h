@@ -13,7 +13,9 @@ class UserDialogs;
 // but never held locked.
 namespace LauncherFile {
 
-// The open dialogs' filter: both kinds of launcher file.
+// The filter entry of both kinds of launcher file.
+extern const QString FileFilter;
+// The open dialogs' filter: both kinds of launcher file, then all files.
 extern const QString OpenFilter;
 
 // The name Save As proposes: for a document that came from a text file, that file's name

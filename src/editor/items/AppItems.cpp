@@ -25,13 +25,6 @@ bool NeedsQuotes(const QString& Argument) {
            Argument.contains(QLatin1Char('\t'));
 }
 
-bool HasControlCharacter(const QString& Text) {
-    for (const QChar c : Text)
-        if (c.category() == QChar::Other_Control)
-            return true;
-    return false;
-}
-
 // An address the desktop opens (https:, mailto:), as opposed to a path.
 bool IsAddress(const QString& Command) {
     const QUrl url(Command);
@@ -112,7 +105,7 @@ QString LinkProblem(const LauncherItem& Row) {
         // An address goes to the desktop as it stands; its escapes mean what they say.
         if (cell == cellCommand && IsAddress(text))
             continue;
-        if (HasControlCharacter(text))
+        if (ItemFields::HasControlCharacter(text))
             return QStringLiteral("it holds a line break or another control character, which a "
                                   "launcher page cannot pass on");
         for (const QLatin1String& escape : decoded)

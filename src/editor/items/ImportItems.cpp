@@ -1,11 +1,14 @@
 #include "ImportItems.h"
 
 #include "components/AppError.h"
+#include "components/BusyCursor.h"
 #include "components/NameInMessage.h"
 #include "components/PackStore.h"
 #include "components/UserDialogs.h"
 #include "document/LauncherDocument.h"
 #include "document/LauncherFile.h"
+#include "items/BookmarkItems.h"
+#include "items/IconStore.h"
 #include "items/Sections.h"
 
 namespace {
@@ -34,6 +37,33 @@ QString ImportItems::ResultMessage(qint64 Count, const QLocale& Locale) {
     return GroupedCount(Count, Locale) + QStringLiteral(" items were successfully added");
 }
 
+namespace {
+// What an import put into the list: the rows, and of them the items the message counts.
+struct Imported {
+    int Items = 0;
+    int Unusable = 0; // bookmarks that could not become items
+};
+
+Imported ImportBookmarks(LauncherDocument& Doc, const QString& FN, bool UnderNewSection) {
+    IconStore icons;
+    const BookmarkItems::Rows rows = BookmarkItems::FromFile(FN, icons, UnderNewSection);
+    Doc.Items.AppendAll(rows.Items);
+    return {rows.Bookmarks, rows.Unusable};
+}
+
+Imported ImportLauncherFile(LauncherDocument& Doc, const QString& FN) {
+    const int before = Doc.Items.Count();
+    LauncherFile::OpenFile(Doc, FN, true);
+    return {Doc.Items.Count() - before, 0};
+}
+} // namespace
+
+QString ImportItems::UnusableMessage(qint64 Count, const QLocale& Locale) {
+    if (Count == 1)
+        return QStringLiteral("1 bookmark could not be used.");
+    return GroupedCount(Count, Locale) + QStringLiteral(" bookmarks could not be used.");
+}
+
 bool ImportItems::Import(LauncherDocument& Doc, UserDialogs& Dialogs, const QString& FN,
                          const QString& SectionName, const QLocale& Locale) {
     const QString name = SectionName.trimmed();
@@ -45,10 +75,13 @@ bool ImportItems::Import(LauncherDocument& Doc, UserDialogs& Dialogs, const QStr
     }
     const int before = Doc.Items.Count();
     const EditHistory::Step step = Doc.History.Begin(QStringLiteral("Import"));
+    Imported imported;
     try {
-        // OpenFile reads the whole file before it appends anything, so a failed read
+        BusyCursor busy;
+        // Both readers read the whole file before they append anything, so a failed read
         // adds no rows; the section row goes in only once the rows are in.
-        LauncherFile::OpenFile(Doc, FN, true);
+        imported = BookmarkItems::IsBookmarksFile(FN) ? ImportBookmarks(Doc, FN, !name.isEmpty())
+                                                      : ImportLauncherFile(Doc, FN);
     } catch (const AppError& Error) {
         Dialogs.MsgBox(QStringLiteral("An error occurred when attempting to import the file '") +
                            NameInMessage(FN) + QStringLiteral("' - ") + Error.Description +
@@ -56,16 +89,12 @@ bool ImportItems::Import(LauncherDocument& Doc, UserDialogs& Dialogs, const QStr
                        MsgButtons::OK, MsgIcon::Critical, ErrorTitle);
         return false;
     }
-    const int added = Doc.Items.Count() - before;
-    if (!name.isEmpty()) {
-        SectionDetails details;
-        details.Name = name;
-        LauncherItem row;
-        row[cellDescription] = SectionRowText(details);
-        Doc.Items.Insert(before + 1, row);
-    }
+    if (!name.isEmpty())
+        Doc.Items.Insert(before + 1, NewSectionRow(name));
     Doc.SetChanged(true); // also when the file held no items
-    Dialogs.MsgBox(ResultMessage(added, Locale), MsgButtons::OK, MsgIcon::Information,
-                   QStringLiteral("Import Result"));
+    QString message = ResultMessage(imported.Items, Locale);
+    if (imported.Unusable > 0)
+        message += QStringLiteral(". ") + UnusableMessage(imported.Unusable, Locale);
+    Dialogs.MsgBox(message, MsgButtons::OK, MsgIcon::Information, QStringLiteral("Import Result"));
     return true;
 }

@@ -41,6 +41,13 @@ QString RemoveQuotes(const QString& Text) {
     return s;
 }
 
+bool HasControlCharacter(const QString& Text) {
+    for (const QChar c : Text)
+        if (c.category() == QChar::Other_Control)
+            return true;
+    return false;
+}
+
 LauncherItem RowFromFields(const QString& Description, const QString& Command,
                            const QString& Parameters, const QString& StartIn, const QString& Icon,
                            const QString& Run, const QString& Comments) {

@@ -28,6 +28,9 @@ Check CheckFields(const QString& Description, const QString& Command);
 // Leading and trailing blanks removed (blanks only, as the stored cells expect).
 QString TrimSpaces(const QString& Text);
 QString RemoveQuotes(const QString& Text);
+// True when Text holds a line break or another control character, which no cell of a
+// launcher page's link carries.
+bool HasControlCharacter(const QString& Text);
 
 // The row the fields are stored as: Command trimmed, Icon without quotes and trimmed,
 // everything else as typed.

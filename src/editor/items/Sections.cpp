@@ -38,6 +38,14 @@ QString SectionRowText(const SectionDetails& Details) {
            QStringLiteral(";Table border:") + boolText(Details.TableBorder);
 }
 
+LauncherItem NewSectionRow(const QString& Name) {
+    SectionDetails details;
+    details.Name = Name;
+    LauncherItem row;
+    row[cellDescription] = SectionRowText(details);
+    return row;
+}
+
 std::optional<QString> FindSectDetail(const QString& s, int P) {
     if (P < 1)
         return std::nullopt;

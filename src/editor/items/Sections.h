@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/LauncherItem.h"
+
 #include <QString>
 #include <optional>
 
@@ -27,6 +29,8 @@ QString EncodeSectionName(const QString& Name);
 QString DecodeSectionName(const QString& Encoded);
 // The whole Description of a section row.
 QString SectionRowText(const SectionDetails& Details);
+// A section row named Name with the details a new section starts with.
+LauncherItem NewSectionRow(const QString& Name);
 
 // Detail P of a section row text: 1 name (decoded), 2 columns, 3 icon size,
 // 4 icons above, 5 table border. The empty text for a detail it cannot find.

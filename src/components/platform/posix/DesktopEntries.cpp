@@ -51,6 +51,8 @@ DesktopEntry EntryOf(GDesktopAppInfo* Info) {
     entry.Path = KeyText(Info, "Path");
     entry.Icon = KeyText(Info, "Icon");
     entry.Terminal = g_desktop_app_info_get_boolean(Info, "Terminal");
+    entry.Categories =
+        Text(g_desktop_app_info_get_categories(Info)).split(QLatin1Char(';'), Qt::SkipEmptyParts);
     return entry;
 }
 

@@ -58,19 +58,27 @@ bool FileSystem::MakeOwnerOnly(const QString& Path) {
 }
 
 namespace {
-std::optional<QByteArray> ReadFile(const QString& Path, qint64 MaxBytes, bool OwnOnly) {
+// What a read takes: a whole file, a whole file that is the user's own (not through a
+// link), or the start of a file.
+enum class Reading { Whole, WholeOwn, Start };
+
+// Reads a regular file up to MaxBytes; unless only its start is wanted, a larger file
+// gives nothing.
+std::optional<QByteArray> ReadUpTo(const QString& Path, qint64 MaxBytes, Reading How) {
+    const bool whole = How != Reading::Start, own = How == Reading::WholeOwn;
     const std::optional<QByteArray> native = NativePath(Path);
     if (!native)
         return std::nullopt;
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer. The
     // type is checked on the open descriptor, so a file swapped in between is seen.
-    const int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | (OwnOnly ? O_NOFOLLOW : 0);
+    const int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | (own ? O_NOFOLLOW : 0);
     Descriptor file{::open(native->constData(), flags)};
     struct stat info;
     if (file.Fd < 0 || ::fstat(file.Fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-        info.st_size > MaxBytes || (OwnOnly && info.st_uid != ::geteuid()))
+        (whole && info.st_size > MaxBytes) || (own && info.st_uid != ::geteuid()))
         return std::nullopt;
-    QByteArray bytes(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
+    QByteArray bytes(static_cast<qsizetype>(qMin<qint64>(info.st_size, MaxBytes)),
+                     Qt::Uninitialized);
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t got = ::read(file.Fd, bytes.data() + done, size_t(bytes.size() - done));
@@ -88,11 +96,15 @@ std::optional<QByteArray> ReadFile(const QString& Path, qint64 MaxBytes, bool Ow
 } // namespace
 
 std::optional<QByteArray> FileSystem::ReadRegularFile(const QString& Path, qint64 MaxBytes) {
-    return ReadFile(Path, MaxBytes, false);
+    return ReadUpTo(Path, MaxBytes, Reading::Whole);
+}
+
+std::optional<QByteArray> FileSystem::ReadRegularFileStart(const QString& Path, qint64 MaxBytes) {
+    return ReadUpTo(Path, MaxBytes, Reading::Start);
 }
 
 std::optional<QByteArray> FileSystem::ReadOwnFile(const QString& Path, qint64 MaxBytes) {
-    return ReadFile(Path, MaxBytes, true);
+    return ReadUpTo(Path, MaxBytes, Reading::WholeOwn);
 }
 
 bool FileSystem::ClearForFile(const QString& Path) {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 QString SystemPaths::ProgramFolder() {
     QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
@@ -35,4 +36,9 @@ QString SystemPaths::Join(const QString& Folder, const QString& Name) {
     if (Folder.isEmpty() || Folder.endsWith(QDir::separator()))
         return Folder + Name;
     return Folder + QDir::separator() + Name;
+}
+
+QString SystemPaths::UserDataFolder() {
+    return Join(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                QStringLiteral("quintor"));
 }

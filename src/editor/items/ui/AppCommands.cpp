@@ -33,7 +33,8 @@ QList<frmApps::Candidate> InstalledApplications(int IconSize) {
     QList<frmApps::Candidate> candidates;
     candidates.reserve(entries.size());
     for (const DesktopEntry& entry : entries)
-        candidates.append({AppSearch::SearchText(entry), AppItems::FromEntry(entry, IconSize)});
+        candidates.append(
+            {AppSearch::SearchText(entry), AppItems::FromEntry(entry, IconSize), entry.Categories});
     return candidates;
 }
 } // namespace
@@ -55,8 +56,15 @@ void mnuEditAddApps_Click(EditorContext& Ctx) {
     if (Ctx.Dialogs().ShowModal(dialog) != QDialog::Accepted)
         return;
     const ItemRows& items = Ctx.Doc().Items;
-    AddRows(Ctx, ItemListOps::AddItemPosition(items.Count(), Ctx.SelectedRow(), false),
-            dialog.ChosenRows(), QStringLiteral("Add from applications"));
+    // Sections go at the end: put in the middle, the last of them would take over the
+    // rows below it.
+    AddRows(Ctx,
+            dialog.AddsByCategory()
+                ? items.Count() + 1
+                : ItemListOps::AddItemPosition(items.Count(), Ctx.SelectedRow(), false),
+            dialog.ChosenRows(),
+            dialog.AddsByCategory() ? QStringLiteral("Add by category")
+                                    : QStringLiteral("Add from applications"));
 }
 
 void DropLinks(EditorContext& Ctx, int Pos, const QList<AppItems::Link>& Links) {

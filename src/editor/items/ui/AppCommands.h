@@ -11,7 +11,8 @@ class LauncherDocument;
 namespace AppCommands {
 
 // Edit, "Add from a&pplications...": the chosen applications go where Add puts an item,
-// directly below the selected row (appended when none is selected).
+// directly below the selected row (appended when none is selected); "Add by category"
+// appends them at the end, in a section for each category.
 void mnuEditAddApps_Click(EditorContext& Ctx);
 // Each link becomes an item at Pos (rows from Pos on move down); what cannot become an
 // item is named in one message.

@@ -1,5 +1,6 @@
 #include "frmApps.h"
 
+#include "items/AppCategories.h"
 #include "items/AppSearch.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,7 @@
 #include <QSet>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 constexpr int IconSide = 32;
@@ -64,6 +66,10 @@ void frmApps::BuildControls() {
     lblChosen->setObjectName(QStringLiteral("lblChosen"));
 
     auto* buttons = new QDialogButtonBox(this);
+    cmdByCategory =
+        buttons->addButton(QStringLiteral("Add by &category"), QDialogButtonBox::ActionRole);
+    cmdByCategory->setObjectName(QStringLiteral("cmdByCategory"));
+    cmdByCategory->setAutoDefault(false);
     cmdOK = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
@@ -87,6 +93,7 @@ void frmApps::BuildControls() {
     connect(lvApps, &QListWidget::itemActivated, this, &frmApps::cmdOK_Click);
     connect(lvApps, &QListWidget::currentItemChanged, this, &frmApps::ShowCurrent);
     connect(cmdOK, &QPushButton::clicked, this, &frmApps::cmdOK_Click);
+    connect(cmdByCategory, &QPushButton::clicked, this, &frmApps::cmdByCategory_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -173,6 +180,22 @@ void frmApps::cmdOK_Click() {
     accept();
 }
 
+// The chosen applications, or all those listed when none is chosen, each under the section
+// of its main category.
+void frmApps::cmdByCategory_Click() {
+    if (Chosen.isEmpty()) {
+        for (int row = 0; row < lvApps->count(); ++row) {
+            const QListWidgetItem* entry = lvApps->item(row);
+            if (!entry->isHidden() && (entry->flags() & Qt::ItemIsSelectable))
+                Chosen.append(entry->data(CandidateRole).toInt());
+        }
+        if (Chosen.isEmpty())
+            return;
+    }
+    ByCategory = true;
+    accept();
+}
+
 // The arrow and page keys walk the list while the search box keeps the focus.
 bool frmApps::eventFilter(QObject* Watched, QEvent* Event) {
     if (Watched != txtSearch || Event->type() != QEvent::KeyPress)
@@ -187,6 +210,15 @@ bool frmApps::eventFilter(QObject* Watched, QEvent* Event) {
 }
 
 QList<LauncherItem> frmApps::ChosenRows() const {
+    if (ByCategory) {
+        // In each section the applications keep the list's order, which is by name.
+        QList<int> listed = Chosen;
+        std::sort(listed.begin(), listed.end());
+        QList<AppCategories::App> apps;
+        for (const int i : std::as_const(listed))
+            apps.append({Candidates[i].Categories, Candidates[i].Item.Row});
+        return AppCategories::Grouped(apps);
+    }
     QList<LauncherItem> rows;
     for (const int i : Chosen)
         rows.append(Candidates[i].Item.Row);

@@ -19,22 +19,28 @@ public:
     struct Candidate {
         QString SearchText; // folded, as AppSearch::Matches wants it
         AppItems::Result Item;
+        QStringList Categories; // the desktop menu's categories of the application
     };
 
     // Candidates in the order they are listed.
     explicit frmApps(const QList<Candidate>& Candidates, QWidget* Parent = nullptr);
 
-    // The rows of the chosen applications, in the order they were chosen.
+    // The rows of the chosen applications, in the order they were chosen; after "Add by
+    // category", a section row for each category before its applications, in list order.
     QList<LauncherItem> ChosenRows() const;
+    // True when the dialog was closed by "Add by category".
+    bool AddsByCategory() const { return ByCategory; }
 
     QLineEdit* txtSearch;
     QListWidget* lvApps;
     QLabel* lblChosen;
+    QPushButton* cmdByCategory;
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
 
     void txtSearch_Change();
     void cmdOK_Click();
+    void cmdByCategory_Click();
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
@@ -48,4 +54,5 @@ private:
 
     QList<Candidate> Candidates;
     QList<int> Chosen; // candidate numbers, in the order chosen
+    bool ByCategory = false;
 };
