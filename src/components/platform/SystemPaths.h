@@ -6,11 +6,16 @@
 namespace SystemPaths {
 // The folder of the running program, ending in the native separator (APath).
 QString ProgramFolder();
+// The same before the application object exists (which ProgramFolder needs).
+QString ExecutableFolder();
 // A program's file name as it lies in ProgramFolder(): "quintor2" here, "quintor2.exe"
 // on Windows.
 QString ProgramFile(const QString& BaseName);
 // The temporary folder: $TEMP when set, else the system's; no trailing separator.
 QString TempFolder();
+// Where the programs keep what they remember between runs (not settings): the quintor
+// folder in $XDG_STATE_HOME, else in ~/.local/state; not made here.
+QString StateFolder();
 // Appends a file name to a folder with exactly one separator between them.
 QString Join(const QString& Folder, const QString& Name);
 } // namespace SystemPaths

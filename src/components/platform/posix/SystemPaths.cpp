@@ -2,9 +2,18 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 QString SystemPaths::ProgramFolder() {
     QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    if (!folder.endsWith(QDir::separator()))
+        folder += QDir::separator();
+    return folder;
+}
+
+QString SystemPaths::ExecutableFolder() {
+    QString folder = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+    folder = QDir::toNativeSeparators(QFileInfo(folder).absolutePath());
     if (!folder.endsWith(QDir::separator()))
         folder += QDir::separator();
     return folder;
@@ -28,4 +37,12 @@ QString SystemPaths::Join(const QString& Folder, const QString& Name) {
     if (Folder.isEmpty() || Folder.endsWith(QDir::separator()))
         return Folder + Name;
     return Folder + QDir::separator() + Name;
+}
+
+QString SystemPaths::StateFolder() {
+    QString base = qEnvironmentVariable("XDG_STATE_HOME");
+    // A relative value is to be ignored, as the desktop's rules say.
+    if (!QDir::isAbsolutePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/state");
+    return Join(QDir::cleanPath(base), QStringLiteral("quintor"));
 }
