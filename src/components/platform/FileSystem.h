@@ -13,6 +13,10 @@ void SyncFolderOf(const QString& FilePath);
 // folders are not: reading one may never end or never return.
 bool IsRegularFile(const QString& Path);
 
+// Which regular file is at Path and when it was last written or replaced, as bytes that
+// differ whenever either does (to the nanosecond); empty when no regular file is there.
+QByteArray Identity(const QString& Path);
+
 // The whole content of a regular file of at most MaxBytes, read by its size and never
 // blocking; nothing for a missing, unreadable, special or larger file.
 std::optional<QByteArray> ReadRegularFile(const QString& Path, qint64 MaxBytes);

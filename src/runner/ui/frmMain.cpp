@@ -7,6 +7,8 @@
 #include "components/platform/SystemPaths.h"
 #include "core/InfoBlock.h"
 #include "ui/BrowserPage.h"
+#include "ui/ItemMarks.h"
+#include "ui/LiveReload.h"
 #include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
@@ -85,6 +87,8 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
             [this](const QString& Url) { stat->showMessage(Url); });
 
     Placement = new WindowPlacement(*this);
+    Reloader = new LiveReload(*this, Page, stat);
+    Marks = new ItemMarks(*this, Page);
     AddShortcuts();
     resize(455, 421);
 }
@@ -275,7 +279,7 @@ void frmMain::Exit() {
 }
 
 void frmMain::Refresh() {
-    Page->triggerAction(QWebEnginePage::Reload);
+    Reloader->Reload();
 }
 
 void frmMain::closeEvent(QCloseEvent* Event) {

@@ -31,6 +31,19 @@ bool FileSystem::IsRegularFile(const QString& Path) {
            S_ISREG(info.st_mode);
 }
 
+QByteArray FileSystem::Identity(const QString& Path) {
+    struct stat info;
+    if (Path.isEmpty() || ::stat(QFile::encodeName(Path).constData(), &info) != 0 ||
+        !S_ISREG(info.st_mode))
+        return {};
+    QByteArray identity;
+    for (const qint64 part : {qint64(info.st_dev), qint64(info.st_ino), qint64(info.st_size),
+                              qint64(info.st_mtim.tv_sec), qint64(info.st_mtim.tv_nsec),
+                              qint64(info.st_ctim.tv_sec), qint64(info.st_ctim.tv_nsec)})
+        identity += QByteArray::number(part) + ' ';
+    return identity;
+}
+
 std::optional<QByteArray> FileSystem::ReadRegularFile(const QString& Path, qint64 MaxBytes) {
     if (Path.isEmpty())
         return std::nullopt;
