@@ -26,6 +26,11 @@
 using namespace DataRows;
 
 namespace {
+// JSON written with single quotes, which stand for double ones.
+QByteArray Json(const char* Text) {
+    return QByteArray(Text).replace('\'', '"');
+}
+
 // A socket file that nobody listens on any more, as a crashed runner leaves it.
 bool LeaveStaleSocket(const QString& Path) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -92,18 +97,18 @@ private slots:
 
     void malformedRequestsAreNone_data() {
         Columns<QByteArray>({"Line"});
-        Row("unknown verb", QByteArray(R"({"verb":"quit","page":"/a"})"));
-        Row("no verb", QByteArray(R"({"page":"/a"})"));
-        Row("verb not a text", QByteArray(R"({"verb":1})"));
-        Row("relative page", QByteArray(R"({"verb":"open","page":"a.htm"})"));
-        Row("page not a text", QByteArray(R"({"verb":"open","page":["/a"]})"));
-        Row("NUL in the page", QByteArray(R"({"verb":"open","page":"/a\u0000b"})"));
-        Row("token with a blank", QByteArray(R"({"verb":"open","activation":"a b"})"));
-        Row("token not ASCII", QByteArray(R"({"verb":"open","activation":"é"})"));
+        Row("unknown verb", Json("{'verb':'quit','page':'/a'}"));
+        Row("no verb", Json("{'page':'/a'}"));
+        Row("verb not a text", Json("{'verb':1}"));
+        Row("relative page", Json("{'verb':'open','page':'a.htm'}"));
+        Row("page not a text", Json("{'verb':'open','page':['/a']}"));
+        Row("NUL in the page", Json("{'verb':'open','page':'/a\\u0000b'}"));
+        Row("token with a blank", Json("{'verb':'open','activation':'a b'}"));
+        Row("token not ASCII", Json("{'verb':'open','activation':'é'}"));
         Row("not UTF-8", QByteArray("{\"verb\":\"open\",\"page\":\"/\xff\xfe\"}"));
         Row("not JSON", QByteArray("open /a.htm"));
-        Row("an array", QByteArray(R"(["open","/a"])"));
-        Row("too long", R"({"verb":"open","page":"/)" + QByteArray(20000, 'a') + "\"}");
+        Row("an array", Json("['open','/a']"));
+        Row("too long", Json("{'verb':'open','page':'/") + QByteArray(20000, 'a') + "\"}");
         Row("empty", QByteArray());
     }
     void malformedRequestsAreNone() {
