@@ -36,19 +36,6 @@ RunnerWindows::~RunnerWindows() {
     LastPage::Flush();
 }
 
-QString RunnerWindows::PageOf(const QStringList& Words) {
-    QString path = Words.join(QLatin1Char(' '));
-    path.remove(QLatin1Char('"'));
-    return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
-}
-
-QList<frmMain*> RunnerWindows::Windows() const {
-    QList<frmMain*> windows;
-    for (const auto& shown : Shown)
-        windows << shown->W;
-    return windows;
-}
-
 frmMain* RunnerWindows::Showing(const QString& Page) const {
     const bool welcome = !FileSystem::IsRegularFile(Page);
     for (const auto& shown : Shown) {
@@ -68,7 +55,6 @@ void RunnerWindows::Handle(const InstanceRequest& Request) {
     } else {
         Raise(Open(Request.Page), Request.Activation);
     }
-    emit Handled();
 }
 
 frmMain* RunnerWindows::Open(const QString& Page) {

@@ -2,9 +2,9 @@
 
 #include "core/InstanceRequest.h"
 
-#include <QList>
 #include <QObject>
 #include <memory>
+#include <vector>
 
 class frmMain;
 class InstanceServer;
@@ -25,14 +25,6 @@ public:
     // The window showing Page (compared by canonical path; an empty Page: the welcome
     // page), or none.
     frmMain* Showing(const QString& Page) const;
-    QList<frmMain*> Windows() const;
-
-    // The page a window shows, or opens; the request's page is absolute already.
-    static QString PageOf(const QStringList& Words);
-
-signals:
-    // A request was acted on; for tests and benchmarks.
-    void Handled();
 
 private:
     struct Window;
