@@ -16,7 +16,7 @@ QStringList Expected() {
     QStringList files = QString("bin/qtedit2 bin/quintor2 share/mime/packages/quintor.xml "
                                 "share/doc/quintor/copyright share/doc/quintor/changelog.gz "
                                 "share/man/man1/qtedit2.1.gz share/man/man1/quintor2.1.gz "
-                                "lib/quintor/quintor2-window.so")
+                                "libexec/quintor/quintor2-window.so")
                             .split(' ');
     for (const char* sheet : {"dark", "light", "system", "theme"})
         files << QString("share/quintor/themes/%1.css").arg(sheet);
