@@ -2,6 +2,7 @@
 // launcher file code. Budget: under 50 ms each. Prints the median of several runs,
 // and splits a save into building the bytes and the atomic write (which syncs).
 //   bench_packfile [folder]   (default: a temporary folder under $TMPDIR)
+#include "TenThousandItems.h"
 #include "components/AtomicFile.h"
 #include "components/PackStore.h"
 #include "document/LauncherDocument.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-constexpr int Items = 10000;
+using TenThousandItems::Items;
 constexpr int Runs = 15;
 
 // Wall time and this process's CPU time (the machine may be shared: CPU time shows
@@ -50,28 +51,6 @@ Times Median(const std::function<void()>& Work) {
     return {wall[Runs / 2], cpu[Runs / 2]};
 }
 
-void Fill(LauncherDocument& Doc) {
-    QVector<LauncherItem> rows;
-    rows.reserve(Items);
-    for (int i = 1; i <= Items; ++i) {
-        LauncherItem item;
-        item[cellDescription] = i % 100 == 1
-                                    ? QStringLiteral("SECTION:Group %1,True,False,,").arg(i / 100)
-                                    : QStringLiteral("Program number %1").arg(i);
-        item[cellCommand] = QStringLiteral("/usr/local/bin/program-%1").arg(i);
-        item[cellParameters] = QStringLiteral("--file \"/home/user/Documents/file %1.txt\"").arg(i);
-        item[cellStartIn] = QStringLiteral("/home/user/work/%1").arg(i % 37);
-        item[cellIcon] =
-            QStringLiteral("/usr/share/icons/hicolor/32x32/apps/app%1.png").arg(i % 50);
-        item[cellRun] = QStringLiteral("Normal Window");
-        item[cellComments] = QStringLiteral("Comment for item %1, with a comma").arg(i);
-        rows.append(item);
-    }
-    Doc.Items.ReplaceAll(rows);
-    Doc.WriteProp(QStringLiteral("Title"), QStringLiteral("Ten thousand"));
-    Doc.WriteProp(QStringLiteral("Header HTML"), QString(300, QChar('h')));
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -81,7 +60,7 @@ int main(int argc, char** argv) {
     const QString path = temp.filePath(QStringLiteral("big.qtf"));
 
     LauncherDocument doc;
-    Fill(doc);
+    TenThousandItems::Fill(doc);
     LauncherFile::SaveFile(doc, path);
     doc.CO.Release();
     const QByteArray bytes = [&] {

@@ -28,6 +28,8 @@ function(quintor_library NAME)
 endfunction()
 
 # Environment every test process gets: the headless engine, no sandbox (CI runs as root).
+# Each test program also keeps its editors' recovery copies to itself, away from the
+# user's own.
 set(QUINTOR_TEST_ENV
   "QT_QPA_PLATFORM=offscreen"
   "QTWEBENGINE_DISABLE_SANDBOX=1"
@@ -48,7 +50,7 @@ function(quintor_tests)
     target_link_libraries(${target} PRIVATE ${ARG_LIBS} testsupport Qt6::Test)
     add_test(NAME ${ARG_LABEL}.${name} COMMAND ${target})
     set_tests_properties(${ARG_LABEL}.${name} PROPERTIES
-      ENVIRONMENT "${QUINTOR_TEST_ENV};QUINTOR_BIN_DIR=${CMAKE_BINARY_DIR}/bin;QUINTOR_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+      ENVIRONMENT "${QUINTOR_TEST_ENV};XDG_STATE_HOME=${CMAKE_BINARY_DIR}/test-state/${target};QUINTOR_BIN_DIR=${CMAKE_BINARY_DIR}/bin;QUINTOR_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
       LABELS ${ARG_LABEL} TIMEOUT 180)
   endforeach()
 endfunction()

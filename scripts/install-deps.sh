@@ -13,6 +13,7 @@ PACKAGES=(
   libglib2.0-dev libxcb1-dev
   xdg-utils libglib2.0-bin desktop-file-utils
   xvfb xauth openbox imagemagick ccache
+  libyaml-cpp-dev
   dpkg-dev file lintian appstream librsvg2-bin
 )
 

@@ -2,6 +2,7 @@
 
 #include "components/AppError.h"
 #include "components/AtomicFile.h"
+#include "components/NameInMessage.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -19,6 +20,30 @@ struct Encoded {
     QByteArray Data;
 };
 
+// Qt's writer leaves the padding at the end of each row of the transparency mask as it
+// found it in memory, so one picture could give different files from one build to the
+// next. The bits past the picture's width are cleared. Bmp: the entry's picture data
+// (a header, the 32-bit pixels, the mask); anything else is left as it is.
+void ClearMaskPadding(QByteArray& Bmp) {
+    constexpr int InfoHeaderSize = 40;
+    if (Bmp.size() < InfoHeaderSize)
+        return;
+    const auto header = qFromLittleEndian<quint32>(Bmp.constData());
+    const auto width = qFromLittleEndian<qint32>(Bmp.constData() + 4);
+    const auto height = qFromLittleEndian<qint32>(Bmp.constData() + 8) / 2;
+    const auto bits = qFromLittleEndian<quint16>(Bmp.constData() + 14);
+    if (header < InfoHeaderSize || width <= 0 || height <= 0 || bits != 32)
+        return;
+    const qint64 maskRow = (qint64(width) + 31) / 32 * 4;
+    const qint64 maskStart = header + qint64(width) * 4 * height;
+    if (maskStart + maskRow * height != Bmp.size())
+        return;
+    char* mask = Bmp.data() + maskStart;
+    for (qint64 row = 0; row < height; ++row)
+        for (qint64 bit = width; bit < maskRow * 8; ++bit)
+            mask[row * maskRow + bit / 8] &= static_cast<char>(~(0x80 >> (bit % 8)));
+}
+
 // One image through Qt's writer, which makes a file of one entry; its entry and its
 // picture data are taken apart so that several can go into one file.
 bool EncodeOne(const QImage& Image, Encoded& Out) {
@@ -33,6 +58,7 @@ bool EncodeOne(const QImage& Image, Encoded& Out) {
         return false;
     Out.Entry = bytes.mid(HeaderSize, EntrySize);
     Out.Data = bytes.mid(offset);
+    ClearMaskPadding(Out.Data);
     return true;
 }
 
@@ -78,7 +104,7 @@ void IcoFile::Write(const QString& Path, const QList<QImage>& Images) {
     QFile file(Path);
     if (bytes.isEmpty() ||
         !file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        throw AppError(QStringLiteral("The icon file \"") + Path +
+        throw AppError(QStringLiteral("The icon file \"") + NameInMessage(Path) +
                            QStringLiteral("\" cannot be written"),
                        ErrNo::PathFileAccess);
     try {

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <QStringEncoder>
 #include <QtEndian>
 #include <algorithm>
@@ -111,7 +112,12 @@ void RefuseLargeText(const QByteArray&, qint64 Size) {
 QString DataOf(const QByteArray& Bytes, qint64 Offset, qint64 Length) {
     if (Offset < 0 || Length < 0 || Offset + Length > Bytes.size())
         throw Damaged(QStringLiteral("an entry lies outside the file"));
-    return QString::fromUtf8(Bytes.constData() + Offset, Length);
+    const QByteArrayView data(Bytes.constData() + Offset, Length);
+    if (!data.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(data);
+    // A text that begins with U+FEFF keeps it: it is the text's, not a mark of the file.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8(data);
 }
 
 } // namespace

@@ -13,8 +13,13 @@ const QString EndOfOptions = QStringLiteral("--");
 QString HelpText(const QCommandLineParser& Parser, const ProgramIdentity& Program) {
     // The parser names the program by its path, or not at all before the application
     // object exists; the usage line names it as the user types it.
-    return QStringLiteral("Usage: %1 [options] [--] [%2]\n").arg(Program.Command, Program.Subject) +
-           Parser.helpText().section(QLatin1Char('\n'), 1);
+    QString usage =
+        QStringLiteral("Usage: %1 [options] [--] [%2]\n").arg(Program.Command, Program.Subject);
+    for (const QString& more : Program.MoreUsage)
+        usage += QStringLiteral("       ") + more + QLatin1Char('\n');
+    const QString tail =
+        Program.MoreHelp.isEmpty() ? QString() : QLatin1Char('\n') + Program.MoreHelp;
+    return usage + Parser.helpText().section(QLatin1Char('\n'), 1) + tail;
 }
 
 } // namespace

@@ -7,11 +7,13 @@
 
 // Who a program is, as its command line presents it.
 struct ProgramIdentity {
-    QString Command;     // the program's file name, as the usage line shows it
-    QString Title;       // the product title, as --version shows it
-    QString Purpose;     // one line under the usage
-    QString Subject;     // the name of what the program opens: "file", "page"
-    QString SubjectHelp; // what that argument is
+    QString Command;       // the program's file name, as the usage line shows it
+    QString Title;         // the product title, as --version shows it
+    QString Purpose;       // one line under the usage
+    QString Subject;       // the name of what the program opens: "file", "page"
+    QString SubjectHelp;   // what that argument is
+    QStringList MoreUsage; // further forms of the command line, one usage line each
+    QString MoreHelp;      // the help's last part, about those forms
     // Options of the program's own, taken only as the first words of the line, before
     // anything that names what to open: name (without "--") and what it does.
     QList<std::pair<QString, QString>> LeadingOptions = {};

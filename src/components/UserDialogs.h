@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QDialog;
@@ -48,6 +49,10 @@ public:
     virtual MsgAnswer MsgBox(const QString& Text, MsgButtons Buttons, MsgIcon Icon,
                              const QString& Title,
                              std::optional<MsgAnswer> DefaultButton = std::nullopt) = 0;
+    // A question whose buttons carry their own words (Buttons, left to right); the index
+    // of the one chosen, or -1 when the window was closed without a choice.
+    virtual int Choose(const QString& Text, MsgIcon Icon, const QString& Title,
+                       const QStringList& Buttons, int DefaultButton) = 0;
     // Empty optional on Cancel.
     virtual std::optional<QString> InputBox(const QString& Prompt, const QString& Title,
                                             const QString& Default) = 0;

@@ -1,3 +1,4 @@
+#include "batch/BatchCommand.h"
 #include "build/ui/PreviewPane.h"
 #include "components/ProgramCommandLine.h"
 #include "components/platform/BrowserEngine.h"
@@ -10,16 +11,22 @@
 namespace {
 
 ProgramIdentity Editor() {
-    return {QStringLiteral("qtedit2"), QStringLiteral("Quintor Editor"),
+    return {QStringLiteral("qtedit2"),
+            QStringLiteral("Quintor Editor"),
             QStringLiteral("Keeps a launcher file and builds it into a launcher page."),
             QStringLiteral("file"),
-            QStringLiteral("The launcher file (.qtf) to open. The words are joined by one "
-                           "blank and double quotes are removed.")};
+            QStringLiteral("The launcher file (.qtf or .yaml) to open. The words are joined "
+                           "by one blank and double quotes are removed."),
+            BatchCommand::UsageLines(),
+            BatchCommand::Help()};
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Only as the first word: any other word still names the file to open, as it always did.
+    if (argc > 1 && BatchCommand::Wanted({QString::fromLocal8Bit(argv[1])}))
+        return BatchCommand::Main(argc, argv);
     ProgramCommandLine commandLine(argc, argv, Editor());
     if (const auto answer = commandLine.EarlyAnswer())
         return ProgramCommandLine::Finish(*answer);

@@ -14,6 +14,8 @@ ProgramIdentity RunnerOptions::Identity() {
             QStringLiteral("page"),
             QStringLiteral("The launcher page to show. The words are joined by one blank "
                            "and double quotes are removed."),
+            {},
+            {},
             {{NewWindowOption,
               QStringLiteral("Opens another window, even when one shows the page already.")},
              {ToggleOption,

@@ -69,12 +69,14 @@ private slots:
     void iconFiles_data() {
         const QString icons = Own + "/icons/";
         QVERIFY(Theme(Own, "qtv",
-                      "Inherits=qtv-parent\nDirectories=16/apps,48/apps,scalable/apps\n"
-                      "[16/apps]\nSize=16\nType=Fixed\n[48/apps]\nSize=48\n"
+                      "Inherits=qtv-parent\nDirectories=16/apps,24/apps,48/apps,scalable/apps\n"
+                      "[16/apps]\nSize=16\nType=Fixed\n[24/apps]\nSize=24\nType=Fixed\n"
+                      "[48/apps]\nSize=48\n"
                       "[scalable/apps]\nSize=64\nMinSize=24\nMaxSize=40\nType=Scalable"));
         QVERIFY(Theme(Sys, "qtv-parent", "Directories=32\n[32]\nSize=32"));
-        for (const char* file : {"qtv/16/apps/app.png", "qtv/48/apps/app.png",
-                                 "qtv/scalable/apps/app.svg", "qtv/16/apps/small.xpm"})
+        for (const char* file :
+             {"qtv/16/apps/app.png", "qtv/48/apps/app.png", "qtv/scalable/apps/app.svg",
+              "qtv/16/apps/small.xpm", "qtv/24/apps/raster.png", "qtv/48/apps/raster.png"})
             QVERIFY(Picture(icons + file, 16));
         QVERIFY(Picture(Sys + "/icons/qtv-parent/32/inherited.png", 32));
         QVERIFY(Picture(Sys + "/icons/loose.png", 32));
@@ -85,7 +87,9 @@ private slots:
         Row("fixed size", "app", 16, qtv + "16/apps/app.png");
         Row("threshold", "app", 50, qtv + "48/apps/app.png");
         Row("scalable range", "app", 32, qtv + "scalable/apps/app.svg");
-        Row("nearest of none matching", "app", 128, qtv + "48/apps/app.png");
+        Row("a drawing rather than a picture too small", "app", 128, qtv + "scalable/apps/app.svg");
+        Row("larger rather than nearer", "raster", 32, qtv + "48/apps/raster.png");
+        Row("nearest of all too small", "raster", 64, qtv + "48/apps/raster.png");
         Row("xpm, any size", "small", 256, qtv + "16/apps/small.xpm");
         Row("inherited", "inherited", 16, "~/system/icons/qtv-parent/32/inherited.png");
         Row("loose", "loose", 16, "~/system/icons/loose.png");

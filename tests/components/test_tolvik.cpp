@@ -1,3 +1,4 @@
+#include "components/NameInMessage.h"
 #include "components/Tolvik.h"
 #include "support/DataRows.h"
 #include "support/DesktopFixture.h"
@@ -56,6 +57,17 @@ private slots:
             QVERIFY2(!html.contains(QRegularExpression("[<>\"]")), qPrintable(html));
         }
     }
+
+    // A name quoted in a message stays on one line and cannot turn the text around; all else,
+    // a backslash too, stays as it is.
+    void oneLine_data() {
+        Texts({"Name", "Shown"});
+        Row("line breaks and a tab", "a\r\nb\tc", "a\\r\\nb\\tc");
+        Row("escape, delete, C1", "x\x1b[2Jy\x7f\xc2\x85", "x\\x1B[2Jy\\x7F\\x85");
+        Row("separator, direction mark", "a\u2028b\u202Etxt.exe", "a\\u2028b\\u202Etxt.exe");
+        Row("kept", "C:\\\xc3\x9c \xf0\x9f\x98\x80\u200d", "C:\\\xc3\x9c \xf0\x9f\x98\x80\u200d");
+    }
+    void oneLine() { QCOMPARE(NameInMessage(Fetch("Name")), Fetch("Shown")); }
 
     // Programs get the icon of the desktop entry that starts them, everything else its file
     // type's.

@@ -8,6 +8,7 @@
 #include "runner/RunnerPages.h"
 #include "support/DataRows.h"
 #include "support/DialogLines.h"
+#include "support/Leftovers.h"
 #include "ui/BrowserPage.h"
 #include "ui/frmMain.h"
 
@@ -100,6 +101,27 @@ protected:
         QTest::mouseClick(View()->focusProxy(), Qt::LeftButton, {},
                           QPoint(at.value(0).toInt(), at.value(1).toInt()));
     }
+    // Whether argrecorder wrote down the Launch-th launch of this runner, within seconds. The
+    // port records every launch the moment it is made, so a launch of anything but
+    // argrecorder or a document (which our desktop hands to argrecorder) ends the wait at
+    // once: a wrong launch fails in moments, not after the time limit of every wait after it.
+    bool RecorderRan(qsizetype Launch = 1) {
+        const auto wrongLaunch = [&] {
+            const QString call = R->Port.Calls.value(Launch - 1);
+            return !call.isEmpty() && !call.startsWith(Recorder + '|') &&
+                   !call.startsWith("document ");
+        };
+        (void)QTest::qWaitFor([&] { return QFileInfo::exists(ArgsFile) || wrongLaunch(); }, 10000);
+        if (!QFileInfo::exists(ArgsFile))
+            qWarning("argrecorder was not started; launches: %s",
+                     qPrintable(R->Port.Calls.join("; ")));
+        return QFileInfo::exists(ArgsFile);
+    }
+    // The launches the port was asked for, once there is one: a wrong one fails at once.
+    QStringList Launches() {
+        (void)QTest::qWaitFor([this] { return !R->Port.Calls.isEmpty(); }, 5000);
+        return R->Port.Calls;
+    }
     QStringList Recorded() {
         QString text = QString::fromUtf8(TestFiles::Read(ArgsFile));
         text.chop(1); // every line ends in a line break
@@ -129,8 +151,15 @@ template <typename Test> int Run(int argc, char* argv[]) {
          {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
         qputenv(name, desktop.path().toUtf8());
     BrowserPage::RegisterSchemes(); // before the application object
-    QApplication app(argc, argv);
-    Test test;
-    return QTest::qExec(&test, argc, argv);
+    Leftovers::MarkEnvironment();
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        Test test;
+        result = QTest::qExec(&test, argc, argv);
+    }
+    // A launch gone wrong may have started a program that keeps running.
+    Leftovers::EndAll();
+    return result;
 }
 } // namespace RunnerHarness

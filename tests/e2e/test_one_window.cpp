@@ -175,6 +175,7 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
+    Leftovers::MarkEnvironment();
     Desktop desktop;
     if (!desktop.Start()) {
         qCritical("no X server or window manager: Xvfb and openbox are needed");

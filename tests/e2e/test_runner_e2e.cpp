@@ -66,7 +66,7 @@ private slots:
         Box()->setText("-v");
         QCOMPARE(View()->height() + Box()->height() + Status()->height(), R->W.height());
         ClickOn(ItemLink("Rec"));
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ArgsFile), 10000);
+        QVERIFY(RecorderRan());
         const QStringList expected{folder,     "x=1%2C2", "100%25", "%41", "two words",
                                    "C:\\x\\y", "Grüße",   "end",    "a,b", "",
                                    "&amp;",    "<b>",     "-v"};
@@ -78,7 +78,7 @@ private slots:
         QFile::remove(ArgsFile);
         Eval(ItemLink("Rec") + ".focus()");
         Key(Qt::Key_Return);
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ArgsFile), 10000);
+        QVERIFY(RecorderRan(2));
         QCOMPARE(Recorded(), expected);
     }
 
@@ -301,9 +301,9 @@ private slots:
                   "Closable=False");
         QVERIFY(Opens(page));
         ClickOn(ItemLink("Item"));
-        QTRY_COMPARE(R->Port.Calls, QStringList{Real(Fetch("Launch"))});
+        QCOMPARE(Launches(), QStringList{Real(Fetch("Launch"))});
         if (Message.isEmpty()) {
-            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ArgsFile), 10000);
+            QVERIFY(RecorderRan());
             QCOMPARE(Recorded().mid(1), QStringList{Dir.filePath("doc.pdf")});
         } else {
             QTRY_COMPARE(R->Dialogs.Messages.size(), 1);
@@ -317,7 +317,7 @@ private slots:
         QVERIFY(!R->W.close()); // the page's info block still holds
         QFile::remove(ArgsFile);
         ClickOn(ItemLink("Rec"));
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ArgsFile), 10000);
+        QVERIFY(RecorderRan(2));
         QCOMPARE(Recorded().mid(1), QStringList{"after"});
     }
 
@@ -341,7 +341,7 @@ private slots:
                  "Files (*.*)|*.* []");
         // An address goes to the system as the engine resolved it.
         ClickOn(ItemLink("Web"));
-        QTRY_COMPARE(R->Port.Calls, QStringList{"document https://example.com/a%20b?q=1"});
+        QCOMPARE(Launches(), QStringList{"document https://example.com/a%20b?q=1"});
         // A runner link clicked in a frame is refused, with the open dialog.
         ClickOn("document.querySelector('iframe').contentDocument.links[0]");
         QTRY_COMPARE(R->Dialogs.Messages.size(), 1);
@@ -367,7 +367,7 @@ private slots:
         Type("LETTERS edit"); // every word, in the comment and the description
         QTRY_COMPARE(Visible(), QStringList{"Émile's Editor"});
         Key(Qt::Key_Return);
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ArgsFile), 10000);
+        QVERIFY(RecorderRan());
         QCOMPARE(Recorded().mid(1), QStringList{"found"});
         QCOMPARE(R->Port.Calls.size(), 1);
         QVERIFY(R->W.isMinimized()); // as a click does

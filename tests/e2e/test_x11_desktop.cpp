@@ -6,6 +6,7 @@
 #include "e2e/X11Desktop.h"
 #include "runner/RunnerPages.h"
 #include "support/DataRows.h"
+#include "support/Leftovers.h"
 #include "support/TestFiles.h"
 #include "ui/BrowserPage.h"
 #include "ui/frmMain.h"
@@ -15,6 +16,7 @@
 #include <QRasterWindow>
 #include <QScreen>
 #include <QtTest>
+#include <csignal>
 
 using namespace DataRows;
 
@@ -22,8 +24,19 @@ class TestX11Desktop : public QObject {
     Q_OBJECT
     QRasterWindow Own; // the window that has the focus when a program is started
     QTemporaryDir Dir;
+    QByteArray Started; // the title of the window a row started
 
 private slots:
+    // Each row starts from the test's own window alone: a window left from the row before
+    // could take the focus the window manager hands on.
+    void cleanup() {
+        Xprop x;
+        if (const xcb_window_t window = Started.isEmpty() ? 0 : x.Titled(Started))
+            ::kill(pid_t(x.Pid(window)), SIGKILL);
+        QTRY_VERIFY_WITH_TIMEOUT(Started.isEmpty() || x.Titled(Started) == 0, 5000);
+        Started.clear();
+    }
+
     void initTestCase() {
         Xprop x;
         Own.setTitle("own window");
@@ -50,6 +63,7 @@ private slots:
         Own.requestActivate();
         QTRY_COMPARE_WITH_TIMEOUT(x.Active(), xcb_window_t(Own.winId()), 5000);
         const QByteArray title = "styled " + QByteArray(QTest::currentDataTag());
+        Started = title;
         // Through a shell, so the window belongs to a process below the started one.
         const QString program = TestFiles::TestBinDir() + "/showwindow";
         QVERIFY(Launcher::Open("/bin/sh", "-c \"'" + program + "' '" + title + "'\"", {},
@@ -101,6 +115,7 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
+    Leftovers::MarkEnvironment();
     Desktop desktop;
     if (!desktop.Start()) {
         qCritical("no X server or window manager: Xvfb and openbox are needed");

@@ -5,6 +5,7 @@
 #include "items/AppItems.h"
 #include "items/AppSearch.h"
 #include "items/ItemCheck.h"
+#include "items/ItemChecker.h"
 #include "items/ui/AppCommands.h"
 #include "items/ui/CheckCommands.h"
 #include "items/ui/frmApps.h"
@@ -179,6 +180,61 @@ private slots:
         QCOMPARE(Shown(*picker.lvApps), Fetch("Shown"));
     }
 
+    // Names in the order of the user's language; without one (the C locale), accents still
+    // go with their letters and numbers by their value.
+    void order_data() {
+        Texts({"Locale", "Names", "Sorted"});
+        Row("no language", "C", "XTerm|Éditeur|emacs|App 10|App 9",
+            "App 9|App 10|Éditeur|emacs|XTerm");
+        Row("German", "de_DE", "Zebra|Ärger|Apfel", "Apfel|Ärger|Zebra");
+        Row("Swedish", "sv_SE", "Zebra|Ärger|Apfel", "Apfel|Zebra|Ärger");
+    }
+    void order() {
+        QList<DesktopEntry> entries;
+        for (const QString& name : Fetch("Names").split('|')) {
+            entries.append(DesktopEntry());
+            entries.last().Name = name;
+        }
+        const QLocale before;
+        QLocale::setDefault(QLocale(Fetch("Locale")));
+        AppSearch::SortByName(entries);
+        QLocale::setDefault(before);
+        QStringList names;
+        for (const DesktopEntry& entry : entries)
+            names << entry.Name;
+        QCOMPARE(names.join('|'), Fetch("Sorted"));
+    }
+
+    // Every name starts at the same place, whether its application has a larger icon, a
+    // smaller one or none.
+    void rowsLineUp() {
+        QVERIFY(Picture(Real("~/large.png"), 48, Qt::yellow));
+        QVERIFY(Picture(Real("~/small.png"), 16, Qt::yellow));
+        QList<frmApps::Candidate> candidates;
+        for (const QString icon : {"~/large.png", "~/small.png", ""}) {
+            candidates << Candidate("Fox", "", "");
+            candidates.last().Item.Row[cellIcon] = Real(icon);
+        }
+        frmApps picker(candidates);
+        picker.show();
+        QListWidget& list = *picker.lvApps;
+        const QImage shot = list.viewport()->grab().toImage();
+        QList<int> starts; // where each row's first dark pixel, its name, is
+        for (int row = 0; row < list.count(); ++row) {
+            const QRect rect = list.visualItemRect(list.item(row));
+            int first = -1;
+            for (int x = rect.left(); x <= rect.right() && first < 0; ++x)
+                for (int y = rect.top(); y <= rect.bottom(); ++y)
+                    if (qGray(shot.pixel(x, y)) < 100) {
+                        first = x;
+                        break;
+                    }
+            starts << first;
+        }
+        QVERIFY(starts[0] > 32);
+        QCOMPARE(starts, QList<int>(3, starts[0]));
+    }
+
     // Rows come in the order chosen; Enter without a choice takes the best match; a refused
     // application cannot be chosen.
     void choosing() {
@@ -250,13 +306,48 @@ private slots:
             check.lstBroken_Activated(check.lstBroken->count() - 1);
             return check.result();
         };
-        CheckCommands::mnuEditCheck_Click(ctx);
+        ItemChecker marks(ctx.Document.Items);
+        CheckCommands::mnuEditCheck_Click(ctx, marks);
         QCOMPARE(lines, Fetch("Lines"));
         QCOMPARE(Words(ctx), Fetch("After"));
         const bool none = lines.isEmpty();
         QCOMPARE(ctx.Scripted.Messages.size(), none ? 1 : 0);
         if (none)
             QCOMPARE(ctx.Scripted.LastMessage().Icon, MsgIcon::Information);
+    }
+
+    // A folder and an icon renamed after the list was checked: while the window that names the
+    // rows is open, the list already marks the same rows.
+    void checkMarksFollowTheDisk() {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("folder"), icon = dir.filePath("icon.png");
+        QVERIFY(QDir(dir.path()).mkdir("folder"));
+        QVERIFY(TestFiles::Write(icon, "x"));
+        FakeEditorContext ctx;
+        const QVector<LauncherItem> rows = {
+            LauncherItem{{"a", "sh"}}, LauncherItem{{"b", "sh", {}, folder}},
+            LauncherItem{{"c", "sh"}}, LauncherItem{{"d", "sh", {}, {}, icon}}};
+        ctx.Document.Items.ReplaceAll(rows);
+        ItemChecker marks(ctx.Document.Items);
+        const auto marked = [&] {
+            QStringList found;
+            for (const LauncherItem& row : rows)
+                if (marks.ProblemsOf(row) != ItemCheck::NoProblem)
+                    found << row[cellDescription];
+            return found.join(' ');
+        };
+        marks.CheckNow();
+        QTRY_VERIFY(!marks.Pending());
+        QCOMPARE(marked(), "");
+        QVERIFY(QDir(dir.path()).rename("folder", "moved"));
+        QVERIFY(QFile::rename(icon, icon + ".old"));
+        QString shown;
+        ctx.Scripted.ModalScripts << [&](QDialog& Dialog) {
+            shown = marked();
+            return Dialog.result();
+        };
+        CheckCommands::mnuEditCheck_Click(ctx, marks);
+        QCOMPARE(shown, "b d");
     }
 };
 

@@ -194,7 +194,9 @@ private slots:
 
         e.Window.mnuFileOpen_Click();
         QCOMPARE(RequestLine(e.Dialogs.FileRequests.last()),
-                 "open, must exist Open a Quintor File: " + filter + " []");
+                 "open, must exist Open a Quintor File: Quintor File (*.qtf;*.yaml;*.yml)|"
+                 "*.qtf;*.yaml;*.yml|All files (*.*)|*.*" +
+                     QString(" []"));
         QCOMPARE(e.Doc().Items.Count(), 3);
         QCOMPARE(e.Window.windowTitle(), caption);
 
@@ -204,6 +206,32 @@ private slots:
         QCOMPARE(e.Dialogs.LastMessage().Text,
                  "The file 'New File 1' ('" + file +
                      "') has changed.  Do you want to save the changes?");
+    }
+
+    // A text launcher file opens from the command line as from Open; the editor does not
+    // write it back: Save asks for a .qtf name beside it.
+    void textFile() {
+        const QString text = Path("page.yaml"), binary = Path("page.qtf");
+        QVERIFY(TestFiles::Write(text, "properties: {P_TITLE: From text}\n"
+                                       "items: [{description: a}, {description: b}]\n"));
+        Editor e({text});
+        QCOMPARE(e.Doc().Items.Count(), 2);
+        QCOMPARE(e.Window.windowTitle(), "From text (" + text + ") - Quintor Editor");
+        e.Doc().Items.Append(LauncherItem{{"c"}});
+        e.Dialogs.FileAnswers << binary;
+        e.Window.mnuFileSave_Click();
+        QCOMPARE(e.Dialogs.FileRequests.size(), 1);
+        QCOMPARE(e.Dialogs.FileRequests[0].FileName, binary);
+        QVERIFY(e.Dialogs.FileRequests[0].Save);
+        QCOMPARE(e.Doc().CurFile, binary);
+        QVERIFY(!e.Doc().Changed());
+        QVERIFY(TestFiles::Read(text).startsWith("properties: {P_TITLE: From text}"));
+
+        e.Dialogs.FileAnswers << text;
+        e.Window.mnuFileOpen_Click();
+        QCOMPARE(e.Doc().Items.Count(), 2);
+        QVERIFY(FileLock().Take(binary)); // the binary file is no longer held
+        QVERIFY2(e.Dialogs.Messages.isEmpty(), qPrintable(e.Failure()));
     }
 
     // Saved as "mypage", the launcher file gets ".qtf"; Build then proposes "mypage.htm" beside
@@ -222,10 +250,31 @@ private slots:
         QVERIFY(QFile::exists(Path("mypage/Icon1.ico")));
     }
 
+    // Run and the shortcut keep what the last look at the page file found (a build, a property
+    // edit, a file opened): moving through the rows never waits for the disk again.
+    void runStateFromTheLastLook() {
+        Editor e;
+        e.Show("III", 1);
+        const QString page = Path("run.htm");
+        QVERIFY(!e.Action("mnuFileRun")->isEnabled());
+        e.Dialogs.FileAnswers << page;
+        e.Window.mnuFileBuild_Click();
+        QVERIFY2(e.Dialogs.Messages.isEmpty(), qPrintable(e.Dialogs.LastMessage().Text));
+        QVERIFY(e.Action("mnuFileRun")->isEnabled());
+        QVERIFY(QFile::remove(page));
+        QTest::keyClick(e.Items(), Qt::Key_Down);
+        e.Window.lvItems_ItemClick();
+        QCOMPARE(e.Window.SelectedRow(), 2);
+        QVERIFY(e.Action("mnuFileShortcut")->isEnabled()); // the page was not looked for
+        e.Doc().WriteProp("(HTML File)", page);
+        QVERIFY(!e.Action("mnuFileRun")->isEnabled());
+        QVERIFY(!e.Action("mnuFileShortcut")->isEnabled());
+    }
+
     void checkmenus_data() {
         Columns<QString, int, QString>({"Layout", "Current", "Enabled"});
         Row("empty list", "", 0, "");
-        Row("no current row", "III", 0, "ced");
+        Row("no current row", "III", 0, ""); // nothing for them to act on
         Row("first item", "III", 1, "cedD");
         Row("last item", "III", 3, "cedU");
         Row("only section", "ISI", 2, "ced");
@@ -238,6 +287,43 @@ private slots:
         e.Show("SISIS", 3); // the opposite state first: every command has to be set
         e.Show(Fetch("Layout"), Fetch<int>("Current"));
         QCOMPARE(e.Enabled(), Fetch("Enabled"));
+    }
+
+    // Two rows added one by one into an empty list: every command that is then enabled acts on
+    // the first row, which the first add made current.
+    void commandsAfterAdds_data() {
+        Texts({"Command", "Outcome"}); // the rows afterwards, or the dialog the command opened
+        Row("Edit", "mnuEditEdit", "frmAdd: Edit Icon One");
+        Row("Delete", "mnuEditDelete", "Two");
+        Row("Copy and paste", "mnuEditCopy", "One Two One");
+        Row("Move down", "mnuEditMoveDown", "Two One");
+    }
+    void commandsAfterAdds() {
+        Editor e;
+        e.Dialogs.ModalScripts << [](QDialog& d) {
+            for (const char* name : {"One", "Two"}) {
+                d.findChild<QLineEdit*>("txtDesc")->setText(name);
+                d.findChild<QLineEdit*>("txtCom")->setText("sh");
+                d.findChild<QPushButton*>("cmdAdd")->click();
+            }
+            d.reject();
+            return d.result();
+        };
+        e.Action("mnuEditAdd")->trigger();
+        QCOMPARE(e.Enabled(), "cedD");
+        QCOMPARE(e.Window.SelectedRow(), 1);
+        QString outcome;
+        e.Dialogs.ModalScripts << [&outcome](QDialog& d) {
+            outcome = d.objectName() + ": " + d.windowTitle();
+            return QDialog::Rejected;
+        };
+        e.Dialogs.MsgAnswers << MsgAnswer::Yes;
+        QAction* command = e.Action(qPrintable(Fetch("Command")));
+        command->trigger();
+        QStringList rows;
+        for (int i = 1; i <= e.Doc().Items.Count(); ++i)
+            rows << e.Doc().Items.Cell(i, cellDescription);
+        QCOMPARE(outcome.isEmpty() ? rows.join(' ') : outcome, Fetch("Outcome"));
     }
 
     void menusToolbarTabsAndHelp() {
@@ -259,7 +345,8 @@ private slots:
                             "&File: &New Ctrl+N|&Open... Ctrl+O|&Save Ctrl+S|Save &As... Ctrl+B|-|"
                             "&Import Quintor File Items... F11|-|&Build... F3|&Run... Ctrl+R|"
                             "Create Shortcut on &Desktop... Ctrl+E|-|E&xit",
-                            "&Edit: &Copy and paste F12|-|&Add icon... F4|"
+                            "&Edit: &Undo Ctrl+Z|&Redo Ctrl+Shift+Z|-|&Copy and paste F12|-|"
+                            "&Add icon... F4|"
                             "Add from a&pplications... Shift+F4|Add se&ction (above selected "
                             "item)... F7|&Edit selected item... F2|"
                             "&Delete selected item... F8|-|Move &up Ctrl+U|Move do&wn Ctrl+D|-|"
@@ -271,7 +358,8 @@ private slots:
                             "Version " QUINTOR_VERSION_TEXT}));
         auto* bar = e.Window.findChild<QToolBar*>("tbMain");
         QCOMPARE(Entries(bar->actions(), true),
-                 "New (Ctrl+N)|Open (Ctrl+O)|Save (Ctrl+S)|-|Build (F3)|-|Add icon (F4)|"
+                 "New (Ctrl+N)|Open (Ctrl+O)|Save (Ctrl+S)|-|Build (F3)|-|Undo (Ctrl+Z)|"
+                 "Redo (Ctrl+Shift+Z)|-|Add icon (F4)|"
                  "Add from applications (Shift+F4)|Add section (above selected item) (F7)|Edit "
                  "(F2)|Delete (F8)|-|"
                  "Move up (Ctrl+U)|Move down (Ctrl+D)");
@@ -281,6 +369,24 @@ private slots:
         e.Action("mnuHelpContents")->trigger();
         QVERIFY2(e.Dialogs.LastMessage().Text.contains(e.Doc().APath + "qtedit2.chm"),
                  qPrintable(e.Dialogs.LastMessage().Text));
+    }
+
+    // The first window fits the screen's free area, frame included, also at 200 % (CMake runs
+    // this once more with QT_SCALE_FACTOR=2); our own toolbar drawings scale without blur.
+    void firstWindowFitsTheScreen() {
+        Editor e;
+        const QRect free = e.Window.screen()->availableGeometry();
+        const QSize outer = e.Window.frameGeometry().size();
+        QVERIFY2(outer.width() <= free.width() && outer.height() <= free.height(),
+                 qPrintable(QString("%1x%2 on %3x%4")
+                                .arg(outer.width())
+                                .arg(outer.height())
+                                .arg(free.width())
+                                .arg(free.height())));
+        const QStringList drawings = QDir(":/editor/icons").entryList();
+        QVERIFY(drawings.size() >= 13);
+        for (const QString& name : drawings)
+            QCOMPARE(QIcon(":/editor/icons/" + name).actualSize(QSize(96, 96)), QSize(96, 96));
     }
 
     // The page source is set in one fixed-pitch font, whatever fonts the machine has.
@@ -391,12 +497,15 @@ private slots:
         QCOMPARE(items.Cell(6, cellCommand), file);
         QVERIFY(e.Doc().Changed());
         QVERIFY(e.Dialogs.Messages.isEmpty());
-        unfit.setUrls({QUrl::fromLocalFile(renamed)});
+        unfit.setUrls({QUrl::fromLocalFile(renamed), QUrl::fromLocalFile(Path("two\nlines"))});
         DropOn(*e.Items(), 1, unfit);
         QTRY_COMPARE(MessageLine(e.Dialogs.LastMessage()),
                      "Exclamation OK Drop Error: These cannot become items:\n" + renamed +
                          ": it holds the text \"%20\", which the launcher page would turn into "
-                         "another character");
+                         "another character\n" +
+                         Path("two\\nlines") +
+                         ": it holds a line break or another control character, which a "
+                         "launcher page cannot pass on");
         QCOMPARE(items.Count(), 7);
     }
 

@@ -205,8 +205,8 @@ private slots:
         ImportCommands::mnuFileImport_Click(ctx);
         QCOMPARE(title, u"Import Quintor File Items"_s);
         QCOMPARE(RequestLine(ctx.Scripted.FileRequests.value(1)),
-                 u"open Choose an Quintor File to Import: Quintor File (*.qtf)|*.qtf|All "
-                 u"files (*.*)|*.* []"_s);
+                 u"open Choose an Quintor File to Import: Quintor File (*.qtf;*.yaml;*.yml)|"
+                 u"*.qtf;*.yaml;*.yml|All files (*.*)|*.* []"_s);
         QCOMPARE(Words(ctx.Document.Items), u"f1 f2 f3 #Imported f1 f2 f3 #Imported f1 f2 f3"_s);
         QVERIFY(ctx.Document.CO.Held());
         QCOMPARE(ctx.CheckmenusCalls, 2);

@@ -137,10 +137,10 @@ private slots:
         const QString flags = QStringLiteral(";Icons above:True;Table border:False");
         // clang-format off
         Row("above the current row", "a b [c] d e", "", "Tools", add, "a b #Tools [c] d e");
-        Row("0.9 rounds down below 1", "", "", "0.9", add, "#0.9;Columns:1;Icon size:16" + flags);
-        Row("above the bounds", "", "", "5000", add, "#5000;Columns:100;Icon size:1024" + flags);
-        Row("a fraction inside stays, blanks too", "", "", " 15.9 ", add, "# 15.9 ;Columns: 15.9 ;Icon size:16" + flags);
-        Row("infinity", "", "", "inf", add, "#inf");
+        Row("0.9 rounds down below 1", "", "", "0.9", add, "[#0.9;Columns:1;Icon size:16" + flags + "]");
+        Row("above the bounds", "", "", "5000", add, "[#5000;Columns:100;Icon size:1024" + flags + "]");
+        Row("a fraction inside stays, blanks too", "", "", " 15.9 ", add, "[# 15.9 ;Columns: 15.9 ;Icon size:16" + flags + "]");
+        Row("infinity", "", "", "inf", add, "[#inf]"); // into an empty list: made current
         Row("edit", "a [#S] b", "SECTION:R&amp{s}D{c};Columns:7;Icon size:64;Icons above:False;Table border:True",
             "Tools", "Edit Section R&D:|Edit|R&D:|7|64|0|1", "a [#Tools;Columns:5;Icon size:32;Icons above:False;Table border:True?] b");
         Row("edit, details it cannot read", "[#S]", "SECTION:Odd;Columns:2;Icon size;Icons above:Yes",

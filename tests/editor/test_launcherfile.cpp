@@ -2,6 +2,7 @@
 #include "components/PackStore.h"
 #include "document/LauncherDocument.h"
 #include "document/LauncherFile.h"
+#include "document/PropertyTable.h"
 #include "support/ChildProcess.h"
 #include "support/DataRows.h"
 #include "support/ErrorOf.h"
@@ -11,6 +12,7 @@
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QtTest>
+#include <iterator>
 #include <sys/resource.h>
 
 using namespace DataRows;
@@ -56,6 +58,7 @@ private slots:
             QString(QChar(0)) + "a,b,,c, \"C:\\Program Files\\x.exe\" 'y' &comma; &amp; <b>");
         Row("CR LF, lone CR and LF", "one\r\ntwo\r\rthree\n");
         Row("non-ASCII", "Caf\xc3\xa9 \xe6\x97\xa5\xe6\x9c\xac \xf0\x9f\x98\x80");
+        Row("U+FEFF first", QString(QChar(0xFEFF)) + "at the start");
         Row("1 MB", big);
     }
 
@@ -75,6 +78,28 @@ private slots:
         QCOMPARE(loaded.Items.All(), doc.Items.All());
         QCOMPARE(QStringList({loaded.ReadProp("Title", true), loaded.ReadProp("Header HTML")}),
                  QStringList({text, text}));
+    }
+
+    // Each of the 36 properties keeps its own value through a save and a load, the last one
+    // of the table and of the list too.
+    void everyPropertyRoundTrip() {
+        LauncherDocument doc, loaded;
+        QStringList written;
+        for (int pos = 1; pos <= PropertyTable::Count; ++pos) {
+            const QString name = PropertyTable::At(pos)->Name;
+            doc.WriteProp(name, QStringLiteral("%1 & <value> %2").arg(pos).arg(name));
+            written << name + '=' + doc.ReadProp(name, true);
+        }
+        LauncherFile::SaveFile(doc, PathOf("properties.qtf"));
+        doc.CO.Release();
+        LauncherFile::OpenFile(loaded, PathOf("properties.qtf"), false);
+        QStringList read;
+        for (int pos = 1; pos <= PropertyTable::Count; ++pos) {
+            const QString name = PropertyTable::At(pos)->Name;
+            read << name + '=' + loaded.ReadProp(name, true);
+        }
+        QCOMPARE(read, written);
+        QCOMPARE(written.size(), PropertyTable::Count);
     }
 
     // The lock as another program sees it: refused while held, after a save too (the save
@@ -189,15 +214,22 @@ private slots:
 
     // The item list as the list view sees it, through every kind of change the editor makes,
     // with Qt's own model tester watching; only a Description is edited in place.
-    // Every change of the rows, through any operation, is a change of the document, told once
-    // when it starts; an in-place edit that keeps the text changes nothing.
+    // Every change of the rows or properties, through any operation, is a change of the
+    // document, told once when it starts; what leaves every text as it was is none.
     void changedFollowsTheRows_data() {
         Columns<int, bool>({"Step", "Changed"});
-        const char* steps[] = {"set a cell",       "set a row",          "insert",
-                               "remove",           "replace all",        "write a property",
-                               "reset properties", "same text in place", "SECTION: in place"};
-        for (int i = 0; i < 9; ++i)
-            QTest::newRow(steps[i]) << i << (i < 7);
+        const std::pair<const char*, bool> steps[] = {{"set a cell", true},
+                                                      {"set a row", true},
+                                                      {"insert", true},
+                                                      {"remove", true},
+                                                      {"replace all", true},
+                                                      {"write a property", true},
+                                                      {"write its own value", false},
+                                                      {"reset default properties", false},
+                                                      {"same text in place", false},
+                                                      {"SECTION: in place", false}};
+        for (int i = 0; i < int(std::size(steps)); ++i)
+            QTest::newRow(steps[i].first) << i << steps[i].second;
     }
     void changedFollowsTheRows() {
         LauncherDocument doc;
@@ -211,7 +243,8 @@ private slots:
             [&] { doc.Items.Insert(1, LauncherItem{{{"f"}}}); },
             [&] { doc.Items.Remove(1); },
             [&] { doc.Items.ReplaceAll({}); },
-            [&] { doc.WriteProp("Columns", "5"); }, // the same value: a write is a change
+            [&] { doc.WriteProp("Columns", "7"); },
+            [&] { doc.WriteProp("Columns", "5"); },
             [&] { doc.Propulate(); },
             [&] { doc.Items.setData(first, "a", Qt::EditRole); },
             [&] { doc.Items.setData(first, "SECTION:x", Qt::EditRole); }};

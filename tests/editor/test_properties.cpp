@@ -73,7 +73,7 @@ private slots:
         QTest::newRow("font size 10.5") << "Font size" << "12" << "10.5" << "10.5" << true << "";
         QTest::newRow("title") << "Title" << "" << "Tools" << "Tools" << true << "";
         QTest::newRow("toggle True") << "Closable" << "True" << "" << "False" << true << "";
-        QTest::newRow("edit command, No") << "Show edit command" << "False" << "No" << "False" << true << save;
+        QTest::newRow("edit command, No") << "Show edit command" << "False" << "No" << "False" << false << save;
         QTest::newRow("edit command, save names no file") << "Show edit command" << "False" << "Yes, no file named" << "False" << true << save;
         QTest::newRow("edit command, saved") << "Show edit command" << "False" << "Yes, saved" << "True" << true << save;
         QTest::newRow("edit command, file exists") << "Show edit command" << "False" << "saved before" << "True" << true << "";

@@ -70,6 +70,12 @@ class TestInstall : public QObject {
         return environment;
     }
 
+    // The Debian package as `make package` makes it, into Folder.
+    Command::Result Package(const QString& Folder) const {
+        return Command::Run(qEnvironmentVariable("CPACK_COMMAND"),
+                            {"-G", "DEB", "-B", Folder, "--config", Build + "/CPackConfig.cmake"});
+    }
+
 private slots:
     void initTestCase() {
         QProcessEnvironment staging = QProcessEnvironment::systemEnvironment();
@@ -80,9 +86,7 @@ private slots:
                 Command::Run(CMake, {"--install", Build, "--prefix", prefix}, environment);
             QVERIFY2(done.Code == 0, qPrintable(done.Text()));
         }
-        const Command::Result made =
-            Command::Run(qEnvironmentVariable("CPACK_COMMAND"),
-                         {"-G", "DEB", "-B", Dir.path(), "--config", Build + "/CPackConfig.cmake"});
+        const Command::Result made = Package(Dir.path());
         QVERIFY2(made.Code == 0 && QFileInfo::exists(Deb), qPrintable(made.Text()));
     }
 
@@ -156,7 +160,10 @@ private slots:
     void commandLine_data() {
         DataRows::Texts({"Arguments", "Out"});
         DataRows::Row("help", "qtedit2 -platform xcb --help",
-                      "Usage: qtedit2 [options] [--] [file]\nKeeps");
+                      "Usage: qtedit2 [options] [--] [file]\n"
+                      "       qtedit2 --build FILE [--output PAGE]\n"
+                      "       qtedit2 --check FILE\n"
+                      "       qtedit2 --convert IN [--output OUT]\nKeeps");
         DataRows::Row("runner help", "quintor2 -h", "Usage: quintor2 [options] [--] [page]\nShows");
     }
     void commandLine() {
@@ -173,7 +180,7 @@ private slots:
         QByteArray words[] = {"qtedit2", "-my", "--file.qtf", "--", "-reverse"};
         char* argv[] = {words[0].data(), words[1].data(), words[2].data(), words[3].data(),
                         words[4].data()};
-        ProgramCommandLine line(5, argv, {"qtedit2", "Quintor Editor", "", "file", ""});
+        ProgramCommandLine line(5, argv, {"qtedit2", "Quintor Editor", "", "file", "", {}, {}});
         QCOMPARE(line.QtArgc(), 3);
         QCOMPARE(line.Read({"qtedit2", "-my", "--file.qtf"}).Words,
                  QStringList({"-my", "--file.qtf", "-reverse"}));
@@ -191,7 +198,8 @@ private slots:
         files.sort();
         QCOMPARE(files, Expected());
         const QString depends = Command::Run("dpkg-deb", {"--field", Deb, "Depends"}).Out;
-        for (const char* package : {"libqt6widgets6", "libqt6webenginecore6-bin", "libc6"})
+        for (const char* package :
+             {"libqt6widgets6", "libqt6webenginecore6-bin", "libc6", "libyaml-cpp", "libqt6svg6"})
             QVERIFY2(depends.contains(QLatin1String(package)), qPrintable(depends));
     }
 
@@ -200,6 +208,29 @@ private slots:
         QVERIFY2(checked.Code == 0 && !checked.Out.contains(QRegularExpression(
                                           "^[EW]: ", QRegularExpression::MultilineOption)),
                  qPrintable(checked.Text()));
+    }
+
+    // Two packages of one commit, made at different times, are the same bytes: the changelog
+    // and the archives carry the date of the commit, not of the build.
+    void reproducible() {
+        const QString again = Dir.filePath("again");
+        const Command::Result made = Package(again);
+        QVERIFY2(made.Code == 0, qPrintable(made.Text()));
+        QVERIFY(TestFiles::Read(again + '/' + QFileInfo(Deb).fileName()) == TestFiles::Read(Deb));
+        QString epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH");
+        if (epoch.isEmpty()) {
+            const Command::Result commit =
+                Command::Run("git", {"-C", qEnvironmentVariable("QUINTOR_SOURCE_DIR"), "log", "-1",
+                                     "--format=%ct"});
+            if (commit.Code != 0)
+                QSKIP("The sources have no history to take the date from.");
+            epoch = commit.Out.trimmed();
+        }
+        const QString changelog =
+            Command::Run("gzip", {"-dc", Stage + "/usr/share/doc/quintor/changelog.gz"}).Out;
+        const QDateTime date = QDateTime::fromSecsSinceEpoch(epoch.toLongLong(), Qt::UTC);
+        const QString stamp = QLocale::c().toString(date, "ddd, dd MMM yyyy HH:mm:ss +0000");
+        QVERIFY2(changelog.trimmed().endsWith("  " + stamp), qPrintable(changelog));
     }
 
     void unpackedProgramsRun() {

@@ -16,7 +16,8 @@ namespace {
 // All that happened: "shown" (the engine goes on) / launches / window actions / messages.
 QString Happened(bool Shown, const RecordingLaunchPort& Port, const PageWindow& W,
                  const ScriptedUserDialogs& D) {
-    QStringList parts{Shown ? "shown" : "", Port.Calls.join(';'), W.Log.join(';')};
+    QStringList parts{Shown ? "shown" : "", Port.Calls.join(';').replace(QChar(0), "\\x00"),
+                      W.Log.join(';')};
     for (const auto& m : D.Messages)
         parts << m.Title + ": " + m.Text;
     parts.removeAll(QString());
@@ -29,7 +30,8 @@ class TestLinkHandler : public QObject {
     Q_OBJECT
     QTemporaryDir Dir;
 
-    // "PAGE" and "OTHER" stand for two existing pages, "DIR" for their folder.
+    // "PAGE" and "OTHER" stand for two existing pages, "DIR" for their folder, which also
+    // holds "doc.txt".
     QString Real(QString Text) const {
         return Text.replace("PAGE", Dir.filePath("My Page.htm"))
             .replace("OTHER", Dir.filePath("Other.htm"))
@@ -38,7 +40,7 @@ class TestLinkHandler : public QObject {
 
 private slots:
     void initTestCase() {
-        for (const char* file : {"PAGE", "OTHER"})
+        for (const char* file : {"PAGE", "OTHER", "DIR/doc.txt"})
             QVERIFY(TestFiles::Write(Real(file), "x"));
     }
 
@@ -103,6 +105,12 @@ private slots:
         Row("missing local file", "click", "", "file:///no/such.htm", "", 2,
             "document /no/such.htm / Launch Error: The command 'file:///no/such.htm' could not "
             "be executed.  Please check that the file exists");
+        // The engine hands "%00" on; the file it names cannot exist, whatever lies at
+        // "doc.txt", and the name is shown on one line.
+        Row("missing document named with %00", "click", "", "file://DIR/doc.txt%00.html", "", 2,
+            "document DIR/doc.txt\\x00.html / Launch Error: The command "
+            "'file://DIR/doc.txt\\x00.html' "
+            "could not be executed.  Please check that the file exists");
         Row("script address stays inside", "click", "", "javascript:void(0)", "", 42, "");
         Row("frames hand nothing out", "click", "frame", "https://example.com/", "", 42, "");
         Row("exit by script", "nav", "", "qtc:exit", "", 42, "");

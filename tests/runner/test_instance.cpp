@@ -245,7 +245,7 @@ private slots:
             argv.push_back(w.data());
         ProgramCommandLine line(
             int(argv.size()), argv.data(),
-            {"quintor2", "Quintor", "", "page", "", {{"toggle", ""}, {"new-window", ""}}});
+            {"quintor2", "Quintor", "", "page", "", {}, {}, {{"toggle", ""}, {"new-window", ""}}});
         const CommandLineRequest early = line.ReadEarly();
         QStringList qtArguments;
         for (int i = 0; i < line.QtArgc(); ++i)

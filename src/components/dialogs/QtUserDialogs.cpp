@@ -13,6 +13,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <climits>
 #include <cstdlib>
@@ -154,6 +155,19 @@ MsgAnswer QtUserDialogs::MsgBox(const QString& Text, MsgButtons Buttons, MsgIcon
     return Buttons == MsgButtons::YesNo ? MsgAnswer::No
            : Buttons == MsgButtons::OK  ? MsgAnswer::OK
                                         : MsgAnswer::Cancel;
+}
+
+int QtUserDialogs::Choose(const QString& Text, MsgIcon Icon, const QString& Title,
+                          const QStringList& Buttons, int DefaultButton) {
+    QMessageBox box(ToQt(Icon), Title, Text, QMessageBox::NoButton, Owner);
+    box.setTextFormat(Qt::PlainText);
+    QList<QPushButton*> buttons;
+    for (const QString& caption : Buttons)
+        buttons << box.addButton(caption, QMessageBox::AcceptRole);
+    if (DefaultButton >= 0 && DefaultButton < buttons.size())
+        box.setDefaultButton(buttons[DefaultButton]);
+    box.exec();
+    return static_cast<int>(buttons.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
 }
 
 std::optional<QString> QtUserDialogs::InputBox(const QString& Prompt, const QString& Title,

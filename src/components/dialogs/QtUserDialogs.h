@@ -12,6 +12,8 @@ public:
 
     MsgAnswer MsgBox(const QString& Text, MsgButtons Buttons, MsgIcon Icon, const QString& Title,
                      std::optional<MsgAnswer> DefaultButton) override;
+    int Choose(const QString& Text, MsgIcon Icon, const QString& Title, const QStringList& Buttons,
+               int DefaultButton) override;
     std::optional<QString> InputBox(const QString& Prompt, const QString& Title,
                                     const QString& Default) override;
     std::optional<QString> FileDialog(const FileDialogRequest& Request) override;

@@ -29,6 +29,15 @@ MsgAnswer ScriptedUserDialogs::MsgBox(const QString& Text, MsgButtons Buttons, M
     return Buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
 }
 
+int ScriptedUserDialogs::Choose(const QString& Text, MsgIcon Icon, const QString& Title,
+                                const QStringList& Buttons, int DefaultButton) {
+    Choices.append({Text, Title, Icon, Buttons, DefaultButton});
+    if (!ChoiceAnswers.isEmpty())
+        return ChoiceAnswers.takeFirst();
+    Unanswered << QStringLiteral("Choose");
+    return -1;
+}
+
 std::optional<QString> ScriptedUserDialogs::InputBox(const QString& Prompt, const QString& Title,
                                                      const QString& Default) {
     Prompts.append({Prompt, Title, Default});

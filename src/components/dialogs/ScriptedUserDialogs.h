@@ -18,6 +18,13 @@ public:
         MsgIcon Icon;
         std::optional<MsgAnswer> DefaultButton;
     };
+    struct Choice {
+        QString Text;
+        QString Title;
+        MsgIcon Icon;
+        QStringList Buttons;
+        int DefaultButton;
+    };
     struct Prompt {
         QString Prompt;
         QString Title;
@@ -26,6 +33,7 @@ public:
 
     // Answers, consumed from the front.
     QList<MsgAnswer> MsgAnswers;
+    QList<int> ChoiceAnswers; // button index; -1 closes the window
     QList<std::optional<QString>> InputAnswers;
     QList<std::optional<QString>> FileAnswers;
     // The filter entry chosen in each file dialog, by position; the first one when none is
@@ -39,6 +47,7 @@ public:
 
     // What was asked.
     QList<Message> Messages;
+    QList<Choice> Choices;
     QList<Prompt> Prompts;
     QList<FileDialogRequest> FileRequests;
     QList<FontChoice> FontRequests;
@@ -49,6 +58,8 @@ public:
 
     MsgAnswer MsgBox(const QString& Text, MsgButtons Buttons, MsgIcon Icon, const QString& Title,
                      std::optional<MsgAnswer> DefaultButton = std::nullopt) override;
+    int Choose(const QString& Text, MsgIcon Icon, const QString& Title, const QStringList& Buttons,
+               int DefaultButton) override;
     std::optional<QString> InputBox(const QString& Prompt, const QString& Title,
                                     const QString& Default) override;
     std::optional<QString> FileDialog(const FileDialogRequest& Request) override;

@@ -19,6 +19,10 @@ public:
     // False when the file cannot be opened or another program holds a conflicting
     // lock; LastErrorWasConflict() tells the two apart.
     bool Take(const QString& Path, Mode LockMode = Mode::Exclusive);
+    // Creates the file at Path, private to the user, and holds it exclusively: it appears
+    // under its name already locked, so no one ever finds it there unlocked while its
+    // holder lives. False when Path exists or cannot be made.
+    bool TakeNew(const QString& Path);
     void Release();
     bool Held() const { return Descriptor >= 0; }
     QString Path() const { return LockedPath; }

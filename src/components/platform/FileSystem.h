@@ -17,6 +17,14 @@ bool IsRegularFile(const QString& Path);
 // differ whenever either does (to the nanosecond); empty when no regular file is there.
 QByteArray Identity(const QString& Path);
 
+// Makes Path (and any missing folder above it) a folder that only its owner may enter:
+// created with mode 0700, or, when it is there, a real folder (not a link) of this
+// user's, set to 0700. False when that cannot be had.
+bool MakePrivateFolder(const QString& Path);
+
+// Lets only the owner read and write the regular file at Path (mode 0600).
+bool MakeOwnerOnly(const QString& Path);
+
 // The whole content of a regular file of at most MaxBytes, read by its size and never
 // blocking; nothing for a missing, unreadable, special or larger file.
 std::optional<QByteArray> ReadRegularFile(const QString& Path, qint64 MaxBytes);

@@ -13,8 +13,8 @@ QString ExecutableFolder();
 QString ProgramFile(const QString& BaseName);
 // The temporary folder: $TEMP when set, else the system's; no trailing separator.
 QString TempFolder();
-// Where the programs keep what they remember between runs (not settings): the quintor
-// folder in $XDG_STATE_HOME, else in ~/.local/state; not made here.
+// Where programs keep state that outlives a run but is no document of the user's:
+// $XDG_STATE_HOME when it is an absolute path, else ~/.local/state.
 QString StateFolder();
 // Appends a file name to a folder with exactly one separator between them.
 QString Join(const QString& Folder, const QString& Name);

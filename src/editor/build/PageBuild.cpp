@@ -2,6 +2,7 @@
 
 #include "components/AppError.h"
 #include "components/AtomicFile.h"
+#include "components/NameInMessage.h"
 #include "components/ProgramCommandLine.h"
 #include "components/platform/SystemPaths.h"
 #include "document/LauncherDocument.h"
@@ -51,7 +52,8 @@ void RequireFolderOf(const QString& PagePath) {
     const QString folder = QFileInfo(PagePath).absolutePath();
     if (!QFileInfo(folder).isDir())
         throw AppError(QStringLiteral("Path not found: the folder '") +
-                           QDir::toNativeSeparators(folder) + QStringLiteral("' does not exist"),
+                           NameInMessage(QDir::toNativeSeparators(folder)) +
+                           QStringLiteral("' does not exist"),
                        ErrNo::PathFileAccess);
 }
 } // namespace
@@ -104,7 +106,7 @@ void PreviewFolder::Write(const LauncherDocument& Doc) {
     const QString page = PageFile();
     if (!Folder)
         throw AppError(QStringLiteral("The preview folder cannot be made in '") +
-                           SystemPaths::TempFolder() + QLatin1Char('\''),
+                           NameInMessage(SystemPaths::TempFolder()) + QLatin1Char('\''),
                        ErrNo::PathFileAccess);
     WriteFileAtomically(page, GenHTML(Doc, true, PageBuild::IconFolderFor(page)).toUtf8());
 }

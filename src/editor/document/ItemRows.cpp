@@ -1,43 +1,77 @@
 #include "ItemRows.h"
 
+#include "document/EditHistory.h"
 #include "document/ShownText.h"
+
+#include <optional>
 
 bool LauncherItem::IsSection() const {
     return Cells[cellDescription].startsWith(QLatin1String("SECTION:"));
 }
 
 void ItemRows::SetCell(int Pos, int Cell, const QString& Text) {
-    Rows[Pos - 1][Cell] = Text;
+    QString& cell = Rows[Pos - 1][Cell];
+    if (History)
+        History->Record(DocumentChanges::Cell{Pos, Cell, cell, Text});
+    cell = Text;
     const QModelIndex at = index(Pos - 1, Cell);
     emit dataChanged(at, at);
 }
 
 void ItemRows::SetRow(int Pos, const LauncherItem& Item) {
-    Rows[Pos - 1] = Item;
+    LauncherItem& row = Rows[Pos - 1];
+    if (History)
+        for (int c = 0; c < LauncherItem::CellCount; ++c)
+            if (row[c] != Item[c])
+                History->Record(DocumentChanges::Cell{Pos, c, row[c], Item[c]});
+    row = Item;
     emit dataChanged(index(Pos - 1, 0), index(Pos - 1, LauncherItem::CellCount - 1));
 }
 
-void ItemRows::Insert(int Pos, const LauncherItem& Item) {
-    beginInsertRows({}, Pos - 1, Pos - 1);
-    Rows.insert(Pos - 1, Item);
-    endInsertRows();
-}
-
-void ItemRows::AppendAll(const QVector<LauncherItem>& Items) {
+void ItemRows::Insert(int Pos, const QVector<LauncherItem>& Items) {
     if (Items.isEmpty())
         return;
-    beginInsertRows({}, Count(), Count() + static_cast<int>(Items.size()) - 1);
-    Rows += Items;
+    if (History)
+        History->Record(DocumentChanges::Rows{Pos, true, Items});
+    beginInsertRows({}, Pos - 1, Pos - 1 + static_cast<int>(Items.size()) - 1);
+    Rows.insert(Pos - 1, Items.size(), LauncherItem());
+    std::copy(Items.cbegin(), Items.cend(), Rows.begin() + (Pos - 1));
     endInsertRows();
 }
 
-void ItemRows::Remove(int Pos) {
-    beginRemoveRows({}, Pos - 1, Pos - 1);
-    Rows.removeAt(Pos - 1);
+void ItemRows::Remove(int Pos, int Count) {
+    if (Count <= 0)
+        return;
+    if (History)
+        History->Record(DocumentChanges::Rows{
+            Pos, false,
+            QVector<LauncherItem>(Rows.cbegin() + (Pos - 1), Rows.cbegin() + (Pos - 1 + Count))});
+    beginRemoveRows({}, Pos - 1, Pos - 1 + Count - 1);
+    Rows.remove(Pos - 1, Count);
     endRemoveRows();
 }
 
+void ItemRows::Reorder(const QVector<int>& Order) {
+    if (History)
+        History->Record(DocumentChanges::Order{Order});
+    QVector<LauncherItem> moved;
+    moved.reserve(Order.size());
+    for (const int from : Order)
+        moved.append(Rows[from]);
+    beginResetModel();
+    Rows = std::move(moved);
+    endResetModel();
+}
+
+// Recorded as the rows out and the rows in; loads and New pause the history instead,
+// since they start a new one.
 void ItemRows::ReplaceAll(QVector<LauncherItem> Items) {
+    if (History && History->Recording()) {
+        if (!Rows.isEmpty())
+            History->Record(DocumentChanges::Rows{1, false, Rows});
+        if (!Items.isEmpty())
+            History->Record(DocumentChanges::Rows{1, true, Items});
+    }
     beginResetModel();
     Rows = std::move(Items);
     endResetModel();
@@ -91,7 +125,11 @@ bool ItemRows::setData(const QModelIndex& Index, const QVariant& Value, int Role
     if (text.startsWith(QLatin1String("SECTION:")))
         return false;
     // An edit that leaves the text as it was changes nothing, the document included.
-    if (text != Cell(Index.row() + 1, cellDescription))
-        SetCell(Index.row() + 1, cellDescription, text);
+    if (text == Cell(Index.row() + 1, cellDescription))
+        return true;
+    std::optional<EditHistory::Step> step;
+    if (History)
+        step.emplace(History->Begin(QStringLiteral("Rename item")));
+    SetCell(Index.row() + 1, cellDescription, text);
     return true;
 }

@@ -2,6 +2,8 @@
 
 #include "document/LauncherItem.h"
 
+class EditHistory;
+
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <QStringList>
@@ -22,15 +24,23 @@ public:
     bool IsSection(int Pos) const { return Rows[Pos - 1].IsSection(); }
     const QVector<LauncherItem>& All() const { return Rows; }
 
+    // Every change below is recorded in History (when one is set) as it is made.
+    void SetHistory(EditHistory* Recorder) { History = Recorder; }
+
     void SetCell(int Pos, int Cell, const QString& Text);
     void SetRow(int Pos, const LauncherItem& Item);
-    // Rows from Pos on move one down; Pos = Count() + 1 appends.
-    void Insert(int Pos, const LauncherItem& Item);
+    // Rows from Pos on move down; Pos = Count() + 1 appends.
+    void Insert(int Pos, const LauncherItem& Item) { Insert(Pos, QVector<LauncherItem>{Item}); }
+    void Insert(int Pos, const QVector<LauncherItem>& Items);
     void Append(const LauncherItem& Item) { Insert(Count() + 1, Item); }
-    void AppendAll(const QVector<LauncherItem>& Items);
-    void Remove(int Pos);
+    void AppendAll(const QVector<LauncherItem>& Items) { Insert(Count() + 1, Items); }
+    // Count rows from Pos on.
+    void Remove(int Pos, int Count = 1);
+    // New row i (0-based) is the old row Order[i]: block moves in one pass and one reset
+    // of the view, recorded as the order alone.
+    void Reorder(const QVector<int>& Order);
     void Clear() { ReplaceAll({}); }
-    // Bulk change (load, block moves): one reset of the view instead of one per row.
+    // Everything replaced (a load): one reset of the view instead of one per row.
     void ReplaceAll(QVector<LauncherItem> Items);
 
     // Model face for the list view: seven columns, the Description editable in place.
@@ -70,6 +80,7 @@ private:
     QVariant MarkData(const QModelIndex& Index, int Role) const;
 
     QVector<LauncherItem> Rows;
+    EditHistory* History = nullptr;
     ProblemSource Problems;
     QIcon ProblemIcon;
 };

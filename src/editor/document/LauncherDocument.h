@@ -1,11 +1,14 @@
 #pragma once
 
 #include "components/platform/FileLock.h"
+#include "document/EditHistory.h"
 #include "document/ItemRows.h"
 #include "document/PropertyRows.h"
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 // The editor's one launcher document: the item rows, the 36 page properties, the full
 // header and footer HTML, and the state that ties the document to its file.
@@ -16,8 +19,9 @@ public:
 
     explicit LauncherDocument(QObject* Parent = nullptr);
 
-    ItemRows Items;     // the item list (lvItems shows it)
-    PropertyRows Props; // the property list (lvProp shows it)
+    EditHistory History; // every change of the rows and properties, for Undo and Redo
+    ItemRows Items;      // the item list (lvItems shows it)
+    PropertyRows Props;  // the property list (lvProp shows it)
 
     QString CurFile;    // launcher file the document belongs to; empty for a new one
     qint32 NextNew = 1; // new documents since start-up
@@ -29,8 +33,9 @@ public:
 
     // SubItem 1 = display name, 2 = default, 3 = key; empty text outside the table.
     QString GetProp(int Pos, int SubItem) const;
-    // All 36 rows back to their defaults; header and footer emptied. A change like any other:
-    // whoever starts a document from scratch (New, start-up) sets Changed back.
+    // All 36 rows back to their defaults; header and footer emptied. A change like any other
+    // (each property it changes is recorded): whoever starts a document from scratch (New,
+    // start-up) pauses the history and starts a new one.
     void Propulate();
     QString ReadProp(const QString& PropName, bool NoConv = false) const;
     void WriteProp(const QString& PropName, const QString& SubItem);
@@ -43,12 +48,25 @@ public:
     // The Setting preview of a header or footer text.
     static QString HtmlPreview(const QString& Text);
 
-    // Whether the document differs from its file. Every change of its item rows or of its
-    // properties (the header and footer among them) makes it so; loading, saving and New
-    // set it back. A command that counts as a change although it changed no row (OK in
-    // the font dialog, an import of nothing) says so with SetChanged(true).
-    bool Changed() const { return Modified; }
+    // Whether the document differs from its file: whether the history stands elsewhere
+    // than at the point where the file was opened or saved. Every change of the item rows
+    // or of the properties (the header and footer among them) is a step of the history;
+    // loading, saving and New set the point. A command that counts as a change although
+    // it changed nothing (OK in the font dialog, an import of nothing) says so with
+    // SetChanged(true).
+    bool Changed() const { return !History.IsClean(); }
     void SetChanged(bool Value);
+
+    // What Undo or Redo went over: the rows it touched (where they are now; a removed
+    // row leaves the position it had) and the properties, by display name.
+    struct Touched {
+        QList<int> Rows;
+        QStringList Properties;
+    };
+    // Take back the last step, or do again the last one taken back. Empty when there
+    // was nothing to do.
+    std::optional<Touched> Undo();
+    std::optional<Touched> Redo();
 
     QString Caption() const { return WindowCaption; }
     void SetCaption(const QString& Caption);
@@ -63,6 +81,10 @@ signals:
     void PropertiesReset();
 
 private:
+    void Apply(const DocumentChange& Change, bool Forward, Touched& Where);
+    std::optional<Touched> Finish(bool Done, Touched Where);
+    void FollowHistory();
+
     QString WindowCaption;
-    bool Modified = false;
+    bool LastChanged = false;
 };

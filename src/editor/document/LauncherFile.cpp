@@ -3,13 +3,17 @@
 #include "components/AppError.h"
 #include "components/AtomicFile.h"
 #include "components/BusyCursor.h"
+#include "components/NameInMessage.h"
 #include "components/PackStore.h"
 #include "components/UserDialogs.h"
 #include "components/platform/FileLock.h"
+#include "document/LauncherContent.h"
 #include "document/LauncherDocument.h"
 #include "document/PropertyTable.h"
+#include "textform/LauncherText.h"
 
-#include <QPair>
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -50,18 +54,12 @@ private:
     Slot Slots[LauncherItem::CellCount];
 };
 
-// What a launcher file holds, read completely before the document is touched.
-struct FileContent {
-    QVector<LauncherItem> Items;
-    QVector<QPair<QString, QString>> Properties; // display name, value, in file order
-};
-
-FileContent ReadContent(const QString& FLE, bool Imprt) {
+LauncherContent ReadContent(const QString& FLE, bool Imprt) {
     PackStore pack;
     pack.PackOpen(FLE);
     EntryTexts entryData(pack, FLE);
     const int count = pack.PackGetField(1, 0).toInt();
-    FileContent content;
+    LauncherContent content;
     content.Items.reserve(count / LauncherItem::CellCount);
     int p = 0; // the property search moves forward over the whole load
     for (int i = 1; i <= count; ++i) {
@@ -111,42 +109,24 @@ private:
     bool Paused;
 };
 
-// Moves the document's lock to FLE: the new lock is taken before the old one goes.
-void LockOn(LauncherDocument& Doc, const QString& FLE) {
-    FileLock lock;
-    lock.Take(FLE);
-    Doc.CO = std::move(lock);
-}
-
-} // namespace
-
-void LauncherFile::OpenFile(LauncherDocument& Doc, const QString& FLE, bool Imprt) {
-    LockPause pause(Doc, FLE);
-    BusyCursor busy;
-    FileContent content = ReadContent(FLE, Imprt);
-    if (Imprt) {
-        Doc.Items.AppendAll(content.Items);
-        return;
-    }
-    Doc.Items.ReplaceAll(std::move(content.Items));
-    for (const auto& [name, value] : content.Properties)
+// The document's rows and properties become those read, in a history of their own.
+void PutContent(LauncherDocument& Doc, LauncherContent Content) {
+    Doc.Items.ReplaceAll(std::move(Content.Items));
+    if (Content.OthersDefault)
+        Doc.Propulate();
+    for (const auto& [name, value] : Content.Properties)
         Doc.WriteProp(name, value);
-    Doc.CurFile = FLE;
-    Doc.SetCaption(Doc.FileCaption(Doc.ReadProp(QStringLiteral("Title"), true)));
-    Doc.SetChanged(false);
-    LockOn(Doc, FLE);
 }
 
-void LauncherFile::SaveFile(LauncherDocument& Doc, const QString& FLE) {
-    RefuseSpecialTarget(FLE);
-    BusyCursor busy;
-    // The rename would go past another program's lock unnoticed: a file that another
-    // program holds is not replaced behind its back.
-    FileLock target;
-    if (!Doc.CO.Covers(FLE) && PackStore::PackFileExists(FLE) && !target.Take(FLE) &&
-        target.LastErrorWasConflict())
-        throw AppError(QStringLiteral("Permission denied: the file is in use by another program"),
-                       ErrNo::PermissionDenied);
+void TakeContent(LauncherDocument& Doc, LauncherContent Content, bool Clean) {
+    {
+        const EditHistory::Pause quiet = Doc.History.Suspend();
+        PutContent(Doc, std::move(Content));
+    }
+    Doc.History.Clear(Clean);
+}
+
+PackStore PackOf(const LauncherDocument& Doc) {
     PackStore pack;
     qint32 n = 0;
     for (const LauncherItem& item : Doc.Items.All()) {
@@ -162,7 +142,71 @@ void LauncherFile::SaveFile(LauncherDocument& Doc, const QString& FLE) {
         pack.PackSetField(Doc.ReadProp(Doc.GetProp(pos, 1), true), 5, n);
     }
     pack.PackSetField(n, 1, 0);
-    pack.PackWrite(FLE);
+    return pack;
+}
+
+// Moves the document's lock to FLE: the new lock is taken before the old one goes.
+void LockOn(LauncherDocument& Doc, const QString& FLE) {
+    FileLock lock;
+    lock.Take(FLE);
+    Doc.CO = std::move(lock);
+}
+
+} // namespace
+
+const QString LauncherFile::OpenFilter =
+    QStringLiteral("Quintor File (*.qtf;*.yaml;*.yml)|*.qtf;*.yaml;*.yml|All files (*.*)|*.*");
+
+QString LauncherFile::ProposedSaveName(const LauncherDocument& Doc) {
+    if (!LauncherText::IsTextFile(Doc.CurFile))
+        return {};
+    const QFileInfo text(Doc.CurFile);
+    return text.dir().filePath(text.completeBaseName() + QStringLiteral(".qtf"));
+}
+
+bool LauncherFile::SaveNeedsName(const LauncherDocument& Doc) {
+    return LauncherText::IsTextFile(Doc.CurFile) || !PackStore::PackFileExists(Doc.CurFile);
+}
+
+void LauncherFile::OpenFile(LauncherDocument& Doc, const QString& FLE, bool Imprt) {
+    const bool text = LauncherText::IsTextFile(FLE);
+    LockPause pause(Doc, FLE);
+    BusyCursor busy;
+    LauncherContent content = text ? LauncherText::Read(FLE) : ReadContent(FLE, Imprt);
+    if (Imprt) {
+        Doc.Items.AppendAll(content.Items);
+        return;
+    }
+    TakeContent(Doc, std::move(content), true);
+    Doc.CurFile = FLE;
+    Doc.SetCaption(Doc.FileCaption(Doc.ReadProp(QStringLiteral("Title"), true)));
+    // A text file is edited by other programs and kept in version control: the editor
+    // never writes it back, so it does not hold it either.
+    if (text)
+        Doc.CO.Release();
+    else
+        LockOn(Doc, FLE);
+}
+
+void LauncherFile::SaveFile(LauncherDocument& Doc, const QString& FLE) {
+    RefuseSpecialTarget(FLE);
+    BusyCursor busy;
+    if (LauncherText::IsTextFile(FLE)) {
+        WriteFileAtomically(FLE, LauncherText::Write(Doc));
+        Doc.CurFile = FLE;
+        Doc.SetCaption(Doc.FileCaption(Doc.ReadProp(QStringLiteral("Title"), true)));
+        Doc.SetChanged(false);
+        Doc.CO.Release();
+        return;
+    }
+    // The rename would go past another program's lock unnoticed: a file that another
+    // program holds is not replaced behind its back.
+    FileLock target;
+    if (!Doc.CO.Covers(FLE) && PackStore::PackFileExists(FLE) && !target.Take(FLE) &&
+        target.LastErrorWasConflict())
+        throw AppError(QStringLiteral("Permission denied: the file is in use by another program"),
+                       ErrNo::PermissionDenied);
+    PackOf(Doc).PackWrite(FLE);
     Doc.CurFile = FLE;
     Doc.SetCaption(Doc.FileCaption(Doc.ReadProp(QStringLiteral("Title"), true)));
     Doc.SetChanged(false);
@@ -173,14 +217,15 @@ void LauncherFile::SaveFile(LauncherDocument& Doc, const QString& FLE) {
 
 bool LauncherFile::ChangeFile(LauncherDocument& Doc, UserDialogs& Dialogs,
                               const std::function<void()>& SaveCommand) {
-    const QString suffix = Doc.CurFile.isEmpty()
-                               ? QString()
-                               : QStringLiteral("('") + Doc.CurFile + QStringLiteral("')");
+    const QString suffix =
+        Doc.CurFile.isEmpty()
+            ? QString()
+            : QStringLiteral("('") + NameInMessage(Doc.CurFile) + QStringLiteral("')");
     if (!Doc.Changed())
         return true;
     const QString question = QStringLiteral("The file '") +
-                             Doc.ReadProp(QStringLiteral("Title"), true) + QStringLiteral("' ") +
-                             suffix +
+                             NameInMessage(Doc.ReadProp(QStringLiteral("Title"), true)) +
+                             QStringLiteral("' ") + suffix +
                              QStringLiteral(" has changed.  Do you want to save the changes?");
     switch (Dialogs.MsgBox(question, MsgButtons::YesNoCancel, MsgIcon::Question,
                            LauncherDocument::ProgramTitle)) {
@@ -192,4 +237,21 @@ bool LauncherFile::ChangeFile(LauncherDocument& Doc, UserDialogs& Dialogs,
     default:
         return false;
     }
+}
+
+void LauncherFile::WriteCopy(const LauncherDocument& Doc, const QString& Path) {
+    RefuseSpecialTarget(Path);
+    PackOf(Doc).PackWrite(Path);
+}
+
+void LauncherFile::ReadCopy(LauncherDocument& Doc, const QString& Path, const QString& StepName) {
+    LauncherContent content = ReadContent(Path, false);
+    if (StepName.isEmpty()) {
+        TakeContent(Doc, std::move(content), false);
+        return;
+    }
+    const EditHistory::Step step = Doc.History.Begin(StepName);
+    PutContent(Doc, std::move(content));
+    // A copy that happens to equal the document is still the user's unsaved work.
+    Doc.History.MarkChanged();
 }

@@ -3,6 +3,7 @@
 #include "components/platform/DesktopEntries.h"
 
 #include <QCollator>
+#include <QLocale>
 #include <QStringList>
 #include <algorithm>
 
@@ -31,7 +32,12 @@ bool Matches(const QString& SearchText, const QString& Typed) {
 }
 
 void SortByName(QList<DesktopEntry>& Entries) {
-    QCollator collator;
+    // The C locale (many sessions started without a language) compares code points,
+    // which puts "Éditeur" after "XTerm"; the common order of all languages does not.
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English);
+    QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(true);
     std::stable_sort(Entries.begin(), Entries.end(),

@@ -1,6 +1,7 @@
 #include "ImportItems.h"
 
 #include "components/AppError.h"
+#include "components/NameInMessage.h"
 #include "components/PackStore.h"
 #include "components/UserDialogs.h"
 #include "document/LauncherDocument.h"
@@ -37,20 +38,21 @@ bool ImportItems::Import(LauncherDocument& Doc, UserDialogs& Dialogs, const QStr
                          const QString& SectionName, const QLocale& Locale) {
     const QString name = SectionName.trimmed();
     if (!PackStore::PackFileExists(FN)) {
-        Dialogs.MsgBox(QStringLiteral("Could not find the file '") + FN +
+        Dialogs.MsgBox(QStringLiteral("Could not find the file '") + NameInMessage(FN) +
                            QStringLiteral("'. Please check the filename and try again."),
                        MsgButtons::OK, MsgIcon::Exclamation, ErrorTitle);
         return false;
     }
     const int before = Doc.Items.Count();
+    const EditHistory::Step step = Doc.History.Begin(QStringLiteral("Import"));
     try {
         // OpenFile reads the whole file before it appends anything, so a failed read
         // adds no rows; the section row goes in only once the rows are in.
         LauncherFile::OpenFile(Doc, FN, true);
     } catch (const AppError& Error) {
         Dialogs.MsgBox(QStringLiteral("An error occurred when attempting to import the file '") +
-                           FN + QStringLiteral("' - ") + Error.Description + QStringLiteral(", ") +
-                           QString::number(Error.Number),
+                           NameInMessage(FN) + QStringLiteral("' - ") + Error.Description +
+                           QStringLiteral(", ") + QString::number(Error.Number),
                        MsgButtons::OK, MsgIcon::Critical, ErrorTitle);
         return false;
     }

@@ -1,5 +1,7 @@
 #include "ItemCheck.h"
 
+#include "components/NameInMessage.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
@@ -97,12 +99,18 @@ QVector<Problems> CheckAll(const QVector<LauncherItem>& Rows) {
 QStringList Describe(Problems Found, const LauncherItem& Row) {
     QStringList lines;
     if (Found & CommandMissing)
-        lines << QStringLiteral("The command was not found: ") + Row[cellCommand];
+        lines << QStringLiteral("The command was not found: ") + NameInMessage(Row[cellCommand]);
     if (Found & StartInMissing)
-        lines << QStringLiteral("The start-in folder does not exist: ") + Row[cellStartIn];
+        lines << QStringLiteral("The start-in folder does not exist: ") +
+                     NameInMessage(Row[cellStartIn]);
     if (Found & IconMissing)
-        lines << QStringLiteral("The icon file does not exist: ") + Row[cellIcon];
+        lines << QStringLiteral("The icon file does not exist: ") + NameInMessage(Row[cellIcon]);
     return lines;
+}
+
+QString BrokenLine(int Pos, const LauncherItem& Row, Problems Found) {
+    return QStringLiteral("%1. %2 - ").arg(Pos).arg(NameInMessage(Row[cellDescription])) +
+           Describe(Found, Row).join(QStringLiteral("; "));
 }
 
 } // namespace ItemCheck

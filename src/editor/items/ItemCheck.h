@@ -44,4 +44,7 @@ QVector<Problems> CheckAll(const QVector<LauncherItem>& Rows);
 // The problems of Row for the user, one line each.
 QStringList Describe(Problems Found, const LauncherItem& Row);
 
+// One line for an item that has problems: "<row number>. <description> - <problems>".
+QString BrokenLine(int Pos, const LauncherItem& Row, Problems Found);
+
 } // namespace ItemCheck

@@ -41,10 +41,11 @@ void ItemChecker::CheckNow() {
     Running = true;
     // A shared copy: the rows are copied only if the list changes while the check runs.
     const QVector<LauncherItem> rows = Items.All();
-    Pool.start([this, rows] {
+    const unsigned generation = ++Generation;
+    Pool.start([this, rows, generation] {
         const Found result = Run(rows);
         QMetaObject::invokeMethod(
-            this, [this, result] { Finish(result); }, Qt::QueuedConnection);
+            this, [this, result, generation] { Finish(result, generation); }, Qt::QueuedConnection);
     });
 }
 
@@ -57,10 +58,24 @@ ItemChecker::Found ItemChecker::Run(const QVector<LauncherItem>& Rows) {
     return result;
 }
 
-void ItemChecker::Finish(const Found& Result) {
-    Running = false;
-    Marks = Result;
+void ItemChecker::Adopt(const QVector<LauncherItem>& Rows,
+                        const QVector<ItemCheck::Problems>& Found) {
+    Delay.stop();
+    Again = false;
+    ++Generation;
+    Marks.clear();
+    for (qsizetype i = 0; i < Rows.size() && i < Found.size(); ++i)
+        if (Found[i] != ItemCheck::NoProblem)
+            Marks.insert(Key(Rows[i]), Found[i]);
     emit Checked();
+}
+
+void ItemChecker::Finish(const Found& Result, unsigned ResultGeneration) {
+    Running = false;
+    if (ResultGeneration == Generation) {
+        Marks = Result;
+        emit Checked();
+    }
     if (Again) {
         Again = false;
         CheckNow();

@@ -24,6 +24,9 @@ public:
     void CheckSoon();
     // Checks now, without the wait.
     void CheckNow();
+    // Takes the problems Found for Rows by a check made elsewhere (Edit, "Check items"),
+    // newer than any check still running, whose result is then dropped.
+    void Adopt(const QVector<LauncherItem>& Rows, const QVector<ItemCheck::Problems>& Found);
     // True while a check runs or waits to run.
     bool Pending() const { return Running || Delay.isActive(); }
 
@@ -37,12 +40,14 @@ private:
     using Found = QHash<QString, ItemCheck::Problems>;
     static QString Key(const LauncherItem& Row);
     static Found Run(const QVector<LauncherItem>& Rows);
-    void Finish(const Found& Result);
+    void Finish(const Found& Result, unsigned Generation);
 
     const ItemRows& Items;
     QTimer Delay;
     bool Running = false;
     bool Again = false;
+    // Counts the checks begun or adopted; a result of an older one is out of date.
+    unsigned Generation = 0;
     Found Marks;
     // Last, so that it is destroyed first: its destructor waits for a running check.
     QThreadPool Pool;

@@ -28,6 +28,12 @@ void SortUnique(QList<int>& Rows) {
     Rows.erase(std::unique(Rows.begin(), Rows.end()), Rows.end());
 }
 
+// Appends the 0-based rows of the 1-based positions From..To-1.
+void AppendRange(QVector<int>& Order, int From, int To) {
+    for (int pos = From; pos < To; ++pos)
+        Order.append(pos - 1);
+}
+
 // The nearest section row after Pos, or 0.
 int NextSection(const ItemRows& Items, int Pos) {
     for (int i = Pos + 1; i <= Items.Count(); ++i)
@@ -111,15 +117,14 @@ RowSelection MoveSectionDown(ItemRows& Items, int S) {
     const int following = NextSection(Items, N);
     const int E = following ? following - 1 : Items.Count();
 
-    // Rows S..N-1 (this block) and N..E (the next one) trade places; 0-based below.
-    const QVector<LauncherItem>& rows = Items.All();
-    QVector<LauncherItem> moved;
-    moved.reserve(rows.size());
-    moved.append(rows.cbegin(), rows.cbegin() + (S - 1));
-    moved.append(rows.cbegin() + (N - 1), rows.cbegin() + E);
-    moved.append(rows.cbegin() + (S - 1), rows.cbegin() + (N - 1));
-    moved.append(rows.cbegin() + E, rows.cend());
-    Items.ReplaceAll(std::move(moved));
+    // Rows S..N-1 (this block) and N..E (the next one) trade places.
+    QVector<int> order;
+    order.reserve(Items.Count());
+    AppendRange(order, 1, S);
+    AppendRange(order, N, E + 1);
+    AppendRange(order, S, N);
+    AppendRange(order, E + 1, Items.Count() + 1);
+    Items.Reorder(order);
     return Only(S + (E - N) + 1);
 }
 
@@ -149,40 +154,37 @@ RowSelection DragSection(ItemRows& Items, int S, int Pos) {
         target = Items.Count() + 1;
     if (target >= S && target <= end)
         return Unchanged(S);
-    const QVector<LauncherItem>& rows = Items.All();
-    const QVector<LauncherItem> block(rows.cbegin() + (S - 1), rows.cbegin() + (end - 1));
-    QVector<LauncherItem> moved;
-    moved.reserve(rows.size());
-    for (int pos = 1; pos <= rows.size() + 1; ++pos) {
+    QVector<int> order;
+    order.reserve(Items.Count());
+    for (int pos = 1; pos <= Items.Count() + 1; ++pos) {
         if (pos == target)
-            moved += block;
-        if (pos <= rows.size() && (pos < S || pos >= end))
-            moved.append(rows[pos - 1]);
+            AppendRange(order, S, end);
+        if (pos <= Items.Count() && (pos < S || pos >= end))
+            order.append(pos - 1);
     }
     const int first = target < S ? target : target - (end - S);
-    Items.ReplaceAll(std::move(moved));
+    Items.Reorder(order);
     return Only(first);
 }
 
 RowSelection DragItems(ItemRows& Items, const QList<int>& Rows, int Pos) {
-    const QVector<LauncherItem>& rows = Items.All();
-    QVector<LauncherItem> dragged, kept;
+    QVector<int> dragged, kept;
     int before = 0; // dragged rows above the target, which no longer count there
-    for (int pos = 1; pos <= rows.size(); ++pos) {
+    for (int pos = 1; pos <= Items.Count(); ++pos) {
         if (std::binary_search(Rows.cbegin(), Rows.cend(), pos)) {
-            dragged.append(rows[pos - 1]);
+            dragged.append(pos - 1);
             before += pos < Pos ? 1 : 0;
         } else {
-            kept.append(rows[pos - 1]);
+            kept.append(pos - 1);
         }
     }
     const int first = Pos - before;
     if (dragged.isEmpty() ||
         (first == Rows.first() && Rows.last() - Rows.first() + 1 == Rows.size()))
         return Unchanged(Rows.value(0));
-    kept.insert(first - 1, dragged.size(), LauncherItem());
+    kept.insert(first - 1, dragged.size(), 0);
     std::copy(dragged.cbegin(), dragged.cend(), kept.begin() + (first - 1));
-    Items.ReplaceAll(std::move(kept));
+    Items.Reorder(kept);
     RowSelection result = Only(first);
     for (int i = 1; i < dragged.size(); ++i)
         result.Others << first + i;
@@ -219,8 +221,7 @@ int AddSectionPosition(int Count, int Selected) {
 RowSelection InsertRows(ItemRows& Items, int Pos, const QList<LauncherItem>& Rows) {
     if (Rows.isEmpty() || Pos < 1 || Pos > Items.Count() + 1)
         return Unchanged(0);
-    for (qsizetype i = 0; i < Rows.size(); ++i)
-        Items.Insert(Pos + static_cast<int>(i), Rows[i]);
+    Items.Insert(Pos, Rows);
     RowSelection result = Only(Pos);
     for (int i = 1; i < Rows.size(); ++i)
         result.Others << Pos + i;
@@ -230,7 +231,8 @@ RowSelection InsertRows(ItemRows& Items, int Pos, const QList<LauncherItem>& Row
 RowSelection SelectionAfterInsert(int Current, const QList<int>& Selected, int Pos) {
     const auto shifted = [Pos](int p) { return p >= Pos ? p + 1 : p; };
     RowSelection result;
-    result.Current = Current > 0 ? shifted(Current) : 0;
+    // A list without a current row gets the new one: the item commands act on the current row.
+    result.Current = Current > 0 ? shifted(Current) : Pos;
     for (int p : Selected) {
         const int moved = shifted(p);
         if (moved != result.Current)

@@ -56,6 +56,7 @@ int AddSectionPosition(int Count, int Selected);
 // selection, the first one current.
 RowSelection InsertRows(ItemRows& Items, int Pos, const QList<LauncherItem>& Rows);
 // The selection after a row was inserted at Pos: the rows it had stay selected,
-// those at or after Pos now one further down.
+// those at or after Pos now one further down. Without a current row (Current 0) the
+// new row becomes the current one.
 RowSelection SelectionAfterInsert(int Current, const QList<int>& Selected, int Pos);
 } // namespace ItemListOps

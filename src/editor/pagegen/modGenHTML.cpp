@@ -7,6 +7,7 @@
 #include "components/AppError.h"
 #include "components/ConfigStore.h"
 #include "components/IcoFile.h"
+#include "components/NameInMessage.h"
 #include "components/Tolvik.h"
 #include "components/platform/SystemPaths.h"
 #include "document/LauncherDocument.h"
@@ -43,11 +44,13 @@ qint64 WholeNumber(const QString& Text, const QString& What, qint64 Min, qint64 
     bool ok = false;
     const double value = Text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value))
-        throw AppError(What + QStringLiteral(" \"") + Text + QStringLiteral("\" is not a number"),
+        throw AppError(What + QStringLiteral(" \"") + NameInMessage(Text) +
+                           QStringLiteral("\" is not a number"),
                        ErrNo::TypeMismatch);
     const double rounded = std::nearbyint(value);
     if (rounded < static_cast<double>(Min) || rounded > static_cast<double>(Max))
-        throw AppError(What + QStringLiteral(" \"") + Text + QStringLiteral("\" is out of range"),
+        throw AppError(What + QStringLiteral(" \"") + NameInMessage(Text) +
+                           QStringLiteral("\" is out of range"),
                        ErrOverflow);
     return static_cast<qint64>(rounded);
 }
@@ -167,7 +170,7 @@ public:
             Tolvik::PathCheck(RawIc) != 1)
             return SystemPaths::Join(IconFolder, IconFileName(0));
         if (!Tolvik::FolderExists(IconFolder) && !QDir().mkpath(IconFolder))
-            throw AppError(QStringLiteral("The icon folder \"") + IconFolder +
+            throw AppError(QStringLiteral("The icon folder \"") + NameInMessage(IconFolder) +
                                QStringLiteral("\" cannot be created"),
                            ErrNo::PathFileAccess);
         ++IconCounter;
@@ -468,7 +471,7 @@ void ResetIconCache(ConfigStore& Cache, const QString& IconFolder) {
                 if (file == ConfigStore::NotFound)
                     break;
                 if (IsOwnIconFile(file, IconFolder) && !QFile::remove(file))
-                    throw AppError(QStringLiteral("The icon file \"") + file +
+                    throw AppError(QStringLiteral("The icon file \"") + NameInMessage(file) +
                                        QStringLiteral("\" cannot be deleted"),
                                    ErrNo::PermissionDenied);
             }

@@ -1,5 +1,6 @@
 #include "PropertyRules.h"
 
+#include "components/NameInMessage.h"
 #include "document/LauncherDocument.h"
 
 #include <QLocale>
@@ -19,9 +20,10 @@ std::optional<QString> NumberRefusal(const QString& Answer, int Lower, int Upper
     bool ok = ascii && form.hasMatch();
     const double value = ok ? locale.toDouble(Answer, &ok) : 0;
     if (!ok)
-        return QStringLiteral("'") + Answer + QStringLiteral("' is not a number, please try again");
+        return QStringLiteral("'") + NameInMessage(Answer) +
+               QStringLiteral("' is not a number, please try again");
     if (!Fraction && form.capturedLength(1) > 0)
-        return QStringLiteral("'") + Answer +
+        return QStringLiteral("'") + NameInMessage(Answer) +
                QStringLiteral("' is not a whole number, please try again");
     if (value < Lower)
         return QStringLiteral("The number must be %1 or higher").arg(Lower);

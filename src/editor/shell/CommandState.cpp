@@ -15,10 +15,10 @@ bool SectionBetween(const ItemRows& Items, int From, int To, int Step) {
 CommandState ItemCommandState(const ItemRows& Items, int CurrentRow) {
     CommandState state;
     const int n = Items.Count();
-    state.Copy = n > 0;
-    // Without a current row there is nothing to move.
+    // An enabled command acts on a row: without a current row there is none to act on.
     if (n == 0 || CurrentRow < 1 || CurrentRow > n)
         return state;
+    state.Copy = true;
     if (Items.IsSection(CurrentRow)) {
         state.MoveUp = CurrentRow > 1 && SectionBetween(Items, CurrentRow - 1, 1, -1);
         state.MoveDown = CurrentRow < n && SectionBetween(Items, CurrentRow + 1, n, 1);

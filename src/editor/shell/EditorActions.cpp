@@ -26,7 +26,7 @@ QMenu* MakeMenu(QMainWindow& Window, const char* Name, const QString& Caption) {
 // A toolbar button: the desktop theme's icon when it has one, else our own drawing,
 // so the toolbar is never blank.
 void ToToolbar(QToolBar* Bar, QAction* Action, const char* ThemeIcon, const QString& ToolTip) {
-    const QString own = QStringLiteral(":/editor/icons/%1.png").arg(QLatin1String(ThemeIcon));
+    const QString own = QStringLiteral(":/editor/icons/%1.svg").arg(QLatin1String(ThemeIcon));
     Action->setIcon(QIcon::fromTheme(QLatin1String(ThemeIcon), QIcon(own)));
     Action->setToolTip(ToolTip);
     Bar->addAction(Action);
@@ -54,6 +54,11 @@ void EditorActions::Create(QMainWindow& Window) {
     mnuFileExit = MakeAction(file, "mnuFileExit", QStringLiteral("E&xit"));
 
     QMenu* edit = MakeMenu(Window, "mnuEdit", QStringLiteral("&Edit"));
+    mnuEditUndo = MakeAction(edit, "mnuEditUndo", QStringLiteral("&Undo"), Qt::CTRL | Qt::Key_Z);
+    mnuEditRedo = MakeAction(edit, "mnuEditRedo", QStringLiteral("&Redo"));
+    mnuEditRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addSeparator()->setObjectName(QStringLiteral("mnuEdit5"));
     mnuEditCopy = MakeAction(edit, "mnuEditCopy", QStringLiteral("&Copy and paste"), Qt::Key_F12);
     edit->addSeparator()->setObjectName(QStringLiteral("mnuEdit1"));
     mnuEditAdd = MakeAction(edit, "mnuEditAdd", QStringLiteral("&Add icon..."), Qt::Key_F4);
@@ -93,6 +98,7 @@ void EditorActions::Create(QMainWindow& Window) {
     mnuFileRun->setEnabled(false);
     mnuFileShortcut->setEnabled(false);
     mnuEditProperty->setEnabled(false);
+    ShowHistory({}, {});
 
     tbMain = Window.addToolBar(QStringLiteral("Toolbar"));
     tbMain->setObjectName(QStringLiteral("tbMain"));
@@ -106,6 +112,9 @@ void EditorActions::Create(QMainWindow& Window) {
     tbMain->addSeparator();
     ToToolbar(tbMain, mnuFileBuild, "text-html", QStringLiteral("Build (F3)"));
     tbMain->addSeparator();
+    ToToolbar(tbMain, mnuEditUndo, "edit-undo", QStringLiteral("Undo (Ctrl+Z)"));
+    ToToolbar(tbMain, mnuEditRedo, "edit-redo", QStringLiteral("Redo (Ctrl+Shift+Z)"));
+    tbMain->addSeparator();
     ToToolbar(tbMain, mnuEditAdd, "list-add", QStringLiteral("Add icon (F4)"));
     ToToolbar(tbMain, mnuEditAddApps, "applications-other",
               QStringLiteral("Add from applications (Shift+F4)"));
@@ -116,4 +125,19 @@ void EditorActions::Create(QMainWindow& Window) {
     tbMain->addSeparator();
     ToToolbar(tbMain, mnuEditMoveUp, "go-up", QStringLiteral("Move up (Ctrl+U)"));
     ToToolbar(tbMain, mnuEditMoveDown, "go-down", QStringLiteral("Move down (Ctrl+D)"));
+}
+
+void EditorActions::ShowHistory(const QString& UndoName, const QString& RedoName) {
+    const auto show = [](QAction* Action, const QString& Caption, const QString& Name,
+                         const QString& Keys) {
+        Action->setEnabled(!Name.isEmpty());
+        Action->setText(Name.isEmpty() ? Caption : Caption + QLatin1Char(' ') + Name);
+        QString tip = Caption;
+        tip.remove(QLatin1Char('&'));
+        if (!Name.isEmpty())
+            tip += QLatin1Char(' ') + Name;
+        Action->setToolTip(tip + QStringLiteral(" (") + Keys + QLatin1Char(')'));
+    };
+    show(mnuEditUndo, QStringLiteral("&Undo"), UndoName, QStringLiteral("Ctrl+Z"));
+    show(mnuEditRedo, QStringLiteral("&Redo"), RedoName, QStringLiteral("Ctrl+Shift+Z"));
 }

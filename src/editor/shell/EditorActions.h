@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QAction;
 class QMainWindow;
 class QToolBar;
@@ -17,6 +19,8 @@ struct EditorActions {
     QAction* mnuFileRun = nullptr;
     QAction* mnuFileShortcut = nullptr;
     QAction* mnuFileExit = nullptr;
+    QAction* mnuEditUndo = nullptr;
+    QAction* mnuEditRedo = nullptr;
     QAction* mnuEditCopy = nullptr;
     QAction* mnuEditAdd = nullptr;
     QAction* mnuEditAddApps = nullptr;
@@ -37,4 +41,7 @@ struct EditorActions {
 
     // Builds the menu bar and the toolbar of Window; the actions belong to Window.
     void Create(QMainWindow& Window);
+    // Undo and Redo name the step they would take back or do again; an empty name
+    // disables the command and leaves its bare caption.
+    void ShowHistory(const QString& UndoName, const QString& RedoName);
 };

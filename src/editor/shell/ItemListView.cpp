@@ -4,6 +4,7 @@
 #include "shell/ItemRowDelegate.h"
 
 #include <QHeaderView>
+#include <QLineEdit>
 
 namespace {
 
@@ -37,6 +38,12 @@ ItemListView::ItemListView(ItemRows& Items, QWidget* Parent) : QTreeView(Parent)
     header()->setSectionsMovable(false);
     for (int c = 0; c < LauncherItem::CellCount; ++c)
         setColumnWidth(c, StartColumnWidth);
+}
+
+QLineEdit* ItemListView::InPlaceEditor() const {
+    if (state() != EditingState)
+        return nullptr;
+    return qobject_cast<QLineEdit*>(indexWidget(currentIndex()));
 }
 
 bool ItemListView::edit(const QModelIndex& Index, EditTrigger Trigger, QEvent* Event) {

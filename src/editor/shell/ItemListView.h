@@ -4,6 +4,7 @@
 #include <functional>
 
 class ItemRows;
+class QLineEdit;
 
 // The item list (lvItems): a report view over the document's item rows, several rows
 // selectable, the Description editable in place. Its seven columns share the width.
@@ -12,6 +13,8 @@ class ItemListView : public QTreeView {
 public:
     explicit ItemListView(ItemRows& Items, QWidget* Parent = nullptr);
     using QTreeView::edit;
+    // The field of a Description being edited in place, null when none is.
+    QLineEdit* InPlaceEditor() const;
 
 signals:
     // An in-place edit was asked for on a section row: the section is edited in its

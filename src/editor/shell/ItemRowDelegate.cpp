@@ -5,7 +5,7 @@
 
 ItemRowDelegate::ItemRowDelegate(const ItemRows& Items, QObject* Parent)
     : QStyledItemDelegate(Parent), Items(Items),
-      SectionIcon(QStringLiteral(":/editor/icons/section.png")) {}
+      SectionIcon(QStringLiteral(":/editor/icons/section.svg")) {}
 
 void ItemRowDelegate::initStyleOption(QStyleOptionViewItem* Option,
                                       const QModelIndex& Index) const {

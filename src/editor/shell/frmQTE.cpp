@@ -4,12 +4,15 @@
 #include "build/ui/BuildCommands.h"
 #include "components/AppError.h"
 #include "components/CodeFont.h"
+#include "components/NameInMessage.h"
 #include "components/PackStore.h"
 #include "components/Tolvik.h"
 #include "components/dialogs/QtUserDialogs.h"
 #include "components/platform/DefaultApplication.h"
 #include "components/platform/SystemPaths.h"
 #include "document/LauncherFile.h"
+#include "document/RecoveryKeeper.h"
+#include "document/RecoveryStore.h"
 #include "items/ItemCheck.h"
 #include "items/ItemChecker.h"
 #include "items/ui/AppCommands.h"
@@ -25,13 +28,16 @@
 #include "shell/CommandState.h"
 #include "shell/ItemListView.h"
 #include "shell/ProgramInfo.h"
+#include "shell/RecoveryCommands.h"
 #include "shell/frmAbout.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
@@ -55,6 +61,9 @@ constexpr int ClientHeight = 395;     // 5928 twips
 constexpr int PageMargin = 8;         // half the 240 twips the lists are narrower than the tabs
 constexpr int PropNameWidth = 235;    // 3519 twips
 constexpr int PropSettingWidth = 640; // 9604 twips
+// Room for the window manager's frame, which a window does not know before it is shown.
+constexpr int FrameSide = 8;
+constexpr int TitleBar = 40;
 
 // A tab page whose content keeps the same offset from every edge, so it follows the
 // window's size with the relations of the design.
@@ -71,7 +80,7 @@ QWidget* TabPage(QWidget* Content) {
 frmQTE::frmQTE(UserDialogs* Dialogs, QWidget* Parent) : QMainWindow(Parent) {
     InitEditorResources();
     setObjectName(QStringLiteral("frmQTE"));
-    setWindowIcon(QIcon(QStringLiteral(":/editor/icons/qtedit2.png")));
+    setWindowIcon(QIcon(QStringLiteral(":/editor/icons/qtedit2.svg")));
     if (!Dialogs) {
         OwnDialogs = std::make_unique<QtUserDialogs>(this);
         Dialogs = OwnDialogs.get();
@@ -91,7 +100,11 @@ frmQTE::frmQTE(UserDialogs* Dialogs, QWidget* Parent) : QMainWindow(Parent) {
         ShowCaption();
         Checkmenus();
     });
-    resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    connect(&Document.History, &EditHistory::StateChanged, this, &frmQTE::ShowHistory);
+    // The design size, within the screen's free area (a small screen, or one at 200 %).
+    const QSize frame(2 * FrameSide, FrameSide + TitleBar);
+    resize(QSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height())
+               .boundedTo(screen()->availableGeometry().size() - frame));
 }
 
 // The views go before the document they show, not after it with the other children.
@@ -167,6 +180,8 @@ void frmQTE::ConnectCommands() {
         {A.mnuFileRun, &frmQTE::mnuFileRun_Click},
         {A.mnuFileShortcut, &frmQTE::mnuFileShortcut_Click},
         {A.mnuFileExit, &frmQTE::mnuFileExit_Click},
+        {A.mnuEditUndo, &frmQTE::mnuEditUndo_Click},
+        {A.mnuEditRedo, &frmQTE::mnuEditRedo_Click},
         {A.mnuEditCopy, &frmQTE::mnuEditCopy_Click},
         {A.mnuEditAdd, &frmQTE::mnuEditAdd_Click},
         {A.mnuEditAddApps, &frmQTE::mnuEditAddApps_Click},
@@ -209,6 +224,14 @@ void frmQTE::ConnectCommands() {
 
     connect(lvProp, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& Index) { lvProp_ItemClick(Index.row() + 1); });
+    // The page file is looked at when the page property changes (a build, a property edit,
+    // a file opened), never when the selection moves: a slow folder must not freeze the list.
+    connect(&Document.Props, &QAbstractItemModel::modelReset, this, &frmQTE::CheckPageFile);
+    connect(&Document.Props, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& From) {
+                if (From.row() == 0)
+                    CheckPageFile();
+            });
     connect(&Document, &LauncherDocument::PropertiesReset, this, [this] {
         lvProp->selectionModel()->clearSelection();
         lvProp->selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
@@ -236,10 +259,15 @@ void frmQTE::Form_Load(const QStringList& Arguments) {
     Document.APath = SystemPaths::ProgramFolder();
     HelpFilePath = Document.APath + QStringLiteral("qtedit2.chm");
     Document.NextNew = 1;
-    Document.Propulate();
-    Document.SetChanged(false);
+    {
+        const EditHistory::Pause quiet = Document.History.Suspend();
+        Document.Propulate();
+    }
+    Document.History.Clear();
     const QString path = EditorCommandLinePath(Arguments);
-    if (PackStore::PackFileExists(path)) {
+    if (StartRecovery()) {
+        AfterLoad();
+    } else if (PackStore::PackFileExists(path)) {
         try {
             LauncherFile::OpenFile(Document, path, false);
             AfterLoad();
@@ -253,8 +281,21 @@ void frmQTE::Form_Load(const QStringList& Arguments) {
     Checkmenus();
 }
 
+// This editor's own recovery slot first, so that an editor starting beside it sees it
+// running; then what crashed editors left. True when a copy became the document.
+bool frmQTE::StartRecovery() {
+    Recovery = std::make_unique<RecoveryStore>();
+    if (!Recovery->Open())
+        return false;
+    const bool restored = RecoveryCommands::OfferCopies(Document, Dialogs(), *Recovery);
+    RecoveryCopy = std::make_unique<RecoveryKeeper>(Document, *Recovery);
+    return restored;
+}
+
 void frmQTE::closeEvent(QCloseEvent* Event) {
     if (LauncherFile::ChangeFile(Document, Dialogs(), [this] { mnuFileSave_Click(); })) {
+        if (Recovery)
+            Recovery->Close();
         Document.CO.Release();
         Event->accept();
     } else {
@@ -267,9 +308,9 @@ void frmQTE::closeEvent(QCloseEvent* Event) {
 void frmQTE::ReportFailure(const QString& Action, const QString& Path, const QString& Title,
                            const AppError& Error) {
     Dialogs().MsgBox(
-        QStringLiteral("An error occurred when attempting to %1 the file '").arg(Action) + Path +
-            QStringLiteral("' - ") + Error.Description + QStringLiteral(", ") +
-            QString::number(Error.Number),
+        QStringLiteral("An error occurred when attempting to %1 the file '").arg(Action) +
+            NameInMessage(Path) + QStringLiteral("' - ") + Error.Description +
+            QStringLiteral(", ") + QString::number(Error.Number),
         MsgButtons::OK, MsgIcon::Critical, Title);
 }
 
@@ -304,10 +345,14 @@ void frmQTE::mnuFileNew_Click() {
     Document.FooterHTML.clear();
     Document.CurFile.clear();
     ShowTab(0);
-    Document.Propulate();
-    Document.Items.Clear();
+    {
+        // A new document starts a new history.
+        const EditHistory::Pause quiet = Document.History.Suspend();
+        Document.Propulate();
+        Document.Items.Clear();
+    }
+    Document.History.Clear();
     Checkmenus();
-    Document.SetChanged(false);
 }
 
 void frmQTE::mnuFileOpen_Click() {
@@ -315,7 +360,7 @@ void frmQTE::mnuFileOpen_Click() {
         return;
     FileDialogRequest request;
     request.Title = QStringLiteral("Open a Quintor File");
-    request.Filter = FileFilter;
+    request.Filter = LauncherFile::OpenFilter;
     request.MustExist = true;
     const std::optional<QString> path = Dialogs().FileDialog(request);
     if (!path)
@@ -329,7 +374,7 @@ void frmQTE::mnuFileOpen_Click() {
 }
 
 void frmQTE::mnuFileSave_Click() {
-    if (!PackStore::PackFileExists(Document.CurFile)) {
+    if (LauncherFile::SaveNeedsName(Document)) {
         mnuFileSaveAs_Click();
         return;
     }
@@ -345,6 +390,7 @@ void frmQTE::mnuFileSaveAs_Click() {
     FileDialogRequest request;
     request.Title = QStringLiteral("Save the Quintor File");
     request.Filter = FileFilter;
+    request.FileName = LauncherFile::ProposedSaveName(Document);
     request.Save = true;
     request.ConfirmOverwrite = true;
     const std::optional<QString> path = Dialogs().FileDialog(request);
@@ -377,6 +423,67 @@ void frmQTE::mnuFileRun_Click() {
 
 void frmQTE::mnuFileShortcut_Click() {
     ShortcutCommands::mnuFileShortcut_Click(*this);
+}
+
+// ---- Undo and redo ------------------------------------------------------------------
+
+void frmQTE::ShowHistory() {
+    A.ShowHistory(Document.History.UndoName(), Document.History.RedoName());
+}
+
+void frmQTE::mnuEditUndo_Click() {
+    TakeStep(false);
+}
+
+void frmQTE::mnuEditRedo_Click() {
+    TakeStep(true);
+}
+
+// While a Description is being edited in place, the keys and the commands belong to the
+// field and take back its typing, as in any text field.
+void frmQTE::TakeStep(bool Again) {
+    if (QLineEdit* field = lvItems->InPlaceEditor()) {
+        Again ? field->redo() : field->undo();
+        return;
+    }
+    if (const auto touched = Again ? Document.Redo() : Document.Undo())
+        ShowTouched(*touched);
+}
+
+// The user sees what was taken back or done again: the rows selected and in view, or,
+// for a change of the page properties alone, the property on its tab.
+void frmQTE::ShowTouched(const LauncherDocument::Touched& Where) {
+    if (!Where.Rows.isEmpty() || Where.Properties.isEmpty()) {
+        ShowTab(0);
+        SelectRows(Where.Rows);
+    } else {
+        ShowTab(1);
+        const int row = Document.Props.Find(Where.Properties.first());
+        const QModelIndex index = Document.Props.index(row - 1, 0);
+        lvProp->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                             QItemSelectionModel::Rows);
+        lvProp->scrollTo(index);
+        SetPropertyCommandEnabled(true);
+    }
+    Checkmenus();
+}
+
+// Runs of neighbouring rows are selected as one range each: a step over all rows of a
+// large list selects them at once.
+void frmQTE::SelectRows(const QList<int>& Rows) {
+    if (Rows.isEmpty())
+        return;
+    SelectRow(Rows.first());
+    QItemSelection ranges;
+    for (int i = 0; i < Rows.size();) {
+        int last = i;
+        while (last + 1 < Rows.size() && Rows[last + 1] == Rows[last] + 1)
+            ++last;
+        ranges.select(Document.Items.index(Rows[i] - 1, 0),
+                      Document.Items.index(Rows[last] - 1, LauncherItem::CellCount - 1));
+        i = last + 1;
+    }
+    lvItems->selectionModel()->select(ranges, QItemSelectionModel::Select);
 }
 
 void frmQTE::mnuEditCopy_Click() {
@@ -420,7 +527,7 @@ void frmQTE::mnuEditSwap_Click() {
 }
 
 void frmQTE::mnuEditCheck_Click() {
-    CheckCommands::mnuEditCheck_Click(*this);
+    CheckCommands::mnuEditCheck_Click(*this, *Checker);
 }
 
 void frmQTE::mnuEditProperty_Click() {
@@ -454,7 +561,7 @@ void frmQTE::OpenHelpFile() {
     if (Tolvik::FileExists(HelpFilePath) && OpenWithDefaultApplication(HelpFilePath))
         return;
     Dialogs().MsgBox(QStringLiteral("The help file could not be opened. It was expected at '") +
-                         HelpFilePath + QStringLiteral("'."),
+                         NameInMessage(HelpFilePath) + QStringLiteral("'."),
                      MsgButtons::OK, MsgIcon::Information, LauncherDocument::ProgramTitle);
 }
 
@@ -497,10 +604,14 @@ void frmQTE::Checkmenus() {
         action->setEnabled(state.Copy);
     A.mnuEditMoveUp->setEnabled(state.MoveUp);
     A.mnuEditMoveDown->setEnabled(state.MoveDown);
-    // The first property row is "(HTML File)": the page Run and the shortcut start.
-    const bool pageBuilt = Tolvik::FileExists(Document.Props.At(1).Setting);
-    A.mnuFileRun->setEnabled(pageBuilt);
-    A.mnuFileShortcut->setEnabled(pageBuilt);
+    A.mnuFileRun->setEnabled(PageBuilt);
+    A.mnuFileShortcut->setEnabled(PageBuilt);
+}
+
+// The first property row is "(HTML File)": the page Run and the shortcut start.
+void frmQTE::CheckPageFile() {
+    PageBuilt = Tolvik::FileExists(Document.Props.At(1).Setting);
+    Checkmenus();
 }
 
 int frmQTE::SelectedRow() const {

@@ -10,6 +10,8 @@
 
 class AppError;
 class ItemChecker;
+class RecoveryKeeper;
+class RecoveryStore;
 class ItemListView;
 class QMimeData;
 class QTabWidget;
@@ -26,8 +28,9 @@ public:
     explicit frmQTE(UserDialogs* Dialogs = nullptr, QWidget* Parent = nullptr);
     ~frmQTE() override;
 
-    // Start-up: Arguments are the command line without the program. Opens the file
-    // they name, if there is one, and shows the window.
+    // Start-up: Arguments are the command line without the program. Offers what an
+    // editor that crashed left unsaved; opens the file they name, if there is one
+    // (unless a copy was restored instead), and shows the window.
     void Form_Load(const QStringList& Arguments);
 
     // EditorContext
@@ -63,6 +66,8 @@ public slots:
     void mnuFileShortcut_Click();
     void mnuFileExit_Click();
 
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
     void mnuEditCopy_Click();
     void mnuEditAdd_Click();
     void mnuEditAddApps_Click();
@@ -102,6 +107,13 @@ private:
     void AfterLoad();
     void ShowCaption();
     void EnsureCurrentRow();
+    void CheckPageFile();
+    bool StartRecovery();
+    void ShowHistory();
+    // Undo (Again false) or Redo.
+    void TakeStep(bool Again);
+    void ShowTouched(const LauncherDocument::Touched& Where);
+    void SelectRows(const QList<int>& Rows);
     void OpenHelpFile();
     void ReportFailure(const QString& Action, const QString& Path, const QString& Title,
                        const AppError& Error);
@@ -118,5 +130,9 @@ private:
     QPlainTextEdit* rtfHTML = nullptr;
     QWidget* fraPreview = nullptr;
     int ShownTab = 0;
+    // Whether the page "(HTML File)" names was there when last looked at.
+    bool PageBuilt = false;
     QString HelpFilePath;
+    std::unique_ptr<RecoveryStore> Recovery;
+    std::unique_ptr<RecoveryKeeper> RecoveryCopy;
 };

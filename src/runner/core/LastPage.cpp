@@ -23,8 +23,14 @@ QString Wanted;
 QString Written;
 } // namespace
 
+namespace {
+QString Folder() {
+    return SystemPaths::Join(SystemPaths::StateFolder(), QStringLiteral("quintor"));
+}
+} // namespace
+
 QString LastPage::File() {
-    return SystemPaths::Join(SystemPaths::StateFolder(), QStringLiteral("last-page"));
+    return SystemPaths::Join(Folder(), QStringLiteral("last-page"));
 }
 
 QString LastPage::Read() {
@@ -53,7 +59,7 @@ void LastPage::Remember(const QString& Page) {
             page = Written = Wanted;
         }
         try {
-            QDir().mkpath(SystemPaths::StateFolder());
+            QDir().mkpath(Folder());
             WriteFileAtomically(File(), page.toUtf8() + '\n');
         } catch (const AppError&) {
             // Not kept this time: --toggle then shows the page kept before.

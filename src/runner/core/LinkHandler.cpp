@@ -1,6 +1,7 @@
 #include "LinkHandler.h"
 
 #include "components/AppError.h"
+#include "components/NameInMessage.h"
 #include "components/ProgramCommandLine.h"
 #include "components/UserDialogs.h"
 #include "components/platform/FileSystem.h"
@@ -108,7 +109,7 @@ void LinkHandler::RunnerLinkActivated(const QString& Url, bool MainFrame) {
     // "open" is harmless anywhere and is the welcome page's way out.
     if (Url.toLower() == QLatin1String("qtc:open") || (MainFrame && ShowsOpenPage()))
         return ProcURL(Url);
-    Dialogs.MsgBox(QStringLiteral("Unable to execute command '") + Url +
+    Dialogs.MsgBox(QStringLiteral("Unable to execute command '") + NameInMessage(Url) +
                        QStringLiteral("'.  Please open a file first."),
                    MsgButtons::OK, MsgIcon::Exclamation, LaunchErrorTitle);
     Window.OpenDialog();
@@ -155,7 +156,7 @@ void LinkHandler::ReportLaunch(const QString& Command, const Launcher::Outcome& 
     const QString why = Outcome.Code == Launcher::FileNotFound
                             ? QStringLiteral("Please check that the file exists")
                             : Outcome.Reason;
-    Dialogs.MsgBox(QStringLiteral("The command '") + Command +
+    Dialogs.MsgBox(QStringLiteral("The command '") + NameInMessage(Command) +
                        QStringLiteral("' could not be executed.  ") + why,
                    MsgButtons::OK, MsgIcon::Critical, LaunchErrorTitle);
 }
@@ -179,10 +180,11 @@ void LinkHandler::RunCommand(const QString& Word) {
 
 void LinkHandler::ReportFailure(const QString& Word, const QString& Description, int Number) {
     const QString failure = Description + QStringLiteral(", ") + QString::number(Number);
-    const QString text =
-        Word == QLatin1String("edit")
-            ? QStringLiteral("Unable to run: ") + EditorProgram(Window) + QLatin1Char(' ') +
-                  Window.InfoValue(QStringLiteral("Source file")) + QStringLiteral(" - ") + failure
-            : QStringLiteral("An error occurred: ") + failure;
+    const QString text = Word == QLatin1String("edit")
+                             ? QStringLiteral("Unable to run: ") +
+                                   NameInMessage(EditorProgram(Window)) + QLatin1Char(' ') +
+                                   NameInMessage(Window.InfoValue(QStringLiteral("Source file"))) +
+                                   QStringLiteral(" - ") + failure
+                             : QStringLiteral("An error occurred: ") + failure;
     Dialogs.MsgBox(text, MsgButtons::OK, MsgIcon::Critical, QStringLiteral("Run Error"));
 }

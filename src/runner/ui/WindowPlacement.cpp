@@ -93,8 +93,14 @@ void WindowPlacement::WindowMaybeMoved() {
         return;
     const bool frameChanged = FrameMargins() != AppliedFrame;
     const bool settling = SizeAsked.isValid() && SizeAsked.elapsed() < SettleMs;
-    if (settling && IsNormalSize() &&
-        (frameChanged || Window.frameGeometry().size() != OuterTarget())) {
+    // However it came to be larger (its first size on a small screen or at 200 %), the
+    // window is made to fit the screen's free area, once it can be.
+    const QSize outer = Window.frameGeometry().size();
+    const QSize fitting = outer.boundedTo(Window.screen()->availableGeometry().size());
+    const bool tooLarge = outer != fitting && Window.minimumSize().boundedTo(fitting) ==
+                                                  Window.minimumSize();
+    if (IsNormalSize() &&
+        (tooLarge || (settling && (frameChanged || outer != OuterTarget())))) {
         ApplyOuterSize();
     } else if (frameChanged ||
                Window.frameGeometry().top() < Window.screen()->availableGeometry().top()) {

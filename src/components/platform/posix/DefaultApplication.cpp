@@ -1,6 +1,7 @@
 #include "components/platform/DefaultApplication.h"
 
 #include "components/platform/Launcher.h"
+#include "components/platform/posix/NativePath.h"
 
 #include <QFileInfo>
 #include <QUrl>
@@ -65,7 +66,10 @@ QString NoApplicationFor(const QString& What) {
 }
 
 DefaultApplication::Result OpenFile(const QString& Path, int ShowCommand) {
-    Ref<GFile> file(g_file_new_for_path(QFile::encodeName(Path).constData()));
+    const std::optional<QByteArray> native = NativePath(Path);
+    if (!native)
+        return {false, QStringLiteral("No such file"), 0};
+    Ref<GFile> file(g_file_new_for_path(native->constData()));
     GError* error = nullptr;
     Ref<GFileInfo> info(g_file_query_info(file.Object, G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE,
                                           G_FILE_QUERY_INFO_NONE, nullptr, &error));

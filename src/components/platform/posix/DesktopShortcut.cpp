@@ -2,6 +2,7 @@
 
 #include "components/AppError.h"
 #include "components/AtomicFile.h"
+#include "components/NameInMessage.h"
 
 #include <QDir>
 #include <QFile>
@@ -151,8 +152,8 @@ QByteArray DesktopShortcut::Content(const ShortcutLink& Link) {
 
 QString DesktopShortcut::Create(const QString& Folder, const ShortcutLink& Link) {
     if (Folder.isEmpty() || !QFileInfo(Folder).isDir())
-        throw AppError(QStringLiteral("Path not found: the desktop folder '") + Folder +
-                           QStringLiteral("' does not exist"),
+        throw AppError(QStringLiteral("Path not found: the desktop folder '") +
+                           NameInMessage(Folder) + QStringLiteral("' does not exist"),
                        ErrNo::PathFileAccess);
     const QString path = FilePath(Folder, Link);
     WriteFileAtomically(path, Content(Link));

@@ -1,5 +1,7 @@
 #include "components/platform/FileSystem.h"
+#include "components/platform/posix/NativePath.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -26,9 +28,33 @@ void FileSystem::SyncFolderOf(const QString& FilePath) {
 }
 
 bool FileSystem::IsRegularFile(const QString& Path) {
+    const std::optional<QByteArray> native = NativePath(Path);
     struct stat info;
-    return !Path.isEmpty() && ::stat(QFile::encodeName(Path).constData(), &info) == 0 &&
-           S_ISREG(info.st_mode);
+    return native && ::stat(native->constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool FileSystem::MakePrivateFolder(const QString& Path) {
+    const QString clean = QDir::cleanPath(QFileInfo(Path).absoluteFilePath());
+    QString built;
+    for (const QString& part : clean.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        built += QLatin1Char('/') + part;
+        // Folders above that do not exist yet are the user's own too (the XDG rule).
+        if (::mkdir(QFile::encodeName(built).constData(), 0700) != 0 && errno != EEXIST)
+            return false;
+    }
+    const QByteArray native = QFile::encodeName(clean);
+    struct stat info;
+    if (::lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+        info.st_uid != ::geteuid())
+        return false;
+    return (info.st_mode & 0777) == 0700 || ::chmod(native.constData(), 0700) == 0;
+}
+
+bool FileSystem::MakeOwnerOnly(const QString& Path) {
+    const QByteArray native = QFile::encodeName(Path);
+    struct stat info;
+    return ::lstat(native.constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+           ::chmod(native.constData(), 0600) == 0;
 }
 
 QByteArray FileSystem::Identity(const QString& Path) {
@@ -45,11 +71,12 @@ QByteArray FileSystem::Identity(const QString& Path) {
 }
 
 std::optional<QByteArray> FileSystem::ReadRegularFile(const QString& Path, qint64 MaxBytes) {
-    if (Path.isEmpty())
+    const std::optional<QByteArray> native = NativePath(Path);
+    if (!native)
         return std::nullopt;
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer. The
     // type is checked on the open descriptor, so a file swapped in between is seen.
-    Descriptor file{::open(QFile::encodeName(Path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    Descriptor file{::open(native->constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     struct stat info;
     if (file.Fd < 0 || ::fstat(file.Fd, &info) != 0 || !S_ISREG(info.st_mode) ||
         info.st_size > MaxBytes)

@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 // GLib names a struct member "signals", which Qt's keyword macro would rewrite.
 #pragma push_macro("signals")
@@ -173,19 +174,29 @@ Themes& AllThemes() {
     return themes;
 }
 
+// How far a file of Folder is from Wanted pixels, for choosing among files that do not
+// match: a larger picture scales down sharply, a smaller one blurs when scaled up, so
+// every picture too small comes after every other. A drawing scales to any size.
+std::pair<bool, int> Remoteness(const ThemeFolder& Folder, const QString& Path, int Wanted) {
+    const bool drawing = Path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+    const int largest = Folder.Type == ThemeFolder::Kind::Scalable ? Folder.MaxSize : Folder.Size;
+    const bool tooSmall = !drawing && largest < Wanted;
+    return {tooSmall, tooSmall ? Wanted - largest : Folder.Distance(Wanted)};
+}
+
 QString LookupIcon(const Theme& In, const QString& Name, int Size) {
     const auto found = In.Icons.constFind(Name);
     if (found == In.Icons.constEnd())
         return {};
     QString closest;
-    int best = INT_MAX;
+    std::pair<bool, int> best{true, INT_MAX};
     for (const Theme::File& file : *found) {
         const ThemeFolder& folder = In.Folders[file.Folder];
         if (folder.Matches(Size))
             return file.Path;
-        const int distance = folder.Distance(Size);
-        if (distance < best) {
-            best = distance;
+        const std::pair<bool, int> remoteness = Remoteness(folder, file.Path, Size);
+        if (closest.isEmpty() || remoteness < best) {
+            best = remoteness;
             closest = file.Path;
         }
     }

@@ -1,5 +1,7 @@
 #include "components/platform/InstanceChannel.h"
 
+#include "components/platform/FileSystem.h"
+
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
@@ -25,18 +27,6 @@ struct Fd {
     }
 };
 
-// A folder that is ours alone: made when missing, refused when it is a link, belongs to
-// somebody else, or lets others in and cannot be closed to them.
-bool IsPrivateFolder(const QByteArray& Path) {
-    if (::mkdir(Path.constData(), 0700) != 0 && errno != EEXIST)
-        return false;
-    struct stat info;
-    if (::lstat(Path.constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
-        info.st_uid != ::geteuid())
-        return false;
-    return (info.st_mode & 077) == 0 || ::chmod(Path.constData(), 0700) == 0;
-}
-
 QByteArray PrivateFolder() {
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     if (runtime.startsWith('/')) {
@@ -44,11 +34,11 @@ QByteArray PrivateFolder() {
         // The desktop's own folder for this user's sockets, as it must be: ours, closed.
         if (::stat(runtime.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
             info.st_uid == ::geteuid() && (info.st_mode & 077) == 0 &&
-            IsPrivateFolder(runtime + "/quintor"))
+            FileSystem::MakePrivateFolder(QFile::decodeName(runtime + "/quintor")))
             return runtime + "/quintor";
     }
     const QByteArray fallback = "/tmp/quintor-" + QByteArray::number(::geteuid());
-    return IsPrivateFolder(fallback) ? fallback : QByteArray();
+    return FileSystem::MakePrivateFolder(QFile::decodeName(fallback)) ? fallback : QByteArray();
 }
 
 // Which display this process's windows go to. None for a run without a screen.

@@ -1,6 +1,7 @@
 #include "components/platform/Launcher.h"
 
 #include "components/AppError.h"
+#include "components/NameInMessage.h"
 #include "components/platform/DefaultApplication.h"
 #include "components/platform/WindowStyle.h"
 
@@ -65,8 +66,9 @@ Launcher::Outcome OpenExisting(const QString& Path, const QString& Parameters,
     if (!info.isFile() || !info.isExecutable())
         return FromDefaultApplication(DefaultApplication::Open(Path, ShowCommand), ShowCommand);
     if (!Folder.isEmpty() && !QFileInfo(Folder).isDir())
-        return {Launcher::PathNotFound,
-                QStringLiteral("The start-in folder '%1' does not exist").arg(Folder)};
+        return {
+            Launcher::PathNotFound,
+            QStringLiteral("The start-in folder '%1' does not exist").arg(NameInMessage(Folder))};
     const QString failure = Detach(Path, Launcher::SplitArguments(Parameters), Folder, ShowCommand);
     if (!failure.isEmpty())
         return {Launcher::AccessDenied, failure};

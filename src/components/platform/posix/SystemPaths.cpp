@@ -33,16 +33,15 @@ QString SystemPaths::TempFolder() {
     return folder;
 }
 
+QString SystemPaths::StateFolder() {
+    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (QDir::isAbsolutePath(state))
+        return QDir::cleanPath(state);
+    return QDir::homePath() + QStringLiteral("/.local/state");
+}
+
 QString SystemPaths::Join(const QString& Folder, const QString& Name) {
     if (Folder.isEmpty() || Folder.endsWith(QDir::separator()))
         return Folder + Name;
     return Folder + QDir::separator() + Name;
-}
-
-QString SystemPaths::StateFolder() {
-    QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    // A relative value is to be ignored, as the desktop's rules say.
-    if (!QDir::isAbsolutePath(base))
-        base = QDir::homePath() + QStringLiteral("/.local/state");
-    return Join(QDir::cleanPath(base), QStringLiteral("quintor"));
 }

@@ -4,6 +4,7 @@
 #include "build/ui/PreviewPane.h"
 #include "components/AppError.h"
 #include "components/BusyCursor.h"
+#include "components/NameInMessage.h"
 #include "components/UserDialogs.h"
 #include "components/platform/Launcher.h"
 #include "document/LauncherDocument.h"
@@ -65,7 +66,7 @@ void ShowPreview(EditorContext& Ctx) {
             pane->Blank();
         ShowError(Ctx,
                   QStringLiteral("An error occurred when attempting to preview the HTML file '") +
-                      preview.PageFile() + QLatin1Char('\''),
+                      NameInMessage(preview.PageFile()) + QLatin1Char('\''),
                   e, QStringLiteral("Preview Error"));
         return;
     }
@@ -101,11 +102,14 @@ void mnuFileBuild_Click(EditorContext& Ctx) {
     } catch (const AppError& e) {
         ShowError(Ctx,
                   QStringLiteral("An error occurred when attempting to build the HTML file '") +
-                      *path + QLatin1Char('\''),
+                      NameInMessage(*path) + QLatin1Char('\''),
                   e, QStringLiteral("Build Error"));
         return;
     }
-    doc.WriteProp(QStringLiteral("(HTML File)"), *path);
+    {
+        const EditHistory::Step step = doc.History.Begin(QStringLiteral("Build"));
+        doc.WriteProp(QStringLiteral("(HTML File)"), *path);
+    }
     Ctx.Checkmenus();
 }
 
@@ -117,7 +121,7 @@ void mnuFileRun_Click(EditorContext& Ctx) {
     } catch (const AppError& e) {
         ShowError(Ctx,
                   QStringLiteral("An error occurred when running the command - '") +
-                      command.CommandLine + QLatin1Char('\''),
+                      NameInMessage(command.CommandLine) + QLatin1Char('\''),
                   e, QStringLiteral("Run Error"));
     }
 }

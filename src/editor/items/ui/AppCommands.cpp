@@ -1,6 +1,7 @@
 #include "AppCommands.h"
 
 #include "components/BusyCursor.h"
+#include "components/NameInMessage.h"
 #include "components/UserDialogs.h"
 #include "components/platform/DesktopEntries.h"
 #include "document/LauncherDocument.h"
@@ -16,7 +17,9 @@ namespace AppCommands {
 namespace {
 constexpr int DefaultIconSize = 32;
 
-void AddRows(EditorContext& Ctx, int Pos, const QList<LauncherItem>& Rows) {
+void AddRows(EditorContext& Ctx, int Pos, const QList<LauncherItem>& Rows,
+             const QString& StepName) {
+    const EditHistory::Step step = Ctx.Doc().History.Begin(StepName);
     const RowSelection selection = ItemListOps::InsertRows(Ctx.Doc().Items, Pos, Rows);
     if (!selection.Changed)
         return;
@@ -53,7 +56,7 @@ void mnuEditAddApps_Click(EditorContext& Ctx) {
         return;
     const ItemRows& items = Ctx.Doc().Items;
     AddRows(Ctx, ItemListOps::AddItemPosition(items.Count(), Ctx.SelectedRow(), false),
-            dialog.ChosenRows());
+            dialog.ChosenRows(), QStringLiteral("Add from applications"));
 }
 
 void DropLinks(EditorContext& Ctx, int Pos, const QList<AppItems::Link>& Links) {
@@ -68,12 +71,12 @@ void DropLinks(EditorContext& Ctx, int Pos, const QList<AppItems::Link>& Links) 
             if (item.Made())
                 rows.append(item.Row);
             else
-                refused.append(link.Url.toDisplayString(QUrl::PreferLocalFile) +
+                refused.append(NameInMessage(link.Url.toDisplayString(QUrl::PreferLocalFile)) +
                                QStringLiteral(": ") + item.Refusal);
         }
     }
     const int count = Ctx.Doc().Items.Count();
-    AddRows(Ctx, Pos >= 1 && Pos <= count ? Pos : count + 1, rows);
+    AddRows(Ctx, Pos >= 1 && Pos <= count ? Pos : count + 1, rows, QStringLiteral("Drop"));
     if (!refused.isEmpty())
         Ctx.Dialogs().MsgBox(QStringLiteral("These cannot become items:\n") +
                                  refused.join(QLatin1Char('\n')),

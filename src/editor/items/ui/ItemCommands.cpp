@@ -28,12 +28,13 @@ template <typename Dialog> void ShowDialog(EditorContext& Ctx) {
 
 using ListOperation = RowSelection (*)(ItemRows&, int);
 
-// Moves and copies act on the current row; without one there is nothing to act on.
-void RunOnCurrentRow(EditorContext& Ctx, ListOperation Operation) {
+// Moves act on the current row; without one there is nothing to act on.
+void RunOnCurrentRow(EditorContext& Ctx, ListOperation Operation, const QString& StepName) {
     Ctx.ShowTab(0);
     const int pos = CurrentRow(Ctx);
     if (pos == 0)
         return;
+    const EditHistory::Step step = Ctx.Doc().History.Begin(StepName);
     Finish(Ctx, Operation(Ctx.Doc().Items, pos));
 }
 } // namespace
@@ -75,6 +76,9 @@ void mnuEditDelete_Click(EditorContext& Ctx) {
     if (answer != MsgAnswer::Yes)
         return;
     const QList<int> selected = Ctx.SelectedRows();
+    const EditHistory::Step step =
+        Ctx.Doc().History.Begin(Ctx.Doc().Items.IsSection(pos) ? QStringLiteral("Delete section")
+                                                               : QStringLiteral("Delete item"));
     Finish(Ctx, ItemListOps::DeleteRow(Ctx.Doc().Items, pos, selected));
 }
 
@@ -84,20 +88,22 @@ void mnuEditCopy_Click(EditorContext& Ctx) {
     const int pos = CurrentRow(Ctx);
     if (pos == 0)
         return;
+    const EditHistory::Step step = Ctx.Doc().History.Begin(QStringLiteral("Copy and paste"));
     Finish(Ctx, ItemListOps::CopyRow(Ctx.Doc().Items, pos));
 }
 
 void DragRows(EditorContext& Ctx, const QList<int>& Rows, int Pos) {
     Ctx.ShowTab(0);
+    const EditHistory::Step step = Ctx.Doc().History.Begin(QStringLiteral("Drag and drop"));
     Finish(Ctx, ItemListOps::DragRows(Ctx.Doc().Items, Rows, Pos));
 }
 
 void mnuEditMoveUp_Click(EditorContext& Ctx) {
-    RunOnCurrentRow(Ctx, &ItemListOps::MoveUp);
+    RunOnCurrentRow(Ctx, &ItemListOps::MoveUp, QStringLiteral("Move up"));
 }
 
 void mnuEditMoveDown_Click(EditorContext& Ctx) {
-    RunOnCurrentRow(Ctx, &ItemListOps::MoveDown);
+    RunOnCurrentRow(Ctx, &ItemListOps::MoveDown, QStringLiteral("Move down"));
 }
 
 } // namespace ItemCommands

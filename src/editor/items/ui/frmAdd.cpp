@@ -232,6 +232,8 @@ void frmAdd::AddEdit() {
     txtIcon->setText(RemoveQuotes(txtIcon->text()));
 
     LauncherDocument& doc = Ctx.Doc();
+    const EditHistory::Step step =
+        doc.History.Begin(doc.EIcon ? QStringLiteral("Edit item") : QStringLiteral("Add item"));
     const LauncherItem row =
         RowFromFields(txtDesc->text(), txtCom->text(), txtParam->text(), txtSI->text(),
                       txtIcon->text(), cmbRun->currentText(), txtComments->text());

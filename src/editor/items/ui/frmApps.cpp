@@ -13,11 +13,26 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSet>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int IconSide = 32;
 constexpr int CandidateRole = Qt::UserRole;
+
+// Every row keeps the room of one full icon, so that the names line up: a smaller icon is
+// centred in it, a missing one leaves it empty.
+class AppRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* Option, const QModelIndex& Index) const override {
+        QStyledItemDelegate::initStyleOption(Option, Index);
+        Option->features |= QStyleOptionViewItem::HasDecoration;
+        Option->decorationSize = QSize(IconSide, IconSide);
+    }
+};
 } // namespace
 
 frmApps::frmApps(const QList<Candidate>& Candidates, QWidget* Parent)
@@ -41,6 +56,7 @@ void frmApps::BuildControls() {
     lvApps = new QListWidget(this);
     lvApps->setObjectName(QStringLiteral("lvApps"));
     lvApps->setIconSize(QSize(IconSide, IconSide));
+    lvApps->setItemDelegate(new AppRowDelegate(lvApps));
     lvApps->setSelectionMode(QAbstractItemView::MultiSelection);
     lvApps->setUniformItemSizes(true);
 

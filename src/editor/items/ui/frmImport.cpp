@@ -1,6 +1,7 @@
 #include "frmImport.h"
 
 #include "components/UserDialogs.h"
+#include "document/LauncherFile.h"
 #include "items/ImportItems.h"
 #include "shell/EditorContext.h"
 
@@ -62,7 +63,7 @@ frmImport::frmImport(EditorContext& Ctx, QWidget* Parent) : QDialog(Parent), Ctx
 void frmImport::cmdBrowse_Click() {
     FileDialogRequest request;
     request.Title = QStringLiteral("Choose an Quintor File to Import");
-    request.Filter = QStringLiteral("Quintor File (*.qtf)|*.qtf|All files (*.*)|*.*");
+    request.Filter = LauncherFile::OpenFilter;
     if (const auto chosen = Ctx.Dialogs().FileDialog(request))
         txtFile->setText(*chosen);
 }

@@ -110,9 +110,9 @@ void frmReplace::cmdReplace_Click() {
     for (const auto& [box, cell] : boxes)
         if (box->isChecked())
             request.Cells.append(cell);
-    if (ColumnReplace::ReplaceAll(Ctx.Doc().Items, request)) {
+    const EditHistory::Step step = Ctx.Doc().History.Begin(QStringLiteral("Replace"));
+    if (ColumnReplace::ReplaceAll(Ctx.Doc().Items, request))
         Ctx.Checkmenus();
-    }
 }
 
 void frmReplace::done(int Result) {

@@ -128,6 +128,8 @@ void frmSection::cmdAdd_Click() {
     const QString text = SectionRowText(details);
 
     LauncherDocument& doc = Ctx.Doc();
+    const EditHistory::Step step = doc.History.Begin(EditMode ? QStringLiteral("Edit section")
+                                                              : QStringLiteral("Add section"));
     if (EditMode) {
         if (EditRow >= 1 && EditRow <= doc.Items.Count())
             doc.Items.SetCell(EditRow, cellDescription, text);

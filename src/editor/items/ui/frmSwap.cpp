@@ -12,6 +12,7 @@
 namespace {
 
 const char* const OperationCaptions[] = {"S&wap Columns", "Mo&ve Column", "&Copy Column"};
+const char* const StepNames[] = {"Swap columns", "Move column", "Copy column"};
 const char* const FirstCaptions[] = {"&Description", "C&ommand", "&Parameters",
                                      "S&tart in",    "&Icon",    "Comm&ents"};
 const char* const SecondCaptions[] = {"Desc&ription", "Co&mmand", "P&arameters",
@@ -99,6 +100,7 @@ void frmSwap::optFC_Click(int Index) {
 }
 
 void frmSwap::cmdOK_Click() {
+    const EditHistory::Step step = Ctx.Doc().History.Begin(QString::fromLatin1(StepNames[Op]));
     ColumnOps::Apply(Ctx.Doc().Items, Op, First, Second);
     Ctx.Checkmenus();
     accept();

@@ -131,6 +131,14 @@ void Dispatch(EditorContext& Ctx, int ListPos) {
     }
 }
 
+// The font dialog sets several properties at once.
+QString StepName(EditorContext& Ctx, int ListPos) {
+    const QString& name = RowName(Ctx, ListPos);
+    if (PropertyEditors::For(name).EditorKind == PropertyEditors::Kind::Font)
+        return QStringLiteral("Font");
+    return QStringLiteral("Edit property '%1'").arg(name);
+}
+
 bool ValidRow(EditorContext& Ctx, int ListPos) {
     return ListPos >= 1 && ListPos <= Ctx.Doc().Props.Count();
 }
@@ -181,6 +189,7 @@ void lvProp_ItemClick(EditorContext& Ctx, int ListPos) {
     if (!ValidRow(Ctx, ListPos))
         return;
     try {
+        const EditHistory::Step step = Ctx.Doc().History.Begin(StepName(Ctx, ListPos));
         Dispatch(Ctx, ListPos);
     } catch (const AppError&) {
         // A failure inside an editor ends the edit with the values as they are.
@@ -197,6 +206,7 @@ void lvProp_KeyDown(EditorContext& Ctx, int Key) {
     if (name != QLatin1String("Font") && name != QLatin1String("Font size") &&
         name != QLatin1String("Icon size"))
         return;
+    const EditHistory::Step step = Ctx.Doc().History.Begin(StepName(Ctx, row));
     Ctx.Doc().WriteProp(name, QString());
 }
 
@@ -212,6 +222,7 @@ void mnuEditReset_Click(EditorContext& Ctx) {
         MsgIcon::Question, QStringLiteral("Reset Properties"));
     if (answer != MsgAnswer::Yes)
         return;
+    const EditHistory::Step step = Ctx.Doc().History.Begin(QStringLiteral("Reset properties"));
     Ctx.Doc().Propulate();
     Ctx.SetPropertyCommandEnabled(false);
     Ctx.Checkmenus();
