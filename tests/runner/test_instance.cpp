@@ -177,6 +177,9 @@ private slots:
         Row("both missing", "qt:DIR/x,,DIR/y,normal",
             "The command was not found: DIR/x\nThe start-in folder does not exist: DIR/y");
         Row("escaped blank", "qt:DIR/My%20Tool,,,normal", "");
+        // One line each: a name cannot add a line of its own to the tooltip.
+        Row("line break in a name", "qt:DIR/x\nThe command,,,normal",
+            "The command was not found: DIR/x\\nThe command");
         Row("web address", "qt:https://example.invalid/x,,DIR/gone,normal", "");
         Row("window command", "qtc:exit", "");
         Row("five fields", "qt:a,b,c,d,e", "");

@@ -1,6 +1,7 @@
 #include "ItemLinkCheck.h"
 
 #include "components/AppError.h"
+#include "components/NameInMessage.h"
 #include "components/platform/PathIndex.h"
 #include "components/platform/ProgramFinder.h"
 #include "core/ItemLink.h"
@@ -91,9 +92,11 @@ QStringList ItemLinkCheck::Check(const QStringList& Hrefs) {
         QStringList lines;
         if (item && !IsAddress(item->Command)) {
             if (!lookup.CommandFound(item->Command))
-                lines << QStringLiteral("The command was not found: ") + item->Command;
+                lines << QStringLiteral("The command was not found: ") +
+                             NameInMessage(item->Command);
             if (!item->StartIn.isEmpty() && !lookup.FolderFound(item->StartIn))
-                lines << QStringLiteral("The start-in folder does not exist: ") + item->StartIn;
+                lines << QStringLiteral("The start-in folder does not exist: ") +
+                             NameInMessage(item->StartIn);
         }
         missing.append(lines.join(QLatin1Char('\n')));
     }
