@@ -218,12 +218,9 @@ int main(int argc, char* argv[]) {
     if (argc > 1 && QByteArray(argv[1]) == "--marks")
         return Marks(argc, argv, argc > 2 ? std::max(1, QByteArray(argv[2]).toInt()) : 7);
     const int runs = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 7;
-    Leftovers::MarkEnvironment();
     Desktop desktop;
-    if (!desktop.Start()) {
-        std::fprintf(stderr, "bench_runner_instance: Xvfb and openbox are needed\n");
+    if (!desktop.Start())
         return 1;
-    }
     QTemporaryDir session;
     const QString runtime = session.filePath(QStringLiteral("runtime"));
     QDir().mkpath(runtime);

@@ -98,7 +98,24 @@ private:
 // started: one left running would keep the test's output open, and the test waiting.
 class Desktop {
 public:
+    // Marks the environment for Leftovers first; says on failure what is missing.
     bool Start() {
+        Leftovers::MarkEnvironment();
+        if (StartServers())
+            return true;
+        qCritical("no X server or window manager: Xvfb and openbox are needed");
+        return false;
+    }
+    ~Desktop() {
+        for (QProcess* p : {&Manager, &Server}) {
+            p->kill();
+            p->waitForFinished();
+        }
+        Leftovers::EndAll();
+    }
+
+private:
+    bool StartServers() {
         for (QProcess* p : {&Server, &Manager})
             p->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
         // The server picks a free display and names it once it takes connections.
@@ -113,15 +130,6 @@ public:
         Manager.start("openbox", {"--sm-disable"});
         return Manager.waitForStarted() && ManagerReady();
     }
-    ~Desktop() {
-        for (QProcess* p : {&Manager, &Server}) {
-            p->kill();
-            p->waitForFinished();
-        }
-        Leftovers::EndAll();
-    }
-
-private:
     // A started window manager takes a while to take over the screen; a window shown before
     // that is adopted later, and on a busy machine later than a test waits. So the test
     // begins once the manager names itself on the root window, as the conventions have it.
