@@ -14,14 +14,18 @@ struct ProgramIdentity {
     QString SubjectHelp;   // what that argument is
     QStringList MoreUsage; // further forms of the command line, one usage line each
     QString MoreHelp;      // the help's last part, about those forms
+    // Options of the program's own, taken only as the first words of the line, before
+    // anything that names what to open: name (without "--") and what it does.
+    QList<std::pair<QString, QString>> LeadingOptions = {};
 };
 
 // What a command line asks for.
 struct CommandLineRequest {
     enum class Kind { Open, Answer };
     Kind What = Kind::Open;
-    QStringList Words; // Open: the arguments that name what to open, in order
-    QString Text;      // Answer: the help or version text
+    QStringList Words;   // Open: the arguments that name what to open, in order
+    QString Text;        // Answer: the help or version text
+    QStringList Options; // Open: the leading options given, by name
 };
 
 // A program's command line: --help, --version and the words that name what to open. Any
@@ -42,6 +46,9 @@ public:
     // The whole request, once Qt has taken its own options. AppArguments:
     // QCoreApplication::arguments().
     CommandLineRequest Read(const QStringList& AppArguments) const;
+    // The request as it stands before the application object exists, for a process that
+    // may hand it on at once; Qt's own options, if any, are still words of the name.
+    CommandLineRequest ReadEarly() const;
 
     // The arguments that name one file to the other program, whatever the file is called:
     // a name starting with "-" is never read as an option.
@@ -59,4 +66,5 @@ private:
     std::vector<char*> QtVector;         // ends with a null pointer, as a C argument vector does
     QStringList BeforeEnd;               // the arguments before "--", without the program's name
     std::optional<QStringList> AfterEnd; // the arguments after "--", when it was given
+    QStringList Leading;                 // the leading options given
 };

@@ -299,4 +299,7 @@
         lastFilterMs: function () { return lastFilterMs; },
         slowestSliceMs: function () { return slowestSliceMs; }
     };
+    // For a reload, which brings the bar back as it was: its text, or null when closed.
+    window.quintorFinder.text = function () { return bar && bar.host.isConnected ? bar.input.value : null; };
+    window.quintorFinder.find = function (text) { return open(text); };
 })();

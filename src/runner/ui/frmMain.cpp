@@ -7,6 +7,8 @@
 #include "components/platform/SystemPaths.h"
 #include "core/InfoBlock.h"
 #include "ui/BrowserPage.h"
+#include "ui/ItemMarks.h"
+#include "ui/LiveReload.h"
 #include "ui/WindowColours.h"
 #include "ui/WindowPlacement.h"
 
@@ -91,6 +93,8 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
 
     new WindowColours(*Page, *txtEC, *stat);
     Placement = new WindowPlacement(*this);
+    Reloader = new LiveReload(*this, Page, stat);
+    Marks = new ItemMarks(*this, Page);
     AddShortcuts();
     resize(455, 421);
 }
@@ -283,7 +287,7 @@ void frmMain::Exit() {
 }
 
 void frmMain::Refresh() {
-    Page->triggerAction(QWebEnginePage::Reload);
+    Reloader->Reload();
 }
 
 void frmMain::closeEvent(QCloseEvent* Event) {

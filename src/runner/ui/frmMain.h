@@ -9,7 +9,9 @@
 #include <QWidget>
 
 class BrowserPage;
+class ItemMarks;
 class LaunchPort;
+class LiveReload;
 class QLabel;
 class QLineEdit;
 class QStatusBar;
@@ -80,6 +82,8 @@ private:
     UserDialogs& Dialogs;
     LinkHandler Links;
     WindowPlacement* Placement;
+    LiveReload* Reloader;
+    ItemMarks* Marks;
     QWebEngineProfile* Profile;
     BrowserPage* Page;
     QString CurrentFile;
