@@ -26,13 +26,24 @@ QString HelpText(const QCommandLineParser& Parser, const ProgramIdentity& Progra
 
 ProgramCommandLine::ProgramCommandLine(int argc, char** argv, ProgramIdentity Program)
     : Program(std::move(Program)) {
-    int end = 1;
+    int first = 1;
+    const auto isLeading = [this](const QString& Word) {
+        for (const auto& option : this->Program.LeadingOptions)
+            if (Word == QStringLiteral("--") + option.first)
+                return true;
+        return false;
+    };
+    for (; first < argc && isLeading(QString::fromLocal8Bit(argv[first])); ++first)
+        Leading << QString::fromLocal8Bit(argv[first]).mid(2);
+    int end = first;
     while (end < argc && QString::fromLocal8Bit(argv[end]) != EndOfOptions)
         ++end;
-    QtVector.assign(argv, argv + end);
+    // Qt never sees the leading options: they are ours.
+    QtVector.assign(argv, argv + 1);
+    QtVector.insert(QtVector.end(), argv + first, argv + end);
     QtVector.push_back(nullptr);
-    QtCount = end;
-    for (int i = 1; i < end; ++i)
+    QtCount = int(QtVector.size()) - 1;
+    for (int i = first; i < end; ++i)
         BeforeEnd << QString::fromLocal8Bit(argv[i]);
     if (end < argc) {
         AfterEnd.emplace();
@@ -45,7 +56,7 @@ std::optional<CommandLineRequest> ProgramCommandLine::EarlyAnswer() const {
     // Qt's own options are still among these arguments, so an unknown option is not yet
     // a fault: only a request for help or the version is answered here.
     CommandLineRequest request = Parse(BeforeEnd, Program);
-    if (request.What == CommandLineRequest::Kind::Open)
+    if (request.What != CommandLineRequest::Kind::Answer)
         return std::nullopt;
     return request;
 }
@@ -54,7 +65,18 @@ CommandLineRequest ProgramCommandLine::Read(const QStringList& AppArguments) con
     QStringList arguments = AppArguments.mid(1);
     if (AfterEnd)
         arguments << EndOfOptions << *AfterEnd;
-    return Parse(arguments, Program);
+    CommandLineRequest request = Parse(arguments, Program);
+    request.Options = Leading;
+    return request;
+}
+
+CommandLineRequest ProgramCommandLine::ReadEarly() const {
+    QStringList arguments = BeforeEnd;
+    if (AfterEnd)
+        arguments << EndOfOptions << *AfterEnd;
+    CommandLineRequest request = Parse(arguments, Program);
+    request.Options = Leading;
+    return request;
 }
 
 QStringList ProgramCommandLine::FileArguments(const QString& Path) {
@@ -77,23 +99,27 @@ CommandLineRequest ProgramCommandLine::Parse(const QStringList& Arguments,
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Displays the version."));
     parser.addOptions({help, version});
-    for (const ProgramAction& action : Program.Actions)
-        parser.addOption(QCommandLineOption(action.Name, action.Help));
+    // Listed in the help; anywhere but first they are words of the name (see the constructor).
+    QStringList leading;
+    for (const auto& option : Program.LeadingOptions) {
+        parser.addOption(QCommandLineOption(option.first, option.second));
+        leading << option.first;
+    }
     parser.addPositionalArgument(Program.Subject, Program.SubjectHelp);
-    const bool understood = parser.parse(QStringList{Program.Command} + Arguments);
+    bool understood = parser.parse(QStringList{Program.Command} + Arguments);
+    for (const QString& name : leading)
+        understood = understood && !parser.isSet(name);
     if (parser.isSet(help))
-        return {CommandLineRequest::Kind::Answer, {}, HelpText(parser, Program)};
+        return {CommandLineRequest::Kind::Answer, {}, HelpText(parser, Program), {}};
     if (parser.isSet(version))
         return {CommandLineRequest::Kind::Answer,
                 {},
-                Program.Title + QStringLiteral(" " QUINTOR_VERSION_TEXT "\n")};
-    for (const ProgramAction& action : Program.Actions)
-        if (parser.isSet(action.Name))
-            return {CommandLineRequest::Kind::Act, {}, action.Name};
+                Program.Title + QStringLiteral(" " QUINTOR_VERSION_TEXT "\n"),
+                {}};
     if (understood)
-        return {CommandLineRequest::Kind::Open, parser.positionalArguments(), {}};
+        return {CommandLineRequest::Kind::Open, parser.positionalArguments(), {}, {}};
     // A word the parser takes for an unknown option ("-my page.htm") is part of the name.
     QStringList words = Arguments;
     words.removeOne(EndOfOptions);
-    return {CommandLineRequest::Kind::Open, words, {}};
+    return {CommandLineRequest::Kind::Open, words, {}, {}};
 }

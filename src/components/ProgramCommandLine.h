@@ -5,30 +5,27 @@
 #include <optional>
 #include <vector>
 
-// An option that asks a program to do one thing instead of opening anything.
-struct ProgramAction {
-    QString Name; // the long option, without its dashes
-    QString Help;
-};
-
 // Who a program is, as its command line presents it.
 struct ProgramIdentity {
-    QString Command;                // the program's file name, as the usage line shows it
-    QString Title;                  // the product title, as --version shows it
-    QString Purpose;                // one line under the usage
-    QString Subject;                // the name of what the program opens: "file", "page"
-    QString SubjectHelp;            // what that argument is
-    QStringList MoreUsage{};        // further forms of the command line, one usage line each
-    QString MoreHelp{};             // the help's last part, about those forms
-    QList<ProgramAction> Actions{}; // options that do one thing and exit
+    QString Command;       // the program's file name, as the usage line shows it
+    QString Title;         // the product title, as --version shows it
+    QString Purpose;       // one line under the usage
+    QString Subject;       // the name of what the program opens: "file", "page"
+    QString SubjectHelp;   // what that argument is
+    QStringList MoreUsage; // further forms of the command line, one usage line each
+    QString MoreHelp;      // the help's last part, about those forms
+    // Options of the program's own, taken only as the first words of the line, before
+    // anything that names what to open: name (without "--") and what it does.
+    QList<std::pair<QString, QString>> LeadingOptions = {};
 };
 
 // What a command line asks for.
 struct CommandLineRequest {
-    enum class Kind { Open, Answer, Act };
+    enum class Kind { Open, Answer };
     Kind What = Kind::Open;
-    QStringList Words; // Open: the arguments that name what to open, in order
-    QString Text;      // Answer: the help or version text; Act: the action's name
+    QStringList Words;   // Open: the arguments that name what to open, in order
+    QString Text;        // Answer: the help or version text
+    QStringList Options; // Open: the leading options given, by name
 };
 
 // A program's command line: --help, --version and the words that name what to open. Any
@@ -43,12 +40,15 @@ public:
     // The argument count and vector to make the application object with.
     int& QtArgc() { return QtCount; }
     char** QtArgv() { return QtVector.data(); }
-    // --help, --version and the actions, answered before the application object exists,
-    // so that they need no display. Empty when the line asks for none of them.
+    // --help and --version, answered before the application object exists, so that
+    // they need no display. Empty when the line asks for neither.
     std::optional<CommandLineRequest> EarlyAnswer() const;
     // The whole request, once Qt has taken its own options. AppArguments:
     // QCoreApplication::arguments().
     CommandLineRequest Read(const QStringList& AppArguments) const;
+    // The request as it stands before the application object exists, for a process that
+    // may hand it on at once; Qt's own options, if any, are still words of the name.
+    CommandLineRequest ReadEarly() const;
 
     // The arguments that name one file to the other program, whatever the file is called:
     // a name starting with "-" is never read as an option.
@@ -66,4 +66,5 @@ private:
     std::vector<char*> QtVector;         // ends with a null pointer, as a C argument vector does
     QStringList BeforeEnd;               // the arguments before "--", without the program's name
     std::optional<QStringList> AfterEnd; // the arguments after "--", when it was given
+    QStringList Leading;                 // the leading options given
 };

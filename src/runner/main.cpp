@@ -1,71 +1,57 @@
-#include "AppVersion.h"
+#include "RunnerOptions.h"
 #include "components/ProgramCommandLine.h"
-#include "components/dialogs/QtUserDialogs.h"
-#include "components/platform/BrowserEngine.h"
-#include "core/LaunchPort.h"
+#include "components/platform/SystemPaths.h"
+#include "core/Handover.h"
 #include "core/UseHistoryFile.h"
-#include "ui/BrowserPage.h"
-#include "ui/frmMain.h"
+#include "core/WindowModule.h"
 
-#include <QApplication>
-#include <QIcon>
+#include <QLibrary>
 #include <cstdio>
 
 namespace {
-
-const QString Forget = QStringLiteral("forget");
-
-ProgramIdentity Runner() {
-    return {QStringLiteral("quintor2"),
-            QStringLiteral("Quintor"),
-            QStringLiteral("Shows a launcher page and starts the items it lists."),
-            QStringLiteral("page"),
-            QStringLiteral("The launcher page to show. The words are joined by one blank "
-                           "and double quotes are removed."),
-            {},
-            {},
-            {{Forget, QStringLiteral("Forgets which items were started (the find bar shows "
-                                     "those used most first) and exits.")}}};
+// The module beside the program (as built), else where an install puts it.
+WindowModule::Entry FindWindows(QLibrary& Module) {
+    const QString folder = SystemPaths::ExecutableFolder();
+    for (const QString& place :
+         {folder, folder + QString::fromUtf8(WindowModule::Folder) + QLatin1Char('/')}) {
+        Module.setFileName(place + QString::fromUtf8(WindowModule::Name));
+        if (Module.load())
+            return reinterpret_cast<WindowModule::Entry>(Module.resolve(WindowModule::EntryPoint));
+    }
+    return nullptr;
 }
 
+// Needs no display and no runner: the history is a file of the user's.
 int ForgetHistory() {
     const QString path = UseHistoryFile::DefaultPath();
     if (UseHistoryFile::Forget(path))
         return 0;
-    std::fputs(qPrintable(QStringLiteral("quintor2: cannot remove %1\n").arg(path)), stderr);
+    std::fprintf(stderr, "quintor2: cannot remove %s\n", qPrintable(path));
     return 1;
 }
-
-int Answer(const CommandLineRequest& Request) {
-    return Request.What == CommandLineRequest::Kind::Act ? ForgetHistory()
-                                                         : ProgramCommandLine::Finish(Request);
-}
-
 } // namespace
 
+// Answers --help and --version, hands a request to the runner already there, and only
+// when there is none loads the windows and the engine.
 int main(int argc, char* argv[]) {
-    ProgramCommandLine commandLine(argc, argv, Runner());
+    ProgramCommandLine commandLine(argc, argv, RunnerOptions::Identity());
     if (const auto answer = commandLine.EarlyAnswer())
-        return Answer(*answer);
-
-    BrowserPage::RegisterSchemes();
-    BrowserEngine::PrepareEnvironment();
-    QApplication app(commandLine.QtArgc(), commandLine.QtArgv());
-    QApplication::setApplicationName(QStringLiteral("Quintor"));
-    QApplication::setApplicationVersion(QStringLiteral(QUINTOR_VERSION_TEXT));
-    QGuiApplication::setDesktopFileName(QStringLiteral(QUINTOR_DESKTOP_ID));
-    const CommandLineRequest request = commandLine.Read(QApplication::arguments());
-    if (request.What != CommandLineRequest::Kind::Open)
-        return Answer(request);
-
-    // Dialogs show the program's icon; the window shows its page's.
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quintor2"),
-                                                 QIcon(QStringLiteral(":/runner/quintor.png"))));
-    QtUserDialogs dialogs;
-    SystemLaunchPort launch;
-    frmMain window(dialogs, launch);
-    dialogs.SetOwner(&window);
-    window.show();
-    window.Form_Load(request.Words);
-    return app.exec();
+        return ProgramCommandLine::Finish(*answer);
+    const CommandLineRequest line = commandLine.ReadEarly();
+    if (RunnerOptions::Forgets(line))
+        return ForgetHistory();
+    InstanceRequest request = RunnerOptions::RequestOf(line);
+    // Meant for the window that comes forward, whichever process shows it.
+    request.Activation = qgetenv("XDG_ACTIVATION_TOKEN");
+    qunsetenv("XDG_ACTIVATION_TOKEN");
+    const Handover::Outcome handover = Handover::Start(request);
+    if (handover.HandedOver)
+        return 0;
+    QLibrary module;
+    const WindowModule::Entry windows = FindWindows(module);
+    if (!windows) {
+        std::fprintf(stderr, "quintor2: %s\n", qPrintable(module.errorString()));
+        return 1;
+    }
+    return windows(argc, argv, handover.ListeningDescriptor, request.Activation.constData());
 }

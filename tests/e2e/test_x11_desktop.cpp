@@ -3,6 +3,7 @@
 // runner's own window takes the size a page asks for as its outer size, within the screen.
 #include "components/dialogs/ScriptedUserDialogs.h"
 #include "components/platform/Launcher.h"
+#include "e2e/X11Desktop.h"
 #include "runner/RunnerPages.h"
 #include "support/DataRows.h"
 #include "support/Leftovers.h"
@@ -14,152 +15,10 @@
 #include <QProcess>
 #include <QRasterWindow>
 #include <QScreen>
-#include <QtGui/qguiapplication_platform.h>
 #include <QtTest>
 #include <csignal>
-#include <sys/prctl.h>
-#include <xcb/xcb.h>
 
 using namespace DataRows;
-
-namespace {
-xcb_atom_t InternAtom(xcb_connection_t* C, const char* Name) {
-    xcb_intern_atom_reply_t* r =
-        xcb_intern_atom_reply(C, xcb_intern_atom(C, 0, uint16_t(strlen(Name)), Name), nullptr);
-    const xcb_atom_t atom = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
-    free(r);
-    return atom;
-}
-
-// Reads what the window manager says of windows, on the test's own X connection.
-class Xprop {
-public:
-    Xprop()
-        : C(qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection()),
-          Root(xcb_setup_roots_iterator(xcb_get_setup(C)).data->root) {}
-
-    xcb_atom_t Atom(const char* Name) const { return InternAtom(C, Name); }
-    QByteArray Raw(xcb_window_t Window, const char* Name, xcb_atom_t Type) const {
-        std::unique_ptr<xcb_get_property_reply_t, decltype(&free)> r(
-            xcb_get_property_reply(C, xcb_get_property(C, 0, Window, Atom(Name), Type, 0, 4096),
-                                   nullptr),
-            free);
-        return r ? QByteArray(static_cast<const char*>(xcb_get_property_value(r.get())),
-                              xcb_get_property_value_length(r.get()))
-                 : QByteArray();
-    }
-    QList<uint32_t> Words(xcb_window_t Window, const char* Name, xcb_atom_t Type) const {
-        const QByteArray raw = Raw(Window, Name, Type);
-        const auto* words = reinterpret_cast<const uint32_t*>(raw.constData());
-        return QList<uint32_t>(words, words + raw.size() / 4);
-    }
-    xcb_window_t Active() const {
-        return Words(Root, "_NET_ACTIVE_WINDOW", XCB_ATOM_WINDOW).value(0);
-    }
-    // The managed window with this title, or 0.
-    xcb_window_t Titled(const QByteArray& Title) const {
-        for (uint32_t w : Words(Root, "_NET_CLIENT_LIST", XCB_ATOM_WINDOW))
-            if (Raw(w, "_NET_WM_NAME", Atom("UTF8_STRING")) == Title)
-                return w;
-        return 0;
-    }
-    qint64 Pid(xcb_window_t Window) const {
-        return Words(Window, "_NET_WM_PID", XCB_ATOM_CARDINAL).value(0);
-    }
-    // "max", "min" (iconic) or "normal".
-    QString State(xcb_window_t Window) const {
-        if (Words(Window, "WM_STATE", Atom("WM_STATE")).value(0) == 3)
-            return "min";
-        const QList<uint32_t> state = Words(Window, "_NET_WM_STATE", XCB_ATOM_ATOM);
-        return state.contains(Atom("_NET_WM_STATE_MAXIMIZED_VERT")) &&
-                       state.contains(Atom("_NET_WM_STATE_MAXIMIZED_HORZ"))
-                   ? "max"
-                   : "normal";
-    }
-
-    // Asks the window manager to close a window, as a task bar does.
-    void Close(xcb_window_t Window) const {
-        xcb_client_message_event_t event{};
-        event.response_type = XCB_CLIENT_MESSAGE;
-        event.format = 32;
-        event.window = Window;
-        event.type = Atom("_NET_CLOSE_WINDOW");
-        event.data.data32[1] = 2; // from a pager
-        xcb_send_event(C, 0, Root,
-                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                       reinterpret_cast<const char*>(&event));
-        xcb_flush(C);
-    }
-
-private:
-    xcb_connection_t* C;
-    xcb_window_t Root;
-};
-
-// An X server and a window manager of the test's own; DISPLAY points at them. They end
-// with the test however it ends, and with the server every window of the programs it
-// started: one left running would keep the test's output open, and the test waiting.
-class Desktop {
-public:
-    bool Start() {
-        for (QProcess* p : {&Server, &Manager})
-            p->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        // The server picks a free display and names it once it takes connections.
-        Server.start("Xvfb",
-                     {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
-        if (!Server.waitForReadyRead(10000))
-            return false;
-        qputenv("DISPLAY", ":" + Server.readLine().trimmed());
-        // What the window manager says of itself reaches the test's output: a failed start
-        // is then explained, not only seen as windows that never get managed.
-        Manager.setProcessChannelMode(QProcess::ForwardedChannels);
-        Manager.start("openbox", {"--sm-disable"});
-        return Manager.waitForStarted() && ManagerReady();
-    }
-    ~Desktop() {
-        for (QProcess* p : {&Manager, &Server}) {
-            p->kill();
-            p->waitForFinished();
-        }
-        Leftovers::EndAll();
-    }
-
-private:
-    // A started window manager takes a while to take over the screen; a window shown before
-    // that is adopted later, and on a busy machine later than a test waits. So the test
-    // begins once the manager names itself on the root window, as the conventions have it.
-    bool ManagerReady() {
-        xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-        bool ready = false;
-        if (!xcb_connection_has_error(c)) {
-            const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-            const xcb_atom_t check = InternAtom(c, "_NET_SUPPORTING_WM_CHECK");
-            QDeadlineTimer deadline(60000);
-            while (!(ready = SupportingWindow(c, root, check) != 0) && !deadline.hasExpired() &&
-                   Manager.state() == QProcess::Running)
-                QThread::msleep(50);
-        }
-        xcb_disconnect(c);
-        if (!ready)
-            qCritical("the window manager did not take over the screen (%s)",
-                      Manager.state() == QProcess::Running ? "still starting after 60 s"
-                                                           : "it ended");
-        return ready;
-    }
-    static xcb_window_t SupportingWindow(xcb_connection_t* C, xcb_window_t Root, xcb_atom_t Check) {
-        xcb_get_property_reply_t* r = xcb_get_property_reply(
-            C, xcb_get_property(C, 0, Root, Check, XCB_ATOM_WINDOW, 0, 1), nullptr);
-        const xcb_window_t window =
-            r && xcb_get_property_value_length(r) == 4
-                ? *static_cast<const xcb_window_t*>(xcb_get_property_value(r))
-                : 0;
-        free(r);
-        return window;
-    }
-
-    QProcess Server, Manager;
-};
-} // namespace
 
 class TestX11Desktop : public QObject {
     Q_OBJECT
@@ -292,12 +151,9 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
-    Leftovers::MarkEnvironment();
     Desktop desktop;
-    if (!desktop.Start()) {
-        qCritical("no X server or window manager: Xvfb and openbox are needed");
+    if (!desktop.Start())
         return 1;
-    }
     qputenv("QT_QPA_PLATFORM", "xcb"); // for this test and the programs it starts
     BrowserPage::RegisterSchemes();
     QApplication app(argc, argv);

@@ -15,7 +15,8 @@ const QString RunnerId = qEnvironmentVariable("QUINTOR_RUNNER_ID");
 QStringList Expected() {
     QStringList files = QString("bin/qtedit2 bin/quintor2 share/mime/packages/quintor.xml "
                                 "share/doc/quintor/copyright share/doc/quintor/changelog.gz "
-                                "share/man/man1/qtedit2.1.gz share/man/man1/quintor2.1.gz")
+                                "share/man/man1/qtedit2.1.gz share/man/man1/quintor2.1.gz "
+                                "libexec/quintor/quintor2-window.so")
                             .split(' ');
     for (const char* sheet : {"dark", "light", "system", "theme"})
         files << QString("share/quintor/themes/%1.css").arg(sheet);

@@ -13,6 +13,10 @@ void SyncFolderOf(const QString& FilePath);
 // folders are not: reading one may never end or never return.
 bool IsRegularFile(const QString& Path);
 
+// Which regular file is at Path and when it was last written or replaced, as bytes that
+// differ whenever either does (to the nanosecond); empty when no regular file is there.
+QByteArray Identity(const QString& Path);
+
 // Makes Path (and any missing folder above it) a folder that only its owner may enter:
 // created with mode 0700, or, when it is there, a real folder (not a link) of this
 // user's, set to 0700. False when that cannot be had.

@@ -6,6 +6,8 @@
 namespace SystemPaths {
 // The folder of the running program, ending in the native separator (APath).
 QString ProgramFolder();
+// The same before the application object exists (which ProgramFolder needs).
+QString ExecutableFolder();
 // A program's file name as it lies in ProgramFolder(): "quintor2" here, "quintor2.exe"
 // on Windows.
 QString ProgramFile(const QString& BaseName);

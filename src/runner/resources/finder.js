@@ -569,4 +569,7 @@ window.quintorMatching = (function () {
         lastRankMs: function () { return lastRankMs; },
         slowestSliceMs: function () { return slowestSliceMs; }
     };
+    // For a reload, which brings the bar back as it was: its text, or null when closed.
+    window.quintorFinder.text = function () { return bar && bar.host.isConnected ? bar.input.value : null; };
+    window.quintorFinder.find = function (text) { return open(text); };
 })();

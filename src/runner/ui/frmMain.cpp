@@ -9,6 +9,8 @@
 #include "core/UseHistoryFile.h"
 #include "ui/BrowserPage.h"
 #include "ui/FindLearning.h"
+#include "ui/ItemMarks.h"
+#include "ui/LiveReload.h"
 #include "ui/WindowColours.h"
 #include "ui/WindowPlacement.h"
 
@@ -97,6 +99,8 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
 
     new WindowColours(*Page, *txtEC, *stat);
     Placement = new WindowPlacement(*this);
+    Reloader = new LiveReload(*this, Page, stat);
+    Marks = new ItemMarks(*this, Page);
     AddShortcuts();
     resize(455, 421);
 }
@@ -298,7 +302,7 @@ void frmMain::Exit() {
 }
 
 void frmMain::Refresh() {
-    Page->triggerAction(QWebEnginePage::Reload);
+    Reloader->Reload();
 }
 
 void frmMain::closeEvent(QCloseEvent* Event) {

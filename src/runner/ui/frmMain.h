@@ -11,7 +11,9 @@
 
 class BrowserPage;
 class FindLearning;
+class ItemMarks;
 class LaunchPort;
+class LiveReload;
 class QLabel;
 class QLineEdit;
 class QStatusBar;
@@ -83,6 +85,8 @@ private:
     UserDialogs& Dialogs;
     LinkHandler Links;
     WindowPlacement* Placement;
+    LiveReload* Reloader;
+    ItemMarks* Marks;
     QWebEngineProfile* Profile;
     BrowserPage* Page;
     std::unique_ptr<FindLearning> Learning;

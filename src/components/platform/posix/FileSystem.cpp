@@ -57,6 +57,19 @@ bool FileSystem::MakeOwnerOnly(const QString& Path) {
            ::chmod(native.constData(), 0600) == 0;
 }
 
+QByteArray FileSystem::Identity(const QString& Path) {
+    const std::optional<QByteArray> native = NativePath(Path);
+    struct stat info;
+    if (!native || ::stat(native->constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return {};
+    QByteArray identity;
+    for (const qint64 part : {qint64(info.st_dev), qint64(info.st_ino), qint64(info.st_size),
+                              qint64(info.st_mtim.tv_sec), qint64(info.st_mtim.tv_nsec),
+                              qint64(info.st_ctim.tv_sec), qint64(info.st_ctim.tv_nsec)})
+        identity += QByteArray::number(part) + ' ';
+    return identity;
+}
+
 namespace {
 // What a read takes: a whole file, a whole file that is the user's own (not through a
 // link), or the start of a file.

@@ -2,10 +2,19 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 QString SystemPaths::ProgramFolder() {
     QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    if (!folder.endsWith(QDir::separator()))
+        folder += QDir::separator();
+    return folder;
+}
+
+QString SystemPaths::ExecutableFolder() {
+    QString folder = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+    folder = QDir::toNativeSeparators(QFileInfo(folder).absolutePath());
     if (!folder.endsWith(QDir::separator()))
         folder += QDir::separator();
     return folder;
