@@ -149,6 +149,8 @@ private slots:
         Type("fi");
         QTRY_COMPARE(Highlighted(), QStringLiteral("Files"));
         Key(Qt::Key_Escape);
+        // The bar's band gone, the page has moved up: only then is the item where it shows.
+        QTRY_VERIFY(!Eval("document.querySelector('quintor-find') !== null").toBool());
         ClickOn(ItemLink("Browse the web and local files"));
         QVERIFY(Launched("firefox"));
         ClickOn("document.querySelector('h1')");
