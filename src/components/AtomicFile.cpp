@@ -43,7 +43,7 @@ void WriteAllBytes(QIODevice& Device, const QByteArray& Bytes) {
     }
 }
 
-void WriteFileAtomically(const QString& Path, const QByteArray& Bytes) {
+void WriteFileAtomically(const QString& Path, const QByteArray& Bytes, FileAccess Access) {
     RefuseSpecialTarget(Path);
     QSaveFile file(Path);
     // Without the fallback a folder we may not create files in fails cleanly instead of
@@ -53,6 +53,10 @@ void WriteFileAtomically(const QString& Path, const QByteArray& Bytes) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw ErrorOf(file, errno);
     try {
+        // Set on the new file before a byte is in it: nobody else may read it even then.
+        if (Access == FileAccess::OwnerOnly &&
+            !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+            throw ErrorOf(file, errno);
         WriteAllBytes(file, Bytes);
     } catch (const AppError&) {
         file.cancelWriting();

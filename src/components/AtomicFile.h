@@ -9,7 +9,10 @@ class QIODevice;
 // temporary file beside it, every write is checked for its full length, and only then
 // is the new file renamed over the old one and the folder synced. Throws AppError
 // (61 disk full, 70 permission denied, 75 a special file at Path or other access errors).
-void WriteFileAtomically(const QString& Path, const QByteArray& Bytes);
+// An OwnerOnly file may be read and written by its owner alone, whatever it was before.
+enum class FileAccess { AsBefore, OwnerOnly };
+void WriteFileAtomically(const QString& Path, const QByteArray& Bytes,
+                         FileAccess Access = FileAccess::AsBefore);
 
 // Refuses (75) a Path that names an existing file other than a regular one: a device
 // or a FIFO is never written to nor replaced by a file. Callers check before they do

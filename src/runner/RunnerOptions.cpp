@@ -5,6 +5,7 @@
 namespace {
 const QString NewWindowOption = QStringLiteral("new-window");
 const QString ToggleOption = QStringLiteral("toggle");
+const QString ForgetOption = QStringLiteral("forget");
 } // namespace
 
 ProgramIdentity RunnerOptions::Identity() {
@@ -21,7 +22,13 @@ ProgramIdentity RunnerOptions::Identity() {
              {ToggleOption,
               QStringLiteral("Shows the window of the page (or of the page shown last) when it "
                              "is hidden or behind, hides it when it is in front. For a "
-                             "keyboard shortcut of the desktop.")}}};
+                             "keyboard shortcut of the desktop.")},
+             {ForgetOption, QStringLiteral("Forgets which items were started (the find bar "
+                                           "shows those used most first) and exits.")}}};
+}
+
+bool RunnerOptions::Forgets(const CommandLineRequest& Line) {
+    return Line.Options.contains(ForgetOption);
 }
 
 InstanceRequest RunnerOptions::RequestOf(const CommandLineRequest& Line) {

@@ -9,4 +9,6 @@ ProgramIdentity Identity();
 // Words join into one page path (every double quote removed), made absolute, since the
 // runner that acts on it may have another working folder.
 InstanceRequest RequestOf(const CommandLineRequest& Line);
+// Whether the line asks to forget which items were started, and nothing else.
+bool Forgets(const CommandLineRequest& Line);
 } // namespace RunnerOptions

@@ -2,6 +2,7 @@
 #include "components/ProgramCommandLine.h"
 #include "components/platform/SystemPaths.h"
 #include "core/Handover.h"
+#include "core/UseHistoryFile.h"
 #include "core/WindowModule.h"
 
 #include <QLibrary>
@@ -19,6 +20,15 @@ WindowModule::Entry FindWindows(QLibrary& Module) {
     }
     return nullptr;
 }
+
+// Needs no display and no runner: the history is a file of the user's.
+int ForgetHistory() {
+    const QString path = UseHistoryFile::DefaultPath();
+    if (UseHistoryFile::Forget(path))
+        return 0;
+    std::fprintf(stderr, "quintor2: cannot remove %s\n", qPrintable(path));
+    return 1;
+}
 } // namespace
 
 // Answers --help and --version, hands a request to the runner already there, and only
@@ -27,7 +37,10 @@ int main(int argc, char* argv[]) {
     ProgramCommandLine commandLine(argc, argv, RunnerOptions::Identity());
     if (const auto answer = commandLine.EarlyAnswer())
         return ProgramCommandLine::Finish(*answer);
-    InstanceRequest request = RunnerOptions::RequestOf(commandLine.ReadEarly());
+    const CommandLineRequest line = commandLine.ReadEarly();
+    if (RunnerOptions::Forgets(line))
+        return ForgetHistory();
+    InstanceRequest request = RunnerOptions::RequestOf(line);
     // Meant for the window that comes forward, whichever process shows it.
     request.Activation = qgetenv("XDG_ACTIVATION_TOKEN");
     qunsetenv("XDG_ACTIVATION_TOKEN");

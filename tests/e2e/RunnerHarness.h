@@ -115,6 +115,25 @@ protected:
         QTest::mouseClick(View()->focusProxy(), Qt::LeftButton, {},
                           QPoint(at.value(0).toInt(), at.value(1).toInt()));
     }
+    // The items the page shows, in page order, and the one the find bar highlights.
+    QStringList Visible() {
+        return Eval("Array.from(document.querySelectorAll('td > a'))"
+                    ".filter(a => a.getClientRects().length).map(a => a.textContent)")
+            .toStringList();
+    }
+    QString Highlighted() {
+        return Eval("(document.querySelector('a[data-quintor-current]') || {}).textContent")
+            .toString();
+    }
+    // As a keyboard types it: a letter beyond ASCII is one key too.
+    void Type(const QString& Text) {
+        for (const QChar c : Text)
+            QTest::sendKeyEvent(QTest::Click, View()->focusProxy(), Qt::Key(c.toUpper().unicode()),
+                                QString(c), {});
+    }
+    void Key(Qt::Key K, Qt::KeyboardModifiers Mods = {}) {
+        QTest::keyClick(View()->focusProxy(), K, Mods);
+    }
     // Whether argrecorder wrote down the Launch-th launch of this runner, within seconds. The
     // port records every launch the moment it is made, so a launch of anything but
     // argrecorder or a document (which our desktop hands to argrecorder) ends the wait at
@@ -152,7 +171,7 @@ protected:
 
 // Runs a test class in a desktop of its own, whatever this machine has installed: it
 // knows the file types, and its one application, for PDF files and "http:" addresses, is
-// argrecorder.
+// argrecorder; what the runner learns of its user stays there too.
 template <typename Test> int Run(int argc, char* argv[]) {
     QTemporaryDir desktop;
     const QByteArray recorder =
@@ -168,7 +187,7 @@ template <typename Test> int Run(int argc, char* argv[]) {
                      "[Default Applications]\napplication/pdf=recorder.desktop\n"
                      "x-scheme-handler/http=webrecorder.desktop\n");
     for (const char* name :
-         {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
+         {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_STATE_HOME"})
         qputenv(name, desktop.path().toUtf8());
     BrowserPage::RegisterSchemes(); // before the application object
     Leftovers::MarkEnvironment();

@@ -82,14 +82,23 @@ private slots:
         // How: "click" (the user's own) or "nav" (the engine's, nobody known to have asked).
         // Where: "frame" (of PAGE), OTHER, or "" for PAGE. Setup: info lines, or "Box=" the
         // extra-commands box ("-" hides it). Result: of a launch; 53: the editor cannot start.
+        // Started: the link of an item of the open page that started, which the find bar
+        // learns from.
         Columns<QString, QString, QString, QString, int, QString>(
             {"How", "Where", "Link", "Setup", "Result", "Expected"});
-        Row("hidden box ignored", "click", "", "qt:t,-a", "Box=-", 42, "t|-a||1");
-        Row("box text appended", "click", "", "qt:t, x  ,/tmp", "Box=y  ", 42, "t|x   y|/tmp|1");
+        Row("hidden box ignored", "click", "", "qt:t,-a", "Box=-", 42, "t|-a||1 / Started:qt:t,-a");
+        Row("box text appended", "click", "", "qt:t, x  ,/tmp", "Box=y  ", 42,
+            "t|x   y|/tmp|1 / Started:qt:t, x  ,/tmp");
+        Row("what did not start is no start", "click", "", "\nqt:/no", "", 2,
+            "/no|||1 / Launch Error: The command '/no' could not be executed.  Please check "
+            "that the file exists");
+        Row("an address is a start too", "click", "", "https://example.com/a", "", 42,
+            "document https://example.com/a / Started:https://example.com/a");
         Row("blanks around the link", "click", "", " \tqtc:min\n", "", 42, "Minimise");
         Row("five fields", "click", "", "qt:a,b,c,d,e", "", 42,
             "Run Error: An error occurred: Subscript out of range, 9");
-        Row("only True minimises", "click", "", "qt:/x", "Minimise on use=true", 42, "/x|||1");
+        Row("only True minimises", "click", "", "qt:/x", "Minimise on use=true", 42,
+            "/x|||1 / Started:qt:/x");
         Row("edit", "click", "", "qtc:edit", "Source file=/home/a b/T.qtf", 42,
             "start /opt/q/qtedit2|--|/home/a b/T.qtf");
         Row("edit a file named like an option", "click", "", "qtc:edit",
@@ -133,6 +142,7 @@ private slots:
             port.StartFailure = AppError(QStringLiteral("File not found"), 53);
         ScriptedUserDialogs dialogs;
         LinkHandler handler(window, port, dialogs);
+        handler.WatchStarts([&](const QString& Link) { window.Log << "Started:" + Link; });
         const bool inPage = Where != "frame";
         const QString link = Real(Fetch("Link"));
         bool shown = false;

@@ -32,4 +32,13 @@ std::optional<QByteArray> ReadRegularFile(const QString& Path, qint64 MaxBytes);
 // The first MaxBytes of a regular file (all of a shorter one), read without blocking;
 // nothing for a missing, unreadable or special file.
 std::optional<QByteArray> ReadRegularFileStart(const QString& Path, qint64 MaxBytes);
+
+// As ReadRegularFile, for a file that is the user's own: nothing either when Path is a
+// symbolic link or belongs to somebody else.
+std::optional<QByteArray> ReadOwnFile(const QString& Path, qint64 MaxBytes);
+
+// Makes room for a regular file at Path: removes a symbolic link (not what it points to),
+// FIFO, socket or device that stands there. A folder stays. False when anything but a
+// regular file remains.
+bool ClearForFile(const QString& Path);
 } // namespace FileSystem

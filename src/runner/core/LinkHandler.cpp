@@ -101,8 +101,8 @@ void LinkHandler::LinkActivated(const QString& Href, const QString& Address, boo
     const QString link = AsFollowed(Href);
     if (IsRunnerLink(link))
         RunnerLinkActivated(link, MainFrame);
-    else if (MainFrame)
-        OpenElsewhere(QUrl(Address));
+    else if (MainFrame && OpenElsewhere(QUrl(Address)) && Started && ShowsOpenPage())
+        Started(link);
 }
 
 void LinkHandler::RunnerLinkActivated(const QString& Url, bool MainFrame) {
@@ -116,13 +116,15 @@ void LinkHandler::RunnerLinkActivated(const QString& Url, bool MainFrame) {
 }
 
 // A link the engine does not show itself: a document, folder or address goes to the
-// application the desktop has for it.
-void LinkHandler::OpenElsewhere(const QUrl& Address) {
+// application the desktop has for it. True when it went.
+bool LinkHandler::OpenElsewhere(const QUrl& Address) {
     if (StaysInside(Address) || (Address.isLocalFile() && IsPage(Address.toLocalFile())))
-        return;
+        return false;
     const QString target =
         Address.isLocalFile() ? Address.toLocalFile() : QString::fromUtf8(Address.toEncoded());
-    ReportLaunch(UrlText(Address), Launch.OpenDocument(target));
+    const Launcher::Outcome outcome = Launch.OpenDocument(target);
+    ReportLaunch(UrlText(Address), outcome);
+    return outcome.Succeeded();
 }
 
 void LinkHandler::ProcURL(const QString& Url) {
@@ -130,16 +132,18 @@ void LinkHandler::ProcURL(const QString& Url) {
     const bool command = Url.left(4).compare(QLatin1String("qtc:"), Qt::CaseInsensitive) == 0;
     const QString word = Url.mid(item ? 3 : 4).toLower();
     try {
-        if (item)
-            RunItem(Url.mid(3));
-        else if (command)
+        if (item) {
+            if (RunItem(Url.mid(3)) && Started)
+                Started(Url);
+        } else if (command) {
             RunCommand(word);
+        }
     } catch (const AppError& e) {
         ReportFailure(word, e.Description, e.Number);
     }
 }
 
-void LinkHandler::RunItem(const QString& Fields) {
+bool LinkHandler::RunItem(const QString& Fields) {
     const ItemLink link = ItemLink::Decode(Fields);
     const QString parameters = ItemLink::WithExtraCommands(
         link.Parameters, Window.ExtraCommandsVisible(), Window.ExtraCommandsText());
@@ -148,6 +152,7 @@ void LinkHandler::RunItem(const QString& Fields) {
     if (Window.InfoValue(QStringLiteral("Minimise on use")) == QLatin1String("True"))
         Window.Minimise();
     ReportLaunch(link.Command, outcome);
+    return outcome.Succeeded();
 }
 
 void LinkHandler::ReportLaunch(const QString& Command, const Launcher::Outcome& Outcome) {

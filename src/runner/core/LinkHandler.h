@@ -40,6 +40,10 @@ public:
     // Executes a "qt:" or "qtc:" link; shows its own failures, never throws.
     void ProcURL(const QString& Url);
 
+    // Told of every item of the open page that was started: its link as the page wrote it.
+    using StartWatcher = std::function<void(const QString& Link)>;
+    void WatchStarts(StartWatcher Watcher) { Started = std::move(Watcher); }
+
     // The whole address as a person reads it: every escape undone.
     static QString UrlText(const QUrl& Url);
     // Whether two texts name the same file (letter case counts here).
@@ -48,8 +52,8 @@ public:
 private:
     bool ShowsOpenPage() const;
     void RunnerLinkActivated(const QString& Url, bool MainFrame);
-    void OpenElsewhere(const QUrl& Address);
-    void RunItem(const QString& Fields);
+    bool OpenElsewhere(const QUrl& Address);
+    bool RunItem(const QString& Fields);
     void RunCommand(const QString& Word);
     void ReportLaunch(const QString& Command, const Launcher::Outcome& Outcome);
     void ReportFailure(const QString& Word, const QString& Description, int Number);
@@ -57,4 +61,5 @@ private:
     RunnerWindow& Window;
     LaunchPort& Launch;
     UserDialogs& Dialogs;
+    StartWatcher Started;
 };

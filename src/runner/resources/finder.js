@@ -1,25 +1,252 @@
 // Type to find, and the arrow keys, on a launcher page the editor built. Runs in the
 // runner's own script world of the page itself, after linkwatch.js; the page file is not
 // changed. Typing opens a bar in a band of its own at the top of the page, which covers
-// no heading and no item; the items whose description, comment or command hold every
-// typed word stay, the others and the sections left empty are hidden. Enter starts the
-// highlighted item as a click does; Escape brings every item back and leaves the found
-// one in view.
+// no heading and no item; the items that match every typed word stay, the others and the
+// sections left empty are hidden. The best match is highlighted and Enter starts it as a
+// click does; the arrows go from match to match in page order; Escape brings every item
+// back and leaves the found one in view.
+
+// What the user means by a typed word, without the page: a table of queries is tested
+// against this alone. An item has three fields (description, comment, command); a typed
+// word matches a word of a field that is equal to it, starts with it, or contains it, or
+// the initials of consecutive words, or a word holding its letters in order, or, from
+// four letters on, a word one typo away. That order is also the order of quality, and
+// within one kind the description counts more than the comment, the comment more than
+// the command.
+window.quintorMatching = (function () {
+    'use strict';
+    var Equal = 0, Starts = 1, Contains = 2, Initials = 3, InOrder = 4, Typo = 5, None = 6;
+    var FieldCount = 3;
+    var TypoFrom = 4; // shorter words have too many neighbours one typo away
+    var NotWord = /[^\p{L}\p{N}]+/u, NotAsciiWord = /[^a-z0-9]+/;
+    var WordChar = /[\p{L}\p{N}]/u;
+    var NotAscii = /[^\x00-\x7f]/;
+
+    // Case- and accent-blind: "Émile" is found by "emile".
+    function fold(text) {
+        text = String(text);
+        return (NotAscii.test(text) ? text.normalize('NFD').replace(/\p{M}/gu, '') : text).toLowerCase();
+    }
+
+    function wordsIn(folded) {
+        return folded.split(NotAscii.test(folded) ? NotWord : NotAsciiWord).filter(Boolean);
+    }
+
+    function isWordChar(text, at) {
+        var c = text.charCodeAt(at);
+        if (c < 128)
+            return (c >= 48 && c <= 57) || (c >= 97 && c <= 122) || (c >= 65 && c <= 90);
+        return WordChar.test(text.charAt(at));
+    }
+
+    // Which letters a word holds, roughly: a bit for each of a to z, five for the digits,
+    // one for everything else. A word whose letters another lacks is not in it in order,
+    // nor one typo from it when it lacks two: most words are passed over on that alone.
+    function lettersOf(word) {
+        var mask = 0;
+        for (var i = 0; i < word.length; ++i) {
+            var c = word.charCodeAt(i);
+            mask |= c >= 97 && c <= 122 ? 1 << (c - 97) : c >= 48 && c <= 57 ? 1 << (26 + c % 5) : 1 << 31;
+        }
+        return mask;
+    }
+
+    // How many of the letters are missing from those held: none, one, or more.
+    function lacking(letters, held) {
+        var missing = letters & ~held;
+        return missing === 0 ? 0 : (missing & (missing - 1)) === 0 ? 1 : 2;
+    }
+
+    function lettersInOrder(word, within) {
+        var j = 0;
+        for (var i = 0; i < within.length && j < word.length; ++i)
+            if (within.charCodeAt(i) === word.charCodeAt(j))
+                ++j;
+        return j === word.length;
+    }
+
+    function sameFrom(a, i, b, j) {
+        if (a.length - i !== b.length - j)
+            return false;
+        for (; i < a.length; ++i, ++j)
+            if (a.charCodeAt(i) !== b.charCodeAt(j))
+                return false;
+        return true;
+    }
+
+    // One letter added, dropped or changed, or two neighbours swapped.
+    function oneTypo(word, other) {
+        var difference = word.length - other.length;
+        if (difference > 1 || difference < -1 || word === other)
+            return false;
+        var i = 0;
+        while (i < word.length && i < other.length && word.charCodeAt(i) === other.charCodeAt(i))
+            ++i;
+        if (difference > 0)
+            return sameFrom(word, i + 1, other, i);
+        if (difference < 0)
+            return sameFrom(word, i, other, i + 1);
+        return sameFrom(word, i + 1, other, i + 1) ||
+            (word.charAt(i) === other.charAt(i + 1) && word.charAt(i + 1) === other.charAt(i) &&
+             sameFrom(word, i + 2, other, i + 2));
+    }
+
+    // The items of a page, made ready to be searched many times: texts: one [description,
+    // comment, command] for each item. The words of all items are kept once, so that a
+    // typed word is compared with each different word once, not with every item's.
+    function index(texts) {
+        var ids = new Map(), words = [], letters = [];
+        function field(text) {
+            var folded = fold(text || '');
+            var own = wordsIn(folded);
+            var f = {text: folded, words: [], all: 0, initials: ''};
+            own.forEach(function (word) {
+                var id = ids.get(word);
+                if (id === undefined) {
+                    ids.set(word, id = words.length);
+                    words.push(word);
+                    letters.push(lettersOf(word));
+                }
+                f.words.push(id);
+                f.all |= letters[id];
+                f.initials += word.charAt(0);
+            });
+            return f;
+        }
+        var items = texts.map(function (t) {
+            var fields = [field(t[0]), field(t[1]), field(t[2])];
+            return {
+                fields: fields,
+                text: fields[0].text + '\n' + fields[1].text + '\n' + fields[2].text,
+                letters: fields[0].all | fields[1].all | fields[2].all
+            };
+        });
+        return {items: items, words: words, letters: Int32Array.from(letters)};
+    }
+
+    function wordsOf(query) {
+        return fold(query || '').split(/\s+/).filter(Boolean);
+    }
+
+    // The typed word where the field's text holds it: at a word's start and end, at its start
+    // only, or inside. A typed word with a dash in it still spans item words so.
+    function placeIn(text, word) {
+        var best = None;
+        for (var at = text.indexOf(word); at >= 0; at = text.indexOf(word, at + 1)) {
+            if (at > 0 && isWordChar(text, at - 1)) {
+                best = Math.min(best, Contains);
+                continue;
+            }
+            var end = at + word.length;
+            if (end === text.length || !isWordChar(text, end))
+                return Equal;
+            best = Starts;
+        }
+        return best;
+    }
+
+    // For each different word of the page, whether the typed word's letters are in it in
+    // order, or it is one typo away.
+    function looseKinds(idx, word, letters) {
+        var kinds = new Uint8Array(idx.words.length).fill(None);
+        if (word.length < 2)
+            return kinds;
+        for (var id = 0; id < idx.words.length; ++id) {
+            var other = idx.words[id], lack = lacking(letters, idx.letters[id]);
+            if (lack === 0 && other.length > word.length && lettersInOrder(word, other))
+                kinds[id] = InOrder;
+            else if (lack < 2 && word.length >= TypoFrom && oneTypo(word, other))
+                kinds[id] = Typo;
+        }
+        return kinds;
+    }
+
+    function kindIn(f, word, letters, held, loose) {
+        var kind = held ? placeIn(f.text, word) : None;
+        if (kind !== None)
+            return kind;
+        var lack = lacking(letters, f.all);
+        if (lack > 1 || (lack === 1 && word.length < TypoFrom))
+            return None;
+        if (word.length > 1 && lack === 0 && f.initials.indexOf(word) >= 0)
+            return Initials;
+        for (var i = 0; i < f.words.length; ++i)
+            kind = Math.min(kind, loose[f.words[i]]);
+        return kind;
+    }
+
+    // How well a typed word matches every item: 0 not at all, the higher the better.
+    // Most items hold the word nowhere and lack two of its letters: they cost one search.
+    function qualities(idx, typed) {
+        var word = fold(typed), letters = lettersOf(word);
+        var loose = looseKinds(idx, word, letters);
+        var out = new Uint8Array(idx.items.length);
+        for (var n = 0; n < idx.items.length; ++n) {
+            var it = idx.items[n];
+            var held = it.text.indexOf(word) >= 0;
+            if (!held && lacking(letters, it.letters) > (word.length < TypoFrom ? 0 : 1))
+                continue;
+            for (var f = 0; f < FieldCount; ++f) {
+                var kind = kindIn(it.fields[f], word, letters, held, loose);
+                if (kind !== None)
+                    out[n] = Math.max(out[n], (None - kind) * FieldCount - f);
+                if (kind === Equal)
+                    break;
+            }
+        }
+        return out;
+    }
+
+    // The matches of a query, in page order, and the best of them: the highest quality
+    // (every typed word's added up), then the most used (uses: a number per item, or
+    // nothing), then the first on the page. An empty query keeps every item and the first.
+    // QualitiesOf(word) may answer a word's qualities from what it kept.
+    function rank(idx, query, uses, qualitiesOf) {
+        var words = wordsOf(query);
+        var columns = words.map(qualitiesOf || function (word) { return qualities(idx, word); });
+        var matches = [], best = -1, bestQuality = -1, bestUse = -1;
+        for (var n = 0; n < idx.items.length; ++n) {
+            var total = 0;
+            for (var c = 0; c < columns.length && total >= 0; ++c)
+                total = columns[c][n] ? total + columns[c][n] : -1;
+            if (total < 0)
+                continue;
+            matches.push(n);
+            var use = uses && words.length ? uses[n] || 0 : 0;
+            if (total > bestQuality || (total === bestQuality && use > bestUse)) {
+                best = n;
+                bestQuality = total;
+                bestUse = use;
+            }
+        }
+        return {matches: matches, best: best};
+    }
+
+    return {fold: fold, index: index, qualities: qualities, rank: rank};
+})();
+
 (function () {
     'use strict';
     if (window.top !== window || !window.quintorLinks)
         return;
     var links = window.quintorLinks;
+    var matching = window.quintorMatching;
     var bar = null; // {host, input, count} once made
-    var entries = null; // {link, cell, table, text, shown} of every item, in page order
-    var sections = new Map(); // table: {heading, shown}
+    var entries = null; // {link, cell, table, key, shown} of every item, in page order
+    var searchable = null; // the entries' texts, made ready for matching
+    var uses = []; // how much the user uses every entry (see learn)
+    var learned = null; // the runner's word on that: link to weight
+    var kept = new Map(); // a typed word: the quality of every entry for it
+    var sections = new Map(); // table: {heading, shown, wanted}
     var launcherPage = false; // a page with item links, as the editor builds them
     var matches = []; // the entries shown now
     var current = -1; // index into matches
-    var returning = []; // items to be shown again, in page order
+    var pending = []; // items to be shown or hidden still, in page order
     var settling = null; // the item to bring into view once every item is back
-    var ReturningPerFrame = 120;
+    var ChangesPerSlice = 1200; // a tenth of it for items in view
+    var KeptWords = 32;
     var lastFilterMs = 0;
+    var lastRankMs = 0;
     var slowestSliceMs = 0;
 
     // A task of its own for Work, after what is queued now. Timers do not run where the
@@ -41,9 +268,8 @@
         nextTask = null;
     }
 
-    // Case- and accent-blind: "Émile" is found by "emile".
-    function fold(text) {
-        return text.normalize('NFD').replace(/\p{M}/gu, '').toLowerCase();
+    function decodeCommas(text) {
+        return text.replace(/&comma;/g, ',');
     }
 
     // The command of an item link, decoded as the runner decodes it.
@@ -52,7 +278,12 @@
         var item = /^[\x00-\x20]*qt:([^,]*)/i.exec(href);
         if (!item)
             return href;
-        return item[1].replace(/&comma;/g, ',').replace(/%20/g, ' ').replace(/%22/g, '"');
+        return decodeCommas(item[1]).replace(/%20/g, ' ').replace(/%22/g, '"');
+    }
+
+    // The link as the runner keeps its uses: as written, without the blanks around it.
+    function keyOf(link) {
+        return link.getAttribute('href').replace(/^[\x00-\x20]+|[\x00-\x20]+$/g, '');
     }
 
     // The items once, when the page is ready: the first keystroke does not wait for them.
@@ -64,15 +295,42 @@
                 link: link,
                 cell: link.parentElement,
                 table: link.closest('table'),
-                text: fold(link.textContent + '\n' + (link.title || '') + '\n' + commandOf(link)),
+                key: keyOf(link),
                 shown: true
             };
-        });
+        }).filter(function (e) { return e.table; });
+        searchable = matching.index(entries.map(function (e) {
+            return [decodeCommas(e.link.textContent), decodeCommas(e.link.title || ''),
+                    commandOf(e.link)];
+        }));
         entries.forEach(function (e) {
             if (e.table && !sections.has(e.table))
-                sections.set(e.table, {heading: headingOf(e.table), shown: true});
+                sections.set(e.table, {heading: headingOf(e.table), shown: true, wanted: true});
         });
         launcherPage = entries.some(function (e) { return links.isRunnerLink(e.link); });
+        applyUses();
+    }
+
+    // The runner's word on how much each link of this page is used: [[link, weight], ...].
+    function learn(weights) {
+        learned = new Map(weights || []);
+        if (entries)
+            applyUses();
+    }
+
+    function applyUses() {
+        uses = entries.map(function (e) { return learned ? Number(learned.get(e.key)) || 0 : 0; });
+    }
+
+    // A typed word's quality for every item, kept while the user types the next words.
+    function qualitiesOf(word) {
+        var qualities = kept.get(word);
+        if (!qualities) {
+            if (kept.size >= KeptWords)
+                kept.clear();
+            kept.set(word, qualities = matching.qualities(searchable, word));
+        }
+        return qualities;
     }
 
     function isEditable(node) {
@@ -92,51 +350,60 @@
             node.style.display = 'none';
     }
 
-    // Only what changes is touched: the layout of a thousand items is the cost here. Items
-    // coming back are shown a slice at a time, from the top of the page down, so that
-    // nothing holds the page for longer than a frame even when a search widens from a
-    // dozen items to a thousand.
+    // Only what changes is touched, a slice at a time from the top of the page down: the
+    // layout of thousands of items is the cost here, so the first slice is made at once and
+    // the others as tasks of their own, and nothing holds the page for longer than a frame,
+    // even when a search narrows or widens by thousands of items. The page keeps its order;
+    // only the highlight goes to the best match.
     function filter(text) {
         var started = performance.now();
-        var words = fold(text).split(/\s+/).filter(Boolean);
+        var ranked = matching.rank(searchable, text, uses, qualitiesOf);
+        lastRankMs = performance.now() - started;
         cancelLater();
         highlight(-1);
         matches = [];
-        returning = [];
-        var filled = new Set();
-        entries.forEach(function (e) {
-            var hit = words.every(function (w) { return e.text.indexOf(w) >= 0; });
-            if (hit && !e.shown)
-                returning.push(e);
-            else if (!hit && e.shown)
-                show(e.cell, e.shown = false);
-            if (hit) {
-                matches.push(e);
-                filled.add(e.table);
-            }
+        pending = [];
+        var hit = new Uint8Array(entries.length);
+        var best = -1;
+        ranked.matches.forEach(function (n) {
+            hit[n] = 1;
+            if (n === ranked.best)
+                best = matches.length;
+            matches.push(entries[n]);
         });
-        sections.forEach(function (section, table) {
-            var visible = filled.has(table);
-            if (visible === section.shown)
-                return;
-            show(table, section.shown = visible);
-            if (section.heading)
-                show(section.heading, visible);
+        sections.forEach(function (section) { section.wanted = false; });
+        entries.forEach(function (e, n) {
+            if (hit[n])
+                sections.get(e.table).wanted = true;
+            if (!hit[n] !== !e.shown)
+                pending.push(e);
         });
-        showReturning();
-        highlight(matches.length ? 0 : -1);
+        changeSlice();
+        highlight(best);
         document.body.getBoundingClientRect(); // the layout is part of the cost
         lastFilterMs = performance.now() - started;
     }
 
-    function showReturning() {
-        returning.splice(0, ReturningPerFrame).forEach(function (e) {
-            show(e.cell, e.shown = true);
-        });
-        if (returning.length)
+    // Items that change within a section that is hidden cost next to nothing: they count
+    // a tenth.
+    function changeSlice() {
+        var done = 0, cost = 0;
+        for (; done < pending.length && cost < ChangesPerSlice; ++done) {
+            var e = pending[done], section = sections.get(e.table);
+            // A section goes before its items do, and comes back with its first one.
+            if (section.wanted !== section.shown) {
+                show(e.table, section.shown = section.wanted);
+                if (section.heading)
+                    show(section.heading, section.wanted);
+            }
+            show(e.cell, e.shown = !e.shown);
+            cost += section.shown ? 10 : 1;
+        }
+        pending.splice(0, done);
+        if (pending.length)
             later(function () {
                 var started = performance.now();
-                showReturning();
+                changeSlice();
                 document.body.getBoundingClientRect();
                 slowestSliceMs = Math.max(slowestSliceMs, performance.now() - started);
                 settle();
@@ -146,7 +413,7 @@
     // Items coming back above the found one push it down: it is brought into the middle
     // of the view when they all are back, not before.
     function settle() {
-        if (!settling || returning.length)
+        if (!settling || pending.length)
             return;
         settling.scrollIntoView({block: 'center', inline: 'nearest'});
         settling = null;
@@ -293,10 +560,13 @@
         later(readItems);
     });
 
-    // For the benchmark: the last filter's cost in milliseconds, layout included, and the
-    // slowest slice of items coming back.
+    // For the benchmark: the last filter's cost in milliseconds, ranking and layout
+    // included, the ranking's share of it, and the slowest slice of items coming back.
+    // The runner teaches the finder which items the user starts most (learn).
     window.quintorFinder = {
+        learn: learn,
         lastFilterMs: function () { return lastFilterMs; },
+        lastRankMs: function () { return lastRankMs; },
         slowestSliceMs: function () { return slowestSliceMs; }
     };
     // For a reload, which brings the bar back as it was: its text, or null when closed.

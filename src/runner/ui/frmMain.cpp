@@ -6,7 +6,9 @@
 #include "components/platform/FileSystem.h"
 #include "components/platform/SystemPaths.h"
 #include "core/InfoBlock.h"
+#include "core/UseHistoryFile.h"
 #include "ui/BrowserPage.h"
+#include "ui/FindLearning.h"
 #include "ui/ItemMarks.h"
 #include "ui/LiveReload.h"
 #include "ui/WindowColours.h"
@@ -44,7 +46,8 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
     setWindowTitle(QStringLiteral("QT"));
 
     BrowserEngine::FollowDesktopColourScheme();
-    // Our own profile, in memory only: the runner keeps nothing between runs.
+    // Our own profile, in memory only: the engine keeps nothing between runs (the find
+    // bar's history of starts is ours, kept apart).
     Profile = new QWebEngineProfile(this);
     BrowserPage::PrepareProfile(Profile);
     connect(Profile, &QWebEngineProfile::downloadRequested, this,
@@ -86,6 +89,9 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
                 });
             });
     connect(Page, &QWebEnginePage::urlChanged, this, &frmMain::KeepPageShown);
+    connect(Page, &QWebEnginePage::loadFinished, this, &frmMain::PageLoaded);
+    Learning = std::make_unique<FindLearning>(*Page, UseHistoryFile::DefaultPath());
+    Links.WatchStarts([this](const QString& Link) { Learning->Started(CurrentFile, Link); });
     connect(Page, &QWebEnginePage::titleChanged, this,
             [this](const QString& Title) { setWindowTitle(Title + QStringLiteral(" - Quintor")); });
     connect(Page, &QWebEnginePage::linkHovered, this,
@@ -115,6 +121,7 @@ void frmMain::CloseIfAllowed() {
 }
 
 frmMain::~frmMain() {
+    Learning.reset();
     // The page must go before the profile it was made with.
     WB->setPage(nullptr);
     delete Page;
@@ -133,6 +140,7 @@ void frmMain::Form_Load(const QStringList& Arguments) {
     ReadyToClose = true;
     Start = true;
     APath = SystemPaths::ProgramFolder();
+    Learning->Load();
     QString path = Arguments.join(QLatin1Char(' '));
     path.remove(QLatin1Char('"'));
     // A device or a FIFO is no page: one never ends, the other blocks its reader.
@@ -165,6 +173,13 @@ void frmMain::KeepPageShown(const QUrl& Url) {
         return ShowWelcomePage();
     LastRestore.start();
     Navigate2(QUrl::fromLocalFile(QFileInfo(CurrentFile).absoluteFilePath()));
+}
+
+// The find bar of the open page learns which of its items the user starts most.
+void frmMain::PageLoaded(bool Ok) {
+    const QUrl shown = Page->url();
+    if (Ok && shown.isLocalFile() && LinkHandler::SamePath(shown.toLocalFile(), CurrentFile))
+        Learning->Teach(CurrentFile);
 }
 
 void frmMain::Navigate2(const QUrl& Url) {

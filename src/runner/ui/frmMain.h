@@ -7,8 +7,10 @@
 #include <QElapsedTimer>
 #include <QUrl>
 #include <QWidget>
+#include <memory>
 
 class BrowserPage;
+class FindLearning;
 class ItemMarks;
 class LaunchPort;
 class LiveReload;
@@ -67,6 +69,7 @@ private:
     void AddShortcuts();
     void CloseIfAllowed();
     void KeepPageShown(const QUrl& Url);
+    void PageLoaded(bool Ok);
 
     // The controls, found by these names (tests do so too).
     QWebEngineView* WB;
@@ -86,6 +89,7 @@ private:
     ItemMarks* Marks;
     QWebEngineProfile* Profile;
     BrowserPage* Page;
+    std::unique_ptr<FindLearning> Learning;
     QString CurrentFile;
     QString LastOpened; // the open dialog starts from here
     QUrl PendingOwn;    // the navigation the runner itself started last

@@ -71,17 +71,24 @@ QByteArray FileSystem::Identity(const QString& Path) {
 }
 
 namespace {
-// Reads a regular file up to MaxBytes; with Whole, a larger file gives nothing.
-std::optional<QByteArray> ReadUpTo(const QString& Path, qint64 MaxBytes, bool Whole) {
+// What a read takes: a whole file, a whole file that is the user's own (not through a
+// link), or the start of a file.
+enum class Reading { Whole, WholeOwn, Start };
+
+// Reads a regular file up to MaxBytes; unless only its start is wanted, a larger file
+// gives nothing.
+std::optional<QByteArray> ReadUpTo(const QString& Path, qint64 MaxBytes, Reading How) {
+    const bool whole = How != Reading::Start, own = How == Reading::WholeOwn;
     const std::optional<QByteArray> native = NativePath(Path);
     if (!native)
         return std::nullopt;
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer. The
     // type is checked on the open descriptor, so a file swapped in between is seen.
-    Descriptor file{::open(native->constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    const int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | (own ? O_NOFOLLOW : 0);
+    Descriptor file{::open(native->constData(), flags)};
     struct stat info;
     if (file.Fd < 0 || ::fstat(file.Fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-        (Whole && info.st_size > MaxBytes))
+        (whole && info.st_size > MaxBytes) || (own && info.st_uid != ::geteuid()))
         return std::nullopt;
     QByteArray bytes(static_cast<qsizetype>(qMin<qint64>(info.st_size, MaxBytes)),
                      Qt::Uninitialized);
@@ -102,9 +109,25 @@ std::optional<QByteArray> ReadUpTo(const QString& Path, qint64 MaxBytes, bool Wh
 } // namespace
 
 std::optional<QByteArray> FileSystem::ReadRegularFile(const QString& Path, qint64 MaxBytes) {
-    return ReadUpTo(Path, MaxBytes, true);
+    return ReadUpTo(Path, MaxBytes, Reading::Whole);
 }
 
 std::optional<QByteArray> FileSystem::ReadRegularFileStart(const QString& Path, qint64 MaxBytes) {
-    return ReadUpTo(Path, MaxBytes, false);
+    return ReadUpTo(Path, MaxBytes, Reading::Start);
+}
+
+std::optional<QByteArray> FileSystem::ReadOwnFile(const QString& Path, qint64 MaxBytes) {
+    return ReadUpTo(Path, MaxBytes, Reading::WholeOwn);
+}
+
+bool FileSystem::ClearForFile(const QString& Path) {
+    const std::optional<QByteArray> native = NativePath(Path);
+    struct stat info;
+    if (!native)
+        return false;
+    if (::lstat(native->constData(), &info) != 0)
+        return errno == ENOENT;
+    if (S_ISREG(info.st_mode))
+        return true;
+    return !S_ISDIR(info.st_mode) && ::unlink(native->constData()) == 0;
 }
