@@ -366,9 +366,6 @@ private slots:
         for (const QAction* button : bar->actions())
             QVERIFY2(button->isSeparator() || !button->icon().pixmap(24, 24).isNull(),
                      qPrintable(button->toolTip()));
-        e.Action("mnuHelpContents")->trigger();
-        QVERIFY2(e.Dialogs.LastMessage().Text.contains(e.Doc().APath + "qtedit2.chm"),
-                 qPrintable(e.Dialogs.LastMessage().Text));
     }
 
     // The first window fits the screen's free area, frame included, also at 200 % (CMake runs

@@ -24,4 +24,8 @@ inline QString FeedbackLink() {
     return QStringLiteral("mailto:") + FeedbackAddress() +
            QStringLiteral("?subject=Quintor Editor Feedback");
 }
+// The manual's first page, below a share folder.
+inline QString ManualPage() {
+    return QStringLiteral("doc/quintor/manual/index.html");
+}
 } // namespace ProgramInfo

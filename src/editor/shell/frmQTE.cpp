@@ -202,7 +202,7 @@ void frmQTE::ConnectCommands() {
     for (const auto& [action, handler] : commands)
         connect(action, &QAction::triggered, this, handler);
 
-    // F1 anywhere in the window opens the help file, as Help, Contents does.
+    // F1 anywhere in the window opens the manual, as Help, Contents does.
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &frmQTE::OpenHelpFile);
 
@@ -257,7 +257,6 @@ bool frmQTE::eventFilter(QObject* Watched, QEvent* Event) {
 
 void frmQTE::Form_Load(const QStringList& Arguments) {
     Document.APath = SystemPaths::ProgramFolder();
-    HelpFilePath = Document.APath + QStringLiteral("qtedit2.chm");
     Document.NextNew = 1;
     {
         const EditHistory::Pause quiet = Document.History.Suspend();
@@ -558,11 +557,20 @@ void frmQTE::mnuHelpContents_Click() {
 }
 
 void frmQTE::OpenHelpFile() {
-    if (Tolvik::FileExists(HelpFilePath) && OpenWithDefaultApplication(HelpFilePath))
+    const SystemPaths::DataFile manual =
+        SystemPaths::FindData(ProgramInfo::ManualPage(), Document.APath);
+    if (!manual.Found) {
+        Dialogs().MsgBox(QStringLiteral("The help file could not be opened. It was expected at '") +
+                             NameInMessage(manual.Path) + QStringLiteral("'."),
+                         MsgButtons::OK, MsgIcon::Information, LauncherDocument::ProgramTitle);
         return;
-    Dialogs().MsgBox(QStringLiteral("The help file could not be opened. It was expected at '") +
-                         NameInMessage(HelpFilePath) + QStringLiteral("'."),
-                     MsgButtons::OK, MsgIcon::Information, LauncherDocument::ProgramTitle);
+    }
+    const DefaultApplication::Result shown = DefaultApplication::OpenPage(manual.Path);
+    if (!shown.Started)
+        Dialogs().MsgBox(QStringLiteral("The manual at '") + NameInMessage(manual.Path) +
+                             QStringLiteral("' could not be shown in a web browser: ") +
+                             shown.Reason,
+                         MsgButtons::OK, MsgIcon::Information, LauncherDocument::ProgramTitle);
 }
 
 void frmQTE::mnuHelpFeedback_Click() {

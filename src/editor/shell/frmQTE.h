@@ -52,9 +52,6 @@ public:
     QWidget& PreviewHost() override { return *fraPreview; }
     PreviewFolder& PreviewFiles() override { return Preview; }
 
-    // The help file F1 opens: APath + "qtedit2.chm".
-    QString HelpFile() const { return HelpFilePath; }
-
 public slots:
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
@@ -132,7 +129,6 @@ private:
     int ShownTab = 0;
     // Whether the page "(HTML File)" names was there when last looked at.
     bool PageBuilt = false;
-    QString HelpFilePath;
     std::unique_ptr<RecoveryStore> Recovery;
     std::unique_ptr<RecoveryKeeper> RecoveryCopy;
 };

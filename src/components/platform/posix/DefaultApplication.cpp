@@ -115,6 +115,22 @@ DefaultApplication::Result DefaultApplication::Open(const QString& Target, int S
     return OpenAddress(url, ShowCommand);
 }
 
+DefaultApplication::Result DefaultApplication::OpenPage(const QString& Path) {
+    const std::optional<QByteArray> native = NativePath(QFileInfo(Path).absoluteFilePath());
+    if (!native || !QFileInfo(Path).isFile())
+        return {false, QStringLiteral("No such file"), 0};
+    GError* error = nullptr;
+    gchar* uri = g_filename_to_uri(native->constData(), nullptr, &error);
+    if (!uri)
+        return {false, TakeMessage(error), 0};
+    LaunchContext context(Launcher::Show::Normal);
+    const gboolean started = g_app_info_launch_default_for_uri(uri, context.Context.Object, &error);
+    g_free(uri);
+    if (!started)
+        return {false, TakeMessage(error), 0};
+    return {true, QString(), context.Pid};
+}
+
 bool OpenWithDefaultApplication(const QString& Target) {
     return DefaultApplication::Open(Target, Launcher::Show::Normal).Started;
 }
