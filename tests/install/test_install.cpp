@@ -1,5 +1,6 @@
 #include "AppVersion.h"
 #include "components/ProgramCommandLine.h"
+#include "components/platform/SystemPaths.h"
 #include "support/Command.h"
 #include "support/DataRows.h"
 #include "support/TestFiles.h"
@@ -20,6 +21,11 @@ QStringList Expected() {
                             .split(' ');
     for (const char* sheet : {"dark", "light", "system", "theme"})
         files << QString("share/quintor/themes/%1.css").arg(sheet);
+    const QString manual = qEnvironmentVariable("QUINTOR_SOURCE_DIR") + "/doc/manual";
+    for (QDirIterator it(manual, {"*.html", "*.css", "*.png"}, QDir::Files,
+                         QDirIterator::Subdirectories);
+         it.hasNext();)
+        files << "share/doc/quintor/manual/" + QDir(manual).relativeFilePath(it.next());
     for (const QString& id : {EditorId, RunnerId})
         files << "share/applications/" + id + ".desktop"
               << "share/metainfo/" + id + ".metainfo.xml";
@@ -98,6 +104,22 @@ private slots:
             QVERIFY2(QFileInfo(Prefix + '/' + file).isFile(), qPrintable(file));
             QCOMPARE(QFileInfo(Prefix + '/' + file).isExecutable(), file.startsWith("bin/"));
         }
+    }
+
+    // Help, Contents looks beside the programs first: there an install and the package put
+    // the manual, whatever the desktop's data folders say.
+    void helpFindsTheManual_data() {
+        QTest::addColumn<QString>("Root");
+        QTest::newRow("prefix") << Prefix;
+        QTest::newRow("package") << Stage + "/usr";
+    }
+    void helpFindsTheManual() {
+        QFETCH(QString, Root);
+        const QString page = "doc/quintor/manual/index.html";
+        const SystemPaths::DataFile found = SystemPaths::FindData(page, Root + "/bin/");
+        QVERIFY(found.Found);
+        QCOMPARE(found.Path, Root + "/share/" + page);
+        QVERIFY(QFileInfo(Root + "/share/doc/quintor/manual/images/runner-page.png").isFile());
     }
 
     // Valid, without a warning or a hint.
