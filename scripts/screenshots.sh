@@ -30,7 +30,7 @@ rm -f "$IMAGES"/*.png
 # no state of the user's (history, recovery copies) shows in the pictures.
 env -i PATH="$PATH" HOME="$STATE" DISPLAY=":$(head -n1 "$DISPLAY_FILE")" \
   LANG=C LC_ALL=C XDG_STATE_HOME="$STATE/state" XDG_RUNTIME_DIR="$STATE" \
-  XDG_DATA_DIRS=/usr/share XDG_DATA_HOME="$STATE/data" XDG_CONFIG_HOME="$STATE/config" \
+  XDG_DATA_HOME="$STATE/data" XDG_CONFIG_HOME="$STATE/config" \
   QT_QPA_PLATFORM=xcb QT_STYLE_OVERRIDE=Fusion QT_QPA_PLATFORMTHEME= QT_SCALE_FACTOR=1 \
   QT_FONT_DPI=96 FONTCONFIG_FILE="$ROOT/doc/manual/shots/fonts.conf" \
   QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu" QTWEBENGINE_DISABLE_SANDBOX=1 \

@@ -74,6 +74,27 @@ private slots:
         QVERIFY(e.Dialogs.Messages.isEmpty());
     }
 
+    // A browser that cannot start is named with the desktop's reason, and the manual's place.
+    void browserThatFailsIsReported() {
+        const QString browser = Root + "/browser";
+        QVERIFY(QFile::setPermissions(browser, QFile::ReadOwner | QFile::WriteOwner));
+        Editor e;
+        e.Ask("menu");
+        QVERIFY(
+            QFile::setPermissions(browser, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QCOMPARE(e.Dialogs.Messages.size(), 1);
+        const auto& message = e.Dialogs.LastMessage();
+        const QString manual =
+            QDir::cleanPath(e.Window.Doc().APath + "../share/doc/quintor/manual/index.html");
+        const QString start =
+            "The manual at '" + manual + "' could not be shown in a web browser: ";
+        QVERIFY2(message.Text.startsWith(start) && message.Text.size() > start.size() + 10 &&
+                     message.Text.endsWith('.'),
+                 qPrintable(message.Text));
+        QCOMPARE(message.Title, "Quintor Editor");
+        QVERIFY(!QFileInfo::exists(Opened()));
+    }
+
     // Nothing beside the programs nor in a data folder: the message names the place beside
     // the programs, where an install puts it. A folder by the page's name is no page.
     void missingManualIsNamed_data() {

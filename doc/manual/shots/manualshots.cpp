@@ -231,7 +231,44 @@ void ShootProperties(const QString& Work) {
 
 } // namespace
 
+// A desktop of a few applications, whatever this machine has installed, so that the pictures
+// are the same everywhere and no item shows as missing. Set before the application object
+// exists: GLib reads the data folders once.
+void UseOwnDesktop(const QString& Root) {
+    const QString programs = Root + "/bin", data = Root + "/data";
+    const QString icons = "/usr/share/icons/Adwaita/48x48/legacy/";
+    QDir().mkpath(programs);
+    QDir().mkpath(data + "/applications");
+    QFile::link("/usr/share/icons", data + "/icons");
+    QFile::link("/usr/share/mime", data + "/mime");
+    const QStringList apps[] = {
+        {"Calculator", "gnome-calculator", "accessories-calculator", "Utility;"},
+        {"Text Editor", "gnome-text-editor", "accessories-text-editor", "Utility;TextEditor;"},
+        {"Terminal", "x-terminal-emulator", "utilities-terminal", "System;"},
+        {"Files", "nautilus", "system-file-manager", "System;FileManager;"},
+        {"Web Browser", "firefox-esr", "web-browser", "Network;WebBrowser;"},
+        {"Music", "rhythmbox", "multimedia-player", "AudioVideo;Audio;"},
+        {"Help", "yelp", "help-browser", "Utility;"}};
+    for (const QStringList& app : apps) {
+        QFile program(programs + '/' + app[1]);
+        if (program.open(QIODevice::WriteOnly))
+            program.write("#!/bin/sh\n");
+        program.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        QFile entry(data + "/applications/" + app[1] + ".desktop");
+        if (entry.open(QIODevice::WriteOnly))
+            entry.write(
+                QString("[Desktop Entry]\nType=Application\nName=%1\nExec=%2\nIcon=%3%4.png\n"
+                        "Categories=%5\n")
+                    .arg(app[0], app[1], icons, app[2], app[3])
+                    .toUtf8());
+    }
+    qputenv("PATH", programs.toLocal8Bit() + ':' + qgetenv("PATH"));
+    qputenv("XDG_DATA_DIRS", data.toLocal8Bit());
+}
+
 int main(int argc, char* argv[]) {
+    QTemporaryDir work;
+    UseOwnDesktop(work.path());
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     BrowserPage::RegisterSchemes();
     PreviewPane::RegisterUrlSchemes();
@@ -244,18 +281,6 @@ int main(int argc, char* argv[]) {
     }
     Out = QString::fromLocal8Bit(argv[1]);
     const QString examples = QString::fromLocal8Bit(argv[2]);
-    QTemporaryDir work;
-    // The example's programs are there, whatever this machine has installed, so that no item
-    // shows as missing.
-    const QString programs = work.filePath("bin");
-    QDir().mkpath(programs);
-    for (const char* name : {"x-terminal-emulator", "gnome-calculator"}) {
-        QFile stand(programs + '/' + name);
-        if (stand.open(QIODevice::WriteOnly))
-            stand.write("#!/bin/sh\n");
-        stand.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    }
-    qputenv("PATH", programs.toLocal8Bit() + ':' + qgetenv("PATH"));
     ShootEditor(examples);
     ShootRunner(examples, work.path());
     ShootProperties(work.path());

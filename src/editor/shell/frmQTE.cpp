@@ -569,7 +569,7 @@ void frmQTE::OpenHelpFile() {
     if (!shown.Started)
         Dialogs().MsgBox(QStringLiteral("The manual at '") + NameInMessage(manual.Path) +
                              QStringLiteral("' could not be shown in a web browser: ") +
-                             shown.Reason,
+                             shown.Reason + QLatin1Char('.'),
                          MsgButtons::OK, MsgIcon::Information, LauncherDocument::ProgramTitle);
 }
 
