@@ -3,6 +3,7 @@
 #include "components/AppError.h"
 #include "components/platform/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
@@ -12,7 +13,7 @@ namespace {
 AppError ErrorOf(const QFileDevice& File, int SavedErrno) {
     if (SavedErrno == ENOSPC || SavedErrno == EDQUOT || SavedErrno == EFBIG ||
         File.error() == QFileDevice::ResourceError)
-        return AppError(QStringLiteral("Disk full"), ErrNo::DiskFull);
+        return AppError(QCoreApplication::translate("AtomicFile", "Disk full"), ErrNo::DiskFull);
     if (SavedErrno == EACCES || SavedErrno == EPERM || SavedErrno == EROFS ||
         File.error() == QFileDevice::PermissionsError)
         return AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
@@ -37,7 +38,7 @@ void WriteAllBytes(QIODevice& Device, const QByteArray& Bytes) {
             const int saved = errno;
             if (auto* file = qobject_cast<QFileDevice*>(&Device))
                 throw ErrorOf(*file, saved);
-            throw AppError(QStringLiteral("Disk full"), ErrNo::DiskFull);
+            throw AppError(QCoreApplication::translate("AtomicFile", "Disk full"), ErrNo::DiskFull);
         }
         done += n;
     }

@@ -1,6 +1,7 @@
 #include "batch/BatchCommand.h"
 #include "build/ui/PreviewPane.h"
 #include "components/ProgramCommandLine.h"
+#include "components/UiLanguage.h"
 #include "components/platform/BrowserEngine.h"
 #include "shell/ProgramInfo.h"
 #include "shell/frmQTE.h"
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
     PreviewPane::RegisterUrlSchemes();
     BrowserEngine::PrepareEnvironment();
     QApplication app(commandLine.QtArgc(), commandLine.QtArgv());
+    UiLanguage::Install({QStringLiteral("components"), QStringLiteral("qtedit2")});
     QApplication::setApplicationName(QStringLiteral("qtedit2"));
     QApplication::setApplicationVersion(QStringLiteral(QUINTOR_VERSION_TEXT));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUINTOR_DESKTOP_ID));

@@ -166,7 +166,7 @@ void frmQTE::CreateTabs() {
     tabMain->addTab(TabPage(lvItems), QStringLiteral("&Icons"));
     tabMain->addTab(TabPage(lvProp), QStringLiteral("&Properties"));
     tabMain->addTab(TabPage(rtfHTML), QStringLiteral("&HTML"));
-    tabMain->addTab(TabPage(fraPreview), QStringLiteral("P&review"));
+    tabMain->addTab(TabPage(fraPreview), tr("P&review"));
 }
 
 void frmQTE::ConnectCommands() {

@@ -10,6 +10,7 @@
 #include "core/LaunchPort.h"
 #include "core/RunnerWindow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeDatabase>
@@ -191,5 +192,6 @@ void LinkHandler::ReportFailure(const QString& Word, const QString& Description,
                                    NameInMessage(Window.InfoValue(QStringLiteral("Source file"))) +
                                    QStringLiteral(" - ") + failure
                              : QStringLiteral("An error occurred: ") + failure;
-    Dialogs.MsgBox(text, MsgButtons::OK, MsgIcon::Critical, QStringLiteral("Run Error"));
+    Dialogs.MsgBox(text, MsgButtons::OK, MsgIcon::Critical,
+                   QCoreApplication::translate("LinkHandler", "Run Error"));
 }
