@@ -26,6 +26,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWebEngineView>
 #include <QWindow>
 
@@ -62,18 +63,32 @@ public:
         NextName.clear();
         return QDialog::Rejected;
     }
-    MsgAnswer MsgBox(const QString& Text, MsgButtons, MsgIcon, const QString& Title,
-                     std::optional<MsgAnswer>) override {
-        std::fprintf(stderr, "manualshots: message '%s': %s\n", qPrintable(Title),
-                     qPrintable(Text));
-        return MsgAnswer::No;
+    // A message to photograph is shown as the programs show it, then closed.
+    MsgAnswer MsgBox(const QString& Text, MsgButtons Buttons, MsgIcon Icon, const QString& Title,
+                     std::optional<MsgAnswer> DefaultButton) override {
+        if (NextName.isEmpty()) {
+            std::fprintf(stderr, "manualshots: message '%s': %s\n", qPrintable(Title),
+                         qPrintable(Text));
+            return MsgAnswer::No;
+        }
+        QTimer::singleShot(300, [this] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                Shoot(*box, NextName);
+                box->close();
+            }
+            NextName.clear();
+        });
+        return QtUserDialogs::MsgBox(Text, Buttons, Icon, Title, DefaultButton);
     }
 };
 
 // Items start nothing while the pictures are taken.
 class NoLaunch : public LaunchPort {
 public:
+    bool Missing = false; // every program is missing, for the message that says so
     Launcher::Outcome ShellExecute(const QString&, const QString&, const QString&, int) override {
+        if (Missing)
+            return {Launcher::FileNotFound, QString()};
         return {};
     }
     Launcher::Outcome OpenDocument(const QString&) override { return {}; }
@@ -153,6 +168,14 @@ void ShootRunner(const QString& Examples, const QString& Work) {
     Runner r;
     r.Open(page);
     Shoot(r.Window, "runner-page");
+    r.Launch.Missing = true;
+    r.Dialogs.NextName = "launch-error";
+    r.View()->setFocus();
+    QTest::keyClick(r.View()->focusProxy(), Qt::Key_Tab);
+    QTest::keyClick(r.View()->focusProxy(), Qt::Key_Return);
+    if (!QTest::qWaitFor([&] { return r.Dialogs.NextName.isEmpty(); }, 10000))
+        std::fprintf(stderr, "manualshots: no Launch Error came\n");
+    r.Launch.Missing = false;
     r.View()->setFocus();
     r.Type("term");
     Shoot(r.Window, "runner-find");
