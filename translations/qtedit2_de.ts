@@ -346,19 +346,19 @@
     <message>
         <source>An error occurred when creating a shortcut on the Desktop - %1, %2</source>
         <comment>error description, error number</comment>
-        <translation>Beim Erstellen einer Verknüpfung auf dem Schreibtisch ist ein Fehler aufgetreten - %1, %2</translation>
+        <translation>Beim Erstellen einer Verknüpfung auf dem Desktop ist ein Fehler aufgetreten - %1, %2</translation>
     </message>
     <message>
         <source>Create Shortcut to Desktop Error</source>
-        <translation>Fehler beim Erstellen der Verknüpfung auf dem Schreibtisch</translation>
+        <translation>Fehler beim Erstellen der Verknüpfung auf dem Desktop</translation>
     </message>
     <message>
         <source>A shortcut was successfully created on the Desktop</source>
-        <translation>Auf dem Schreibtisch wurde erfolgreich eine Verknüpfung erstellt</translation>
+        <translation>Auf dem Desktop wurde erfolgreich eine Verknüpfung erstellt</translation>
     </message>
     <message>
         <source>Create Shortcut on Desktop</source>
-        <translation>Verknüpfung auf dem Schreibtisch erstellen</translation>
+        <translation>Verknüpfung auf dem Desktop erstellen</translation>
     </message>
 </context>
 <context>
@@ -393,7 +393,7 @@
     </message>
     <message>
         <source>&amp;Run:</source>
-        <translation>Start&amp;modus:</translation>
+        <translation>Ausfü&amp;hrung:</translation>
     </message>
     <message>
         <source>Co&amp;mments:</source>
@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>Choose an Icon</source>
-        <translation>Symbol auswählen</translation>
+        <translation>Symbol wählen</translation>
     </message>
     <message>
         <source>&amp;Choose a Drive/Folder for the icon:</source>

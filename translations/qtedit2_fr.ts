@@ -67,7 +67,7 @@
     <message>
         <source>%1: %2</source>
         <comment>what was dropped, why it was refused</comment>
-        <translation>%1&#xa0;: %2</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>Drop</source>
@@ -77,7 +77,7 @@
     <message>
         <source>These cannot become items:
 %1</source>
-        <translation>Ceux-ci ne peuvent pas devenir des éléments&#xa0;:
+        <translation>Ceux-ci ne peuvent pas devenir des éléments :
 %1</translation>
     </message>
     <message>
@@ -93,11 +93,11 @@
     </message>
     <message>
         <source>it holds a line break or another control character, which a launcher page cannot pass on</source>
-        <translation>il contient un saut de ligne ou un autre caractère de contrôle, qu’une page de lancement ne peut pas transmettre</translation>
+        <translation>il contient un saut de ligne ou un autre caractère de contrôle, qu&apos;une page de lancement ne peut pas transmettre</translation>
     </message>
     <message>
         <source>it holds the text &quot;%1&quot;, which the launcher page would turn into another character</source>
-        <translation>il contient le texte «&#xa0;%1&#xa0;», que la page de lancement changerait en un autre caractère</translation>
+        <translation>il contient le texte « %1 », que la page de lancement changerait en un autre caractère</translation>
     </message>
     <message>
         <source>its command line cannot be read</source>
@@ -109,18 +109,18 @@
     </message>
     <message>
         <source>an argument holds a double quote, which a launcher page cannot pass on</source>
-        <translation>un argument contient un guillemet droit double, qu’une page de lancement ne peut pas transmettre</translation>
+        <translation>un argument contient un guillemet droit double, qu&apos;une page de lancement ne peut pas transmettre</translation>
     </message>
     <message>
         <source>it is not an application entry that can be started</source>
-        <translation>ce n’est pas une entrée d’application qui peut être lancée</translation>
+        <translation>ce n&apos;est pas une entrée d&apos;application qui peut être lancée</translation>
     </message>
 </context>
 <context>
     <name>BookmarkFile</name>
     <message>
         <source>Invalid file format: %1</source>
-        <translation>Format de fichier non valide&#xa0;: %1</translation>
+        <translation>Format de fichier non valide : %1</translation>
     </message>
     <message>
         <source>the folders are nested more than %1 deep</source>
@@ -128,11 +128,11 @@
     </message>
     <message>
         <source>the bookmarks file is larger than 64 MB</source>
-        <translation>le fichier de marque-pages dépasse 64&#xa0;Mo</translation>
+        <translation>le fichier de marque-pages dépasse 64 Mo</translation>
     </message>
     <message>
         <source>the bookmarks file is not UTF-8 text</source>
-        <translation>le fichier de marque-pages n’est pas du texte UTF-8</translation>
+        <translation>le fichier de marque-pages n&apos;est pas du texte UTF-8</translation>
     </message>
 </context>
 <context>
@@ -143,18 +143,18 @@
     </message>
     <message>
         <source>Invalid file format: the bookmarks file is larger than 64 MB</source>
-        <translation>Format de fichier non valide&#xa0;: le fichier de marque-pages dépasse 64&#xa0;Mo</translation>
+        <translation>Format de fichier non valide : le fichier de marque-pages dépasse 64 Mo</translation>
     </message>
     <message>
         <source>Path/File access error: the file cannot be read</source>
-        <translation>Erreur d’accès au chemin/fichier&#xa0;: le fichier ne peut pas être lu</translation>
+        <translation>Erreur d&apos;accès au chemin/fichier : le fichier ne peut pas être lu</translation>
     </message>
 </context>
 <context>
     <name>CheckCommands</name>
     <message>
         <source>Every item&apos;s command, start-in folder and icon were found.</source>
-        <translation>La commande, le dossier de démarrage et l’icône de chaque élément ont été trouvés.</translation>
+        <translation>La commande, le dossier de démarrage et l&apos;icône de chaque élément ont été trouvés.</translation>
     </message>
     <message>
         <source>Check Items</source>
@@ -165,22 +165,22 @@
     <name>IconStore</name>
     <message>
         <source>Path/File access error: the icon &apos;%1&apos; cannot be written</source>
-        <translation>Erreur d’accès au chemin/fichier&#xa0;: l’icône &apos;%1&apos; ne peut pas être écrite</translation>
+        <translation>Erreur d&apos;accès au chemin/fichier : l&apos;icône &apos;%1&apos; ne peut pas être écrite</translation>
     </message>
     <message>
         <source>Path/File access error: the folder &apos;%1&apos; cannot be made the user&apos;s own</source>
-        <translation>Erreur d’accès au chemin/fichier&#xa0;: le dossier &apos;%1&apos; ne peut pas devenir la propriété de l’utilisateur</translation>
+        <translation>Erreur d&apos;accès au chemin/fichier : le dossier &apos;%1&apos; ne peut pas devenir la propriété de l&apos;utilisateur</translation>
     </message>
 </context>
 <context>
     <name>ImportItems</name>
     <message>
         <source>Import Error</source>
-        <translation>Erreur d’importation</translation>
+        <translation>Erreur d&apos;importation</translation>
     </message>
     <message>
         <source>No items were found in the file</source>
-        <translation>Aucun élément n’a été trouvé dans le fichier</translation>
+        <translation>Aucun élément n&apos;a été trouvé dans le fichier</translation>
     </message>
     <message>
         <source>1 item was successfully added</source>
@@ -196,14 +196,14 @@
     </message>
     <message>
         <source>1 bookmark could not be used.</source>
-        <translation>1 marque-page n’a pas pu être utilisé.</translation>
+        <translation>1 marque-page n&apos;a pas pu être utilisé.</translation>
     </message>
     <message numerus="yes">
         <source>%1 bookmarks could not be used.</source>
         <comment>%1: the count, digits grouped</comment>
         <translation>
-            <numerusform>%1 marque-page n’a pas pu être utilisé.</numerusform>
-            <numerusform>%1 marque-pages n’ont pas pu être utilisés.</numerusform>
+            <numerusform>%1 marque-page n&apos;a pas pu être utilisé.</numerusform>
+            <numerusform>%1 marque-pages n&apos;ont pas pu être utilisés.</numerusform>
         </translation>
     </message>
     <message>
@@ -218,7 +218,7 @@
     <message>
         <source>An error occurred when attempting to import the file &apos;%1&apos; - %2, %3</source>
         <comment>file name, error description, error number</comment>
-        <translation>Une erreur s’est produite lors de l’importation du fichier &apos;%1&apos; - %2, %3</translation>
+        <translation>Une erreur s&apos;est produite lors de l&apos;importation du fichier &apos;%1&apos; - %2, %3</translation>
     </message>
     <message>
         <source>%1. %2</source>
@@ -227,22 +227,22 @@
     </message>
     <message>
         <source>Import Result</source>
-        <translation>Résultat de l’importation</translation>
+        <translation>Résultat de l&apos;importation</translation>
     </message>
 </context>
 <context>
     <name>ItemCheck</name>
     <message>
         <source>The command was not found: %1</source>
-        <translation>La commande est introuvable&#xa0;: %1</translation>
+        <translation>La commande est introuvable : %1</translation>
     </message>
     <message>
         <source>The start-in folder does not exist: %1</source>
-        <translation>Le dossier de démarrage n’existe pas&#xa0;: %1</translation>
+        <translation>Le dossier de démarrage n&apos;existe pas : %1</translation>
     </message>
     <message>
         <source>The icon file does not exist: %1</source>
-        <translation>Le fichier d’icône n’existe pas&#xa0;: %1</translation>
+        <translation>Le fichier d&apos;icône n&apos;existe pas : %1</translation>
     </message>
     <message>
         <source>%1. %2 - %3</source>
@@ -252,14 +252,14 @@
     <message>
         <source>; </source>
         <comment>between two problems of one item</comment>
-        <translation>&#xa0;; </translation>
+        <translation> ; </translation>
     </message>
 </context>
 <context>
     <name>ItemCommands</name>
     <message>
         <source>Are you sure you want to delete the selected item?</source>
-        <translation>Voulez-vous vraiment supprimer l’élément sélectionné&#xa0;?</translation>
+        <translation>Voulez-vous vraiment supprimer l&apos;élément sélectionné ?</translation>
     </message>
     <message>
         <source>Delete Icon(s)</source>
@@ -271,7 +271,7 @@
     </message>
     <message>
         <source>Delete item</source>
-        <translation>Suppression de l’élément</translation>
+        <translation>Suppression de l&apos;élément</translation>
     </message>
     <message>
         <source>Copy and paste</source>
@@ -346,19 +346,19 @@
     <message>
         <source>An error occurred when creating a shortcut on the Desktop - %1, %2</source>
         <comment>error description, error number</comment>
-        <translation>Une erreur s’est produite lors de la création d’un raccourci sur le Bureau - %1, %2</translation>
+        <translation>Une erreur s&apos;est produite lors de la création d&apos;un raccourci sur le bureau - %1, %2</translation>
     </message>
     <message>
         <source>Create Shortcut to Desktop Error</source>
-        <translation>Erreur de création du raccourci sur le Bureau</translation>
+        <translation>Erreur de création du raccourci sur le bureau</translation>
     </message>
     <message>
         <source>A shortcut was successfully created on the Desktop</source>
-        <translation>Un raccourci a été créé avec succès sur le Bureau</translation>
+        <translation>Un raccourci a été créé avec succès sur le bureau</translation>
     </message>
     <message>
         <source>Create Shortcut on Desktop</source>
-        <translation>Créer un raccourci sur le Bureau</translation>
+        <translation>Créer un raccourci sur le bureau</translation>
     </message>
 </context>
 <context>
@@ -373,31 +373,31 @@
     </message>
     <message>
         <source>* &amp;Description:</source>
-        <translation>* &amp;Description&#xa0;:</translation>
+        <translation>* &amp;Description :</translation>
     </message>
     <message>
         <source>* &amp;Command:</source>
-        <translation>* &amp;Commande&#xa0;:</translation>
+        <translation>* &amp;Commande :</translation>
     </message>
     <message>
         <source>&amp;Parameters:</source>
-        <translation>&amp;Paramètres&#xa0;:</translation>
+        <translation>&amp;Paramètres :</translation>
     </message>
     <message>
         <source>&amp;Start in:</source>
-        <translation>Démarrer da&amp;ns&#xa0;:</translation>
+        <translation>Démarrer da&amp;ns :</translation>
     </message>
     <message>
         <source>&amp;Icon:</source>
-        <translation>&amp;Icône&#xa0;:</translation>
+        <translation>&amp;Icône :</translation>
     </message>
     <message>
         <source>&amp;Run:</source>
-        <translation>&amp;Exécution&#xa0;:</translation>
+        <translation>&amp;Exécution :</translation>
     </message>
     <message>
         <source>Co&amp;mments:</source>
-        <translation>Co&amp;mmentaires&#xa0;:</translation>
+        <translation>Co&amp;mmentaires :</translation>
     </message>
     <message>
         <source>* - mandatory field</source>
@@ -417,11 +417,11 @@
     </message>
     <message>
         <source>Add item at &amp;bottom of list</source>
-        <translation>Ajouter l’élément en &amp;bas de la liste</translation>
+        <translation>Ajouter l&apos;élément en &amp;bas de la liste</translation>
     </message>
     <message>
         <source>Clear &amp;TextBoxes after adding</source>
-        <translation>Vider les zones de &amp;texte après l’ajout</translation>
+        <translation>Vider les zones de &amp;texte après l&apos;ajout</translation>
     </message>
     <message>
         <source>Add</source>
@@ -441,7 +441,7 @@
     </message>
     <message>
         <source>&amp;Choose a Drive/Folder for the command:</source>
-        <translation>&amp;Choisissez un lecteur/dossier pour la commande&#xa0;:</translation>
+        <translation>&amp;Choisissez un lecteur/dossier pour la commande :</translation>
     </message>
     <message>
         <source>Browse for Parameter</source>
@@ -449,11 +449,11 @@
     </message>
     <message>
         <source>&amp;Choose a Drive/Folder for the parameters:</source>
-        <translation>&amp;Choisissez un lecteur/dossier pour les paramètres&#xa0;:</translation>
+        <translation>&amp;Choisissez un lecteur/dossier pour les paramètres :</translation>
     </message>
     <message>
         <source>&amp;Choose a Start In Drive/Folder:</source>
-        <translation>&amp;Choisissez le lecteur/dossier de démarrage&#xa0;:</translation>
+        <translation>&amp;Choisissez le lecteur/dossier de démarrage :</translation>
     </message>
     <message>
         <source>Choose an Icon</source>
@@ -461,7 +461,7 @@
     </message>
     <message>
         <source>&amp;Choose a Drive/Folder for the icon:</source>
-        <translation>&amp;Choisissez un lecteur/dossier pour l’icône&#xa0;:</translation>
+        <translation>&amp;Choisissez un lecteur/dossier pour l&apos;icône :</translation>
     </message>
     <message>
         <source>Add an Icon</source>
@@ -469,7 +469,7 @@
     </message>
     <message>
         <source>Edit Icon %1</source>
-        <translation>Modifier l’élément&#xa0;: %1</translation>
+        <translation>Modifier l&apos;élément : %1</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -481,15 +481,15 @@
     </message>
     <message>
         <source>Add Error</source>
-        <translation>Erreur d’ajout</translation>
+        <translation>Erreur d&apos;ajout</translation>
     </message>
     <message>
         <source>Edit item</source>
-        <translation>Modification de l’élément</translation>
+        <translation>Modification de l&apos;élément</translation>
     </message>
     <message>
         <source>Add item</source>
-        <translation>Ajout d’un élément</translation>
+        <translation>Ajout d&apos;un élément</translation>
     </message>
     <message>
         <source>Browse for Quintor HTML File</source>
@@ -504,7 +504,7 @@
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation>&amp;Rechercher&#xa0;:</translation>
+        <translation>&amp;Rechercher :</translation>
     </message>
     <message>
         <source>Name, kind, keyword or description</source>
@@ -524,7 +524,7 @@
     </message>
     <message>
         <source>This application cannot be added: %1.</source>
-        <translation>Cette application ne peut pas être ajoutée&#xa0;: %1.</translation>
+        <translation>Cette application ne peut pas être ajoutée : %1.</translation>
     </message>
     <message>
         <source>Choose one or more applications.</source>
@@ -547,8 +547,8 @@
     <message numerus="yes">
         <source>%n item(s) will not work as they are. Choose one to select it:</source>
         <translation>
-            <numerusform>%n élément ne fonctionnera pas tel quel. Choisissez-le pour le sélectionner&#xa0;:</numerusform>
-            <numerusform>%n éléments ne fonctionneront pas tels quels. Choisissez-en un pour le sélectionner&#xa0;:</numerusform>
+            <numerusform>%n élément ne fonctionnera pas tel quel. Choisissez-le pour le sélectionner :</numerusform>
+            <numerusform>%n éléments ne fonctionneront pas tels quels. Choisissez-en un pour le sélectionner :</numerusform>
         </translation>
     </message>
     <message>
@@ -560,7 +560,7 @@
     <name>frmImport</name>
     <message>
         <source>Import Quintor File Items</source>
-        <translation>Importer les éléments d’un fichier Quintor</translation>
+        <translation>Importer les éléments d&apos;un fichier Quintor</translation>
     </message>
     <message>
         <source>Import</source>
@@ -572,11 +572,11 @@
     </message>
     <message>
         <source>&amp;File name:</source>
-        <translation>&amp;Nom du fichier&#xa0;:</translation>
+        <translation>&amp;Nom du fichier :</translation>
     </message>
     <message>
         <source>New &amp;section name (optional):</source>
-        <translation>Nom de la nouvelle &amp;section (facultatif)&#xa0;:</translation>
+        <translation>Nom de la nouvelle &amp;section (facultatif) :</translation>
     </message>
     <message>
         <source>Choose an Quintor File to Import</source>
@@ -606,11 +606,11 @@
     </message>
     <message>
         <source>Fi&amp;nd what:</source>
-        <translation>&amp;Rechercher&#xa0;:</translation>
+        <translation>&amp;Rechercher :</translation>
     </message>
     <message>
         <source>Re&amp;place with:</source>
-        <translation>Rempl&amp;acer par&#xa0;:</translation>
+        <translation>Rempl&amp;acer par :</translation>
     </message>
     <message>
         <source>Match &amp;case</source>
@@ -682,19 +682,19 @@
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom&#xa0;:</translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>&amp;Columns (1 minimum):</source>
-        <translation>&amp;Colonnes (minimum 1)&#xa0;:</translation>
+        <translation>&amp;Colonnes (1 au minimum) :</translation>
     </message>
     <message>
         <source>Icon &amp;size (16 minimum):</source>
-        <translation>Ta&amp;ille des icônes (minimum 16)&#xa0;:</translation>
+        <translation>Ta&amp;ille des icônes (16 au minimum) :</translation>
     </message>
     <message>
         <source>Edit Section %1</source>
-        <translation>Modifier la section&#xa0;: %1</translation>
+        <translation>Modifier la section : %1</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -706,7 +706,7 @@
     </message>
     <message>
         <source>Add section</source>
-        <translation>Ajout d’une section</translation>
+        <translation>Ajout d&apos;une section</translation>
     </message>
 </context>
 <context>
