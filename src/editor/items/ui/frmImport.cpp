@@ -63,7 +63,7 @@ frmImport::frmImport(EditorContext& Ctx, QWidget* Parent) : QDialog(Parent), Ctx
 void frmImport::cmdBrowse_Click() {
     FileDialogRequest request;
     request.Title = QStringLiteral("Choose an Quintor File to Import");
-    request.Filter = LauncherFile::FileFilter +
+    request.Filter = LauncherFile::FileFilter() +
                      QStringLiteral("|Bookmarks (*.html *.htm)|*.html;*.htm|All files (*.*)|*.*");
     if (const auto chosen = Ctx.Dialogs().FileDialog(request))
         txtFile->setText(*chosen);
