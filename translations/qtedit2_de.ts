@@ -77,19 +77,22 @@ Exit status: 0 done, 1 items that cannot start (--check), 2 a wrong command line
 3 FILE cannot be read or is damaged, 4 the page, its icons or OUT cannot be
 written. A failure prints &quot;&lt;title&gt;: &lt;message&gt;&quot; on standard error.
 </source>
-        <translation>Befehle ohne Fenster (als erstes Wort der Zeile; FILE darf eine .qtf- oder eine .yaml-Datei sein):
-  --build FILE [--output PAGE]  Erstellt die Startseite wie der Befehl Erstellen des Editors.
-                                PAGE ist ohne Angabe die Eigenschaft &quot;(HTML File)&quot;, sonst
-                                FILE mit der Endung &quot;.htm&quot;.
-  --check FILE                  Listet die Einträge auf, die nicht starten können; Exit-Status 1,
-                                wenn es welche gibt.
-  --convert IN [--output OUT]   Wandelt nach den Endungen der Namen zwischen .qtf und .yaml um;
-                                ohne --output geht der YAML-Text einer .qtf-Datei auf die
+        <translation>Befehle ohne Fenster (als erstes Wort der Zeile; FILE darf eine .qtf- oder eine
+.yaml-Datei sein):
+  --build FILE [--output PAGE]  Erstellt die Startseite wie der Befehl Erstellen
+                                des Editors. PAGE ist ohne Angabe die
+                                Eigenschaft &quot;(HTML File)&quot;, sonst FILE mit der
+                                Endung &quot;.htm&quot;.
+  --check FILE                  Listet die Einträge auf, die nicht starten
+                                können; Exit-Status 1, wenn es welche gibt.
+  --convert IN [--output OUT]   Wandelt nach den Endungen der Namen zwischen
+                                .qtf und .yaml um; ohne --output geht der
+                                YAML-Text einer .qtf-Datei auf die
                                 Standardausgabe.
-Exit-Status: 0 erledigt, 1 Einträge, die nicht starten können (--check), 2 eine falsche
-Befehlszeile, 3 FILE kann nicht gelesen werden oder ist beschädigt, 4 die Seite, ihre Symbole
-oder OUT können nicht geschrieben werden. Ein Fehler gibt &quot;&lt;Titel&gt;: &lt;Meldung&gt;&quot; auf der
-Standardfehlerausgabe aus.
+Exit-Status: 0 erledigt, 1 Einträge, die nicht starten können (--check), 2 eine
+falsche Befehlszeile, 3 FILE kann nicht gelesen werden oder ist beschädigt, 4
+die Seite, ihre Symbole oder OUT können nicht geschrieben werden. Ein Fehler
+gibt &quot;&lt;Titel&gt;: &lt;Meldung&gt;&quot; auf der Standardfehlerausgabe aus.
 </translation>
     </message>
     <message>

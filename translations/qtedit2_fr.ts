@@ -77,18 +77,22 @@ Exit status: 0 done, 1 items that cannot start (--check), 2 a wrong command line
 3 FILE cannot be read or is damaged, 4 the page, its icons or OUT cannot be
 written. A failure prints &quot;&lt;title&gt;: &lt;message&gt;&quot; on standard error.
 </source>
-        <translation>Commandes sans fenêtre (en tête de ligne ; FILE peut être un fichier .qtf ou .yaml) :
-  --build FILE [--output PAGE]  Génère la page de lancement comme la commande Générer de l&apos;éditeur.
-                                PAGE vaut par défaut la propriété &quot;(HTML File)&quot;, sinon
-                                FILE avec l&apos;extension &quot;.htm&quot;.
-  --check FILE                  Liste les éléments qui ne peuvent pas démarrer ; code de sortie 1
-                                s&apos;il y en a.
-  --convert IN [--output OUT]   Convertit entre .qtf et .yaml selon les extensions des noms ;
-                                sans --output, le texte YAML d&apos;un fichier .qtf va sur la
-                                sortie standard.
-Code de sortie : 0 terminé, 1 des éléments ne peuvent pas démarrer (--check), 2 une ligne de
-commande incorrecte, 3 FILE ne peut pas être lu ou est endommagé, 4 la page, ses icônes ou
-OUT ne peuvent pas être écrits. Un échec affiche &quot;&lt;titre&gt; : &lt;message&gt;&quot; sur la sortie d&apos;erreur.
+        <translation>Commandes sans fenêtre (en tête de ligne ; FILE peut être un fichier .qtf ou
+.yaml) :
+  --build FILE [--output PAGE]  Génère la page de lancement comme la commande
+                                Générer de l&apos;éditeur. PAGE vaut par défaut la
+                                propriété &quot;(HTML File)&quot;, sinon FILE avec
+                                l&apos;extension &quot;.htm&quot;.
+  --check FILE                  Liste les éléments qui ne peuvent pas démarrer ;
+                                code de sortie 1 s&apos;il y en a.
+  --convert IN [--output OUT]   Convertit entre .qtf et .yaml selon les
+                                extensions des noms ; sans --output, le texte
+                                YAML d&apos;un fichier .qtf va sur la sortie
+                                standard.
+Code de sortie : 0 terminé, 1 des éléments ne peuvent pas démarrer (--check), 2
+une ligne de commande incorrecte, 3 FILE ne peut pas être lu ou est endommagé, 4
+la page, ses icônes ou OUT ne peuvent pas être écrits. Un échec affiche
+&quot;&lt;titre&gt; : &lt;message&gt;&quot; sur la sortie d&apos;erreur.
 </translation>
     </message>
     <message>
