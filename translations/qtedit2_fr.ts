@@ -117,6 +117,109 @@
     </message>
 </context>
 <context>
+    <name>BatchCommand</name>
+    <message>
+        <source>Open Error</source>
+        <translation>Erreur d&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>An error occurred when attempting to open the file &apos;%1&apos; - %2, %3</source>
+        <translation>Une erreur s&apos;est produite lors de l&apos;ouverture du fichier « %1 » - %2, %3</translation>
+    </message>
+    <message>
+        <source>Build Error</source>
+        <translation>Erreur de génération</translation>
+    </message>
+    <message>
+        <source>An error occurred when attempting to build the HTML file &apos;%1&apos; - %2, %3</source>
+        <translation>Une erreur s&apos;est produite lors de la génération du fichier HTML « %1 » - %2, %3</translation>
+    </message>
+    <message>
+        <source>Save Error</source>
+        <translation>Erreur d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>An error occurred when attempting to save the file &apos;%1&apos; - %2, %3</source>
+        <translation>Une erreur s&apos;est produite lors de l&apos;enregistrement du fichier « %1 » - %2, %3</translation>
+    </message>
+    <message>
+        <source>--output is given twice</source>
+        <translation>--output est donné deux fois</translation>
+    </message>
+    <message>
+        <source>--output needs a file name</source>
+        <translation>--output demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (a file name that begins with &apos;-&apos; goes after &apos;--&apos;)</source>
+        <translation>option inconnue « %1 » (un nom de fichier qui commence par « - » se place après « -- »)</translation>
+    </message>
+    <message>
+        <source>%1 needs a launcher file (.qtf or .yaml)</source>
+        <translation>%1 demande un fichier de lanceur (.qtf ou .yaml)</translation>
+    </message>
+    <message>
+        <source>%1 takes one launcher file, not also &apos;%2&apos;</source>
+        <translation>%1 prend un seul fichier de lanceur, pas aussi « %2 »</translation>
+    </message>
+    <message>
+        <source>--check writes nothing, so it takes no --output</source>
+        <translation>--check n&apos;écrit rien, il ne prend donc pas --output</translation>
+    </message>
+    <message>
+        <source>the converted file&apos;s name must end in .qtf, .yaml or .yml: &apos;%1&apos;</source>
+        <translation>le nom du fichier converti doit se terminer par .qtf, .yaml ou .yml : « %1 »</translation>
+    </message>
+    <message>
+        <source>converting a text launcher file needs --output FILE.qtf</source>
+        <translation>la conversion d&apos;un fichier de lanceur texte demande --output FICHIER.qtf</translation>
+    </message>
+    <message>
+        <source>%1: %2 (see qtedit2 --help)</source>
+        <translation>%1 : %2 (voir qtedit2 --help)</translation>
+    </message>
+    <message>
+        <source>Commands without a window (first on the line; FILE may be a .qtf or a .yaml file):
+  --build FILE [--output PAGE]  Builds the launcher page as the editor&apos;s Build does.
+                                PAGE defaults to the &quot;(HTML File)&quot; property, else
+                                to FILE with the extension &quot;.htm&quot;.
+  --check FILE                  Lists the items that cannot start; exit status 1
+                                when there are any.
+  --convert IN [--output OUT]   Converts between .qtf and .yaml by the names&apos;
+                                extensions; without --output the YAML text of a
+                                .qtf file goes to standard output.
+Exit status: 0 done, 1 items that cannot start (--check), 2 a wrong command line,
+3 FILE cannot be read or is damaged, 4 the page, its icons or OUT cannot be
+written. A failure prints &quot;&lt;title&gt;: &lt;message&gt;&quot; on standard error.
+</source>
+        <translation>Commandes sans fenêtre (en tête de ligne ; FILE peut être un fichier .qtf ou
+.yaml) :
+  --build FILE [--output PAGE]  Génère la page de lancement comme la commande
+                                Générer de l&apos;éditeur. PAGE vaut par défaut la
+                                propriété &quot;(HTML File)&quot;, sinon FILE avec
+                                l&apos;extension &quot;.htm&quot;.
+  --check FILE                  Liste les éléments qui ne peuvent pas démarrer ;
+                                code de sortie 1 s&apos;il y en a.
+  --convert IN [--output OUT]   Convertit entre .qtf et .yaml selon les
+                                extensions des noms ; sans --output, le texte
+                                YAML d&apos;un fichier .qtf va sur la sortie
+                                standard.
+Code de sortie : 0 terminé, 1 des éléments ne peuvent pas démarrer (--check), 2
+une ligne de commande incorrecte, 3 FILE ne peut pas être lu ou est endommagé, 4
+la page, ses icônes ou OUT ne peuvent pas être écrits. Un échec affiche
+&quot;&lt;titre&gt; : &lt;message&gt;&quot; sur la sortie d&apos;erreur.
+</translation>
+    </message>
+    <message>
+        <source>A text launcher file, tools.yaml (what it leaves out keeps its default):</source>
+        <translation>Un fichier de lanceur texte, tools.yaml (ce qu&apos;il omet garde sa valeur par défaut) :</translation>
+    </message>
+    <message>
+        <source>Rebuilt every hour by cron (crontab -e; a systemd user timer: man qtedit2):</source>
+        <translation>Régénérée toutes les heures par cron (crontab -e ; un minuteur utilisateur systemd : man qtedit2) :</translation>
+    </message>
+</context>
+<context>
     <name>BookmarkFile</name>
     <message>
         <source>Invalid file format: %1</source>
@@ -151,6 +254,65 @@
     </message>
 </context>
 <context>
+    <name>BuildCommands</name>
+    <message>
+        <source>An error occurred when attempting to generate the HTML - %1, %2</source>
+        <translation>Une erreur s&apos;est produite lors de la production du HTML - %1, %2</translation>
+    </message>
+    <message>
+        <source>HTML Error</source>
+        <translation>Erreur HTML</translation>
+    </message>
+    <message>
+        <source>An error occurred when attempting to preview the HTML file &apos;%3&apos; - %1, %2</source>
+        <translation>Une erreur s&apos;est produite lors de l&apos;aperçu du fichier HTML « %3 » - %1, %2</translation>
+    </message>
+    <message>
+        <source>Preview Error</source>
+        <translation>Erreur d&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>There are no icons in the list.  Do you still want to build the HTML file?</source>
+        <translation>La liste ne contient aucune icône.  Voulez-vous quand même générer le fichier HTML ?</translation>
+    </message>
+    <message>
+        <source>No Items in List</source>
+        <translation>Aucun élément dans la liste</translation>
+    </message>
+    <message>
+        <source>Build the HTML File</source>
+        <translation>Générer le fichier HTML</translation>
+    </message>
+    <message>
+        <source>HTML Document</source>
+        <translation>Document HTML</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>An error occurred when attempting to build the HTML file &apos;%3&apos; - %1, %2</source>
+        <translation>Une erreur s&apos;est produite lors de la génération du fichier HTML « %3 » - %1, %2</translation>
+    </message>
+    <message>
+        <source>Build Error</source>
+        <translation>Erreur de génération</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Génération</translation>
+    </message>
+    <message>
+        <source>An error occurred when running the command - &apos;%3&apos; - %1, %2</source>
+        <translation>Une erreur s&apos;est produite lors de l&apos;exécution de la commande - « %3 » - %1, %2</translation>
+    </message>
+    <message>
+        <source>Run Error</source>
+        <translation>Erreur d&apos;exécution</translation>
+    </message>
+</context>
+<context>
     <name>CheckCommands</name>
     <message>
         <source>Every item&apos;s command, start-in folder and icon were found.</source>
@@ -159,6 +321,208 @@
     <message>
         <source>Check Items</source>
         <translation>Vérifier les éléments</translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>Change</source>
+        <translation>Modification</translation>
+    </message>
+</context>
+<context>
+    <name>EditorActions</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Quintor File Items...</source>
+        <translation>&amp;Importer les éléments d&apos;un fichier Quintor...</translation>
+    </message>
+    <message>
+        <source>&amp;Build...</source>
+        <translation>&amp;Générer...</translation>
+    </message>
+    <message>
+        <source>&amp;Run...</source>
+        <translation>E&amp;xécuter...</translation>
+    </message>
+    <message>
+        <source>Create Shortcut on &amp;Desktop...</source>
+        <translation>Créer un &amp;raccourci sur le bureau...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Copy and paste</source>
+        <translation>&amp;Copier et coller</translation>
+    </message>
+    <message>
+        <source>&amp;Add icon...</source>
+        <translation>Ajouter une &amp;icône...</translation>
+    </message>
+    <message>
+        <source>Add from a&amp;pplications...</source>
+        <translation>Ajouter depuis les a&amp;pplications...</translation>
+    </message>
+    <message>
+        <source>Add se&amp;ction (above selected item)...</source>
+        <translation>Ajouter une sectio&amp;n (au-dessus de l&apos;élément choisi)...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit selected item...</source>
+        <translation>&amp;Modifier l&apos;élément choisi...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete selected item...</source>
+        <translation>&amp;Supprimer l&apos;élément choisi...</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>Déplacer vers le &amp;haut</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>Déplacer vers le &amp;bas</translation>
+    </message>
+    <message>
+        <source>&amp;Rep&amp;lace...</source>
+        <translation>R&amp;emplacer...</translation>
+    </message>
+    <message>
+        <source>&amp;Swap Columns...</source>
+        <translation>Permuter les c&amp;olonnes...</translation>
+    </message>
+    <message>
+        <source>Check &amp;items</source>
+        <translation>&amp;Vérifier les éléments</translation>
+    </message>
+    <message>
+        <source>Edit &amp;property...</source>
+        <translation>Modi&amp;fier la propriété...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset properties...</source>
+        <translation>Réini&amp;tialiser les propriétés...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;Send feedback...</source>
+        <translation>&amp;Envoyer un commentaire...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>À &amp;propos...</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>New (Ctrl+N)</source>
+        <translation>Nouveau (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Open (Ctrl+O)</source>
+        <translation>Ouvrir (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>Save (Ctrl+S)</source>
+        <translation>Enregistrer (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Build (F3)</source>
+        <translation>Générer (F3)</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>Annuler (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Shift+Z)</source>
+        <translation>Rétablir (Ctrl+Maj+Z)</translation>
+    </message>
+    <message>
+        <source>Add icon (F4)</source>
+        <translation>Ajouter une icône (F4)</translation>
+    </message>
+    <message>
+        <source>Add from applications (Shift+F4)</source>
+        <translation>Ajouter depuis les applications (Maj+F4)</translation>
+    </message>
+    <message>
+        <source>Add section (above selected item) (F7)</source>
+        <translation>Ajouter une section (au-dessus de l&apos;élément choisi) (F7)</translation>
+    </message>
+    <message>
+        <source>Edit (F2)</source>
+        <translation>Modifier (F2)</translation>
+    </message>
+    <message>
+        <source>Delete (F8)</source>
+        <translation>Supprimer (F8)</translation>
+    </message>
+    <message>
+        <source>Move up (Ctrl+U)</source>
+        <translation>Déplacer vers le haut (Ctrl+U)</translation>
+    </message>
+    <message>
+        <source>Move down (Ctrl+D)</source>
+        <translation>Déplacer vers le bas (Ctrl+D)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Maj+Z</translation>
     </message>
 </context>
 <context>
@@ -342,6 +706,397 @@
     </message>
 </context>
 <context>
+    <name>ItemRows</name>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Start In</source>
+        <translation>Démarrer dans</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Icône</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Exécution</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>Rename item</source>
+        <translation>Renommer l&apos;élément</translation>
+    </message>
+</context>
+<context>
+    <name>LauncherFile</name>
+    <message>
+        <source>The file is damaged: its last item is incomplete</source>
+        <translation>Le fichier est endommagé : son dernier élément est incomplet</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>Quintor File</source>
+        <translation>Fichier Quintor</translation>
+    </message>
+    <message>
+        <source>Permission denied: the file is in use by another program</source>
+        <translation>Permission refusée : le fichier est utilisé par un autre programme</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; %2 has changed.  Do you want to save the changes?</source>
+        <translation>Le fichier « %1 » %2 a été modifié.  Voulez-vous enregistrer les modifications ?</translation>
+    </message>
+</context>
+<context>
+    <name>LauncherText</name>
+    <message>
+        <source>The text form cannot keep the text &apos;%1&apos;: it holds a noncharacter of Unicode among characters that must be escaped</source>
+        <translation>La forme texte ne peut pas garder le texte « %1 » : il contient un non-caractère Unicode parmi des caractères qui doivent être échappés</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>un texte</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>une liste</translation>
+    </message>
+    <message>
+        <source>a mapping</source>
+        <translation>une table de correspondance</translation>
+    </message>
+    <message>
+        <source>%1 must be %2, not %3</source>
+        <translation>%1 doit être %2, pas %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; must be True or False, not &apos;%2&apos;</source>
+        <translation>« %1 » doit être True ou False, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; must be a colour (#RRGGBB), not &apos;%2&apos;</source>
+        <translation>« %1 » doit être une couleur (#RRGGBB), pas « %2 »</translation>
+    </message>
+    <message>
+        <source>unknown property &apos;%1&apos; (the keys are P_TITLE, P_COLUMN and the others of a launcher file)</source>
+        <translation>propriété inconnue « %1 » (les clés sont P_TITLE, P_COLUMN et les autres d&apos;un fichier de lanceur)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a run style (%2)</source>
+        <translation>« %1 » n&apos;est pas un mode d&apos;exécution (%2)</translation>
+    </message>
+    <message>
+        <source>an item</source>
+        <translation>un élément</translation>
+    </message>
+    <message>
+        <source>unknown key &apos;%1&apos; in an item (description, command, parameters, start-in, icon, run, comments)</source>
+        <translation>clé inconnue « %1 » dans un élément (description, command, parameters, start-in, icon, run, comments)</translation>
+    </message>
+    <message>
+        <source>an item&apos;s description may not begin with SECTION: (a section goes under &apos;sections&apos;)</source>
+        <translation>la description d&apos;un élément ne peut pas commencer par SECTION: (une section se place sous « sections »)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; must be a number from %2 to %3, not &apos;%4&apos;</source>
+        <translation>« %1 » doit être un nombre de %2 à %3, pas « %4 »</translation>
+    </message>
+    <message>
+        <source>a section</source>
+        <translation>une section</translation>
+    </message>
+    <message>
+        <source>unknown key &apos;%1&apos; in a section (name, columns, icon-size, icons-above, table-border, items)</source>
+        <translation>clé inconnue « %1 » dans une section (name, columns, icon-size, icons-above, table-border, items)</translation>
+    </message>
+    <message>
+        <source>a section gives either its &apos;row&apos; or its name and details, not both</source>
+        <translation>une section donne soit sa « row », soit son nom et ses détails, pas les deux</translation>
+    </message>
+    <message>
+        <source>a section&apos;s &apos;row&apos; must begin with SECTION:</source>
+        <translation>la « row » d&apos;une section doit commencer par SECTION:</translation>
+    </message>
+    <message>
+        <source>Line %1: the text is not UTF-8</source>
+        <translation>Ligne %1 : le texte n&apos;est pas en UTF-8</translation>
+    </message>
+    <message>
+        <source>a launcher file</source>
+        <translation>un fichier de lanceur</translation>
+    </message>
+    <message>
+        <source>unknown key &apos;%1&apos; (a launcher file has properties, items and sections)</source>
+        <translation>clé inconnue « %1 » (un fichier de lanceur a properties, items et sections)</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>Path/File access error: the path is not a file</source>
+        <translation>Erreur d&apos;accès au chemin ou au fichier : le chemin n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>Invalid file format: the file is larger than %1 MB</source>
+        <translation>Format de fichier incorrect : le fichier dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+</context>
+<context>
+    <name>PageBuild</name>
+    <message>
+        <source>Path not found: the folder &apos;%1&apos; does not exist</source>
+        <translation>Chemin introuvable : le dossier « %1 » n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>The preview folder cannot be made in &apos;%1&apos;</source>
+        <translation>Le dossier de l&apos;aperçu ne peut pas être créé dans « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>PageThemes</name>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramInfo</name>
+    <message>
+        <source>Turns a list of programs, documents, folders and web links into a clickable launcher page.</source>
+        <translation>Transforme une liste de programmes, de documents, de dossiers et de liens web en une page de lancement cliquable.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyCommands</name>
+    <message>
+        <source>This property requires that the file is saved.  Do you want to save now?</source>
+        <translation>Cette propriété demande que le fichier soit enregistré.  Voulez-vous l&apos;enregistrer maintenant ?</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Enregistrer le fichier</translation>
+    </message>
+    <message>
+        <source>Type the window title:</source>
+        <translation>Tapez le titre de la fenêtre :</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Edit property &apos;%1&apos;</source>
+        <translation>Modifier la propriété « %1 »</translation>
+    </message>
+    <message>
+        <source>%1 Error</source>
+        <translation>Erreur : %1</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>&amp;HTML File Location:</source>
+        <translation>Emplacement du fichier &amp;HTML :</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the properties?</source>
+        <translation>Voulez-vous vraiment réinitialiser les propriétés ?</translation>
+    </message>
+    <message>
+        <source>Reset Properties</source>
+        <translation>Réinitialiser les propriétés</translation>
+    </message>
+    <message>
+        <source>Reset properties</source>
+        <translation>Réinitialiser les propriétés</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyEditors</name>
+    <message>
+        <source>HTML File Location</source>
+        <translation>Emplacement du fichier HTML</translation>
+    </message>
+    <message>
+        <source>HTML Document</source>
+        <translation>Document HTML</translation>
+    </message>
+    <message>
+        <source>Choose a Background Picture</source>
+        <translation>Choisir une image d&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <source>All Picture Formats</source>
+        <translation>Tous les formats d&apos;image</translation>
+    </message>
+    <message>
+        <source>Gif Format</source>
+        <translation>Format GIF</translation>
+    </message>
+    <message>
+        <source>JPEG Format</source>
+        <translation>Format JPEG</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics</source>
+        <translation>Portable Network Graphics</translation>
+    </message>
+    <message>
+        <source>Bitmap Image</source>
+        <translation>Image bitmap</translation>
+    </message>
+    <message>
+        <source>Choose a Style Sheet</source>
+        <translation>Choisir une feuille de style</translation>
+    </message>
+    <message>
+        <source>Cascading Style Sheet</source>
+        <translation>Feuille de style en cascade</translation>
+    </message>
+    <message>
+        <source>Choose an Icon</source>
+        <translation>Choisir une icône</translation>
+    </message>
+    <message>
+        <source>Type the Font size:</source>
+        <translation>Tapez la taille de police :</translation>
+    </message>
+    <message>
+        <source>How many columns do you want?</source>
+        <translation>Combien de colonnes voulez-vous ?</translation>
+    </message>
+    <message>
+        <source>Window height (pixels):</source>
+        <translation>Hauteur de la fenêtre (pixels) :</translation>
+    </message>
+    <message>
+        <source>Window width (pixels):</source>
+        <translation>Largeur de la fenêtre (pixels) :</translation>
+    </message>
+    <message>
+        <source>Icon size (16 minimum):</source>
+        <translation>Taille des icônes (16 au minimum) :</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyRows</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Valeur</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyRules</name>
+    <message>
+        <source>&apos;%1&apos; is not a number, please try again</source>
+        <translation>« %1 » n&apos;est pas un nombre, veuillez réessayer</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number, please try again</source>
+        <translation>« %1 » n&apos;est pas un nombre entier, veuillez réessayer</translation>
+    </message>
+    <message>
+        <source>The number must be %1 or higher</source>
+        <translation>Le nombre doit être supérieur ou égal à %1</translation>
+    </message>
+    <message>
+        <source>The number must be %1 or lower</source>
+        <translation>Le nombre doit être inférieur ou égal à %1</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyWindowParts</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryCommands</name>
+    <message>
+        <source>Restore Unsaved Changes</source>
+        <translation>Restaurer les modifications non enregistrées</translation>
+    </message>
+    <message>
+        <source>%1 was closed before the changes to a new document were saved.</source>
+        <translation>%1 a été fermé avant que les modifications d&apos;un nouveau document soient enregistrées.</translation>
+    </message>
+    <message>
+        <source>%1 was closed before the changes to &apos;%2&apos; were saved.</source>
+        <translation>%1 a été fermé avant que les modifications de « %2 » soient enregistrées.</translation>
+    </message>
+    <message>
+        <source>Restore unsaved changes</source>
+        <translation>Restaurer les modifications non enregistrées</translation>
+    </message>
+    <message>
+        <source>The unsaved changes kept in &apos;%1&apos; could not be read - %2, %3. The copy was left where it is.</source>
+        <translation>Les modifications non enregistrées conservées dans « %1 » n&apos;ont pas pu être lues - %2, %3. La copie a été laissée à sa place.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryStore</name>
+    <message>
+        <source>The note of the copy is missing or damaged</source>
+        <translation>La note de la copie manque ou est endommagée</translation>
+    </message>
+</context>
+<context>
     <name>ShortcutCommands</name>
     <message>
         <source>An error occurred when creating a shortcut on the Desktop - %1, %2</source>
@@ -359,6 +1114,56 @@
     <message>
         <source>Create Shortcut on Desktop</source>
         <translation>Créer un raccourci sur le bureau</translation>
+    </message>
+</context>
+<context>
+    <name>YamlTree</name>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>aliases (*name) are not used in a launcher file</source>
+        <translation>les alias (*nom) ne s&apos;emploient pas dans un fichier de lanceur</translation>
+    </message>
+    <message>
+        <source>anchors (&amp;name) are not used in a launcher file</source>
+        <translation>les ancres (&amp;nom) ne s&apos;emploient pas dans un fichier de lanceur</translation>
+    </message>
+    <message>
+        <source>tags (%1) are not used in a launcher file</source>
+        <translation>les étiquettes (%1) ne s&apos;emploient pas dans un fichier de lanceur</translation>
+    </message>
+    <message>
+        <source>the file is nested more than %1 levels deep</source>
+        <translation>le fichier est imbriqué sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <source>a key must be a text</source>
+        <translation>une clé doit être un texte</translation>
+    </message>
+    <message>
+        <source>the key &apos;%1&apos; is given twice</source>
+        <translation>la clé « %1 » est donnée deux fois</translation>
+    </message>
+    <message>
+        <source>the file holds no launcher document</source>
+        <translation>le fichier ne contient aucun document de lanceur</translation>
+    </message>
+    <message>
+        <source>a launcher file holds one document, this one holds several</source>
+        <translation>un fichier de lanceur contient un document, celui-ci en contient plusieurs</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -592,10 +1397,103 @@
     </message>
 </context>
 <context>
+    <name>frmPCol</name>
+    <message>
+        <source>Colour Picker</source>
+        <translation>Sélecteur de couleur</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose colour...</source>
+        <translation>&amp;Choisir une couleur...</translation>
+    </message>
+    <message>
+        <source>&amp;Default colour</source>
+        <translation>Couleur par &amp;défaut</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmPFile</name>
+    <message>
+        <source>Choose File</source>
+        <translation>Choisir un fichier</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+</context>
+<context>
+    <name>frmPMTB</name>
+    <message>
+        <source>Text Editor</source>
+        <translation>Éditeur de texte</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
     <name>frmQTE</name>
     <message>
         <source>P&amp;review</source>
-        <translation>&amp;Aperçu</translation>
+        <translation>Ape&amp;rçu</translation>
+    </message>
+    <message>
+        <source>&amp;Icons</source>
+        <translation>&amp;Icônes</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>&amp;Propriétés</translation>
+    </message>
+    <message>
+        <source>&amp;HTML</source>
+        <translation>&amp;HTML</translation>
+    </message>
+    <message>
+        <source>Open Error</source>
+        <translation>Erreur d&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>An error occurred when attempting to open the file &apos;%1&apos; - %2, %3</source>
+        <translation>Une erreur s&apos;est produite lors de l&apos;ouverture du fichier « %1 » - %2, %3</translation>
+    </message>
+    <message>
+        <source>Open a Quintor File</source>
+        <translation>Ouvrir un fichier Quintor</translation>
+    </message>
+    <message>
+        <source>Save the Quintor File</source>
+        <translation>Enregistrer le fichier Quintor</translation>
+    </message>
+    <message>
+        <source>An error occurred when attempting to save the file &apos;%1&apos; - %2, %3</source>
+        <translation>Une erreur s&apos;est produite lors de l&apos;enregistrement du fichier « %1 » - %2, %3</translation>
+    </message>
+    <message>
+        <source>Save Error</source>
+        <translation>Erreur d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>The help file could not be opened. It was expected at &apos;%1&apos;.</source>
+        <translation>Le fichier d&apos;aide n&apos;a pas pu être ouvert. Il était attendu à « %1 ».</translation>
+    </message>
+    <message>
+        <source>No mail program could be started. Please send your feedback to %1.</source>
+        <translation>Aucun programme de messagerie n&apos;a pu être démarré. Veuillez envoyer votre commentaire à %1.</translation>
+    </message>
+    <message>
+        <source>The manual at &apos;%1&apos; could not be shown in a web browser: %2.</source>
+        <translation>Le manuel « %1 » n’a pu être affiché dans aucun navigateur web : %2.</translation>
     </message>
 </context>
 <context>
@@ -802,6 +1700,21 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Keeps a launcher file and builds it into a launcher page.</source>
+        <translation>Tient à jour un fichier de lanceur et en génère une page de lancement.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>The launcher file (.qtf or .yaml) to open. The words are joined by one blank and double quotes are removed.</source>
+        <translation>Le fichier de lanceur (.qtf ou .yaml) à ouvrir. Les mots sont joints par une espace et les guillemets doubles sont supprimés.</translation>
     </message>
 </context>
 </TS>

@@ -96,9 +96,10 @@ QVariant ItemRows::data(const QModelIndex& Index, int Role) const {
 
 QString ItemRows::ColumnCaption(int Cell) {
     static const char* const captions[LauncherItem::CellCount] = {
-        "Description", "Command", "Parameters", "Start In", "Icon", "Run", "Comments"};
-    return Cell >= 0 && Cell < LauncherItem::CellCount ? QString::fromLatin1(captions[Cell])
-                                                       : QString();
+        QT_TR_NOOP("Description"), QT_TR_NOOP("Command"), QT_TR_NOOP("Parameters"),
+        QT_TR_NOOP("Start In"),    QT_TR_NOOP("Icon"),    QT_TR_NOOP("Run"),
+        QT_TR_NOOP("Comments")};
+    return Cell >= 0 && Cell < LauncherItem::CellCount ? tr(captions[Cell]) : QString();
 }
 
 QVariant ItemRows::headerData(int Section, Qt::Orientation Orientation, int Role) const {
@@ -129,7 +130,7 @@ bool ItemRows::setData(const QModelIndex& Index, const QVariant& Value, int Role
         return true;
     std::optional<EditHistory::Step> step;
     if (History)
-        step.emplace(History->Begin(QStringLiteral("Rename item")));
+        step.emplace(History->Begin(tr("Rename item")));
     SetCell(Index.row() + 1, cellDescription, text);
     return true;
 }

@@ -46,5 +46,5 @@ QVariant PropertyRows::data(const QModelIndex& Index, int Role) const {
 QVariant PropertyRows::headerData(int Section, Qt::Orientation Orientation, int Role) const {
     if (Orientation != Qt::Horizontal || Role != Qt::DisplayRole)
         return {};
-    return Section == 0 ? QStringLiteral("Name") : QStringLiteral("Setting");
+    return Section == 0 ? tr("Name") : tr("Setting");
 }

@@ -53,8 +53,6 @@ static void InitEditorResources() {
 
 namespace {
 
-const QString FileFilter = QStringLiteral("Quintor File (*.qtf)|*.qtf|All files (*.*)|*.*");
-
 // Design sizes, from twips at 15 to the pixel.
 constexpr int ClientWidth = 660;      // 9900 twips
 constexpr int ClientHeight = 395;     // 5928 twips
@@ -163,9 +161,9 @@ void frmQTE::CreateTabs() {
     auto* previewLayout = new QVBoxLayout(fraPreview);
     previewLayout->setContentsMargins(0, 0, 0, 0);
 
-    tabMain->addTab(TabPage(lvItems), QStringLiteral("&Icons"));
-    tabMain->addTab(TabPage(lvProp), QStringLiteral("&Properties"));
-    tabMain->addTab(TabPage(rtfHTML), QStringLiteral("&HTML"));
+    tabMain->addTab(TabPage(lvItems), tr("&Icons"));
+    tabMain->addTab(TabPage(lvProp), tr("&Properties"));
+    tabMain->addTab(TabPage(rtfHTML), tr("&HTML"));
     tabMain->addTab(TabPage(fraPreview), tr("P&review"));
 }
 
@@ -271,7 +269,7 @@ void frmQTE::Form_Load(const QStringList& Arguments) {
             LauncherFile::OpenFile(Document, path, false);
             AfterLoad();
         } catch (const AppError& error) {
-            ReportFailure(QStringLiteral("open"), path, QStringLiteral("Open Error"), error);
+            ReportFailure(OpenFailure(), path, tr("Open Error"), error);
             mnuFileNew_Click();
         }
     }
@@ -304,12 +302,15 @@ void frmQTE::closeEvent(QCloseEvent* Event) {
     Preview.Remove();
 }
 
-void frmQTE::ReportFailure(const QString& Action, const QString& Path, const QString& Title,
+QString frmQTE::OpenFailure() {
+    return tr("An error occurred when attempting to open the file '%1' - %2, %3");
+}
+
+// Message: the file (%1), the error's description (%2) and its number (%3).
+void frmQTE::ReportFailure(const QString& Message, const QString& Path, const QString& Title,
                            const AppError& Error) {
     Dialogs().MsgBox(
-        QStringLiteral("An error occurred when attempting to %1 the file '").arg(Action) +
-            NameInMessage(Path) + QStringLiteral("' - ") + Error.Description +
-            QStringLiteral(", ") + QString::number(Error.Number),
+        Message.arg(NameInMessage(Path), Error.Description, QString::number(Error.Number)),
         MsgButtons::OK, MsgIcon::Critical, Title);
 }
 
@@ -358,8 +359,8 @@ void frmQTE::mnuFileOpen_Click() {
     if (!LauncherFile::ChangeFile(Document, Dialogs(), [this] { mnuFileSave_Click(); }))
         return;
     FileDialogRequest request;
-    request.Title = QStringLiteral("Open a Quintor File");
-    request.Filter = LauncherFile::OpenFilter;
+    request.Title = tr("Open a Quintor File");
+    request.Filter = LauncherFile::OpenFilter();
     request.MustExist = true;
     const std::optional<QString> path = Dialogs().FileDialog(request);
     if (!path)
@@ -368,7 +369,7 @@ void frmQTE::mnuFileOpen_Click() {
         LauncherFile::OpenFile(Document, *path, false);
         AfterLoad();
     } catch (const AppError& error) {
-        ReportFailure(QStringLiteral("open"), *path, QStringLiteral("Open Error"), error);
+        ReportFailure(OpenFailure(), *path, tr("Open Error"), error);
     }
 }
 
@@ -387,8 +388,8 @@ void frmQTE::mnuFileSave_Click() {
 
 void frmQTE::mnuFileSaveAs_Click() {
     FileDialogRequest request;
-    request.Title = QStringLiteral("Save the Quintor File");
-    request.Filter = FileFilter;
+    request.Title = tr("Save the Quintor File");
+    request.Filter = LauncherFile::SaveFilter();
     request.FileName = LauncherFile::ProposedSaveName(Document);
     request.Save = true;
     request.ConfirmOverwrite = true;
@@ -398,7 +399,8 @@ void frmQTE::mnuFileSaveAs_Click() {
     try {
         LauncherFile::SaveFile(Document, *path);
     } catch (const AppError& error) {
-        ReportFailure(QStringLiteral("save"), *path, QStringLiteral("Save Error"), error);
+        ReportFailure(tr("An error occurred when attempting to save the file '%1' - %2, %3"), *path,
+                      tr("Save Error"), error);
     }
 }
 
@@ -560,26 +562,24 @@ void frmQTE::OpenHelpFile() {
     const SystemPaths::DataFile manual =
         SystemPaths::FindData(ProgramInfo::ManualPage(), Document.APath);
     if (!manual.Found) {
-        Dialogs().MsgBox(QStringLiteral("The help file could not be opened. It was expected at '") +
-                             NameInMessage(manual.Path) + QStringLiteral("'."),
+        Dialogs().MsgBox(tr("The help file could not be opened. It was expected at '%1'.")
+                             .arg(NameInMessage(manual.Path)),
                          MsgButtons::OK, MsgIcon::Information, LauncherDocument::ProgramTitle);
         return;
     }
     const DefaultApplication::Result shown = DefaultApplication::OpenPage(manual.Path);
     if (!shown.Started)
-        Dialogs().MsgBox(QStringLiteral("The manual at '") + NameInMessage(manual.Path) +
-                             QStringLiteral("' could not be shown in a web browser: ") +
-                             shown.Reason + QLatin1Char('.'),
+        Dialogs().MsgBox(tr("The manual at '%1' could not be shown in a web browser: %2.")
+                             .arg(NameInMessage(manual.Path), shown.Reason),
                          MsgButtons::OK, MsgIcon::Information, LauncherDocument::ProgramTitle);
 }
 
 void frmQTE::mnuHelpFeedback_Click() {
     if (OpenWithDefaultApplication(ProgramInfo::FeedbackLink()))
         return;
-    Dialogs().MsgBox(
-        QStringLiteral("No mail program could be started. Please send your feedback to ") +
-            ProgramInfo::FeedbackAddress() + QStringLiteral("."),
-        MsgButtons::OK, MsgIcon::Information, LauncherDocument::ProgramTitle);
+    Dialogs().MsgBox(tr("No mail program could be started. Please send your feedback to %1.")
+                         .arg(ProgramInfo::FeedbackAddress()),
+                     MsgButtons::OK, MsgIcon::Information, LauncherDocument::ProgramTitle);
 }
 
 void frmQTE::mnuHelpAbout_Click() {

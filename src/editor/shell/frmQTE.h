@@ -112,7 +112,8 @@ private:
     void ShowTouched(const LauncherDocument::Touched& Where);
     void SelectRows(const QList<int>& Rows);
     void OpenHelpFile();
-    void ReportFailure(const QString& Action, const QString& Path, const QString& Title,
+    static QString OpenFailure();
+    void ReportFailure(const QString& Message, const QString& Path, const QString& Title,
                        const AppError& Error);
 
     LauncherDocument Document;

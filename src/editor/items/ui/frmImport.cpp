@@ -63,7 +63,7 @@ frmImport::frmImport(EditorContext& Ctx, QWidget* Parent) : QDialog(Parent), Ctx
 void frmImport::cmdBrowse_Click() {
     FileDialogRequest request;
     request.Title = tr("Choose an Quintor File to Import");
-    request.Filter = LauncherFile::FileFilter + QLatin1Char('|') + tr("Bookmarks") +
+    request.Filter = LauncherFile::FileFilter() + QLatin1Char('|') + tr("Bookmarks") +
                      QStringLiteral(" (*.html *.htm)|*.html;*.htm|") + tr("All files") +
                      QStringLiteral(" (*.*)|*.*");
     if (const auto chosen = Ctx.Dialogs().FileDialog(request))

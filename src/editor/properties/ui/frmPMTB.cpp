@@ -14,7 +14,7 @@
 frmPMTB::frmPMTB(LauncherDocument& Doc, int ListPos, QWidget* Parent)
     : QDialog(Parent), Doc(Doc), ListPos(ListPos) {
     setObjectName(QStringLiteral("frmPMTB"));
-    setWindowTitle(QStringLiteral("Text Editor"));
+    setWindowTitle(tr("Text Editor"));
 
     lblDesc = new QLabel(this);
     lblDesc->setObjectName(QStringLiteral("lblDesc"));
@@ -24,8 +24,7 @@ frmPMTB::frmPMTB(LauncherDocument& Doc, int ListPos, QWidget* Parent)
     txtMTB->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtMTB->setMinimumSize(480, 240);
     lblDesc->setBuddy(txtMTB);
-    QHBoxLayout* buttons =
-        PropertyWindowParts::OkCancelRow(*this, QStringLiteral("&OK"), cmdOK, cmdCancel);
+    QHBoxLayout* buttons = PropertyWindowParts::OkCancelRow(*this, tr("&OK"), cmdOK, cmdCancel);
     auto* grid = new QGridLayout(this);
     grid->addWidget(lblDesc, 0, 0);
     grid->addWidget(txtMTB, 1, 0);
