@@ -1,5 +1,4 @@
 #include "AppVersion.h"
-#include "components/ProgramCommandLine.h"
 #include "components/platform/SystemPaths.h"
 #include "support/Command.h"
 #include "support/DataRows.h"
@@ -194,18 +193,6 @@ private slots:
                                                     arguments, Command::WithoutDisplay());
         QCOMPARE(result.Code, 0);
         QVERIFY2(result.Out.startsWith(DataRows::Fetch("Out")), qPrintable(result.Out));
-    }
-
-    // Qt would take "-reverse" for its own option anywhere on the line, so nothing after "--"
-    // reaches it; any other word that looks like an option is part of the name.
-    void optionLikeWordsNameTheFile() {
-        QByteArray words[] = {"qtedit2", "-my", "--file.qtf", "--", "-reverse"};
-        char* argv[] = {words[0].data(), words[1].data(), words[2].data(), words[3].data(),
-                        words[4].data()};
-        ProgramCommandLine line(5, argv, {"qtedit2", "Quintor Editor", "", "file", "", {}, {}});
-        QCOMPARE(line.QtArgc(), 3);
-        QCOMPARE(line.Read({"qtedit2", "-my", "--file.qtf"}).Words,
-                 QStringList({"-my", "--file.qtf", "-reverse"}));
     }
 
     // The installed tree under /usr and no cache: the triggers of the packages that own the
