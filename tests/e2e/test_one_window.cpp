@@ -49,7 +49,7 @@ private slots:
         Own.setTitle("own window");
         Own.resize(200, 100);
         Own.show();
-        QTRY_VERIFY_WITH_TIMEOUT(X.Titled("own window") != 0, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(X.Titled("own window") != 0, 60000);
     }
     void cleanup() { StopFirst(); }
 
