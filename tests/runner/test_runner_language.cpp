@@ -1,7 +1,6 @@
 // The runner's messages as a user on a German desktop reads them, from the real classes,
 // and the English ones unchanged; a name or reason holding "%1" or "%2" stays as written.
 #include "components/dialogs/ScriptedUserDialogs.h"
-#include "core/ItemLinkCheck.h"
 #include "core/LinkHandler.h"
 #include "runner/RunnerPages.h"
 #include "support/DataRows.h"
@@ -32,9 +31,6 @@ private slots:
         Row("nothing there", "de_DE", "qt:/opt/%2 %1/tool", "", 2, "",
             "Startfehler: Der Befehl „/opt/%2 %1/tool“ konnte nicht ausgeführt werden.  "
             "Bitte prüfen Sie, ob die Datei existiert");
-        Row("nothing there, English", "C", "qt:/opt/%2 %1/tool", "", 2, "",
-            "Launch Error: The command '/opt/%2 %1/tool' could not be executed.  Please check "
-            "that the file exists");
         Row("the system's reason", "fr_FR", "qt:/bin/%1", "", 5, "pas de %2 ici",
             "Erreur de lancement : La commande « /bin/%1 » n’a pas pu être exécutée.  "
             "pas de %2 ici");
@@ -70,14 +66,6 @@ private slots:
         const QString separator = Fetch("Locale") == "fr_FR" ? " : " : ": ";
         QCOMPARE(dialogs.Messages[0].Title + separator + dialogs.Messages[0].Text,
                  Fetch("Expected"));
-    }
-
-    // The tooltip of an item that cannot start: each line in the user's language.
-    void missingItem() {
-        SpeakLanguage(QStringLiteral("de_DE"), Catalogues);
-        QCOMPARE(ItemLinkCheck::Check({QStringLiteral("qt:/no/such/%2,,/no/%1")}),
-                 QStringList{"Der Befehl wurde nicht gefunden: /no/such/%2\n"
-                             "Der Startordner existiert nicht: /no/%1"});
     }
 
     // What a screen reader hears after a search: the locale's plural and its digits.

@@ -1,56 +1,24 @@
-// Shared texts in the user's language: a damaged file's description and the file dialogs'
-// filters, whose patterns must survive every translation; in English exactly as before.
-#include "components/AppError.h"
-#include "components/PackStore.h"
+// The file dialogs' filters in the user's language: only their labels are translated, the
+// patterns stay whatever the language; in English exactly as before.
 #include "components/UserDialogs.h"
 #include "components/dialogs/FileFilter.h"
 #include "components/platform/FileKinds.h"
 #include "support/DataRows.h"
 #include "support/SpokenLanguage.h"
-#include "support/TestFiles.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace DataRows;
 
 namespace {
 const QStringList Catalogues = {QStringLiteral("components")};
-
-QString DescriptionOf(const QString& Path) {
-    try {
-        PackStore().PackOpen(Path);
-    } catch (const AppError& e) {
-        return e.Description + QStringLiteral(", ") + QString::number(e.Number);
-    }
-    return {};
-}
 } // namespace
 
-class TestComponentsLanguage : public QObject {
+class TestFileKinds : public QObject {
     Q_OBJECT
-    QTemporaryDir Dir;
 
 private slots:
     void cleanupTestCase() { SpeakLanguage(QStringLiteral("C"), Catalogues); }
-
-    void damagedFile_data() {
-        Columns<QString, QByteArray, QString>({"Locale", "Bytes", "Expected"});
-        Row("German, foreign", "de_DE", QByteArray("PK\3\4 not ours"),
-            "Ungültiges Dateiformat: die Datei ist keine Starterdatei (keine QTFP-Signatur), 321");
-        Row("French, too short", "fr_FR", QByteArray("QT"),
-            "Format de fichier non valide : le fichier est trop court pour être un fichier de "
-            "lanceur, 321");
-        Row("English, every digit of the count", "C", QByteArray("QTFP\xff\xff\xff\xff", 8),
-            "Invalid file format: the directory of 4294967295 entries is longer than the "
-            "file, 321");
-    }
-    void damagedFile() {
-        SpeakLanguage(Fetch("Locale"), Catalogues);
-        const QString path = Dir.filePath(QStringLiteral("damaged.qtf"));
-        QVERIFY(TestFiles::Write(path, Fetch<QByteArray>("Bytes")));
-        QCOMPARE(DescriptionOf(path), Fetch("Expected"));
-    }
 
     // Translated labels, the same patterns as in English.
     void filters_data() {
@@ -94,5 +62,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestComponentsLanguage)
-#include "test_components_language.moc"
+QTEST_GUILESS_MAIN(TestFileKinds)
+#include "test_file_kinds.moc"
