@@ -94,7 +94,7 @@ private slots:
             QVERIFY(Opens(Page));
         const QString link = "document.querySelector('a[href^=\"" + Fetch("Link") + "\"]')";
         QTRY_COMPARE(Eval(link + ".title").toString(), Fetch("Description"));
-        QCOMPARE(Eval(link + ".getAttribute('aria-label')").toString(), Fetch("Name"));
+        QTRY_COMPARE(Eval(link + ".getAttribute('aria-label')").toString(), Fetch("Name"));
         const QString picture = link + ".querySelector('img')";
         QCOMPARE(
             Eval(picture + " ? " + picture + ".getAttribute('aria-hidden') : 'none'").toString(),

@@ -17,7 +17,10 @@
         return comment && comment !== description ? description + ', ' + comment : description;
     }
 
-    document.addEventListener('DOMContentLoaded', function () {
+    // After the page is shown, in a task of its own: a screen reader needs the names a
+    // moment later, the page itself not at all (timers do not run where page scripts are
+    // off; messages do).
+    function nameItems() {
         var items = document.querySelectorAll('td > a[href]');
         var launcherPage = Array.prototype.some.call(items, window.quintorLinks.isRunnerLink);
         if (!launcherPage)
@@ -28,5 +31,11 @@
                 img.setAttribute('aria-hidden', 'true');
             });
         });
+    }
+
+    window.addEventListener('load', function () {
+        var task = new MessageChannel();
+        task.port1.onmessage = nameItems;
+        task.port2.postMessage(null);
     });
 })();
