@@ -16,8 +16,10 @@ AppError ErrorOf(const QFileDevice& File, int SavedErrno) {
         return AppError(QCoreApplication::translate("AtomicFile", "Disk full"), ErrNo::DiskFull);
     if (SavedErrno == EACCES || SavedErrno == EPERM || SavedErrno == EROFS ||
         File.error() == QFileDevice::PermissionsError)
-        return AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
-    return AppError(QStringLiteral("Path/File access error: ") + File.errorString(),
+        return AppError(QCoreApplication::translate("AtomicFile", "Permission denied"),
+                        ErrNo::PermissionDenied);
+    return AppError(QCoreApplication::translate("AtomicFile", "Path/File access error: %1")
+                        .arg(File.errorString()),
                     ErrNo::PathFileAccess);
 }
 
@@ -25,7 +27,8 @@ AppError ErrorOf(const QFileDevice& File, int SavedErrno) {
 
 void RefuseSpecialTarget(const QString& Path) {
     if (QFileInfo::exists(Path) && !FileSystem::IsRegularFile(Path))
-        throw AppError(QStringLiteral("Path/File access error: the path is not a regular file"),
+        throw AppError(QCoreApplication::translate(
+                           "AtomicFile", "Path/File access error: the path is not a regular file"),
                        ErrNo::PathFileAccess);
 }
 
