@@ -1,6 +1,9 @@
 #include "EditorActions.h"
 
+#include "shell/PlainMenuNames.h"
+
 #include <QAction>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMainWindow>
 #include <QMenu>
@@ -35,6 +38,7 @@ void ToToolbar(QToolBar* Bar, QAction* Action, const char* ThemeIcon, const QStr
 } // namespace
 
 void EditorActions::Create(QMainWindow& Window) {
+    PlainMenuNames::Install();
     QMenu* file = MakeMenu(Window, "mnuFile", QStringLiteral("&File"));
     mnuFileNew = MakeAction(file, "mnuFileNew", QStringLiteral("&New"), Qt::CTRL | Qt::Key_N);
     mnuFileOpen = MakeAction(file, "mnuFileOpen", QStringLiteral("&Open..."), Qt::CTRL | Qt::Key_O);
@@ -54,16 +58,19 @@ void EditorActions::Create(QMainWindow& Window) {
     mnuFileExit = MakeAction(file, "mnuFileExit", QStringLiteral("E&xit"));
 
     QMenu* edit = MakeMenu(Window, "mnuEdit", QStringLiteral("&Edit"));
-    mnuEditUndo = MakeAction(edit, "mnuEditUndo", QStringLiteral("&Undo"), Qt::CTRL | Qt::Key_Z);
-    mnuEditRedo = MakeAction(edit, "mnuEditRedo", QStringLiteral("&Redo"));
+    // Their captions come from ShowHistory below.
+    mnuEditUndo = MakeAction(edit, "mnuEditUndo", QString(), Qt::CTRL | Qt::Key_Z);
+    mnuEditRedo = MakeAction(edit, "mnuEditRedo", QString());
     mnuEditRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit->addSeparator()->setObjectName(QStringLiteral("mnuEdit5"));
     mnuEditCopy = MakeAction(edit, "mnuEditCopy", QStringLiteral("&Copy and paste"), Qt::Key_F12);
     edit->addSeparator()->setObjectName(QStringLiteral("mnuEdit1"));
     mnuEditAdd = MakeAction(edit, "mnuEditAdd", QStringLiteral("&Add icon..."), Qt::Key_F4);
-    mnuEditAddApps = MakeAction(edit, "mnuEditAddApps", QStringLiteral("Add from a&pplications..."),
-                                Qt::SHIFT | Qt::Key_F4);
+    mnuEditAddApps =
+        MakeAction(edit, "mnuEditAddApps",
+                   QCoreApplication::translate("EditorActions", "Add &from applications..."),
+                   Qt::SHIFT | Qt::Key_F4);
     mnuEditAddSection =
         MakeAction(edit, "mnuEditAddSection",
                    QStringLiteral("Add se&ction (above selected item)..."), Qt::Key_F7);
@@ -138,6 +145,9 @@ void EditorActions::ShowHistory(const QString& UndoName, const QString& RedoName
             tip += QLatin1Char(' ') + Name;
         Action->setToolTip(tip + QStringLiteral(" (") + Keys + QLatin1Char(')'));
     };
-    show(mnuEditUndo, QStringLiteral("&Undo"), UndoName, QStringLiteral("Ctrl+Z"));
-    show(mnuEditRedo, QStringLiteral("&Redo"), RedoName, QStringLiteral("Ctrl+Shift+Z"));
+    // Access keys of their own: U belongs to "Move &up", R to "&Replace" and "&Reset".
+    show(mnuEditUndo, QCoreApplication::translate("EditorActions", "U&ndo"), UndoName,
+         QStringLiteral("Ctrl+Z"));
+    show(mnuEditRedo, QCoreApplication::translate("EditorActions", "Red&o"), RedoName,
+         QStringLiteral("Ctrl+Shift+Z"));
 }
