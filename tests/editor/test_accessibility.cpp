@@ -172,6 +172,8 @@ private slots:
             "SECTION:Everyday tools;Columns:2;Icon size:32;Icons above:True;Table border:False";
         // clang-format off
         Row("section row", 0, section, QString(), 0, QString("Everyday tools"), QString("Section"));
+        Row("section row has one cell", 0, section, QString(), int(Qt::Key_Right), QString("Everyday tools"), QString("Section"));
+        Row("up from a column into a section", 0, section, QString(), int(Qt::Key_Up), QString("Everyday tools"), QString("Section"));
         Row("item row", 0, QString("Tool|/bin/sh"), QString(), 0, QString("Tool"), QString());
         Row("broken item", 0, QString("Tool|/no/such/tool"), QString(), 0, QString("Tool"),
             QString("The command was not found: /no/such/tool"));
@@ -207,6 +209,10 @@ private slots:
             for (int c = 1; c < LauncherItem::CellCount; ++c)
                 QTest::keyClick(list, Qt::Key_Right);
             QTest::keyClick(list, Qt::Key_Right);
+        } else if (key == Qt::Key_Up) { // from the Command of an item below the section
+            window.Doc().Items.Append(LauncherItem{{{"Tool", "/bin/sh"}}});
+            list->setCurrentIndex(list->model()->index(1, cellCommand));
+            QTest::keyClick(list, Qt::Key_Up);
         } else if (key) {
             QTest::keyClick(list, Qt::Key(key));
         }

@@ -4,11 +4,17 @@
 
 QModelIndex ReportView::moveCursor(CursorAction Action, Qt::KeyboardModifiers Modifiers) {
     const QModelIndex current = currentIndex();
+    QModelIndex next;
     if (current.isValid() && (Action == MoveLeft || Action == MoveRight)) {
         const int column = NeighbourColumn(current.column(), Action == MoveLeft ? -1 : 1);
-        return column < 0 ? current : current.siblingAtColumn(column);
+        next = column < 0 ? current : current.siblingAtColumn(column);
+    } else {
+        next = QTreeView::moveCursor(Action, Modifiers);
     }
-    return QTreeView::moveCursor(Action, Modifiers);
+    // A row whose first cell spans the row has no other cell to be in.
+    if (next.isValid() && next.column() != 0 && isFirstColumnSpanned(next.row(), next.parent()))
+        next = next.siblingAtColumn(0);
+    return next;
 }
 
 int ReportView::NeighbourColumn(int Column, int Step) const {
