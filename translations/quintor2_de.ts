@@ -8,4 +8,11 @@
         <translation>Ausführungsfehler</translation>
     </message>
 </context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Extra parameters</source>
+        <translation>Zusätzliche Parameter</translation>
+    </message>
+</context>
 </TS>

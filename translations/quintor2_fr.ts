@@ -8,4 +8,11 @@
         <translation>Erreur d’exécution</translation>
     </message>
 </context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Extra parameters</source>
+        <translation>Paramètres supplémentaires</translation>
+    </message>
+</context>
 </TS>

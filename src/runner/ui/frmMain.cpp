@@ -63,6 +63,8 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
     WB->setContextMenuPolicy(Qt::NoContextMenu);
     txtEC = new QLineEdit(this);
     txtEC->setObjectName(QStringLiteral("txtEC"));
+    // The box has no label of its own: its placeholder is gone once something is typed.
+    txtEC->setAccessibleName(tr("Extra parameters"));
     txtEC->setPlaceholderText(QStringLiteral("Parameters added to every item you start"));
     txtEC->setToolTip(QStringLiteral("What you type here is added to the parameters of every "
                                      "item you start from this page."));
