@@ -377,24 +377,12 @@ gibt &quot;&lt;Titel&gt;: &lt;Meldung&gt;&quot; auf der Standardfehlerausgabe au
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Wiederherstellen</translation>
-    </message>
-    <message>
         <source>&amp;Copy and paste</source>
         <translation>&amp;Kopieren und einfügen</translation>
     </message>
     <message>
         <source>&amp;Add icon...</source>
         <translation>Symbol &amp;hinzufügen...</translation>
-    </message>
-    <message>
-        <source>Add from a&amp;pplications...</source>
-        <translation>Aus &amp;Anwendungen hinzufügen...</translation>
     </message>
     <message>
         <source>Add se&amp;ction (above selected item)...</source>
@@ -509,20 +497,32 @@ gibt &quot;&lt;Titel&gt;: &lt;Meldung&gt;&quot; auf der Standardfehlerausgabe au
         <translation>Nach unten (Strg+D)</translation>
     </message>
     <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Rückgängig: %1</translation>
-    </message>
-    <message>
         <source>Ctrl+Z</source>
         <translation>Strg+Z</translation>
     </message>
     <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Wiederherstellen: %1</translation>
-    </message>
-    <message>
         <source>Ctrl+Shift+Z</source>
         <translation>Strg+Umschalt+Z</translation>
+    </message>
+    <message>
+        <source>Add &amp;from applications...</source>
+        <translation>Aus Anwendungen hin&amp;zufügen...</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo</source>
+        <translation>Rückgän&amp;gig</translation>
+    </message>
+    <message>
+        <source>Red&amp;o</source>
+        <translation>Wieder&amp;holen</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo %1</source>
+        <translation>Rückgän&amp;gig: %1</translation>
+    </message>
+    <message>
+        <source>Red&amp;o %1</source>
+        <translation>Wieder&amp;holen: %1</translation>
     </message>
 </context>
 <context>
@@ -739,6 +739,10 @@ gibt &quot;&lt;Titel&gt;: &lt;Meldung&gt;&quot; auf der Standardfehlerausgabe au
         <source>Rename item</source>
         <translation>Eintrag umbenennen</translation>
     </message>
+    <message>
+        <source>Section</source>
+        <translation>Abschnitt</translation>
+    </message>
 </context>
 <context>
     <name>LauncherFile</name>
@@ -894,6 +898,13 @@ gibt &quot;&lt;Titel&gt;: &lt;Meldung&gt;&quot; auf der Standardfehlerausgabe au
     <message>
         <source>System</source>
         <translation>System</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPane</name>
+    <message>
+        <source>Page preview</source>
+        <translation>Vorschau der Seite</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1311,38 @@ gibt &quot;&lt;Titel&gt;: &lt;Meldung&gt;&quot; auf der Standardfehlerausgabe au
         <source>Browse for Quintor HTML File</source>
         <translation>Nach Quintor-HTML-Datei suchen</translation>
     </message>
+    <message>
+        <source>Browse for the command</source>
+        <translation>Befehl suchen</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the command</source>
+        <translation>Ordner für den Befehl wählen</translation>
+    </message>
+    <message>
+        <source>Browse for a file for the parameters</source>
+        <translation>Datei für die Parameter suchen</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the parameters</source>
+        <translation>Ordner für die Parameter wählen</translation>
+    </message>
+    <message>
+        <source>Choose the start-in folder</source>
+        <translation>Startordner wählen</translation>
+    </message>
+    <message>
+        <source>Browse for the icon</source>
+        <translation>Symbol suchen</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the icon</source>
+        <translation>Ordner für das Symbol wählen</translation>
+    </message>
+    <message>
+        <source>Browse for a Quintor file to link to</source>
+        <translation>Quintor-Datei für die Verknüpfung suchen</translation>
+    </message>
 </context>
 <context>
     <name>frmApps</name>
@@ -1342,6 +1385,14 @@ gibt &quot;&lt;Titel&gt;: &lt;Meldung&gt;&quot; auf der Standardfehlerausgabe au
             <numerusform>%n ausgewählt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Anwendungen</translation>
+    </message>
+    <message>
+        <source>Choose one or more; each one chosen becomes an item</source>
+        <translation>Wählen Sie eine oder mehrere; jede gewählte wird ein Eintrag</translation>
+    </message>
 </context>
 <context>
     <name>frmCheck</name>
@@ -1359,6 +1410,14 @@ gibt &quot;&lt;Titel&gt;: &lt;Meldung&gt;&quot; auf der Standardfehlerausgabe au
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Items that will not work</source>
+        <translation>Einträge, die nicht funktionieren</translation>
+    </message>
+    <message>
+        <source>Press Enter to select the item in the list</source>
+        <translation>Drücken Sie die Eingabetaste, um den Eintrag in der Liste auszuwählen</translation>
     </message>
 </context>
 <context>
@@ -1395,6 +1454,10 @@ gibt &quot;&lt;Titel&gt;: &lt;Meldung&gt;&quot; auf der Standardfehlerausgabe au
         <source>All files</source>
         <translation>Alle Dateien</translation>
     </message>
+    <message>
+        <source>Browse for the Quintor file</source>
+        <translation>Quintor-Datei suchen</translation>
+    </message>
 </context>
 <context>
     <name>frmPCol</name>
@@ -1429,6 +1492,10 @@ gibt &quot;&lt;Titel&gt;: &lt;Meldung&gt;&quot; auf der Standardfehlerausgabe au
         <source>Theme</source>
         <translation>Design</translation>
     </message>
+    <message>
+        <source>Browse for the file</source>
+        <translation>Datei suchen</translation>
+    </message>
 </context>
 <context>
     <name>frmPMTB</name>
@@ -1439,6 +1506,10 @@ gibt &quot;&lt;Titel&gt;: &lt;Meldung&gt;&quot; auf der Standardfehlerausgabe au
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Tab types a tab; Ctrl+Tab moves on to the buttons</source>
+        <translation>Tab fügt einen Tabulator ein; Strg+Tab wechselt zu den Schaltflächen</translation>
     </message>
 </context>
 <context>
@@ -1494,6 +1565,34 @@ gibt &quot;&lt;Titel&gt;: &lt;Meldung&gt;&quot; auf der Standardfehlerausgabe au
     <message>
         <source>The manual at &apos;%1&apos; could not be shown in a web browser: %2.</source>
         <translation>Das Handbuch unter „%1“ konnte in keinem Webbrowser angezeigt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Ansichten</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>The items and sections of the launcher page, in page order</source>
+        <translation>Die Einträge und Abschnitte der Startseite in der Reihenfolge der Seite</translation>
+    </message>
+    <message>
+        <source>Page properties</source>
+        <translation>Seiteneigenschaften</translation>
+    </message>
+    <message>
+        <source>Press Enter to change the selected property</source>
+        <translation>Drücken Sie die Eingabetaste, um die gewählte Eigenschaft zu ändern</translation>
+    </message>
+    <message>
+        <source>HTML source</source>
+        <translation>HTML-Quelltext</translation>
+    </message>
+    <message>
+        <source>The page as it would be built, for reading</source>
+        <translation>Die Seite, wie sie erstellt würde, zum Lesen</translation>
     </message>
 </context>
 <context>
@@ -1670,10 +1769,6 @@ gibt &quot;&lt;Titel&gt;: &lt;Meldung&gt;&quot; auf der Standardfehlerausgabe au
         <translation>P&amp;arameter</translation>
     </message>
     <message>
-        <source>Start&amp; in</source>
-        <translation>Ausführen&amp; in</translation>
-    </message>
-    <message>
         <source>Ico&amp;n</source>
         <translation>S&amp;ymbol</translation>
     </message>
@@ -1700,6 +1795,10 @@ gibt &quot;&lt;Titel&gt;: &lt;Meldung&gt;&quot; auf der Standardfehlerausgabe au
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Start in</source>
+        <translation>Ausführen in</translation>
     </message>
 </context>
 <context>

@@ -377,24 +377,12 @@ la page, ses icônes ou OUT ne peuvent pas être écrits. Un échec affiche
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
-    </message>
-    <message>
         <source>&amp;Copy and paste</source>
         <translation>&amp;Copier et coller</translation>
     </message>
     <message>
         <source>&amp;Add icon...</source>
         <translation>Ajouter une &amp;icône...</translation>
-    </message>
-    <message>
-        <source>Add from a&amp;pplications...</source>
-        <translation>Ajouter depuis les a&amp;pplications...</translation>
     </message>
     <message>
         <source>Add se&amp;ction (above selected item)...</source>
@@ -509,20 +497,32 @@ la page, ses icônes ou OUT ne peuvent pas être écrits. Un échec affiche
         <translation>Déplacer vers le bas (Ctrl+D)</translation>
     </message>
     <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Annuler : %1</translation>
-    </message>
-    <message>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Rétablir : %1</translation>
-    </message>
-    <message>
         <source>Ctrl+Shift+Z</source>
         <translation>Ctrl+Maj+Z</translation>
+    </message>
+    <message>
+        <source>Add &amp;from applications...</source>
+        <translation>Ajouter depuis les applicatio&amp;ns...</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo</source>
+        <translation>Ann&amp;uler</translation>
+    </message>
+    <message>
+        <source>Red&amp;o</source>
+        <translation>Réta&amp;blir</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo %1</source>
+        <translation>Ann&amp;uler : %1</translation>
+    </message>
+    <message>
+        <source>Red&amp;o %1</source>
+        <translation>Réta&amp;blir : %1</translation>
     </message>
 </context>
 <context>
@@ -739,6 +739,10 @@ la page, ses icônes ou OUT ne peuvent pas être écrits. Un échec affiche
         <source>Rename item</source>
         <translation>Renommer l&apos;élément</translation>
     </message>
+    <message>
+        <source>Section</source>
+        <translation>Section</translation>
+    </message>
 </context>
 <context>
     <name>LauncherFile</name>
@@ -894,6 +898,13 @@ la page, ses icônes ou OUT ne peuvent pas être écrits. Un échec affiche
     <message>
         <source>System</source>
         <translation>Système</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPane</name>
+    <message>
+        <source>Page preview</source>
+        <translation>Aperçu de la page</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1311,38 @@ la page, ses icônes ou OUT ne peuvent pas être écrits. Un échec affiche
         <source>Browse for Quintor HTML File</source>
         <translation>Rechercher un fichier HTML Quintor</translation>
     </message>
+    <message>
+        <source>Browse for the command</source>
+        <translation>Parcourir pour la commande</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the command</source>
+        <translation>Choisir un dossier pour la commande</translation>
+    </message>
+    <message>
+        <source>Browse for a file for the parameters</source>
+        <translation>Parcourir pour un fichier des paramètres</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the parameters</source>
+        <translation>Choisir un dossier pour les paramètres</translation>
+    </message>
+    <message>
+        <source>Choose the start-in folder</source>
+        <translation>Choisir le dossier de démarrage</translation>
+    </message>
+    <message>
+        <source>Browse for the icon</source>
+        <translation>Parcourir pour l’icône</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the icon</source>
+        <translation>Choisir un dossier pour l’icône</translation>
+    </message>
+    <message>
+        <source>Browse for a Quintor file to link to</source>
+        <translation>Parcourir pour le fichier Quintor à lier</translation>
+    </message>
 </context>
 <context>
     <name>frmApps</name>
@@ -1342,6 +1385,14 @@ la page, ses icônes ou OUT ne peuvent pas être écrits. Un échec affiche
             <numerusform>%n choisies</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <source>Choose one or more; each one chosen becomes an item</source>
+        <translation>Choisissez-en une ou plusieurs ; chacune devient un élément</translation>
+    </message>
 </context>
 <context>
     <name>frmCheck</name>
@@ -1359,6 +1410,14 @@ la page, ses icônes ou OUT ne peuvent pas être écrits. Un échec affiche
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Items that will not work</source>
+        <translation>Éléments qui ne fonctionneront pas</translation>
+    </message>
+    <message>
+        <source>Press Enter to select the item in the list</source>
+        <translation>Appuyez sur Entrée pour sélectionner l’élément dans la liste</translation>
     </message>
 </context>
 <context>
@@ -1395,6 +1454,10 @@ la page, ses icônes ou OUT ne peuvent pas être écrits. Un échec affiche
         <source>All files</source>
         <translation>Tous les fichiers</translation>
     </message>
+    <message>
+        <source>Browse for the Quintor file</source>
+        <translation>Parcourir pour le fichier Quintor</translation>
+    </message>
 </context>
 <context>
     <name>frmPCol</name>
@@ -1429,6 +1492,10 @@ la page, ses icônes ou OUT ne peuvent pas être écrits. Un échec affiche
         <source>Theme</source>
         <translation>Thème</translation>
     </message>
+    <message>
+        <source>Browse for the file</source>
+        <translation>Parcourir pour le fichier</translation>
+    </message>
 </context>
 <context>
     <name>frmPMTB</name>
@@ -1440,12 +1507,16 @@ la page, ses icônes ou OUT ne peuvent pas être écrits. Un échec affiche
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>Tab types a tab; Ctrl+Tab moves on to the buttons</source>
+        <translation>Tab insère une tabulation ; Ctrl+Tab passe aux boutons</translation>
+    </message>
 </context>
 <context>
     <name>frmQTE</name>
     <message>
         <source>P&amp;review</source>
-        <translation>Ape&amp;rçu</translation>
+        <translation>&amp;Aperçu</translation>
     </message>
     <message>
         <source>&amp;Icons</source>
@@ -1494,6 +1565,34 @@ la page, ses icônes ou OUT ne peuvent pas être écrits. Un échec affiche
     <message>
         <source>The manual at &apos;%1&apos; could not be shown in a web browser: %2.</source>
         <translation>Le manuel « %1 » n’a pu être affiché dans aucun navigateur web : %2.</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Vues</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Éléments</translation>
+    </message>
+    <message>
+        <source>The items and sections of the launcher page, in page order</source>
+        <translation>Les éléments et sections de la page, dans l’ordre de la page</translation>
+    </message>
+    <message>
+        <source>Page properties</source>
+        <translation>Propriétés de la page</translation>
+    </message>
+    <message>
+        <source>Press Enter to change the selected property</source>
+        <translation>Appuyez sur Entrée pour modifier la propriété sélectionnée</translation>
+    </message>
+    <message>
+        <source>HTML source</source>
+        <translation>Source HTML</translation>
+    </message>
+    <message>
+        <source>The page as it would be built, for reading</source>
+        <translation>La page telle qu’elle serait générée, en lecture</translation>
     </message>
 </context>
 <context>
@@ -1670,10 +1769,6 @@ la page, ses icônes ou OUT ne peuvent pas être écrits. Un échec affiche
         <translation>Paramè&amp;tres</translation>
     </message>
     <message>
-        <source>Start&amp; in</source>
-        <translation>Démarrer&amp; dans</translation>
-    </message>
-    <message>
         <source>Ico&amp;n</source>
         <translation>I&amp;cône</translation>
     </message>
@@ -1700,6 +1795,10 @@ la page, ses icônes ou OUT ne peuvent pas être écrits. Un échec affiche
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Start in</source>
+        <translation>Démarrer dans</translation>
     </message>
 </context>
 <context>

@@ -345,9 +345,9 @@ private slots:
                             "&File: &New Ctrl+N|&Open... Ctrl+O|&Save Ctrl+S|Save &As... Ctrl+B|-|"
                             "&Import Quintor File Items... F11|-|&Build... F3|&Run... Ctrl+R|"
                             "Create Shortcut on &Desktop... Ctrl+E|-|E&xit",
-                            "&Edit: &Undo Ctrl+Z|&Redo Ctrl+Shift+Z|-|&Copy and paste F12|-|"
+                            "&Edit: U&ndo Ctrl+Z|Red&o Ctrl+Shift+Z|-|&Copy and paste F12|-|"
                             "&Add icon... F4|"
-                            "Add from a&pplications... Shift+F4|Add se&ction (above selected "
+                            "Add &from applications... Shift+F4|Add se&ction (above selected "
                             "item)... F7|&Edit selected item... F2|"
                             "&Delete selected item... F8|-|Move &up Ctrl+U|Move do&wn Ctrl+D|-|"
                             "&Rep&lace... Ctrl+H|&Swap Columns... F6|Check &items F5|-|Edit "

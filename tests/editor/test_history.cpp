@@ -249,16 +249,16 @@ private slots:
         const QByteArray after = e.Bytes();
         QVERIFY(after != before);
         QCOMPARE(e.Doc().History.Count(), 1);
-        QCOMPARE(e.Action("mnuEditUndo")->text(), "&Undo " + step);
+        QCOMPARE(e.Action("mnuEditUndo")->text(), "U&ndo " + step);
         QVERIFY(e.Doc().Changed() && e.Starred());
 
         e.Undo();
         QCOMPARE(e.Bytes(), before);
         QVERIFY(!e.Doc().Changed());
         QCOMPARE(e.Window.windowTitle(), caption);
-        QCOMPARE(e.Action("mnuEditUndo")->text(), QString("&Undo"));
+        QCOMPARE(e.Action("mnuEditUndo")->text(), QString("U&ndo"));
         QVERIFY(!e.Action("mnuEditUndo")->isEnabled());
-        QCOMPARE(e.Action("mnuEditRedo")->text(), "&Redo " + step);
+        QCOMPARE(e.Action("mnuEditRedo")->text(), "Red&o " + step);
 
         e.Redo();
         QCOMPARE(e.Bytes(), after);

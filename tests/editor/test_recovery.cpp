@@ -126,7 +126,7 @@ private slots:
 
         // The restore is one step over the file: undone, the document is the file again.
         QAction* undo = next.findChild<QAction*>("mnuEditUndo");
-        QCOMPARE(undo->text(), QString("&Undo Restore unsaved changes"));
+        QCOMPARE(undo->text(), QString("U&ndo Restore unsaved changes"));
         undo->trigger();
         QCOMPARE(BytesOf(next.Doc()), TestFiles::Read(file));
         QVERIFY(!next.Doc().Changed());

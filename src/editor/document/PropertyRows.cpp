@@ -35,6 +35,9 @@ int PropertyRows::columnCount(const QModelIndex& Parent) const {
 }
 
 QVariant PropertyRows::data(const QModelIndex& Index, int Role) const {
+    // A reader on a property's name hears its setting after it, as the eye sees the row.
+    if (Index.isValid() && Index.column() == 0 && Role == Qt::AccessibleDescriptionRole)
+        return ShownText(Rows[Index.row()].Setting);
     if (!Index.isValid() || (Role != Qt::DisplayRole && Role != Qt::EditRole))
         return {};
     const Row& r = Rows[Index.row()];

@@ -1,6 +1,9 @@
 #include "EditorActions.h"
 
+#include "shell/PlainMenuNames.h"
+
 #include <QAction>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMainWindow>
 #include <QMenu>
@@ -35,6 +38,7 @@ void ToToolbar(QToolBar* Bar, QAction* Action, const char* ThemeIcon, const QStr
 } // namespace
 
 void EditorActions::Create(QMainWindow& Window) {
+    PlainMenuNames::Install();
     QMenu* file = MakeMenu(Window, "mnuFile", tr("&File"));
     mnuFileNew = MakeAction(file, "mnuFileNew", tr("&New"), Qt::CTRL | Qt::Key_N);
     mnuFileOpen = MakeAction(file, "mnuFileOpen", tr("&Open..."), Qt::CTRL | Qt::Key_O);
@@ -52,8 +56,9 @@ void EditorActions::Create(QMainWindow& Window) {
     mnuFileExit = MakeAction(file, "mnuFileExit", tr("E&xit"));
 
     QMenu* edit = MakeMenu(Window, "mnuEdit", tr("&Edit"));
-    mnuEditUndo = MakeAction(edit, "mnuEditUndo", tr("&Undo"), Qt::CTRL | Qt::Key_Z);
-    mnuEditRedo = MakeAction(edit, "mnuEditRedo", tr("&Redo"));
+    // Their captions come from ShowHistory below.
+    mnuEditUndo = MakeAction(edit, "mnuEditUndo", QString(), Qt::CTRL | Qt::Key_Z);
+    mnuEditRedo = MakeAction(edit, "mnuEditRedo", QString());
     mnuEditRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit->addSeparator()->setObjectName(QStringLiteral("mnuEdit5"));
@@ -61,7 +66,7 @@ void EditorActions::Create(QMainWindow& Window) {
     edit->addSeparator()->setObjectName(QStringLiteral("mnuEdit1"));
     mnuEditAdd = MakeAction(edit, "mnuEditAdd", tr("&Add icon..."), Qt::Key_F4);
     mnuEditAddApps =
-        MakeAction(edit, "mnuEditAddApps", tr("Add from a&pplications..."), Qt::SHIFT | Qt::Key_F4);
+        MakeAction(edit, "mnuEditAddApps", tr("Add &from applications..."), Qt::SHIFT | Qt::Key_F4);
     mnuEditAddSection = MakeAction(edit, "mnuEditAddSection",
                                    tr("Add se&ction (above selected item)..."), Qt::Key_F7);
     mnuEditEdit = MakeAction(edit, "mnuEditEdit", tr("&Edit selected item..."), Qt::Key_F2);
@@ -129,6 +134,7 @@ void EditorActions::ShowHistory(const QString& UndoName, const QString& RedoName
         const QString tip = Name.isEmpty() ? plainCaption : plainNamed.arg(Name);
         Action->setToolTip(QStringLiteral("%1 (%2)").arg(tip, Keys));
     };
-    show(mnuEditUndo, tr("&Undo"), tr("&Undo %1"), UndoName, tr("Ctrl+Z"));
-    show(mnuEditRedo, tr("&Redo"), tr("&Redo %1"), RedoName, tr("Ctrl+Shift+Z"));
+    // Access keys of their own: U belongs to "Move &up", R to "&Replace" and "&Reset".
+    show(mnuEditUndo, tr("U&ndo"), tr("U&ndo %1"), UndoName, tr("Ctrl+Z"));
+    show(mnuEditRedo, tr("Red&o"), tr("Red&o %1"), RedoName, tr("Ctrl+Shift+Z"));
 }

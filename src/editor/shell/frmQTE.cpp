@@ -29,8 +29,10 @@
 #include "shell/ItemListView.h"
 #include "shell/ProgramInfo.h"
 #include "shell/RecoveryCommands.h"
+#include "shell/ReportView.h"
 #include "shell/frmAbout.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -136,7 +138,7 @@ void frmQTE::CreateTabs() {
     lvItems->setDefaultDropAction(Qt::MoveAction);
     lvItems->setDropIndicatorShown(true);
 
-    lvProp = new QTreeView;
+    lvProp = new ReportView;
     lvProp->setObjectName(QStringLiteral("lvProp"));
     lvProp->setRootIsDecorated(false);
     lvProp->setItemsExpandable(false);
@@ -155,6 +157,8 @@ void frmQTE::CreateTabs() {
     rtfHTML->setObjectName(QStringLiteral("rtfHTML"));
     rtfHTML->setFont(CodeFont());
     rtfHTML->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The source is there to be read: Tab goes on to the next control instead of typing.
+    rtfHTML->setTabChangesFocus(true);
 
     fraPreview = new QWidget;
     fraPreview->setObjectName(QStringLiteral("fraPreview"));
@@ -165,6 +169,37 @@ void frmQTE::CreateTabs() {
     tabMain->addTab(TabPage(lvProp), tr("&Properties"));
     tabMain->addTab(TabPage(rtfHTML), tr("&HTML"));
     tabMain->addTab(TabPage(fraPreview), tr("P&review"));
+    NameViews();
+}
+
+// Names and descriptions a screen reader gives the views, which show no caption of their
+// own (the tab above them names them for the eye).
+void frmQTE::NameViews() {
+    tabMain->setAccessibleName(tr("Views"));
+    lvItems->setAccessibleName(tr("Items"));
+    lvItems->setAccessibleDescription(
+        tr("The items and sections of the launcher page, in page order"));
+    lvProp->setAccessibleName(tr("Page properties"));
+    lvProp->setAccessibleDescription(tr("Press Enter to change the selected property"));
+    rtfHTML->setAccessibleName(tr("HTML source"));
+    rtfHTML->setAccessibleDescription(tr("The page as it would be built, for reading"));
+}
+
+// A property changed while the user is on its row (Enter on True/False) is announced: the
+// reader hears the row's cell with the new setting.
+void frmQTE::AnnouncePropertyChange(int Row) {
+    const QModelIndex current = lvProp->currentIndex();
+    if (!lvProp->hasFocus() || current.row() != Row)
+        return;
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(lvProp);
+    QAccessibleTableInterface* table = list ? list->tableInterface() : nullptr;
+    QAccessibleInterface* cell = table ? table->cellAt(Row, current.column()) : nullptr;
+    if (!cell)
+        return;
+    // The name cell carries the setting as its description, the setting cell as its name.
+    QAccessibleEvent changed(cell, current.column() == 0 ? QAccessible::DescriptionChanged
+                                                         : QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void frmQTE::ConnectCommands() {
@@ -229,6 +264,7 @@ void frmQTE::ConnectCommands() {
             [this](const QModelIndex& From) {
                 if (From.row() == 0)
                     CheckPageFile();
+                AnnouncePropertyChange(From.row());
             });
     connect(&Document, &LauncherDocument::PropertiesReset, this, [this] {
         lvProp->selectionModel()->clearSelection();

@@ -15,7 +15,7 @@ class RecoveryStore;
 class ItemListView;
 class QMimeData;
 class QTabWidget;
-class QTreeView;
+class ReportView;
 
 // The editor's main window. It owns the one launcher document, shows its item rows
 // (lvItems) and property rows (lvProp), runs the menu and toolbar commands and keeps
@@ -99,6 +99,8 @@ protected:
 
 private:
     void CreateTabs();
+    void NameViews();
+    void AnnouncePropertyChange(int Row);
     void ShowBrokenItems();
     void ConnectCommands();
     void AfterLoad();
@@ -124,7 +126,7 @@ private:
     EditorActions A;
     QTabWidget* tabMain = nullptr;
     ItemListView* lvItems = nullptr;
-    QTreeView* lvProp = nullptr;
+    ReportView* lvProp = nullptr;
     QPlainTextEdit* rtfHTML = nullptr;
     QWidget* fraPreview = nullptr;
     int ShownTab = 0;

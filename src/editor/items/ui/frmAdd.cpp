@@ -154,6 +154,7 @@ void frmAdd::BuildControls() {
 
     for (QLineEdit* field : {txtDesc, txtCom, txtParam, txtSI, txtIcon, txtComments})
         field->installEventFilter(this);
+    NameBrowseButtons();
 
     connect(cmdAdd, &QPushButton::clicked, this, &frmAdd::AddEdit);
     connect(cmdAddClose, &QPushButton::clicked, this, &frmAdd::cmdAddClose_Click);
@@ -175,6 +176,23 @@ void frmAdd::BuildControls() {
             [this] { FD(tr("Choose an Icon"), FileKinds::IconsFilter(), txtIcon, false); });
     connect(cmdI2, &QToolButton::clicked, this,
             [this] { DD(tr("&Choose a Drive/Folder for the icon:"), txtIcon, false); });
+}
+
+// The browse buttons show a picture alone; their tooltips say "file" or "folder" but not
+// for which field, which is what a reader needs to hear.
+void frmAdd::NameBrowseButtons() {
+    const std::pair<QToolButton*, QString> names[] = {
+        {cmdC1, tr("Browse for the command")},
+        {cmdC2, tr("Choose a folder for the command")},
+        {cmdP1, tr("Browse for a file for the parameters")},
+        {cmdP2, tr("Choose a folder for the parameters")},
+        {cmdS2, tr("Choose the start-in folder")},
+        {cmdI1, tr("Browse for the icon")},
+        {cmdI2, tr("Choose a folder for the icon")},
+        {cmdQT, tr("Browse for a Quintor file to link to")},
+    };
+    for (const auto& [button, name] : names)
+        button->setAccessibleName(name);
 }
 
 void frmAdd::Form_Load() {

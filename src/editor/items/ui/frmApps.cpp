@@ -35,6 +35,21 @@ protected:
         Option->decorationSize = QSize(IconSide, IconSide);
     }
 };
+// The list's current row follows the search box while the user types there. That is no
+// move of the focus: a reader must stay in the box, so the list announces its current
+// row only while it has the focus itself.
+class CandidateList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void currentChanged(const QModelIndex& Current, const QModelIndex& Previous) override {
+        if (hasFocus())
+            QListWidget::currentChanged(Current, Previous);
+        else
+            QAbstractItemView::currentChanged(Current, Previous);
+    }
+};
 } // namespace
 
 frmApps::frmApps(const QList<Candidate>& Candidates, QWidget* Parent)
@@ -55,8 +70,10 @@ void frmApps::BuildControls() {
     txtSearch->setClearButtonEnabled(true);
     lblSearch->setBuddy(txtSearch);
 
-    lvApps = new QListWidget(this);
+    lvApps = new CandidateList(this);
     lvApps->setObjectName(QStringLiteral("lvApps"));
+    lvApps->setAccessibleName(tr("Applications"));
+    lvApps->setAccessibleDescription(tr("Choose one or more; each one chosen becomes an item"));
     lvApps->setIconSize(QSize(IconSide, IconSide));
     lvApps->setItemDelegate(new AppRowDelegate(lvApps));
     lvApps->setSelectionMode(QAbstractItemView::MultiSelection);

@@ -18,6 +18,8 @@ frmCheck::frmCheck(EditorContext& Ctx, const QList<Broken>& Items, QWidget* Pare
                    this);
     lstBroken = new QListWidget(this);
     lstBroken->setObjectName(QStringLiteral("lstBroken"));
+    lstBroken->setAccessibleName(tr("Items that will not work"));
+    lstBroken->setAccessibleDescription(tr("Press Enter to select the item in the list"));
     caption->setBuddy(lstBroken);
     for (const Broken& item : Items)
         lstBroken->addItem(item.Text);

@@ -19,6 +19,7 @@ frmImport::frmImport(EditorContext& Ctx, QWidget* Parent) : QDialog(Parent), Ctx
     txtFile->setObjectName(QStringLiteral("txtFile"));
     txtFile->setMinimumWidth(300);
     cmdBrowse = new QPushButton(QStringLiteral("..."), this);
+    cmdBrowse->setAccessibleName(tr("Browse for the Quintor file"));
     cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     cmdBrowse->setFixedWidth(cmdBrowse->fontMetrics().horizontalAdvance(QStringLiteral("....")) +
                              16);

@@ -26,6 +26,7 @@ frmPFile::frmPFile(LauncherDocument& Doc, int ListPos, const QString& Descriptio
     txtFile->setMinimumWidth(360);
     lblDesc->setBuddy(txtFile);
     cmdBrowse = new QPushButton(QStringLiteral("..."), this);
+    cmdBrowse->setAccessibleName(tr("Browse for the file"));
     cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     cmdBrowse->setFixedWidth(cmdBrowse->fontMetrics().horizontalAdvance(QStringLiteral("....")) +
                              16);

@@ -4,6 +4,7 @@
 #include "document/LauncherDocument.h"
 #include "properties/PropertyRules.h"
 #include "properties/ui/PropertyWindowParts.h"
+#include "shell/CtrlTabLeaves.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -24,6 +25,9 @@ frmPMTB::frmPMTB(LauncherDocument& Doc, int ListPos, QWidget* Parent)
     txtMTB->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtMTB->setMinimumSize(480, 240);
     lblDesc->setBuddy(txtMTB);
+    // Tab is part of HTML text: it types a tab, and Ctrl+Tab leaves the box.
+    new CtrlTabLeaves(*txtMTB);
+    txtMTB->setAccessibleDescription(tr("Tab types a tab; Ctrl+Tab moves on to the buttons"));
     QHBoxLayout* buttons = PropertyWindowParts::OkCancelRow(*this, tr("&OK"), cmdOK, cmdCancel);
     auto* grid = new QGridLayout(this);
     grid->addWidget(lblDesc, 0, 0);
