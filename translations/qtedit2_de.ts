@@ -506,7 +506,7 @@ gibt &quot;&lt;Titel&gt;: &lt;Meldung&gt;&quot; auf der Standardfehlerausgabe au
     </message>
     <message>
         <source>Add &amp;from applications...</source>
-        <translation>Aus Anwendungen hin&amp;zufügen...</translation>
+        <translation>Aus &amp;Anwendungen hinzufügen...</translation>
     </message>
     <message>
         <source>U&amp;ndo</source>
@@ -514,7 +514,7 @@ gibt &quot;&lt;Titel&gt;: &lt;Meldung&gt;&quot; auf der Standardfehlerausgabe au
     </message>
     <message>
         <source>Red&amp;o</source>
-        <translation>Wieder&amp;holen</translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>U&amp;ndo %1</source>
@@ -522,7 +522,7 @@ gibt &quot;&lt;Titel&gt;: &lt;Meldung&gt;&quot; auf der Standardfehlerausgabe au
     </message>
     <message>
         <source>Red&amp;o %1</source>
-        <translation>Wieder&amp;holen: %1</translation>
+        <translation>&amp;Wiederholen: %1</translation>
     </message>
 </context>
 <context>

@@ -506,7 +506,7 @@ la page, ses icônes ou OUT ne peuvent pas être écrits. Un échec affiche
     </message>
     <message>
         <source>Add &amp;from applications...</source>
-        <translation>Ajouter depuis les applicatio&amp;ns...</translation>
+        <translation>Ajouter depuis les &amp;applications...</translation>
     </message>
     <message>
         <source>U&amp;ndo</source>
@@ -514,7 +514,7 @@ la page, ses icônes ou OUT ne peuvent pas être écrits. Un échec affiche
     </message>
     <message>
         <source>Red&amp;o</source>
-        <translation>Réta&amp;blir</translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>U&amp;ndo %1</source>
@@ -522,7 +522,7 @@ la page, ses icônes ou OUT ne peuvent pas être écrits. Un échec affiche
     </message>
     <message>
         <source>Red&amp;o %1</source>
-        <translation>Réta&amp;blir : %1</translation>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
 </context>
 <context>
@@ -1516,7 +1516,7 @@ la page, ses icônes ou OUT ne peuvent pas être écrits. Un échec affiche
     <name>frmQTE</name>
     <message>
         <source>P&amp;review</source>
-        <translation>&amp;Aperçu</translation>
+        <translation>Ape&amp;rçu</translation>
     </message>
     <message>
         <source>&amp;Icons</source>

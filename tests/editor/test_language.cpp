@@ -97,7 +97,7 @@ private slots:
         editor.Window.lvProp_ItemClick(doc.Props.Find(QStringLiteral("Title")));
         QCOMPARE(editor.Dialogs.Prompts.last().Prompt, "Geben Sie den Fenstertitel ein:");
         QCOMPARE(editor.Action("mnuEditUndo")->text(),
-                 "&Rückgängig: Eigenschaft „Title“ bearbeiten");
+                 "Rückgän&gig: Eigenschaft „Title“ bearbeiten");
         QCOMPARE(editor.Action("mnuEditUndo")->toolTip(),
                  "Rückgängig: Eigenschaft „Title“ bearbeiten (Strg+Z)");
 
