@@ -326,11 +326,13 @@ window.quintorMatching = (function () {
     }
 
     // A section of cards away from the view is neither laid out nor painted, nor its
-    // items' styles worked out, when the find bar shows or hides them: it keeps the size it
-    // last had. The containment that allows this clips what is drawn beyond the section,
-    // so it is given room for the focus outlines of its edge cards, taken back from its
-    // margins: nothing moves. Only the theme's grid of cards, and not a section with a
-    // border, whose room would show. Everything is read before anything is written.
+    // items' styles worked out, when the find bar shows or hides them: it takes the size it
+    // had when the page was shown (not the size it last had, which the engine would watch
+    // in every section, and complain of in the page's log). The containment that allows
+    // this clips what is drawn beyond the section, so it is given room for the focus
+    // outlines of its edge cards, taken back from its margins: nothing moves. Only the
+    // theme's grid of cards, and not a section with a border, whose room would show.
+    // Everything is read before anything is written.
     function layOutNearViewOnly() {
         var Sides = ['top', 'right', 'bottom', 'left'];
         var grids = [];
@@ -354,7 +356,7 @@ window.quintorMatching = (function () {
                 style.setProperty('padding-' + side, grid.padding[i] + OutlineRoom + 'px');
                 style.setProperty('margin-' + side, grid.margin[i] - OutlineRoom + 'px');
             });
-            style.setProperty('contain-intrinsic-size', 'auto ' + grid.width + 'px auto ' + grid.height + 'px');
+            style.setProperty('contain-intrinsic-size', grid.width + 'px ' + grid.height + 'px');
             style.setProperty('content-visibility', 'auto');
             grid.section.lazy = true;
         });
