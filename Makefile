@@ -21,7 +21,10 @@ $(BUILD)/CMakeCache.txt: Makefile | deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DBUILD_TESTING=ON -DQUINTOR_BENCHMARKS=ON -DQUINTOR_WERROR=$(WERROR)
 
+# A build folder configured with the other WERROR is configured again.
 configure: deps $(BUILD)/CMakeCache.txt
+	@grep -qx "QUINTOR_WERROR:BOOL=$(WERROR)" $(BUILD)/CMakeCache.txt || \
+	    cmake -S . -B $(BUILD) -DQUINTOR_WERROR=$(WERROR)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)

@@ -54,3 +54,31 @@ function(quintor_tests)
       LABELS ${ARG_LABEL} TIMEOUT 180)
   endforeach()
 endfunction()
+
+# One catalogue of translations: translations/<NAME>_<language>.ts, compiled and embedded
+# in TARGET under :/i18n, where UiLanguage finds it. `cmake --build build --target
+# update_translations` brings every catalogue up to date with the texts in its DIRS.
+# The .ts files carry no line numbers, so that moving code does not touch them.
+function(quintor_translations NAME)
+  cmake_parse_arguments(ARG "" "TARGET" "DIRS" ${ARGN})
+  file(GLOB ts_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/${NAME}_*.ts)
+  qt_add_lrelease(${ARG_TARGET} TS_FILES ${ts_files} QM_FILES_OUTPUT_VARIABLE qm_files)
+  qt_add_resources(${ARG_TARGET} ${NAME}_translations PREFIX /i18n
+    BASE ${CMAKE_CURRENT_BINARY_DIR} FILES ${qm_files})
+  if(NOT TARGET update_translations)
+    add_custom_target(update_translations)
+  endif()
+  set(new_ts ${PROJECT_SOURCE_DIR}/translations/${NAME}_de.ts
+             ${PROJECT_SOURCE_DIR}/translations/${NAME}_fr.ts)
+  list(APPEND ts_files ${new_ts})
+  list(REMOVE_DUPLICATES ts_files)
+  add_custom_target(${NAME}_lupdate
+    COMMAND Qt6::lupdate ${QUINTOR_LUPDATE_OPTIONS} ${ARG_DIRS} -ts ${ts_files}
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} VERBATIM)
+  add_dependencies(update_translations ${NAME}_lupdate)
+  # The translation check of the tests runs the same scan for every catalogue.
+  string(REPLACE ";" "," dirs "${ARG_DIRS}")
+  set_property(GLOBAL APPEND PROPERTY QUINTOR_CATALOGUES "${NAME}=${dirs}")
+endfunction()
+# How every catalogue is scanned, by the update and by the check alike.
+set(QUINTOR_LUPDATE_OPTIONS -locations none -extensions cpp,h -no-obsolete -silent)

@@ -14,6 +14,7 @@ PACKAGES=(
   xdg-utils libglib2.0-bin desktop-file-utils
   xvfb xauth openbox imagemagick ccache
   libyaml-cpp-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   dpkg-dev file lintian appstream librsvg2-bin
 )
 

@@ -3,6 +3,7 @@
 #include "components/AppError.h"
 #include "components/platform/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
@@ -12,11 +13,13 @@ namespace {
 AppError ErrorOf(const QFileDevice& File, int SavedErrno) {
     if (SavedErrno == ENOSPC || SavedErrno == EDQUOT || SavedErrno == EFBIG ||
         File.error() == QFileDevice::ResourceError)
-        return AppError(QStringLiteral("Disk full"), ErrNo::DiskFull);
+        return AppError(QCoreApplication::translate("AtomicFile", "Disk full"), ErrNo::DiskFull);
     if (SavedErrno == EACCES || SavedErrno == EPERM || SavedErrno == EROFS ||
         File.error() == QFileDevice::PermissionsError)
-        return AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
-    return AppError(QStringLiteral("Path/File access error: ") + File.errorString(),
+        return AppError(QCoreApplication::translate("AtomicFile", "Permission denied"),
+                        ErrNo::PermissionDenied);
+    return AppError(QCoreApplication::translate("AtomicFile", "Path/File access error: %1")
+                        .arg(File.errorString()),
                     ErrNo::PathFileAccess);
 }
 
@@ -24,7 +27,8 @@ AppError ErrorOf(const QFileDevice& File, int SavedErrno) {
 
 void RefuseSpecialTarget(const QString& Path) {
     if (QFileInfo::exists(Path) && !FileSystem::IsRegularFile(Path))
-        throw AppError(QStringLiteral("Path/File access error: the path is not a regular file"),
+        throw AppError(QCoreApplication::translate(
+                           "AtomicFile", "Path/File access error: the path is not a regular file"),
                        ErrNo::PathFileAccess);
 }
 
@@ -37,7 +41,7 @@ void WriteAllBytes(QIODevice& Device, const QByteArray& Bytes) {
             const int saved = errno;
             if (auto* file = qobject_cast<QFileDevice*>(&Device))
                 throw ErrorOf(*file, saved);
-            throw AppError(QStringLiteral("Disk full"), ErrNo::DiskFull);
+            throw AppError(QCoreApplication::translate("AtomicFile", "Disk full"), ErrNo::DiskFull);
         }
         done += n;
     }

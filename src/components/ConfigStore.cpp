@@ -59,16 +59,16 @@ void ConfigStore::ClearAll() {
 
 void ConfigStore::LoadFile(const QString& Path) {
     if (!QFileInfo::exists(Path))
-        throw AppError(QStringLiteral("File not found"), ErrNo::FileNotFound);
+        throw AppError(ConfigStore::tr("File not found"), ErrNo::FileNotFound);
     if (!FileSystem::IsRegularFile(Path))
-        throw AppError(QStringLiteral("Path/File access error: the path is not a file"),
+        throw AppError(ConfigStore::tr("Path/File access error: the path is not a file"),
                        ErrNo::PathFileAccess);
     if (QFileInfo(Path).size() > MaxFileBytes)
-        throw AppError(QStringLiteral("Path/File access error: the file is too large"),
+        throw AppError(ConfigStore::tr("Path/File access error: the file is too large"),
                        ErrNo::PathFileAccess);
     const std::optional<QByteArray> bytes = FileSystem::ReadRegularFile(Path, MaxFileBytes);
     if (!bytes)
-        throw AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
+        throw AppError(ConfigStore::tr("Permission denied"), ErrNo::PermissionDenied);
     Load(QString::fromUtf8(*bytes), true);
 }
 

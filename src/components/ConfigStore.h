@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -7,6 +8,8 @@
 // A small key/value store of "key=value" lines. Used as the icon cache "Icons.txt"
 // of a built page and to read a page's info block.
 class ConfigStore {
+    Q_DECLARE_TR_FUNCTIONS(ConfigStore)
+
 public:
     static const QString NotFound; // "[NOT FOUND]"
 

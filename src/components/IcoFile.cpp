@@ -5,6 +5,7 @@
 #include "components/NameInMessage.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QtEndian>
@@ -104,9 +105,10 @@ void IcoFile::Write(const QString& Path, const QList<QImage>& Images) {
     QFile file(Path);
     if (bytes.isEmpty() ||
         !file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        throw AppError(QStringLiteral("The icon file \"") + NameInMessage(Path) +
-                           QStringLiteral("\" cannot be written"),
-                       ErrNo::PathFileAccess);
+        throw AppError(
+            QCoreApplication::translate("IcoFile", "The icon file \"%1\" cannot be written")
+                .arg(NameInMessage(Path)),
+            ErrNo::PathFileAccess);
     try {
         WriteAllBytes(file, bytes);
     } catch (const AppError&) {

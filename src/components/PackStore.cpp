@@ -25,11 +25,11 @@ constexpr qint32 MaxEntries = static_cast<qint32>((0xFFFFFFFFLL - HeaderSize) / 
 constexpr qint64 MaxTextFileBytes = 64 * 1024 * 1024;
 
 AppError Damaged(const QString& What) {
-    return AppError(QStringLiteral("Invalid file format: ") + What, ErrNo::BadFileFormat);
+    return AppError(PackStore::tr("Invalid file format: %1").arg(What), ErrNo::BadFileFormat);
 }
 
 AppError OutOfRange() {
-    return AppError(QStringLiteral("Subscript out of range"), ErrNo::SubscriptOutOfRange);
+    return AppError(PackStore::tr("Subscript out of range"), ErrNo::SubscriptOutOfRange);
 }
 
 quint32 U32At(const QByteArray& Bytes, qint64 At) {
@@ -44,25 +44,25 @@ QByteArray ReadLockedFile(const QString& Path,
                           const std::function<void(const QByteArray&, qint64)>& CheckHead = {}) {
     const QFileInfo info(Path);
     if (Path.isEmpty() || !info.exists())
-        throw AppError(QStringLiteral("File not found"), ErrNo::FileNotFound);
+        throw AppError(PackStore::tr("File not found"), ErrNo::FileNotFound);
     if (info.isDir())
-        throw AppError(QStringLiteral("Path/File access error: the path is a folder"),
+        throw AppError(PackStore::tr("Path/File access error: the path is a folder"),
                        ErrNo::PathFileAccess);
     // A device or a pipe has no end to read to.
     if (!info.isFile())
-        throw AppError(QStringLiteral("Path/File access error: the path is not a file"),
+        throw AppError(PackStore::tr("Path/File access error: the path is not a file"),
                        ErrNo::PathFileAccess);
     FileLock lock;
     if (!lock.Take(Path, FileLock::Mode::Shared)) {
         if (lock.LastErrorWasConflict())
             throw AppError(
-                QStringLiteral("Permission denied: the file is in use by another program"),
+                PackStore::tr("Permission denied: the file is in use by another program"),
                 ErrNo::PermissionDenied);
-        throw AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
+        throw AppError(PackStore::tr("Permission denied"), ErrNo::PermissionDenied);
     }
     QFile file;
     if (!file.open(lock.Handle(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
-        throw AppError(QStringLiteral("Path/File access error"), ErrNo::PathFileAccess);
+        throw AppError(PackStore::tr("Path/File access error"), ErrNo::PathFileAccess);
     QByteArray bytes;
     if (CheckHead) {
         bytes = file.read(HeaderSize);
@@ -70,7 +70,7 @@ QByteArray ReadLockedFile(const QString& Path,
     }
     bytes += file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("Path/File access error: ") + file.errorString(),
+        throw AppError(PackStore::tr("Path/File access error: %1").arg(file.errorString()),
                        ErrNo::PathFileAccess);
     return bytes;
 }
@@ -78,13 +78,13 @@ QByteArray ReadLockedFile(const QString& Path,
 // The signature and the entry count, checked against the file size.
 quint32 CheckedCount(const QByteArray& Head, qint64 Size) {
     if (Head.size() < HeaderSize || Size < HeaderSize)
-        throw Damaged(QStringLiteral("the file is too short to be a launcher file"));
+        throw Damaged(PackStore::tr("the file is too short to be a launcher file"));
     if (!Head.startsWith(PackStore::Signature))
-        throw Damaged(QStringLiteral("the file is not a launcher file (no QTFP signature)"));
+        throw Damaged(PackStore::tr("the file is not a launcher file (no QTFP signature)"));
     const quint32 count = U32At(Head, 4);
     if (count > static_cast<quint64>(Size - HeaderSize) / RecordSize)
         throw Damaged(
-            QStringLiteral("the directory of %1 entries is longer than the file").arg(count));
+            PackStore::tr("the directory of %1 entries is longer than the file").arg(count));
     return count;
 }
 
@@ -101,17 +101,17 @@ void RefuseSharedData(const QVector<PackStore::Entry>& Entries) {
         std::sort(ranges.begin(), ranges.end());
     for (qsizetype i = 1; i < ranges.size(); ++i)
         if (ranges[i].first < ranges[i - 1].second)
-            throw Damaged(QStringLiteral("two entries share the same data"));
+            throw Damaged(PackStore::tr("two entries share the same data"));
 }
 
 void RefuseLargeText(const QByteArray&, qint64 Size) {
     if (Size > MaxTextFileBytes)
-        throw Damaged(QStringLiteral("the file is too large to be a page"));
+        throw Damaged(PackStore::tr("the file is too large to be a page"));
 }
 
 QString DataOf(const QByteArray& Bytes, qint64 Offset, qint64 Length) {
     if (Offset < 0 || Length < 0 || Offset + Length > Bytes.size())
-        throw Damaged(QStringLiteral("an entry lies outside the file"));
+        throw Damaged(PackStore::tr("an entry lies outside the file"));
     const QByteArrayView data(Bytes.constData() + Offset, Length);
     if (!data.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(data);
@@ -137,7 +137,7 @@ QVector<PackStore::Entry> PackStore::ParseDirectory(const QByteArray& Bytes) {
         e.Name = Bytes.mid(at + 8, NameSize);
         const qint64 end = static_cast<qint64>(e.Offset) + e.Length;
         if (end > size || (e.Length > 0 && e.Offset < dataStart))
-            throw Damaged(QStringLiteral("entry %1 lies outside the data of the file").arg(i + 1));
+            throw Damaged(PackStore::tr("entry %1 lies outside the data of the file").arg(i + 1));
         entries.append(std::move(e));
     }
     RefuseSharedData(entries);
@@ -168,7 +168,7 @@ QByteArray PackStore::SerializeRange(const Entry* Entries, qsizetype Count) {
         char* end = toUtf8.appendToBuffer(out.data() + offset, data);
         out.resize(end - out.constData());
         if (out.size() > 0xFFFFFFFFLL)
-            throw AppError(QStringLiteral("The launcher file would be larger than 4 GB"),
+            throw AppError(PackStore::tr("The launcher file would be larger than 4 GB"),
                            ErrNo::InvalidArgument);
         char* record = out.data() + HeaderSize + RecordSize * i;
         qToLittleEndian(static_cast<quint32>(offset), record);
@@ -239,7 +239,7 @@ void PackStore::PackSetField(const QVariant& Value, qint32 Field, qint32 Index) 
     case 3: {
         const QString name = Value.toString();
         if (name.size() > NameSize)
-            throw AppError(QStringLiteral("Entry name longer than 8 characters: ") + name,
+            throw AppError(PackStore::tr("Entry name longer than 8 characters: %1").arg(name),
                            ErrNo::InvalidArgument);
         e.Name = name.toLatin1();
         break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QVariant>
 #include <QVector>
@@ -17,6 +18,8 @@
 // Failures throw AppError: 53 missing file, 70 file locked by another program,
 // 75 other access errors, 321 damaged or foreign file, 61 disk full.
 class PackStore {
+    Q_DECLARE_TR_FUNCTIONS(PackStore)
+
 public:
     static constexpr char Signature[] = "QTFP";
 

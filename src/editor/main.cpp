@@ -1,6 +1,7 @@
 #include "batch/BatchCommand.h"
 #include "build/ui/PreviewPane.h"
 #include "components/ProgramCommandLine.h"
+#include "components/UiLanguage.h"
 #include "components/platform/BrowserEngine.h"
 #include "shell/ProgramInfo.h"
 #include "shell/frmQTE.h"
@@ -10,15 +11,29 @@
 
 namespace {
 
+const QStringList Catalogues = {QStringLiteral("components"), QStringLiteral("qtedit2")};
+
 ProgramIdentity Editor() {
     return {QStringLiteral("qtedit2"),
             QStringLiteral("Quintor Editor"),
-            QStringLiteral("Keeps a launcher file and builds it into a launcher page."),
-            QStringLiteral("file"),
-            QStringLiteral("The launcher file (.qtf or .yaml) to open. The words are joined "
-                           "by one blank and double quotes are removed."),
+            QCoreApplication::translate(
+                "main", "Keeps a launcher file and builds it into a launcher page."),
+            QCoreApplication::translate("main", "file"),
+            QCoreApplication::translate("main",
+                                        "The launcher file (.qtf or .yaml) to open. The words "
+                                        "are joined by one blank and double quotes are removed."),
             BatchCommand::UsageLines(),
             BatchCommand::Help()};
+}
+
+// --help and --version need no display, so they are answered before the window's
+// application exists; a core application of their own brings the user's language.
+int AnswerEarly(int argc, char* argv[]) {
+    int coreArgc = 1;
+    QCoreApplication core(coreArgc, argv);
+    UiLanguage::Install(Catalogues);
+    const ProgramCommandLine commandLine(argc, argv, Editor());
+    return ProgramCommandLine::Finish(*commandLine.EarlyAnswer());
 }
 
 } // namespace
@@ -28,8 +43,8 @@ int main(int argc, char* argv[]) {
     if (argc > 1 && BatchCommand::Wanted({QString::fromLocal8Bit(argv[1])}))
         return BatchCommand::Main(argc, argv);
     ProgramCommandLine commandLine(argc, argv, Editor());
-    if (const auto answer = commandLine.EarlyAnswer())
-        return ProgramCommandLine::Finish(*answer);
+    if (commandLine.EarlyAnswer())
+        return AnswerEarly(argc, argv);
 
     // The preview's browser engine shares the window's graphics context.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
@@ -38,6 +53,7 @@ int main(int argc, char* argv[]) {
     PreviewPane::RegisterUrlSchemes();
     BrowserEngine::PrepareEnvironment();
     QApplication app(commandLine.QtArgc(), commandLine.QtArgv());
+    UiLanguage::Install(Catalogues);
     QApplication::setApplicationName(QStringLiteral("qtedit2"));
     QApplication::setApplicationVersion(QStringLiteral(QUINTOR_VERSION_TEXT));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUINTOR_DESKTOP_ID));

@@ -1,6 +1,7 @@
 #include "AppVersion.h"
 #include "RunnerOptions.h"
 #include "components/ProgramCommandLine.h"
+#include "components/UiLanguage.h"
 #include "components/platform/BrowserEngine.h"
 #include "core/InstanceRequest.h"
 #include "core/LaunchPort.h"
@@ -17,6 +18,7 @@ extern "C" Q_DECL_EXPORT int QuintorRunnerWindows(int argc, char** argv, int Lis
     BrowserPage::RegisterSchemes();
     BrowserEngine::PrepareEnvironment();
     QApplication app(commandLine.QtArgc(), commandLine.QtArgv());
+    UiLanguage::Install({QStringLiteral("components"), QStringLiteral("quintor2")});
     QApplication::setApplicationName(QStringLiteral("Quintor"));
     QApplication::setApplicationVersion(QStringLiteral(QUINTOR_VERSION_TEXT));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUINTOR_DESKTOP_ID));

@@ -43,7 +43,7 @@ private slots:
         Own.resize(200, 100);
         Own.show();
         // Listed once the window manager is up and manages it.
-        QTRY_VERIFY_WITH_TIMEOUT(x.Titled("own window") != 0, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(x.Titled("own window") != 0, 60000);
         Own.requestActivate();
         QTRY_COMPARE_WITH_TIMEOUT(x.Active(), xcb_window_t(Own.winId()), 5000);
     }

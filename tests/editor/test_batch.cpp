@@ -3,7 +3,6 @@
 #include "batch/BatchCommand.h"
 #include "build/ui/BuildCommands.h"
 #include "document/LauncherFile.h"
-#include "editor/BadYamlRows.h"
 #include "editor/EveryProperty.h"
 #include "editor/FakeEditorContext.h"
 #include "items/Sections.h"
@@ -14,7 +13,6 @@
 
 #include <QDirIterator>
 #include <QtTest>
-#include <sys/stat.h>
 
 using namespace DataRows;
 using namespace Qt::StringLiterals;
@@ -193,39 +191,6 @@ private slots:
         QVERIFY(!QFileInfo::exists(folder + "/p.htm"));
         QVERIFY(!QFileInfo::exists(folder + "/p"));
         QVERIFY(!QFileInfo::exists(folder + "/p.qtf"));
-    }
-
-    // Every text the editor refuses: exit status 3, the line named, nothing written; a
-    // pipe and a file over the size limit too, without waiting for them.
-    void refusedText_data() {
-        BadYamlRows::Define();
-        Row("pipe", QByteArray(), 0, QString("the path is not a file"));
-        Row("too large", QByteArray(), 0, QString("larger than 64 MB"));
-    }
-    void refusedText() {
-        const QString folder = PathOf("refused");
-        QDir(folder).removeRecursively();
-        QDir().mkpath(folder);
-        const QString file = folder + "/bad.yaml", page = folder + "/bad.htm";
-        if (QByteArray(QTest::currentDataTag()) == "pipe") {
-            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
-        } else if (QByteArray(QTest::currentDataTag()) == "too large") {
-            QFile large(file);
-            QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(LauncherText::MaxBytes + 1));
-        } else {
-            QVERIFY(TestFiles::Write(file, Fetch<QByteArray>("text")));
-        }
-        const Command::Result ran = Qtedit2({"--build", file, "--output", page});
-        QCOMPARE(ran.Code, 3);
-        const int line = Fetch<int>("line");
-        const QString where = line ? QString("' - Line %1: ").arg(line) : QString("' - ");
-        QVERIFY2(ran.Err.startsWith("Open Error: An error occurred when attempting to open the "
-                                    "file '" +
-                                    file + where),
-                 qPrintable(ran.Err));
-        QVERIFY2(ran.Err.contains(Fetch("what")), qPrintable(ran.Err));
-        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-                 QStringList{"bad.yaml"});
     }
 
     void check() {

@@ -6,9 +6,7 @@
 #include "items/AppItems.h"
 #include "items/ui/AppCommands.h"
 #include "items/ui/ItemCommands.h"
-#include "items/ui/frmAdd.h"
 #include "items/ui/frmReplace.h"
-#include "items/ui/frmSection.h"
 #include "properties/ui/PropertyCommands.h"
 #include "shell/ItemListView.h"
 #include "shell/frmQTE.h"
@@ -71,85 +69,70 @@ QString StartFile(const QString& Folder) {
 
 using Command = std::function<void(Editor&, const QString& Folder)>;
 
-void ClickIn(QDialog& Window, const char* Button) {
-    Window.findChild<QAbstractButton*>(QLatin1String(Button))->click();
+// The next dialog answered: each named field (a line or a text box) given its text, then
+// the named buttons clicked in turn.
+void Answer(Editor& E, const QList<std::pair<const char*, QString>>& Fields,
+            const QList<const char*>& Buttons) {
+    E.Dialogs.ModalScripts << [Fields, Buttons](QDialog& W) {
+        for (const auto& [name, text] : Fields)
+            if (auto* line = W.findChild<QLineEdit*>(QLatin1String(name)))
+                line->setText(text);
+            else
+                W.findChild<QPlainTextEdit*>(QLatin1String(name))->setPlainText(text);
+        for (const char* button : Buttons)
+            W.findChild<QAbstractButton*>(QLatin1String(button))->click();
+        return W.result();
+    };
+}
+// A command of the Edit menu on row Row (0: the row selected), its dialog answered.
+Command OnRow(int Row, void (frmQTE::*Click)(),
+              const QList<std::pair<const char*, QString>>& Fields,
+              const QList<const char*>& Buttons) {
+    return [=](Editor& e, const QString&) {
+        if (Row > 0)
+            e.Window.SelectRow(Row);
+        Answer(e, Fields, Buttons);
+        (e.Window.*Click)();
+    };
+}
+// A click on a property, its dialog's Field answered (no Field: its prompt).
+Command OnProperty(const char* Name, const char* Field, const QString& Text) {
+    return [=](Editor& e, const QString& Folder) {
+        if (Field)
+            Answer(e, {{Field, QString(Text).replace("FOLDER", Folder)}}, {"cmdOK"});
+        else
+            e.Dialogs.InputAnswers << Text;
+        e.Window.lvProp_ItemClick(e.Property(Name));
+    };
+}
+// A command on row Row (0: the row selected) that asks a question first.
+Command Asked(int Row, void (frmQTE::*Click)(), MsgAnswer Answer) {
+    return [=](Editor& e, const QString&) {
+        if (Row > 0)
+            e.Window.SelectRow(Row);
+        e.Dialogs.MsgAnswers << Answer;
+        (e.Window.*Click)();
+    };
 }
 
 // Each command as a user gives it, answered by the scripted dialogs.
 const QMap<QString, Command>& Commands() {
+    using F = frmQTE;
     static const QMap<QString, Command> commands{
-        {"add item",
-         [](Editor& e, const QString&) {
-             e.Window.SelectRow(2);
-             e.Dialogs.ModalScripts << [](QDialog& w) {
-                 auto& d = static_cast<frmAdd&>(w);
-                 d.txtDesc->setText("Delta");
-                 d.txtCom->setText("/bin/d");
-                 d.cmdAddClose->click();
-                 return d.result();
-             };
-             e.Window.mnuEditAdd_Click();
-         }},
-        {"edit item",
-         [](Editor& e, const QString&) {
-             e.Window.SelectRow(3);
-             e.Dialogs.ModalScripts << [](QDialog& w) {
-                 auto& d = static_cast<frmAdd&>(w);
-                 d.txtParam->setText("changed");
-                 d.cmdAdd->click(); // "&Edit"
-                 return d.result();
-             };
-             e.Window.mnuEditEdit_Click();
-         }},
-        {"delete item",
-         [](Editor& e, const QString&) {
-             e.Window.SelectRow(3);
-             e.Dialogs.MsgAnswers << MsgAnswer::Yes;
-             e.Window.mnuEditDelete_Click();
-         }},
-        {"delete section",
-         [](Editor& e, const QString&) {
-             e.Window.SelectRow(4);
-             e.Dialogs.MsgAnswers << MsgAnswer::Yes;
-             e.Window.mnuEditDelete_Click();
-         }},
-        {"copy and paste",
-         [](Editor& e, const QString&) {
-             e.Window.SelectRow(2);
-             e.Window.mnuEditCopy_Click();
-         }},
-        {"move item up",
-         [](Editor& e, const QString&) {
-             e.Window.SelectRow(3);
-             e.Window.mnuEditMoveUp_Click();
-         }},
-        {"move section down",
-         [](Editor& e, const QString&) {
-             e.Window.SelectRow(1);
-             e.Window.mnuEditMoveDown_Click();
-         }},
-        {"add section",
-         [](Editor& e, const QString&) {
-             e.Window.SelectRow(3);
-             e.Dialogs.ModalScripts << [](QDialog& w) {
-                 auto& d = static_cast<frmSection&>(w);
-                 d.txtName->setText("Middle");
-                 d.cmdAdd->click();
-                 return d.result();
-             };
-             e.Window.mnuEditAddSection_Click();
-         }},
-        {"edit section",
-         [](Editor& e, const QString&) {
-             e.Window.SelectRow(4);
-             e.Dialogs.ModalScripts << [](QDialog& w) {
-                 auto& d = static_cast<frmSection&>(w);
-                 d.txtName->setText("Plays");
-                 d.cmdAdd->click();
-                 return d.result();
-             };
-             e.Window.mnuEditEdit_Click();
-         }},
+        {"add item", OnRow(2, &F::mnuEditAdd_Click, {{"txtDesc", "Delta"}, {"txtCom", "/bin/d"}},
+                           {"cmdAddClose"})},
+        {"edit item", OnRow(3, &F::mnuEditEdit_Click, {{"txtParam", "changed"}}, {"cmdAdd"})},
+        {"delete item", Asked(3, &F::mnuEditDelete_Click, MsgAnswer::Yes)},
+        {"delete section", Asked(4, &F::mnuEditDelete_Click, MsgAnswer::Yes)},
+        {"copy and paste", OnRow(2, &F::mnuEditCopy_Click, {}, {})},
+        {"move item up", OnRow(3, &F::mnuEditMoveUp_Click, {}, {})},
+        {"move section down", OnRow(1, &F::mnuEditMoveDown_Click, {}, {})},
+        {"add section", OnRow(3, &F::mnuEditAddSection_Click, {{"txtName", "Middle"}}, {"cmdAdd"})},
+        {"edit section", OnRow(4, &F::mnuEditEdit_Click, {{"txtName", "Plays"}}, {"cmdAdd"})},
+        {"swap columns",
+         OnRow(0, &F::mnuEditSwap_Click, {}, {"optSwap0", "optFC2", "optSC5", "cmdOK"})},
+        {"move column",
+         OnRow(0, &F::mnuEditSwap_Click, {}, {"optSwap1", "optFC1", "optSC3", "cmdOK"})},
         {"drag items",
          [](Editor& e, const QString&) {
              ItemCommands::DragRows(e.Window, {2, 5}, 4);
@@ -165,12 +148,7 @@ const QMap<QString, Command>& Commands() {
         {"import",
          [](Editor& e, const QString& Folder) {
              e.Dialogs.FileAnswers << Folder + "/start.qtf";
-             e.Dialogs.ModalScripts << [](QDialog& w) {
-                 w.findChild<QLineEdit*>("txtSection")->setText("Imported");
-                 for (const char* b : {"cmdBrowse", "cmdImport", "cmdClose"})
-                     ClickIn(w, b);
-                 return w.result();
-             };
+             Answer(e, {{"txtSection", "Imported"}}, {"cmdBrowse", "cmdImport", "cmdClose"});
              e.Window.mnuFileImport_Click();
          }},
         {"replace",
@@ -184,71 +162,16 @@ const QMap<QString, Command>& Commands() {
              window->cmdReplace->click();
              window->close();
          }},
-        {"swap columns",
-         [](Editor& e, const QString&) {
-             e.Dialogs.ModalScripts << [](QDialog& w) {
-                 for (const char* b : {"optSwap0", "optFC2", "optSC5", "cmdOK"})
-                     ClickIn(w, b);
-                 return w.result();
-             };
-             e.Window.mnuEditSwap_Click();
-         }},
-        {"move column",
-         [](Editor& e, const QString&) {
-             e.Dialogs.ModalScripts << [](QDialog& w) {
-                 for (const char* b : {"optSwap1", "optFC1", "optSC3", "cmdOK"})
-                     ClickIn(w, b);
-                 return w.result();
-             };
-             e.Window.mnuEditSwap_Click();
-         }},
         {"toggle property",
          [](Editor& e, const QString&) { e.Window.lvProp_ItemClick(e.Property("Closable")); }},
-        {"title",
-         [](Editor& e, const QString&) {
-             e.Dialogs.InputAnswers << QString("Another page");
-             e.Window.lvProp_ItemClick(e.Property("Title"));
-         }},
-        {"number",
-         [](Editor& e, const QString&) {
-             e.Dialogs.InputAnswers << QString("7");
-             e.Window.lvProp_ItemClick(e.Property("Columns"));
-         }},
-        {"colour",
-         [](Editor& e, const QString&) {
-             e.Dialogs.ModalScripts << [](QDialog& w) {
-                 w.findChild<QLineEdit*>("txtCol")->setText("#FF0000");
-                 ClickIn(w, "cmdOK");
-                 return w.result();
-             };
-             e.Window.lvProp_ItemClick(e.Property("Link colour"));
-         }},
-        {"file property",
-         [](Editor& e, const QString& Folder) {
-             e.Dialogs.ModalScripts << [Folder](QDialog& w) {
-                 w.findChild<QLineEdit*>("txtFile")->setText(Folder + "/back.png");
-                 ClickIn(w, "cmdOK");
-                 return w.result();
-             };
-             e.Window.lvProp_ItemClick(e.Property("Background picture"));
-         }},
-        {"header",
-         [](Editor& e, const QString&) {
-             e.Dialogs.ModalScripts << [](QDialog& w) {
-                 w.findChild<QPlainTextEdit*>("txtMTB")->setPlainText(QString(90, 'x'));
-                 ClickIn(w, "cmdOK");
-                 return w.result();
-             };
-             e.Window.lvProp_ItemClick(e.Property("Header HTML"));
-         }},
+        {"title", OnProperty("Title", nullptr, "Another page")},
+        {"number", OnProperty("Columns", nullptr, "7")},
+        {"colour", OnProperty("Link colour", "txtCol", "#FF0000")},
+        {"file property", OnProperty("Background picture", "txtFile", "FOLDER/back.png")},
+        {"header", OnProperty("Header HTML", "txtMTB", QString(90, 'x'))},
         {"font",
          [](Editor& e, const QString&) {
-             FontChoice font;
-             font.Name = "Serif";
-             font.Size = 12;
-             font.HasSize = true;
-             font.Bold = true;
-             e.Dialogs.FontAnswers << font;
+             e.Dialogs.FontAnswers << FontChoice{"Serif", 12, true, true};
              e.Window.lvProp_ItemClick(e.Property("Font"));
          }},
         {"clear property",
@@ -257,11 +180,7 @@ const QMap<QString, Command>& Commands() {
              list->setCurrentIndex(e.Doc().Props.index(e.Property("Icon size") - 1, 0));
              e.Window.lvProp_KeyDown(Qt::Key_Delete, {});
          }},
-        {"reset properties",
-         [](Editor& e, const QString&) {
-             e.Dialogs.MsgAnswers << MsgAnswer::Yes;
-             e.Window.mnuEditReset_Click();
-         }},
+        {"reset properties", Asked(0, &F::mnuEditReset_Click, MsgAnswer::Yes)},
         {"rename in place",
          [](Editor& e, const QString&) {
              e.Doc().Items.setData(e.Doc().Items.index(1, 0), "Renamed", Qt::EditRole);
@@ -282,36 +201,37 @@ class TestHistory : public QObject {
     QTemporaryDir Dir;
 
 private slots:
+    // The command by its tag, and the step the Edit menu names.
     void everyChangeIsOneStep_data() {
-        Texts({"command", "step"});
+        Texts({"step"});
         // clang-format off
-        Row("add item", "add item", "Add item");
-        Row("edit item", "edit item", "Edit item");
-        Row("delete item", "delete item", "Delete item");
-        Row("delete section", "delete section", "Delete section");
-        Row("copy and paste", "copy and paste", "Copy and paste");
-        Row("move item up", "move item up", "Move up");
-        Row("move section down", "move section down", "Move down");
-        Row("add section", "add section", "Add section");
-        Row("edit section", "edit section", "Edit section");
-        Row("drag items", "drag items", "Drag and drop");
-        Row("drag section", "drag section", "Drag and drop");
-        Row("drop", "drop", "Drop");
-        Row("import", "import", "Import");
-        Row("replace", "replace", "Replace");
-        Row("swap columns", "swap columns", "Swap columns");
-        Row("move column", "move column", "Move column");
-        Row("toggle property", "toggle property", "Edit property 'Closable'");
-        Row("title", "title", "Edit property 'Title'");
-        Row("number", "number", "Edit property 'Columns'");
-        Row("colour", "colour", "Edit property 'Link colour'");
-        Row("file property", "file property", "Edit property 'Background picture'");
-        Row("header", "header", "Edit property 'Header HTML'");
-        Row("font", "font", "Font");
-        Row("clear property", "clear property", "Edit property 'Icon size'");
-        Row("reset properties", "reset properties", "Reset properties");
-        Row("rename in place", "rename in place", "Rename item");
-        Row("build", "build", "Build");
+        Row("add item", "Add item");
+        Row("edit item", "Edit item");
+        Row("delete item", "Delete item");
+        Row("delete section", "Delete section");
+        Row("copy and paste", "Copy and paste");
+        Row("move item up", "Move up");
+        Row("move section down", "Move down");
+        Row("add section", "Add section");
+        Row("edit section", "Edit section");
+        Row("drag items", "Drag and drop");
+        Row("drag section", "Drag and drop");
+        Row("drop", "Drop");
+        Row("import", "Import");
+        Row("replace", "Replace");
+        Row("swap columns", "Swap columns");
+        Row("move column", "Move column");
+        Row("toggle property", "Edit property 'Closable'");
+        Row("title", "Edit property 'Title'");
+        Row("number", "Edit property 'Columns'");
+        Row("colour", "Edit property 'Link colour'");
+        Row("file property", "Edit property 'Background picture'");
+        Row("header", "Edit property 'Header HTML'");
+        Row("font", "Font");
+        Row("clear property", "Edit property 'Icon size'");
+        Row("reset properties", "Reset properties");
+        Row("rename in place", "Rename item");
+        Row("build", "Build");
         // clang-format on
     }
     // Do, undo (the bytes before, clean again), redo (the bytes after); save, then undo
@@ -324,20 +244,21 @@ private slots:
         QVERIFY(!e.Doc().Changed());
         QVERIFY(!e.Action("mnuEditUndo")->isEnabled());
 
-        Commands()[Fetch("command")](e, Dir.path());
+        QVERIFY(Commands().contains(QTest::currentDataTag()));
+        Commands()[QTest::currentDataTag()](e, Dir.path());
         const QByteArray after = e.Bytes();
         QVERIFY(after != before);
         QCOMPARE(e.Doc().History.Count(), 1);
-        QCOMPARE(e.Action("mnuEditUndo")->text(), "&Undo " + step);
+        QCOMPARE(e.Action("mnuEditUndo")->text(), "U&ndo " + step);
         QVERIFY(e.Doc().Changed() && e.Starred());
 
         e.Undo();
         QCOMPARE(e.Bytes(), before);
         QVERIFY(!e.Doc().Changed());
         QCOMPARE(e.Window.windowTitle(), caption);
-        QCOMPARE(e.Action("mnuEditUndo")->text(), QString("&Undo"));
+        QCOMPARE(e.Action("mnuEditUndo")->text(), QString("U&ndo"));
         QVERIFY(!e.Action("mnuEditUndo")->isEnabled());
-        QCOMPARE(e.Action("mnuEditRedo")->text(), "&Redo " + step);
+        QCOMPARE(e.Action("mnuEditRedo")->text(), "Red&o " + step);
 
         e.Redo();
         QCOMPARE(e.Bytes(), after);

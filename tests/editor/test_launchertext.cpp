@@ -4,7 +4,6 @@
 #include "components/platform/FileLock.h"
 #include "document/LauncherDocument.h"
 #include "document/LauncherFile.h"
-#include "editor/BadYamlRows.h"
 #include "editor/EveryProperty.h"
 #include "items/Sections.h"
 #include "pagegen/modGenHTML.h"
@@ -33,35 +32,18 @@ LauncherItem Item(std::initializer_list<QString> Cells) {
 // keep as a block.
 void FillEverything(LauncherDocument& Doc) {
     EveryProperty::Set(Doc);
-    const QStringList odd = {QString(QChar(0)) + "nul",
-                             "one\r\ntwo\rthree\n",
-                             "a,b \"c\" 'd'",
-                             "  lead",
-                             "trail  ",
-                             "yes",
-                             "null",
-                             "~",
-                             "- x",
-                             "#c",
-                             "a: b",
-                             u"\u65e5\u672c \u2028 \u00e9"_s,
-                             u"del\u007f nel\u0085 bom\ufeff esc\u001b \U0001F600"_s,
-                             u"nonchar \ufffe \U0010FFFF \ufdd0 plain"_s,
-                             u"\ufeffat start"_s,
-                             "tab\there",
-                             "two\n\n",
-                             "block\nof\n",
-                             "",
-                             "@x",
-                             "*y",
-                             "&z",
-                             "!w",
-                             "%p",
-                             "'q'",
-                             "[s]",
-                             "{m}",
-                             "|",
-                             ">"};
+    // YAML's own words and indicators, blanks at either end, and the empty text.
+    QStringList odd =
+        QString("  lead/trail  /yes/null/~/- x/#c/a: b/@x/*y/&z/!w/%p/'q'/[s]/{m}/|/>/").split('/');
+    odd << QString(QChar(0)) + "nul"
+        << "one\r\ntwo\rthree\n"
+        << "a,b \"c\" 'd'"
+        << "tab\there"
+        << "two\n\n"
+        << "block\nof\n"
+        << u"\u65e5\u672c \u2028 \u00e9"_s
+        << u"del\u007f nel\u0085 bom\ufeff esc\u001b \U0001F600"_s
+        << u"nonchar \ufffe \U0010FFFF \ufdd0 plain"_s << u"\ufeffat start"_s;
     for (const QString& text : odd)
         Doc.Items.Append(Item({text, text, text, text, text, "Hidden", text}));
     SectionDetails details;
@@ -253,7 +235,57 @@ private slots:
 
     // Each kind of text the editor would not take: its line, what is wrong, and the
     // document as it was.
-    void refused_data() { BadYamlRows::Define(); }
+    void refused_data() {
+        Columns<QByteArray, int, QString>({"text", "line", "what"});
+        const auto bad = [](const char* Tag, const char* Text, int Line, const char* What) {
+            Row(Tag, QByteArray(Text), Line, QString(What));
+        };
+        bad("unknown top key", "colours: 1\n", 1, "unknown key 'colours'");
+        bad("unknown property", "properties:\n  P_TITLE: a\n  P_NOPE: x\n", 3,
+            "unknown property 'P_NOPE'");
+        bad("display name as key", "properties:\n  Title: a\n", 2, "unknown property 'Title'");
+        bad("unknown item key", "items:\n  - description: a\n    colour: red\n", 3,
+            "unknown key 'colour' in an item");
+        bad("unknown section key", "sections:\n  - name: a\n    width: 3\n", 3,
+            "unknown key 'width' in a section");
+        bad("items not a list", "items: 5\n", 1, "'items' must be a list");
+        bad("item not a mapping", "items:\n  - just text\n", 2, "an item must be a mapping");
+        bad("text that is a list", "properties:\n  P_TITLE: [a, b]\n", 2,
+            "'P_TITLE' must be a text, not a list");
+        bad("command that is a mapping", "items:\n  - command: {a: b}\n", 2,
+            "'command' must be a text, not a mapping");
+        bad("file not a mapping", "- a\n", 1, "must be a mapping");
+        bad("run style", "items:\n  - description: a\n    run: Fullscreen\n", 3,
+            "'Fullscreen' is not a run style");
+        bad("run word", "items:\n  - run: maxfocus\n", 2, "'maxfocus' is not a run style");
+        bad("boolean", "properties:\n  P_CLOSE: maybe\n", 2, "'P_CLOSE' must be True or False");
+        bad("columns zero", "properties:\n  P_COLUMN: 0\n", 2, "The number must be 1 or higher");
+        bad("columns huge", "properties:\n  P_COLUMN: 99999999999999999999999\n", 2,
+            "The number must be 100 or lower");
+        bad("width not a number", "properties:\n  P_WIDTH: wide\n", 2, "is not a number");
+        bad("height empty", "properties:\n  P_HEIGHT: \"\"\n", 2, "is not a number");
+        bad("colour", "properties:\n  P_BACK_C: \"#12345\"\n", 2, "must be a colour");
+        bad("section columns", "sections:\n  - name: a\n    columns: 1000\n", 3,
+            "'columns' must be a number from 1 to 100");
+        bad("section icon size", "sections:\n  - icon-size: 8\n", 2,
+            "'icon-size' must be a number from 16 to 1024");
+        bad("section in the items", "items:\n  - description: 'SECTION:x;Columns:2'\n", 2,
+            "may not begin with SECTION:");
+        bad("section row and details", "sections:\n  - row: 'SECTION:x'\n    name: y\n", 2,
+            "either its 'row' or its name");
+        bad("anchor", "properties: &p\n  P_TITLE: x\n", 1, "anchors");
+        bad("alias", "items:\n  - *a\n", 2, "anchor");
+        bad("tag", "properties:\n  P_TITLE: !!str x\n", 2, "tags");
+        bad("local tag", "items:\n  - !item {description: a}\n", 2, "tags");
+        bad("two documents", "items: []\n---\nitems: []\n", 1, "holds several");
+        bad("empty file", "", 1, "holds no launcher document");
+        bad("key twice", "properties:\n  P_TITLE: a\n  P_TITLE: b\n", 3, "given twice");
+        Row("deep nesting", "items: " + QByteArray(5000, '[') + QByteArray(5000, ']') + "\n", 1,
+            QString("nested more than"));
+        bad("invalid UTF-8", "properties:\n  P_TITLE: caf\xe9\n", 2, "not UTF-8");
+        bad("overlong UTF-8", "items: []\n# \xc0\xaf\n", 2, "not UTF-8");
+        bad("syntax", "items:\n  - [a\n", 3, "");
+    }
     void refused() {
         const auto text = Fetch<QByteArray>("text");
         const QString file = PathOf("bad.yaml");

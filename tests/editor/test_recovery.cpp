@@ -126,7 +126,7 @@ private slots:
 
         // The restore is one step over the file: undone, the document is the file again.
         QAction* undo = next.findChild<QAction*>("mnuEditUndo");
-        QCOMPARE(undo->text(), QString("&Undo Restore unsaved changes"));
+        QCOMPARE(undo->text(), QString("U&ndo Restore unsaved changes"));
         undo->trigger();
         QCOMPARE(BytesOf(next.Doc()), TestFiles::Read(file));
         QVERIFY(!next.Doc().Changed());
@@ -225,37 +225,27 @@ private slots:
         QCOMPARE(TestFiles::Read(keptPart), Fetch("bytes").toUtf8());
     }
 
-    // A copy whose editor runs (its lock held) is never taken; the folder and files are
-    // the user's alone.
-    void runningEditorsCopyIsNeverTaken() {
+    // A copy whose editor runs (its lock held) is never taken, while a slot that a dead
+    // editor left without a copy goes; the folder and files are the user's alone.
+    void onlyDeadEditorsSlotsAreTaken() {
         LauncherDocument doc;
         Change(doc, "Mine");
         RecoveryStore running(Folder);
         QVERIFY(running.Open());
         running.Write(doc);
         QCOMPARE(Mode(Folder), 0700);
-        QCOMPARE(Mode(running.CopyPath()), 0600);
-        QCOMPARE(Mode(QString(running.CopyPath()).replace(".qtf", ".note")), 0600);
-        QCOMPARE(Mode(QString(running.CopyPath()).replace(".qtf", ".lock")), 0600);
+        for (const char* part : {".qtf", ".note", ".lock"})
+            QCOMPARE(Mode(QString(running.CopyPath()).replace(".qtf", part)), 0600);
+        for (const char* name : {"dead-1.lock", "dead-1.note", "dead-2.lock"})
+            QVERIFY(TestFiles::Write(Folder + '/' + name, {}));
 
         RecoveryStore second(Folder);
         QVERIFY(second.Open());
         QVERIFY(second.ClaimOrphans().empty());
+        QCOMPARE(Files(Folder).filter("dead-"), QStringList());
+        QCOMPARE(Files(Folder).filter(".lock").size(), 2); // the two running editors'
         running.Close();
         QCOMPARE(Files(Folder).filter(".qtf").size(), 0);
-    }
-
-    // A slot that a dead editor left without a copy goes; a running editor's stays.
-    void deadSlotsWithoutCopyGo() {
-        RecoveryStore running(Folder);
-        QVERIFY(running.Open());
-        for (const char* name : {"dead-1.lock", "dead-1.note", "dead-2.lock"})
-            QVERIFY(TestFiles::Write(Folder + '/' + name, {}));
-        RecoveryStore next(Folder);
-        QVERIFY(next.Open());
-        QVERIFY(next.ClaimOrphans().empty());
-        QCOMPARE(Files(Folder).size(), 2); // the two running editors' locks
-        QVERIFY(QFile::exists(QString(running.CopyPath()).replace(".qtf", ".lock")));
     }
 
     // A folder in the way is made private, or refused when it is not a real folder.

@@ -1,5 +1,5 @@
 #include "AppVersion.h"
-#include "components/ProgramCommandLine.h"
+#include "components/platform/SystemPaths.h"
 #include "support/Command.h"
 #include "support/DataRows.h"
 #include "support/TestFiles.h"
@@ -20,6 +20,11 @@ QStringList Expected() {
                             .split(' ');
     for (const char* sheet : {"dark", "light", "system", "theme"})
         files << QString("share/quintor/themes/%1.css").arg(sheet);
+    const QString manual = qEnvironmentVariable("QUINTOR_SOURCE_DIR") + "/doc/manual";
+    for (QDirIterator it(manual, {"*.html", "*.css", "*.png"}, QDir::Files,
+                         QDirIterator::Subdirectories);
+         it.hasNext();)
+        files << "share/doc/quintor/manual/" + QDir(manual).relativeFilePath(it.next());
     for (const QString& id : {EditorId, RunnerId})
         files << "share/applications/" + id + ".desktop"
               << "share/metainfo/" + id + ".metainfo.xml";
@@ -100,6 +105,22 @@ private slots:
         }
     }
 
+    // Help, Contents looks beside the programs first: there an install and the package put
+    // the manual, whatever the desktop's data folders say.
+    void helpFindsTheManual_data() {
+        QTest::addColumn<QString>("Root");
+        QTest::newRow("prefix") << Prefix;
+        QTest::newRow("package") << Stage + "/usr";
+    }
+    void helpFindsTheManual() {
+        QFETCH(QString, Root);
+        const QString page = "doc/quintor/manual/index.html";
+        const SystemPaths::DataFile found = SystemPaths::FindData(page, Root + "/bin/");
+        QVERIFY(found.Found);
+        QCOMPARE(found.Path, Root + "/share/" + page);
+        QVERIFY(QFileInfo(Root + "/share/doc/quintor/manual/images/runner-page.png").isFile());
+    }
+
     // Valid, without a warning or a hint.
     void validate() {
         const QRegularExpression remark("^\\s*([EWI]:|.*(error|warning|hint):)",
@@ -172,18 +193,6 @@ private slots:
                                                     arguments, Command::WithoutDisplay());
         QCOMPARE(result.Code, 0);
         QVERIFY2(result.Out.startsWith(DataRows::Fetch("Out")), qPrintable(result.Out));
-    }
-
-    // Qt would take "-reverse" for its own option anywhere on the line, so nothing after "--"
-    // reaches it; any other word that looks like an option is part of the name.
-    void optionLikeWordsNameTheFile() {
-        QByteArray words[] = {"qtedit2", "-my", "--file.qtf", "--", "-reverse"};
-        char* argv[] = {words[0].data(), words[1].data(), words[2].data(), words[3].data(),
-                        words[4].data()};
-        ProgramCommandLine line(5, argv, {"qtedit2", "Quintor Editor", "", "file", "", {}, {}});
-        QCOMPARE(line.QtArgc(), 3);
-        QCOMPARE(line.Read({"qtedit2", "-my", "--file.qtf"}).Words,
-                 QStringList({"-my", "--file.qtf", "-reverse"}));
     }
 
     // The installed tree under /usr and no cache: the triggers of the packages that own the

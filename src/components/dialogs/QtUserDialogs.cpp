@@ -12,6 +12,8 @@
 #include <QFontInfo>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
@@ -132,6 +134,30 @@ QString StyleFor(const QString& Family, bool Bold, bool Italic) {
     return best;
 }
 
+// The words of the label that names Field, without its access key; empty when none does.
+QString LabelOf(const QWidget& Dialog, const QWidget* Field) {
+    for (const QLabel* label : Dialog.findChildren<QLabel*>())
+        if (label->buddy() == Field)
+            return QString(label->text()).remove(QLatin1Char('&'));
+    return {};
+}
+
+// Qt's font dialog names its size box through a label, but a list does not read the label
+// that points at it (family, style), and the boxes above those lists have none. Each
+// box and the list below it (made in the same order) share their label's words.
+void NameFontDialogParts(QFontDialog& Dialog) {
+    const QList<QLineEdit*> boxes = Dialog.findChildren<QLineEdit*>();
+    const QList<QListView*> lists = Dialog.findChildren<QListView*>();
+    for (qsizetype i = 0; i < boxes.size() && i < lists.size(); ++i) {
+        QString name = LabelOf(Dialog, lists[i]);
+        if (name.isEmpty())
+            name = LabelOf(Dialog, boxes[i]);
+        for (QWidget* part : {static_cast<QWidget*>(boxes[i]), static_cast<QWidget*>(lists[i])})
+            if (part->accessibleName().isEmpty())
+                part->setAccessibleName(name);
+    }
+}
+
 } // namespace
 
 MsgAnswer QtUserDialogs::MsgBox(const QString& Text, MsgButtons Buttons, MsgIcon Icon,
@@ -217,6 +243,7 @@ std::optional<FontChoice> QtUserDialogs::FontDialog(const FontChoice& Initial) {
     font.setStrikeOut(Initial.Strikethrough);
     font.setUnderline(Initial.Underline);
     QFontDialog dialog(font, Owner);
+    NameFontDialogParts(dialog);
     // As the dialog shows it: its sizes are whole points.
     const QFont opened = dialog.currentFont();
     if (dialog.exec() != QDialog::Accepted)

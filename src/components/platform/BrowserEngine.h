@@ -3,8 +3,9 @@
 // Settings the embedded browser engine needs from the system before it starts.
 namespace BrowserEngine {
 // The engine's process sandbox refuses to start for the administrator account; there
-// the engine runs without it rather than leaving the window blank. Before the
-// application object exists.
+// the engine runs without it rather than leaving the window blank. The engine also
+// shows its pages to the desktop's screen readers, unless the user said otherwise.
+// Before the application object exists.
 void PrepareEnvironment();
 
 // Tells the engine whether the desktop is dark (the palette's window colour), so that

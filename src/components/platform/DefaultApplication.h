@@ -16,6 +16,10 @@ struct Result {
 // Fails when nothing on the desktop opens such a target or its program cannot start.
 Result Open(const QString& Target, int ShowCommand);
 
+// Shows a local HTML page in the desktop's program for such pages (its web browser), as
+// its file:// address.
+Result OpenPage(const QString& Path);
+
 } // namespace DefaultApplication
 
 // Open with a normal window, for callers that only need to know whether it worked.

@@ -3,12 +3,14 @@
 #include "AppVersion.h"
 #include "build/PageBuild.h"
 #include "components/AppError.h"
+#include "components/UiLanguage.h"
 #include "components/platform/SystemPaths.h"
 #include "document/LauncherDocument.h"
 #include "document/LauncherFile.h"
 #include "items/ItemCheck.h"
 #include "textform/LauncherText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
@@ -28,10 +30,12 @@ Parsed Wrong(const QString& Text) {
     return parsed;
 }
 
-// The message the window shows for the same failure, as one line.
-QString Failure(const QString& Title, const QString& Text, const AppError& Error) {
-    return Title + QStringLiteral(": ") + Text + QStringLiteral(" - ") + Error.Description +
-           QStringLiteral(", ") + QString::number(Error.Number);
+// The message the window shows for the same failure, as one line. Text names the file
+// as %1, the error's description as %2 and its number as %3.
+QString Failure(const QString& Title, const QString& Text, const QString& File,
+                const AppError& Error) {
+    return Title + QStringLiteral(": ") +
+           Text.arg(File, Error.Description, QString::number(Error.Number));
 }
 
 bool IsPackName(const QString& Path) {
@@ -47,11 +51,11 @@ bool Open(LauncherDocument& Doc, const QString& File, Outcome& Result) {
         return true;
     } catch (const AppError& e) {
         Result.Code = Exit::Unreadable;
-        Result.Err =
-            Failure(QStringLiteral("Open Error"),
-                    QStringLiteral("An error occurred when attempting to open the file '") + File +
-                        QLatin1Char('\''),
-                    e);
+        Result.Err = Failure(QCoreApplication::translate("BatchCommand", "Open Error"),
+                             QCoreApplication::translate(
+                                 "BatchCommand", "An error occurred when attempting to open the "
+                                                 "file '%1' - %2, %3"),
+                             File, e);
         return false;
     }
 }
@@ -67,11 +71,11 @@ void Build(const Request& Command, Outcome& Result) {
         PageBuild::WritePage(doc, QFileInfo(page).absoluteFilePath());
     } catch (const AppError& e) {
         Result.Code = Exit::Unwritable;
-        Result.Err =
-            Failure(QStringLiteral("Build Error"),
-                    QStringLiteral("An error occurred when attempting to build the HTML file '") +
-                        page + QLatin1Char('\''),
-                    e);
+        Result.Err = Failure(QCoreApplication::translate("BatchCommand", "Build Error"),
+                             QCoreApplication::translate(
+                                 "BatchCommand", "An error occurred when attempting to build the "
+                                                 "HTML file '%1' - %2, %3"),
+                             page, e);
     }
 }
 
@@ -101,11 +105,11 @@ void Convert(const Request& Command, Outcome& Result) {
         LauncherFile::SaveFile(doc, QFileInfo(Command.Output).absoluteFilePath());
     } catch (const AppError& e) {
         Result.Code = Exit::Unwritable;
-        Result.Err =
-            Failure(QStringLiteral("Save Error"),
-                    QStringLiteral("An error occurred when attempting to save the file '") +
-                        Command.Output + QLatin1Char('\''),
-                    e);
+        Result.Err = Failure(QCoreApplication::translate("BatchCommand", "Save Error"),
+                             QCoreApplication::translate(
+                                 "BatchCommand", "An error occurred when attempting to save the "
+                                                 "file '%1' - %2, %3"),
+                             Command.Output, e);
     }
 }
 
@@ -149,37 +153,48 @@ Parsed Parse(const QStringList& Arguments) {
             optionsEnded = true;
         } else if (argument == OutputWord || argument.startsWith(OutputWord + QLatin1Char('='))) {
             if (hasOutput)
-                return Wrong(QStringLiteral("--output is given twice"));
+                return Wrong(
+                    QCoreApplication::translate("BatchCommand", "--output is given twice"));
             hasOutput = true;
             if (argument == OutputWord) {
                 if (++i == Arguments.size())
-                    return Wrong(QStringLiteral("--output needs a file name"));
+                    return Wrong(
+                        QCoreApplication::translate("BatchCommand", "--output needs a file name"));
                 command.Output = Arguments[i];
             } else {
                 command.Output = argument.mid(OutputWord.size() + 1);
             }
             if (command.Output.isEmpty())
-                return Wrong(QStringLiteral("--output needs a file name"));
+                return Wrong(
+                    QCoreApplication::translate("BatchCommand", "--output needs a file name"));
         } else {
-            return Wrong(QStringLiteral("unknown option '") + argument +
-                         QStringLiteral("' (a file name that begins with '-' goes after '--')"));
+            return Wrong(QCoreApplication::translate("BatchCommand",
+                                                     "unknown option '%1' (a file name that begins "
+                                                     "with '-' goes after '--')")
+                             .arg(argument));
         }
     }
     if (files.isEmpty())
-        return Wrong(word + QStringLiteral(" needs a launcher file (.qtf or .yaml)"));
+        return Wrong(
+            QCoreApplication::translate("BatchCommand", "%1 needs a launcher file (.qtf or .yaml)")
+                .arg(word));
     if (files.size() > 1)
-        return Wrong(word + QStringLiteral(" takes one launcher file, not also '") + files[1] +
-                     QLatin1Char('\''));
+        return Wrong(
+            QCoreApplication::translate("BatchCommand", "%1 takes one launcher file, not also '%2'")
+                .arg(word, files[1]));
     command.File = files[0];
     if (command.What == Mode::Check && hasOutput)
-        return Wrong(QStringLiteral("--check writes nothing, so it takes no --output"));
+        return Wrong(QCoreApplication::translate(
+            "BatchCommand", "--check writes nothing, so it takes no --output"));
     if (command.What == Mode::Convert) {
         if (hasOutput && !IsPackName(command.Output) && !LauncherText::IsTextFile(command.Output))
-            return Wrong(QStringLiteral("the converted file's name must end in .qtf, .yaml or "
-                                        ".yml: '") +
-                         command.Output + QLatin1Char('\''));
+            return Wrong(QCoreApplication::translate("BatchCommand",
+                                                     "the converted file's name must end in .qtf, "
+                                                     ".yaml or .yml: '%1'")
+                             .arg(command.Output));
         if (!hasOutput && LauncherText::IsTextFile(command.File))
-            return Wrong(QStringLiteral("converting a text launcher file needs --output FILE.qtf"));
+            return Wrong(QCoreApplication::translate(
+                "BatchCommand", "converting a text launcher file needs --output FILE.qtf"));
     }
     return parsed;
 }
@@ -204,15 +219,6 @@ int Main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const Parsed parsed = Parse(arguments);
-    if (!parsed.Error.isEmpty()) {
-        Outcome wrong;
-        wrong.Code = Exit::Usage;
-        wrong.Err = LauncherDocument::ProgramTitle + QStringLiteral(": ") + parsed.Error +
-                    QStringLiteral(" (see qtedit2 --help)");
-        Print(wrong);
-        return wrong.Code;
-    }
     // Program icons are drawn through the windowing system; the offscreen one needs no
     // display, so a timer, a login over SSH or CI can build a page.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -221,6 +227,17 @@ int Main(int argc, char** argv) {
     QGuiApplication app(qtArgc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("qtedit2"));
     QGuiApplication::setApplicationVersion(QStringLiteral(QUINTOR_VERSION_TEXT));
+    // Before the line is read: a wrong line is told in the user's language too.
+    UiLanguage::Install({QStringLiteral("components"), QStringLiteral("qtedit2")});
+    const Parsed parsed = Parse(arguments);
+    if (!parsed.Error.isEmpty()) {
+        Outcome wrong;
+        wrong.Code = Exit::Usage;
+        wrong.Err = QCoreApplication::translate("BatchCommand", "%1: %2 (see qtedit2 --help)")
+                        .arg(LauncherDocument::ProgramTitle, parsed.Error);
+        Print(wrong);
+        return wrong.Code;
+    }
     const Outcome result = Run(parsed.Command);
     Print(result);
     return result.Code;
@@ -232,34 +249,49 @@ QStringList UsageLines() {
             QStringLiteral("qtedit2 --convert IN [--output OUT]")};
 }
 
+// The example file and the cron line are what a user types: they stay as they are in
+// every language.
 QString Help() {
-    return QStringLiteral(
-        "Commands without a window (first on the line; FILE may be a .qtf or a .yaml file):\n"
-        "  --build FILE [--output PAGE]  Builds the launcher page as the editor's Build does.\n"
-        "                                PAGE defaults to the \"(HTML File)\" property, else\n"
-        "                                to FILE with the extension \".htm\".\n"
-        "  --check FILE                  Lists the items that cannot start; exit status 1\n"
-        "                                when there are any.\n"
-        "  --convert IN [--output OUT]   Converts between .qtf and .yaml by the names'\n"
-        "                                extensions; without --output the YAML text of a\n"
-        "                                .qtf file goes to standard output.\n"
-        "Exit status: 0 done, 1 items that cannot start (--check), 2 a wrong command line,\n"
-        "3 FILE cannot be read or is damaged, 4 the page, its icons or OUT cannot be\n"
-        "written. A failure prints \"<title>: <message>\" on standard error.\n"
-        "\n"
-        "A text launcher file, tools.yaml (what it leaves out keeps its default):\n"
-        "  properties:\n"
-        "    P_TITLE: My tools\n"
-        "  items:\n"
-        "    - description: Terminal\n"
-        "      command: x-terminal-emulator\n"
-        "  sections:\n"
-        "    - name: Web\n"
-        "      columns: 2\n"
-        "      items:\n"
-        "        - {description: Debian, command: \"https://www.debian.org\", run: Hyperlink}\n"
-        "Rebuilt every hour by cron (crontab -e; a systemd user timer: man qtedit2):\n"
-        "  0 * * * *  qtedit2 --build $HOME/tools.yaml --output $HOME/tools.htm\n");
+    return QCoreApplication::translate(
+               "BatchCommand",
+               "Commands without a window (first on the line; FILE may be a .qtf or a .yaml "
+               "file):\n"
+               "  --build FILE [--output PAGE]  Builds the launcher page as the editor's Build "
+               "does.\n"
+               "                                PAGE defaults to the \"(HTML File)\" property, "
+               "else\n"
+               "                                to FILE with the extension \".htm\".\n"
+               "  --check FILE                  Lists the items that cannot start; exit status 1\n"
+               "                                when there are any.\n"
+               "  --convert IN [--output OUT]   Converts between .qtf and .yaml by the names'\n"
+               "                                extensions; without --output the YAML text of a\n"
+               "                                .qtf file goes to standard output.\n"
+               "Exit status: 0 done, 1 items that cannot start (--check), 2 a wrong command "
+               "line,\n"
+               "3 FILE cannot be read or is damaged, 4 the page, its icons or OUT cannot be\n"
+               "written. A failure prints \"<title>: <message>\" on standard error.\n") +
+           QStringLiteral("\n") +
+           QCoreApplication::translate(
+               "BatchCommand",
+               "A text launcher file, tools.yaml (what it leaves out keeps its default):") +
+           QStringLiteral("\n"
+                          "  properties:\n"
+                          "    P_TITLE: My tools\n"
+                          "  items:\n"
+                          "    - description: Terminal\n"
+                          "      command: x-terminal-emulator\n"
+                          "  sections:\n"
+                          "    - name: Web\n"
+                          "      columns: 2\n"
+                          "      items:\n"
+                          "        - {description: Debian, command: \"https://www.debian.org\", "
+                          "run: Hyperlink}\n") +
+           QCoreApplication::translate(
+               "BatchCommand",
+               "Rebuilt every hour by cron (crontab -e; a systemd user timer: man qtedit2):") +
+           QStringLiteral(
+               "\n"
+               "  0 * * * *  qtedit2 --build $HOME/tools.yaml --output $HOME/tools.htm\n");
 }
 
 } // namespace BatchCommand

@@ -9,6 +9,7 @@
 #include "items/Shortcut.h"
 #include "pagegen/modGenHTML.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -51,9 +52,9 @@ namespace {
 void RequireFolderOf(const QString& PagePath) {
     const QString folder = QFileInfo(PagePath).absolutePath();
     if (!QFileInfo(folder).isDir())
-        throw AppError(QStringLiteral("Path not found: the folder '") +
-                           NameInMessage(QDir::toNativeSeparators(folder)) +
-                           QStringLiteral("' does not exist"),
+        throw AppError(QCoreApplication::translate("PageBuild",
+                                                   "Path not found: the folder '%1' does not exist")
+                           .arg(NameInMessage(QDir::toNativeSeparators(folder))),
                        ErrNo::PathFileAccess);
 }
 } // namespace
@@ -66,7 +67,8 @@ void WritePage(const LauncherDocument& Doc, const QString& PagePath) {
     // pass that hold, it must not let a build put a page in the file's place.
     const QString launcher = QFileInfo(Doc.CurFile).canonicalFilePath();
     if (!launcher.isEmpty() && QFileInfo(PagePath).canonicalFilePath() == launcher)
-        throw AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
+        throw AppError(QCoreApplication::translate("PageBuild", "Permission denied"),
+                       ErrNo::PermissionDenied);
     const QString page = GenHTML(Doc, true, IconFolderFor(PagePath));
     WriteFileAtomically(PagePath, page.toUtf8());
 }
@@ -105,9 +107,10 @@ QString PreviewFolder::PageFile() {
 void PreviewFolder::Write(const LauncherDocument& Doc) {
     const QString page = PageFile();
     if (!Folder)
-        throw AppError(QStringLiteral("The preview folder cannot be made in '") +
-                           NameInMessage(SystemPaths::TempFolder()) + QLatin1Char('\''),
-                       ErrNo::PathFileAccess);
+        throw AppError(
+            QCoreApplication::translate("PageBuild", "The preview folder cannot be made in '%1'")
+                .arg(NameInMessage(SystemPaths::TempFolder())),
+            ErrNo::PathFileAccess);
     WriteFileAtomically(page, GenHTML(Doc, true, PageBuild::IconFolderFor(page)).toUtf8());
 }
 

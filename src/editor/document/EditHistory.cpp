@@ -1,10 +1,14 @@
 #include "EditHistory.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace {
 
-const QString Fallback = QStringLiteral("Change");
+// The name of a change made outside any named step.
+QString Fallback() {
+    return QCoreApplication::translate("EditHistory", "Change");
+}
 
 qint64 TextBytes(const QString& Text) {
     return static_cast<qint64>(sizeof(QString)) + 2 * Text.size() + 16;
@@ -92,7 +96,7 @@ void EditHistory::Record(DocumentChange Change) {
     if (Paused > 0)
         return;
     if (Depth == 0) {
-        Step step = Begin(Fallback);
+        Step step = Begin(Fallback());
         Record(std::move(Change));
         return;
     }
@@ -106,7 +110,7 @@ void EditHistory::MarkChanged() {
     if (Depth == 0) {
         if (!IsClean())
             return;
-        Step step = Begin(Fallback);
+        Step step = Begin(Fallback());
         Open.Marked = true;
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "document/EditHistory.h"
 #include "document/ShownText.h"
+#include "items/Sections.h"
 
 #include <optional>
 
@@ -88,17 +89,36 @@ int ItemRows::columnCount(const QModelIndex& Parent) const {
 QVariant ItemRows::data(const QModelIndex& Index, int Role) const {
     if (Index.isValid() && (Role == Qt::DecorationRole || Role == Qt::ToolTipRole))
         return MarkData(Index, Role);
+    if (Index.isValid() &&
+        (Role == Qt::AccessibleTextRole || Role == Qt::AccessibleDescriptionRole))
+        return ReaderData(Index, Role);
     if (!Index.isValid() || (Role != Qt::DisplayRole && Role != Qt::EditRole))
         return {};
     const QString& cell = Rows[Index.row()][Index.column()];
     return Role == Qt::DisplayRole ? ShownText(cell) : cell;
 }
 
+// What a screen reader is given: a section row by the name the list shows in bold, said to
+// be a section; a broken item's mark (an icon and a tooltip for the eye) as its description.
+QVariant ItemRows::ReaderData(const QModelIndex& Index, int Role) const {
+    if (Index.column() != cellDescription)
+        return {};
+    if (IsSection(Index.row() + 1)) {
+        if (Role == Qt::AccessibleDescriptionRole)
+            return tr("Section");
+        return SectDetails(ShownText(Rows[Index.row()][cellDescription]), 1);
+    }
+    if (Role == Qt::AccessibleDescriptionRole)
+        return MarkData(Index, Qt::ToolTipRole);
+    return {};
+}
+
 QString ItemRows::ColumnCaption(int Cell) {
     static const char* const captions[LauncherItem::CellCount] = {
-        "Description", "Command", "Parameters", "Start In", "Icon", "Run", "Comments"};
-    return Cell >= 0 && Cell < LauncherItem::CellCount ? QString::fromLatin1(captions[Cell])
-                                                       : QString();
+        QT_TR_NOOP("Description"), QT_TR_NOOP("Command"), QT_TR_NOOP("Parameters"),
+        QT_TR_NOOP("Start In"),    QT_TR_NOOP("Icon"),    QT_TR_NOOP("Run"),
+        QT_TR_NOOP("Comments")};
+    return Cell >= 0 && Cell < LauncherItem::CellCount ? tr(captions[Cell]) : QString();
 }
 
 QVariant ItemRows::headerData(int Section, Qt::Orientation Orientation, int Role) const {
@@ -129,7 +149,7 @@ bool ItemRows::setData(const QModelIndex& Index, const QVariant& Value, int Role
         return true;
     std::optional<EditHistory::Step> step;
     if (History)
-        step.emplace(History->Begin(QStringLiteral("Rename item")));
+        step.emplace(History->Begin(tr("Rename item")));
     SetCell(Index.row() + 1, cellDescription, text);
     return true;
 }

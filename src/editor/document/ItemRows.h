@@ -78,6 +78,7 @@ signals:
 
 private:
     QVariant MarkData(const QModelIndex& Index, int Role) const;
+    QVariant ReaderData(const QModelIndex& Index, int Role) const;
 
     QVector<LauncherItem> Rows;
     EditHistory* History = nullptr;

@@ -12,6 +12,7 @@
 #include "document/PropertyTable.h"
 #include "textform/LauncherText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -79,8 +80,10 @@ LauncherContent ReadContent(const QString& FLE, bool Imprt) {
                 {QString::fromLatin1(PropertyTable::At(p)->Name), entryData(i)});
         } else if (name == QLatin1String("DESC")) {
             if (i + LauncherItem::CellCount - 1 > count)
-                throw AppError(QStringLiteral("The file is damaged: its last item is incomplete"),
-                               ErrNo::BadFileFormat);
+                throw AppError(
+                    QCoreApplication::translate("LauncherFile",
+                                                "The file is damaged: its last item is incomplete"),
+                    ErrNo::BadFileFormat);
             LauncherItem item;
             for (int c = 0; c < LauncherItem::CellCount; ++c)
                 item[c] = entryData(i + c);
@@ -154,9 +157,27 @@ void LockOn(LauncherDocument& Doc, const QString& FLE) {
 
 } // namespace
 
-const QString LauncherFile::FileFilter =
-    QStringLiteral("Quintor File (*.qtf;*.yaml;*.yml)|*.qtf;*.yaml;*.yml");
-const QString LauncherFile::OpenFilter = FileFilter + QStringLiteral("|All files (*.*)|*.*");
+// Translated when asked for: the user's language is known only once the program runs.
+namespace {
+QString AllFilesEntry() {
+    return QStringLiteral("|") + QCoreApplication::translate("LauncherFile", "All files") +
+           QStringLiteral(" (*.*)|*.*");
+}
+} // namespace
+
+QString LauncherFile::FileFilter() {
+    return QCoreApplication::translate("LauncherFile", "Quintor File") +
+           QStringLiteral(" (*.qtf;*.yaml;*.yml)|*.qtf;*.yaml;*.yml");
+}
+
+QString LauncherFile::OpenFilter() {
+    return FileFilter() + AllFilesEntry();
+}
+
+QString LauncherFile::SaveFilter() {
+    return QCoreApplication::translate("LauncherFile", "Quintor File") +
+           QStringLiteral(" (*.qtf)|*.qtf") + AllFilesEntry();
+}
 
 QString LauncherFile::ProposedSaveName(const LauncherDocument& Doc) {
     if (!LauncherText::IsTextFile(Doc.CurFile))
@@ -205,8 +226,10 @@ void LauncherFile::SaveFile(LauncherDocument& Doc, const QString& FLE) {
     FileLock target;
     if (!Doc.CO.Covers(FLE) && PackStore::PackFileExists(FLE) && !target.Take(FLE) &&
         target.LastErrorWasConflict())
-        throw AppError(QStringLiteral("Permission denied: the file is in use by another program"),
-                       ErrNo::PermissionDenied);
+        throw AppError(
+            QCoreApplication::translate("LauncherFile",
+                                        "Permission denied: the file is in use by another program"),
+            ErrNo::PermissionDenied);
     PackOf(Doc).PackWrite(FLE);
     Doc.CurFile = FLE;
     Doc.SetCaption(Doc.FileCaption(Doc.ReadProp(QStringLiteral("Title"), true)));
@@ -224,10 +247,11 @@ bool LauncherFile::ChangeFile(LauncherDocument& Doc, UserDialogs& Dialogs,
             : QStringLiteral("('") + NameInMessage(Doc.CurFile) + QStringLiteral("')");
     if (!Doc.Changed())
         return true;
-    const QString question = QStringLiteral("The file '") +
-                             NameInMessage(Doc.ReadProp(QStringLiteral("Title"), true)) +
-                             QStringLiteral("' ") + suffix +
-                             QStringLiteral(" has changed.  Do you want to save the changes?");
+    // %2 is the file's path in parentheses, or nothing for a document never saved.
+    const QString question =
+        QCoreApplication::translate(
+            "LauncherFile", "The file '%1' %2 has changed.  Do you want to save the changes?")
+            .arg(NameInMessage(Doc.ReadProp(QStringLiteral("Title"), true)), suffix);
     switch (Dialogs.MsgBox(question, MsgButtons::YesNoCancel, MsgIcon::Question,
                            LauncherDocument::ProgramTitle)) {
     case MsgAnswer::Yes:

@@ -14,9 +14,11 @@ class UserDialogs;
 namespace LauncherFile {
 
 // The filter entry of both kinds of launcher file.
-extern const QString FileFilter;
+QString FileFilter();
 // The open dialogs' filter: both kinds of launcher file, then all files.
-extern const QString OpenFilter;
+QString OpenFilter();
+// Save As's filter: the launcher file the editor writes, then all files.
+QString SaveFilter();
 
 // The name Save As proposes: for a document that came from a text file, that file's name
 // with ".qtf" (the editor saves the binary form); otherwise none.

@@ -35,6 +35,9 @@ int PropertyRows::columnCount(const QModelIndex& Parent) const {
 }
 
 QVariant PropertyRows::data(const QModelIndex& Index, int Role) const {
+    // A reader on a property's name hears its setting after it, as the eye sees the row.
+    if (Index.isValid() && Index.column() == 0 && Role == Qt::AccessibleDescriptionRole)
+        return ShownText(Rows[Index.row()].Setting);
     if (!Index.isValid() || (Role != Qt::DisplayRole && Role != Qt::EditRole))
         return {};
     const Row& r = Rows[Index.row()];
@@ -46,5 +49,5 @@ QVariant PropertyRows::data(const QModelIndex& Index, int Role) const {
 QVariant PropertyRows::headerData(int Section, Qt::Orientation Orientation, int Role) const {
     if (Orientation != Qt::Horizontal || Role != Qt::DisplayRole)
         return {};
-    return Section == 0 ? QStringLiteral("Name") : QStringLiteral("Setting");
+    return Section == 0 ? tr("Name") : tr("Setting");
 }

@@ -40,8 +40,9 @@ QString NewId() {
 }
 
 AppError DamagedNote() {
-    return AppError(QStringLiteral("The note of the copy is missing or damaged"),
-                    ErrNo::BadFileFormat);
+    return AppError(
+        QCoreApplication::translate("RecoveryStore", "The note of the copy is missing or damaged"),
+        ErrNo::BadFileFormat);
 }
 
 // Writes through the safe-save path; the file is the user's alone from its first write

@@ -2,33 +2,36 @@
 
 #include "items/Sections.h"
 
+#include <QCoreApplication>
+
 #include <iterator>
 
 namespace AppCategories {
 
 namespace {
 struct Section {
-    QLatin1String Name;
+    const char* Name;
     QLatin1String Categories[3];
 };
 
 // Audio and Video are main categories of their own that the menus show under
-// AudioVideo.
+// AudioVideo. The category words are the desktop's keys; the section names are ours and
+// go into the list in the user's language, as the desktop's menus show them.
 const Section Sections[] = {
-    {QLatin1String("Accessories"), {QLatin1String("Utility")}},
-    {QLatin1String("Development"), {QLatin1String("Development")}},
-    {QLatin1String("Education"), {QLatin1String("Education")}},
-    {QLatin1String("Games"), {QLatin1String("Game")}},
-    {QLatin1String("Graphics"), {QLatin1String("Graphics")}},
-    {QLatin1String("Internet"), {QLatin1String("Network")}},
-    {QLatin1String("Office"), {QLatin1String("Office")}},
-    {QLatin1String("Science"), {QLatin1String("Science")}},
-    {QLatin1String("Sound & Video"),
+    {QT_TRANSLATE_NOOP("AppCategories", "Accessories"), {QLatin1String("Utility")}},
+    {QT_TRANSLATE_NOOP("AppCategories", "Development"), {QLatin1String("Development")}},
+    {QT_TRANSLATE_NOOP("AppCategories", "Education"), {QLatin1String("Education")}},
+    {QT_TRANSLATE_NOOP("AppCategories", "Games"), {QLatin1String("Game")}},
+    {QT_TRANSLATE_NOOP("AppCategories", "Graphics"), {QLatin1String("Graphics")}},
+    {QT_TRANSLATE_NOOP("AppCategories", "Internet"), {QLatin1String("Network")}},
+    {QT_TRANSLATE_NOOP("AppCategories", "Office"), {QLatin1String("Office")}},
+    {QT_TRANSLATE_NOOP("AppCategories", "Science"), {QLatin1String("Science")}},
+    {QT_TRANSLATE_NOOP("AppCategories", "Sound & Video"),
      {QLatin1String("AudioVideo"), QLatin1String("Audio"), QLatin1String("Video")}},
-    {QLatin1String("System"), {QLatin1String("System")}},
-    {QLatin1String("Settings"), {QLatin1String("Settings")}},
+    {QT_TRANSLATE_NOOP("AppCategories", "System"), {QLatin1String("System")}},
+    {QT_TRANSLATE_NOOP("AppCategories", "Settings"), {QLatin1String("Settings")}},
 };
-const QLatin1String Other("Other");
+const char* const Other = QT_TRANSLATE_NOOP("AppCategories", "Other");
 constexpr int SectionCount = int(std::size(Sections));
 
 int SectionIndex(const QStringList& Categories) {
@@ -40,7 +43,8 @@ int SectionIndex(const QStringList& Categories) {
 }
 
 QString NameOf(int Index) {
-    return Index < SectionCount ? QString(Sections[Index].Name) : QString(Other);
+    return QCoreApplication::translate("AppCategories",
+                                       Index < SectionCount ? Sections[Index].Name : Other);
 }
 } // namespace
 

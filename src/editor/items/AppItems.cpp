@@ -4,6 +4,7 @@
 #include "components/platform/IconTheme.h"
 #include "items/ItemFields.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
@@ -58,7 +59,8 @@ LauncherItem ItemRow(const QString& Description, const QString& Command) {
 
 QString RowProblem(const LauncherItem& Row) {
     if (ItemFields::TrimSpaces(Row[cellDescription]).startsWith(QLatin1String("SECTION:")))
-        return QStringLiteral("its name begins with 'SECTION:', which marks a section");
+        return QCoreApplication::translate(
+            "AppItems", "its name begins with 'SECTION:', which marks a section");
     return LinkProblem(Row);
 }
 
@@ -106,13 +108,16 @@ QString LinkProblem(const LauncherItem& Row) {
         if (cell == cellCommand && IsAddress(text))
             continue;
         if (ItemFields::HasControlCharacter(text))
-            return QStringLiteral("it holds a line break or another control character, which a "
-                                  "launcher page cannot pass on");
+            return QCoreApplication::translate(
+                "AppItems", "it holds a line break or another control character, which a launcher "
+                            "page cannot pass on");
         for (const QLatin1String& escape : decoded)
             if (text.contains(escape))
-                return QStringLiteral("it holds the text \"") + escape +
-                       QStringLiteral("\", which the launcher page would turn into another "
-                                      "character");
+                return QCoreApplication::translate(
+                           "AppItems",
+                           "it holds the text \"%1\", which the launcher page would turn into "
+                           "another character")
+                    .arg(escape);
     }
     return {};
 }
@@ -120,14 +125,15 @@ QString LinkProblem(const LauncherItem& Row) {
 namespace {
 Result MadeFrom(const Application& App, const QStringList& TerminalPrefix) {
     if (!App.Arguments)
-        return Refused(QStringLiteral("its command line cannot be read"));
+        return Refused(QCoreApplication::translate("AppItems", "its command line cannot be read"));
     if (App.Arguments->isEmpty() || App.Arguments->first().isEmpty())
-        return Refused(QStringLiteral("its command line names no program"));
+        return Refused(
+            QCoreApplication::translate("AppItems", "its command line names no program"));
     const QStringList words = App.Terminal ? TerminalPrefix + *App.Arguments : *App.Arguments;
     const std::optional<QString> parameters = QuoteArguments(words.mid(1));
     if (!parameters)
-        return Refused(QStringLiteral("an argument holds a double quote, which a launcher page "
-                                      "cannot pass on"));
+        return Refused(QCoreApplication::translate(
+            "AppItems", "an argument holds a double quote, which a launcher page cannot pass on"));
     LauncherItem row = ItemRow(App.Name, words.first());
     row[cellParameters] = *parameters;
     row[cellStartIn] = App.StartIn;
@@ -176,7 +182,8 @@ Result FromDrop(const QUrl& Url, const QString& Title, int IconSize) {
         return FromPath(path);
     const std::optional<DesktopEntry> entry = DesktopEntries::FromFile(path);
     if (!entry)
-        return Refused(QStringLiteral("it is not an application entry that can be started"));
+        return Refused(QCoreApplication::translate(
+            "AppItems", "it is not an application entry that can be started"));
     return FromEntry(*entry, IconSize);
 }
 

@@ -3,6 +3,7 @@
 #include "components/AppError.h"
 #include "items/ItemFields.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cctype>
@@ -17,7 +18,8 @@ const QLatin1String Doctype("<!DOCTYPE NETSCAPE-Bookmark-file-1>");
 const QString PathSeparator = QStringLiteral(" / ");
 
 AppError Damaged(const QString& Why) {
-    return AppError(QStringLiteral("Invalid file format: ") + Why, ErrNo::BadFileFormat);
+    return AppError(QCoreApplication::translate("BookmarkFile", "Invalid file format: %1").arg(Why),
+                    ErrNo::BadFileFormat);
 }
 
 bool IsSpace(QChar C) {
@@ -265,7 +267,9 @@ private:
             return;
         }
         if (++Depth > MaxDepth)
-            throw Damaged(QStringLiteral("the folders are nested more than %1 deep").arg(MaxDepth));
+            throw Damaged(QCoreApplication::translate("BookmarkFile",
+                                                      "the folders are nested more than %1 deep")
+                              .arg(MaxDepth));
         const QString& parent = Result.Folders[Current()].Path;
         Folder folder;
         folder.Path = parent.isEmpty() ? *PendingFolder : parent + PathSeparator + *PendingFolder;
@@ -426,11 +430,13 @@ bool IsBookmarks(const QByteArray& Head) {
 
 Contents Read(const QByteArray& Bytes) {
     if (Bytes.size() > MaxFileBytes)
-        throw Damaged(QStringLiteral("the bookmarks file is larger than 64 MB"));
+        throw Damaged(
+            QCoreApplication::translate("BookmarkFile", "the bookmarks file is larger than 64 MB"));
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString text = decoder(Bytes);
     if (decoder.hasError())
-        throw Damaged(QStringLiteral("the bookmarks file is not UTF-8 text"));
+        throw Damaged(
+            QCoreApplication::translate("BookmarkFile", "the bookmarks file is not UTF-8 text"));
     Scanner scanner(text);
     Reader reader;
     while (!scanner.AtEnd()) {

@@ -5,6 +5,7 @@
 #include "items/IconStore.h"
 #include "items/Sections.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <optional>
 #include <utility>
@@ -37,7 +38,9 @@ Rows Make(const BookmarkFile::Contents& Contents, IconStore& Icons, bool InSecti
         if (!folder.Path.isEmpty())
             section = folder.Path;
         else if (!InSectionOfOwn)
-            section = Contents.Heading.isEmpty() ? QStringLiteral("Bookmarks") : Contents.Heading;
+            section = Contents.Heading.isEmpty()
+                          ? QCoreApplication::translate("BookmarkItems", "Bookmarks")
+                          : Contents.Heading;
         for (const BookmarkFile::Bookmark& mark : folder.Bookmarks) {
             LauncherItem item;
             item[cellDescription] = DescriptionOf(mark);
@@ -61,11 +64,13 @@ Rows Make(const BookmarkFile::Contents& Contents, IconStore& Icons, bool InSecti
 Rows FromFile(const QString& Path, IconStore& Icons, bool InSectionOfOwn) {
     if (QFileInfo(Path).size() > BookmarkFile::MaxFileBytes)
         throw AppError(
-            QStringLiteral("Invalid file format: the bookmarks file is larger than 64 MB"),
+            QCoreApplication::translate(
+                "BookmarkItems", "Invalid file format: the bookmarks file is larger than 64 MB"),
             ErrNo::BadFileFormat);
     const auto bytes = FileSystem::ReadRegularFile(Path, BookmarkFile::MaxFileBytes);
     if (!bytes)
-        throw AppError(QStringLiteral("Path/File access error: the file cannot be read"),
+        throw AppError(QCoreApplication::translate(
+                           "BookmarkItems", "Path/File access error: the file cannot be read"),
                        ErrNo::PathFileAccess);
     return Make(BookmarkFile::Read(*bytes), Icons, InSectionOfOwn);
 }

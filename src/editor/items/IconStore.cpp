@@ -6,6 +6,7 @@
 #include "components/platform/SystemPaths.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QImage>
@@ -42,9 +43,11 @@ QByteArray AsPng(const QByteArray& Bytes) {
 // without the syncs a document's file gets, which would cost an import of a few hundred
 // icons seconds, since a picture lost in a crash is written again by the next import.
 void WriteIcon(const QString& Path, const QByteArray& Png) {
-    const AppError failed(QStringLiteral("Path/File access error: the icon '") + Path +
-                              QStringLiteral("' cannot be written"),
-                          ErrNo::PathFileAccess);
+    const AppError failed(
+        QCoreApplication::translate("IconStore",
+                                    "Path/File access error: the icon '%1' cannot be written")
+            .arg(Path),
+        ErrNo::PathFileAccess);
     QTemporaryFile part(Path + QStringLiteral(".XXXXXX"));
     if (!part.open())
         throw failed;
@@ -78,8 +81,10 @@ QString IconStore::Keep(const QByteArray& Bytes) {
         // is what a crash left of an earlier write.
         if (!FileSystem::IsRegularFile(file) || QFileInfo(file).size() != png.size()) {
             if (!FolderMade && !FileSystem::MakePrivateFolder(Folder))
-                throw AppError(QStringLiteral("Path/File access error: the folder '") + Folder +
-                                   QStringLiteral("' cannot be made the user's own"),
+                throw AppError(QCoreApplication::translate("IconStore",
+                                                           "Path/File access error: the folder "
+                                                           "'%1' cannot be made the user's own")
+                                   .arg(Folder),
                                ErrNo::PathFileAccess);
             FolderMade = true;
             WriteIcon(file, png);

@@ -11,9 +11,20 @@
 #include "items/IconStore.h"
 #include "items/Sections.h"
 
+#include <QCoreApplication>
+
+#include <limits>
+
 namespace {
-const QString ErrorTitle = QStringLiteral("Import Error");
+QString ErrorTitle() {
+    return QCoreApplication::translate("ImportItems", "Import Error");
 }
+
+// The count that chooses a plural form; one beyond int takes the form of the largest.
+int PluralCount(qint64 Count) {
+    return int(qMin<qint64>(Count, std::numeric_limits<int>::max()));
+}
+} // namespace
 
 QString ImportItems::GroupedCount(qint64 Count, const QLocale& Locale) {
     // The locale's own formatting may omit the separator (the C locale does by default),
@@ -31,10 +42,13 @@ QString ImportItems::GroupedCount(qint64 Count, const QLocale& Locale) {
 
 QString ImportItems::ResultMessage(qint64 Count, const QLocale& Locale) {
     if (Count == 0)
-        return QStringLiteral("No items were found in the file");
+        return QCoreApplication::translate("ImportItems", "No items were found in the file");
     if (Count == 1)
-        return QStringLiteral("1 item was successfully added");
-    return GroupedCount(Count, Locale) + QStringLiteral(" items were successfully added");
+        return QCoreApplication::translate("ImportItems", "1 item was successfully added");
+    // The English "%n" would not group the digits, so the count comes in as %1.
+    return QCoreApplication::translate("ImportItems", "%1 items were successfully added",
+                                       "%1: the count, digits grouped", PluralCount(Count))
+        .arg(GroupedCount(Count, Locale));
 }
 
 namespace {
@@ -60,21 +74,26 @@ Imported ImportLauncherFile(LauncherDocument& Doc, const QString& FN) {
 
 QString ImportItems::UnusableMessage(qint64 Count, const QLocale& Locale) {
     if (Count == 1)
-        return QStringLiteral("1 bookmark could not be used.");
-    return GroupedCount(Count, Locale) + QStringLiteral(" bookmarks could not be used.");
+        return QCoreApplication::translate("ImportItems", "1 bookmark could not be used.");
+    return QCoreApplication::translate("ImportItems", "%1 bookmarks could not be used.",
+                                       "%1: the count, digits grouped", PluralCount(Count))
+        .arg(GroupedCount(Count, Locale));
 }
 
 bool ImportItems::Import(LauncherDocument& Doc, UserDialogs& Dialogs, const QString& FN,
                          const QString& SectionName, const QLocale& Locale) {
     const QString name = SectionName.trimmed();
     if (!PackStore::PackFileExists(FN)) {
-        Dialogs.MsgBox(QStringLiteral("Could not find the file '") + NameInMessage(FN) +
-                           QStringLiteral("'. Please check the filename and try again."),
-                       MsgButtons::OK, MsgIcon::Exclamation, ErrorTitle);
+        Dialogs.MsgBox(QCoreApplication::translate(
+                           "ImportItems",
+                           "Could not find the file '%1'. Please check the filename and try again.")
+                           .arg(NameInMessage(FN)),
+                       MsgButtons::OK, MsgIcon::Exclamation, ErrorTitle());
         return false;
     }
     const int before = Doc.Items.Count();
-    const EditHistory::Step step = Doc.History.Begin(QStringLiteral("Import"));
+    const EditHistory::Step step =
+        Doc.History.Begin(QCoreApplication::translate("ImportItems", "Import", "undo step"));
     Imported imported;
     try {
         BusyCursor busy;
@@ -83,10 +102,12 @@ bool ImportItems::Import(LauncherDocument& Doc, UserDialogs& Dialogs, const QStr
         imported = BookmarkItems::IsBookmarksFile(FN) ? ImportBookmarks(Doc, FN, !name.isEmpty())
                                                       : ImportLauncherFile(Doc, FN);
     } catch (const AppError& Error) {
-        Dialogs.MsgBox(QStringLiteral("An error occurred when attempting to import the file '") +
-                           NameInMessage(FN) + QStringLiteral("' - ") + Error.Description +
-                           QStringLiteral(", ") + QString::number(Error.Number),
-                       MsgButtons::OK, MsgIcon::Critical, ErrorTitle);
+        Dialogs.MsgBox(
+            QCoreApplication::translate(
+                "ImportItems", "An error occurred when attempting to import the file '%1' - %2, %3",
+                "file name, error description, error number")
+                .arg(NameInMessage(FN), Error.Description, QString::number(Error.Number)),
+            MsgButtons::OK, MsgIcon::Critical, ErrorTitle());
         return false;
     }
     if (!name.isEmpty())
@@ -94,7 +115,10 @@ bool ImportItems::Import(LauncherDocument& Doc, UserDialogs& Dialogs, const QStr
     Doc.SetChanged(true); // also when the file held no items
     QString message = ResultMessage(imported.Items, Locale);
     if (imported.Unusable > 0)
-        message += QStringLiteral(". ") + UnusableMessage(imported.Unusable, Locale);
-    Dialogs.MsgBox(message, MsgButtons::OK, MsgIcon::Information, QStringLiteral("Import Result"));
+        message = QCoreApplication::translate("ImportItems", "%1. %2",
+                                              "the items added, then the bookmarks left out")
+                      .arg(message, UnusableMessage(imported.Unusable, Locale));
+    Dialogs.MsgBox(message, MsgButtons::OK, MsgIcon::Information,
+                   QCoreApplication::translate("ImportItems", "Import Result"));
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "components/NameInMessage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
@@ -99,18 +100,24 @@ QVector<Problems> CheckAll(const QVector<LauncherItem>& Rows) {
 QStringList Describe(Problems Found, const LauncherItem& Row) {
     QStringList lines;
     if (Found & CommandMissing)
-        lines << QStringLiteral("The command was not found: ") + NameInMessage(Row[cellCommand]);
+        lines << QCoreApplication::translate("ItemCheck", "The command was not found: %1")
+                     .arg(NameInMessage(Row[cellCommand]));
     if (Found & StartInMissing)
-        lines << QStringLiteral("The start-in folder does not exist: ") +
-                     NameInMessage(Row[cellStartIn]);
+        lines << QCoreApplication::translate("ItemCheck", "The start-in folder does not exist: %1")
+                     .arg(NameInMessage(Row[cellStartIn]));
     if (Found & IconMissing)
-        lines << QStringLiteral("The icon file does not exist: ") + NameInMessage(Row[cellIcon]);
+        lines << QCoreApplication::translate("ItemCheck", "The icon file does not exist: %1")
+                     .arg(NameInMessage(Row[cellIcon]));
     return lines;
 }
 
 QString BrokenLine(int Pos, const LauncherItem& Row, Problems Found) {
-    return QStringLiteral("%1. %2 - ").arg(Pos).arg(NameInMessage(Row[cellDescription])) +
-           Describe(Found, Row).join(QStringLiteral("; "));
+    return QCoreApplication::translate("ItemCheck", "%1. %2 - %3",
+                                       "row number, description, what is wrong with it")
+        .arg(QString::number(Pos), NameInMessage(Row[cellDescription]),
+             Describe(Found, Row)
+                 .join(QCoreApplication::translate("ItemCheck", "; ",
+                                                   "between two problems of one item")));
 }
 
 } // namespace ItemCheck

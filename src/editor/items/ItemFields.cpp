@@ -1,26 +1,52 @@
 #include "ItemFields.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace ItemFields {
 
+namespace {
+// The stored words, which the dialog shows in the user's language.
+const char* const RunStyleWords[] = {
+    QT_TRANSLATE_NOOP("ItemFields", "Normal Window"),
+    QT_TRANSLATE_NOOP("ItemFields", "Maximised Focus"),
+    QT_TRANSLATE_NOOP("ItemFields", "Minimised Focus"),
+    QT_TRANSLATE_NOOP("ItemFields", "Normal No Focus"),
+    QT_TRANSLATE_NOOP("ItemFields", "Minimised No Focus"),
+    QT_TRANSLATE_NOOP("ItemFields", "Hidden"),
+    QT_TRANSLATE_NOOP("ItemFields", "Hyperlink"),
+};
+} // namespace
+
 const QStringList& RunStyles() {
-    static const QStringList styles{
-        QStringLiteral("Normal Window"),      QStringLiteral("Maximised Focus"),
-        QStringLiteral("Minimised Focus"),    QStringLiteral("Normal No Focus"),
-        QStringLiteral("Minimised No Focus"), QStringLiteral("Hidden"),
-        QStringLiteral("Hyperlink")};
+    static const QStringList styles = [] {
+        QStringList words;
+        for (const char* word : RunStyleWords)
+            words << QLatin1String(word);
+        return words;
+    }();
     return styles;
+}
+
+QString RunStyleCaption(const QString& Style) {
+    for (const char* word : RunStyleWords)
+        if (Style == QLatin1String(word))
+            return QCoreApplication::translate("ItemFields", word);
+    return Style;
 }
 
 Check CheckFields(const QString& Description, const QString& Command) {
     // A Description of blanks only is a description; only the exactly empty one is not.
     if (Description.isEmpty())
-        return {QStringLiteral("You must enter a description for this icon"), Field::Description};
+        return {
+            QCoreApplication::translate("ItemFields", "You must enter a description for this icon"),
+            Field::Description};
     if (TrimSpaces(Command).isEmpty())
-        return {QStringLiteral("You must enter a command for this icon"), Field::Command};
+        return {QCoreApplication::translate("ItemFields", "You must enter a command for this icon"),
+                Field::Command};
     if (TrimSpaces(Description).left(8) == QLatin1String("SECTION:"))
-        return {QStringLiteral("The description cannot start with the word 'SECTION:'"),
+        return {QCoreApplication::translate(
+                    "ItemFields", "The description cannot start with the word 'SECTION:'"),
                 Field::Command};
     return {};
 }
@@ -70,10 +96,14 @@ QString ApplyPick(const QString& Current, const QString& Picked, bool Param) {
     return Current.isEmpty() ? r : Current + QLatin1Char(' ') + r;
 }
 
-const char* const HtmlFilter = "HTML Document (*.htm;*.html)|*.htm;*.html|";
+QString HtmlFilter() {
+    return QCoreApplication::translate("ItemFields", "HTML Document") +
+           QStringLiteral(" (*.htm;*.html)|*.htm;*.html|");
+}
 
 QString WithAllFiles(const QString& Pattern) {
-    return Pattern + QStringLiteral("All Files (*.*)|*.*");
+    return Pattern + QCoreApplication::translate("ItemFields", "All Files") +
+           QStringLiteral(" (*.*)|*.*");
 }
 
 bool IsPictureFile(const QString& Path) {

@@ -10,8 +10,11 @@
 // launcher page offers for a link to it.
 namespace ItemFields {
 
-// The seven entries of the Run box, in order; entry 0 is the default.
+// The seven words a Run cell holds, in the Run box's order; entry 0 is the default.
 const QStringList& RunStyles();
+// A Run word as the Run box shows it, in the user's language; a word that is not one of
+// RunStyles as it stands.
+QString RunStyleCaption(const QString& Style);
 
 // The fields that a failed check puts the focus on.
 enum class Field { None, Description, Command };
@@ -45,7 +48,7 @@ QString ApplyPick(const QString& Current, const QString& Picked, bool Param);
 
 // The filter of the link builder's browse, in the program's "Text|pattern|" form; the
 // command's and the icon's filters are the system's (FileKinds).
-extern const char* const HtmlFilter;
+QString HtmlFilter();
 QString WithAllFiles(const QString& Pattern);
 
 // Whether a file's extension names a picture the preview loads itself.

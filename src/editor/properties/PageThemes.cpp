@@ -4,6 +4,7 @@
 #include "components/platform/SystemPaths.h"
 #include "properties/PropertyRules.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 
@@ -22,6 +23,17 @@ QList<PageThemes::Theme> PageThemes::In(const QString& Folder) {
     std::sort(themes.begin(), themes.end(),
               [](const Theme& A, const Theme& B) { return A.Name < B.Name; });
     return themes;
+}
+
+QString PageThemes::ShownName(const QString& Name) {
+    // The names in the first line of the themes we ship (themes/*.css).
+    static const char* const Ours[] = {QT_TRANSLATE_NOOP("PageThemes", "Dark"),
+                                       QT_TRANSLATE_NOOP("PageThemes", "Light"),
+                                       QT_TRANSLATE_NOOP("PageThemes", "System")};
+    for (const char* own : Ours)
+        if (Name == QLatin1String(own))
+            return QCoreApplication::translate("PageThemes", own);
+    return Name;
 }
 
 QList<PageThemes::Theme> PageThemes::Installed() {

@@ -18,4 +18,7 @@ QList<Theme> In(const QString& Folder);
 // folder, where the build puts them as an install does.
 QList<Theme> Installed();
 
+// A theme's name as the list shows it: ours in the user's language, any other as it is.
+QString ShownName(const QString& Name);
+
 } // namespace PageThemes

@@ -2,6 +2,7 @@
 
 #include "components/platform/FileKinds.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHash>
 #include <QPalette>
@@ -16,20 +17,26 @@ Editor Colour(Swatch Default) {
     return e;
 }
 
-Editor File(const char* Title, const QString& Filter, bool HtmlFile, bool FileUrl) {
+// One entry of a filter: its label, then its patterns in parentheses and for the dialog.
+QString Entry(const QString& Label, const char* Patterns) {
+    const QString patterns = QLatin1String(Patterns);
+    return Label + QStringLiteral(" (") + patterns + QStringLiteral(")|") + patterns;
+}
+
+Editor File(const QString& Title, const QString& Filter, bool HtmlFile, bool FileUrl) {
     Editor e;
     e.EditorKind = Kind::File;
-    e.FileTitle = QString::fromLatin1(Title);
+    e.FileTitle = Title;
     e.FileFilter = Filter;
     e.HtmlFile = HtmlFile;
     e.FileUrl = FileUrl;
     return e;
 }
 
-Editor Number(const char* Prompt, int Lower, int Upper, bool Fraction = false) {
+Editor Number(const QString& Prompt, int Lower, int Upper, bool Fraction = false) {
     Editor e;
     e.EditorKind = Kind::Number;
-    e.Prompt = QString::fromLatin1(Prompt);
+    e.Prompt = Prompt;
     e.Lower = Lower;
     e.Upper = Upper;
     e.Fraction = Fraction;
@@ -51,26 +58,50 @@ QHash<QString, Editor> BuildTable() {
     t.insert(QStringLiteral("Link visited colour"), Colour(Swatch::Purple));
     t.insert(QStringLiteral("Link active colour"), Colour(Swatch::Red));
     t.insert(QStringLiteral("Link hover colour"), Colour(Swatch::ButtonFace));
-    t.insert(QStringLiteral("(HTML File)"),
-             File("HTML File Location", "HTML Document (*.htm;*.html)|*.htm;*.html", true, false));
-    t.insert(QStringLiteral("Background picture"),
-             File("Choose a Background Picture",
-                  "All Picture Formats (*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.bmp)|*.gif;*.jpg;"
-                  "*.jpeg;*.jpe;*.jfif;*.png;*.bmp|Gif Format (*.gif)|*.gif|JPEG Format (*.jpg;"
-                  "*.jpeg;*.jpe;*.jfif)|*.jpg;*.jpeg;*.jpe;*.jfif|Portable Network Graphics "
-                  "(*.png)|*.png|Bitmap Image (*.bmp)|*.bmp",
-                  false, true));
+    t.insert(
+        QStringLiteral("(HTML File)"),
+        File(QCoreApplication::translate("PropertyEditors", "HTML File Location"),
+             Entry(QCoreApplication::translate("PropertyEditors", "HTML Document"), "*.htm;*.html"),
+             true, false));
+    t.insert(
+        QStringLiteral("Background picture"),
+        File(QCoreApplication::translate("PropertyEditors", "Choose a Background Picture"),
+             QStringList{
+                 Entry(QCoreApplication::translate("PropertyEditors", "All Picture Formats"),
+                       "*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.bmp"),
+                 Entry(QCoreApplication::translate("PropertyEditors", "Gif Format"), "*.gif"),
+                 Entry(QCoreApplication::translate("PropertyEditors", "JPEG Format"),
+                       "*.jpg;*.jpeg;*.jpe;*.jfif"),
+                 Entry(QCoreApplication::translate("PropertyEditors", "Portable Network Graphics"),
+                       "*.png"),
+                 Entry(QCoreApplication::translate("PropertyEditors", "Bitmap Image"), "*.bmp")}
+                 .join(QLatin1Char('|')),
+             false, true));
     t.insert(QStringLiteral("Style sheet"),
-             File("Choose a Style Sheet", "Cascading Style Sheet (*.css)|*.css", false, true));
+             File(QCoreApplication::translate("PropertyEditors", "Choose a Style Sheet"),
+                  Entry(QCoreApplication::translate("PropertyEditors", "Cascading Style Sheet"),
+                        "*.css"),
+                  false, true));
     // The runner's window icon and the desktop shortcut's: the system's icon files.
     t.insert(QStringLiteral("Icon"),
-             File("Choose an Icon", FileKinds::IconFilesFilter().chopped(1), false, false));
+             File(QCoreApplication::translate("PropertyEditors", "Choose an Icon"),
+                  FileKinds::IconFilesFilter().chopped(1), false, false));
     t.insert(QStringLiteral("Font"), Plain(Kind::Font));
-    t.insert(QStringLiteral("Font size"), Number("Type the Font size:", 1, 512, true));
-    t.insert(QStringLiteral("Columns"), Number("How many columns do you want?", 1, 100));
-    t.insert(QStringLiteral("Height"), Number("Window height (pixels):", 0, 10000));
-    t.insert(QStringLiteral("Width"), Number("Window width (pixels):", 104, 10000));
-    t.insert(QStringLiteral("Icon size"), Number("Icon size (16 minimum):", 16, 1024));
+    t.insert(QStringLiteral("Font size"),
+             Number(QCoreApplication::translate("PropertyEditors", "Type the Font size:"), 1, 512,
+                    true));
+    t.insert(QStringLiteral("Columns"),
+             Number(QCoreApplication::translate("PropertyEditors", "How many columns do you want?"),
+                    1, 100));
+    t.insert(QStringLiteral("Height"),
+             Number(QCoreApplication::translate("PropertyEditors", "Window height (pixels):"), 0,
+                    10000));
+    t.insert(QStringLiteral("Width"),
+             Number(QCoreApplication::translate("PropertyEditors", "Window width (pixels):"), 104,
+                    10000));
+    t.insert(QStringLiteral("Icon size"),
+             Number(QCoreApplication::translate("PropertyEditors", "Icon size (16 minimum):"), 16,
+                    1024));
     t.insert(QStringLiteral("Title"), Plain(Kind::Title));
     t.insert(QStringLiteral("Header HTML"), Plain(Kind::HtmlText));
     t.insert(QStringLiteral("Footer HTML"), Plain(Kind::HtmlText));
@@ -80,8 +111,8 @@ QHash<QString, Editor> BuildTable() {
 } // namespace
 
 Editor For(const QString& Name) {
-    static const QHash<QString, Editor> table = BuildTable();
-    return table.value(Name, Editor{});
+    // Made at each call, so that its texts are in the language of the moment.
+    return BuildTable().value(Name, Editor{});
 }
 
 QColor SwatchColour(Swatch Which) {

@@ -3,6 +3,7 @@
 #include "components/NameInMessage.h"
 #include "document/LauncherDocument.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -20,15 +21,19 @@ std::optional<QString> NumberRefusal(const QString& Answer, int Lower, int Upper
     bool ok = ascii && form.hasMatch();
     const double value = ok ? locale.toDouble(Answer, &ok) : 0;
     if (!ok)
-        return QStringLiteral("'") + NameInMessage(Answer) +
-               QStringLiteral("' is not a number, please try again");
+        return QCoreApplication::translate("PropertyRules",
+                                           "'%1' is not a number, please try again")
+            .arg(NameInMessage(Answer));
     if (!Fraction && form.capturedLength(1) > 0)
-        return QStringLiteral("'") + NameInMessage(Answer) +
-               QStringLiteral("' is not a whole number, please try again");
+        return QCoreApplication::translate("PropertyRules",
+                                           "'%1' is not a whole number, please try again")
+            .arg(NameInMessage(Answer));
     if (value < Lower)
-        return QStringLiteral("The number must be %1 or higher").arg(Lower);
+        return QCoreApplication::translate("PropertyRules", "The number must be %1 or higher")
+            .arg(Lower);
     if (value > Upper)
-        return QStringLiteral("The number must be %1 or lower").arg(Upper);
+        return QCoreApplication::translate("PropertyRules", "The number must be %1 or lower")
+            .arg(Upper);
     return std::nullopt;
 }
 

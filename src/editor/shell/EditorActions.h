@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QAction;
@@ -10,6 +11,9 @@ class QToolBar;
 // toolbar, so a command's enabled state is always the same in both. Each action
 // carries its menu item's name as objectName.
 struct EditorActions {
+    Q_DECLARE_TR_FUNCTIONS(EditorActions)
+
+public:
     QAction* mnuFileNew = nullptr;
     QAction* mnuFileOpen = nullptr;
     QAction* mnuFileSave = nullptr;

@@ -13,7 +13,7 @@ constexpr int StartColumnWidth = 169;
 
 } // namespace
 
-ItemListView::ItemListView(ItemRows& Items, QWidget* Parent) : QTreeView(Parent), Items(Items) {
+ItemListView::ItemListView(ItemRows& Items, QWidget* Parent) : ReportView(Parent), Items(Items) {
     setObjectName(QStringLiteral("lvItems"));
     setRootIsDecorated(false);
     setItemsExpandable(false);
@@ -53,7 +53,7 @@ bool ItemListView::edit(const QModelIndex& Index, EditTrigger Trigger, QEvent* E
         emit SectionEditRequested();
         return false;
     }
-    return QTreeView::edit(Index, Trigger, Event);
+    return ReportView::edit(Index, Trigger, Event);
 }
 
 // Rows keep their span when others are inserted or removed around them (the view
@@ -67,7 +67,7 @@ void ItemListView::SpanSectionRows(int First, int Last) {
 }
 
 void ItemListView::resizeEvent(QResizeEvent* Event) {
-    QTreeView::resizeEvent(Event);
+    ReportView::resizeEvent(Event);
     // Seven columns of 1/7.1 of the width each fill the list without a horizontal
     // scroll bar; the viewport is measured so a vertical scroll bar does not add one.
     const int width = static_cast<int>(viewport()->width() / 7.1);

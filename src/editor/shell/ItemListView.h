@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QTreeView>
+#include "shell/ReportView.h"
 #include <functional>
 
 class ItemRows;
@@ -8,11 +8,11 @@ class QLineEdit;
 
 // The item list (lvItems): a report view over the document's item rows, several rows
 // selectable, the Description editable in place. Its seven columns share the width.
-class ItemListView : public QTreeView {
+class ItemListView : public ReportView {
     Q_OBJECT
 public:
     explicit ItemListView(ItemRows& Items, QWidget* Parent = nullptr);
-    using QTreeView::edit;
+    using ReportView::edit;
     // The field of a Description being edited in place, null when none is.
     QLineEdit* InPlaceEditor() const;
 

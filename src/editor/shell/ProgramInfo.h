@@ -2,6 +2,7 @@
 
 #include "AppVersion.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // What the editor says about itself: the About box, the feedback link.
@@ -10,11 +11,13 @@ inline QString Title() {
     return QStringLiteral("Quintor Editor");
 }
 inline QString Description() {
-    return QStringLiteral("Turns a list of programs, documents, folders and web links into a "
-                          "clickable launcher page.");
+    return QCoreApplication::translate("ProgramInfo",
+                                       "Turns a list of programs, documents, folders and web "
+                                       "links into a clickable launcher page.");
 }
 inline QString VersionText() {
-    return QStringLiteral("Version " QUINTOR_VERSION_TEXT);
+    return QCoreApplication::translate("ProgramInfo", "Version %1")
+        .arg(QStringLiteral(QUINTOR_VERSION_TEXT));
 }
 // The one place the feedback address is set.
 inline QString FeedbackAddress() {
@@ -23,5 +26,9 @@ inline QString FeedbackAddress() {
 inline QString FeedbackLink() {
     return QStringLiteral("mailto:") + FeedbackAddress() +
            QStringLiteral("?subject=Quintor Editor Feedback");
+}
+// The manual's first page, below a share folder.
+inline QString ManualPage() {
+    return QStringLiteral("doc/quintor/manual/index.html");
 }
 } // namespace ProgramInfo

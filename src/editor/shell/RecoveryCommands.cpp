@@ -7,16 +7,25 @@
 #include "document/LauncherFile.h"
 #include "document/RecoveryStore.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-const QString Title = QStringLiteral("Restore Unsaved Changes");
 enum Choice { Restore = 0, Discard = 1 };
 
+QString Title() {
+    return QCoreApplication::translate("RecoveryCommands", "Restore Unsaved Changes");
+}
+
 QString Question(const QString& File) {
-    const QString what = File.isEmpty() ? QStringLiteral("a new document")
-                                        : QStringLiteral("'") + File + QStringLiteral("'");
-    return LauncherDocument::ProgramTitle + QStringLiteral(" was closed before the changes to ") +
-           what + QStringLiteral(" were saved.");
+    if (File.isEmpty())
+        return QCoreApplication::translate(
+                   "RecoveryCommands",
+                   "%1 was closed before the changes to a new document were saved.")
+            .arg(LauncherDocument::ProgramTitle);
+    return QCoreApplication::translate("RecoveryCommands",
+                                       "%1 was closed before the changes to '%2' were saved.")
+        .arg(LauncherDocument::ProgramTitle, File);
 }
 
 // When the file can be read, the copy goes over it as one step, so that Undo leads back
@@ -29,7 +38,9 @@ bool OverItsFile(LauncherDocument& Doc, const RecoveryStore::Orphan& Copy, const
     } catch (const AppError&) {
         return false; // damaged since, or held by another program: the copy alone
     }
-    LauncherFile::ReadCopy(Doc, Copy.CopyPath, QStringLiteral("Restore unsaved changes"));
+    LauncherFile::ReadCopy(
+        Doc, Copy.CopyPath,
+        QCoreApplication::translate("RecoveryCommands", "Restore unsaved changes"));
     return true;
 }
 
@@ -61,16 +72,19 @@ bool RecoveryCommands::OfferCopies(LauncherDocument& Doc, UserDialogs& Dialogs,
             LauncherFile::ReadCopy(check, copy.CopyPath);
         } catch (const AppError& error) {
             const QString kept = Store.SetAside(copy);
-            Dialogs.MsgBox(QStringLiteral("The unsaved changes kept in '") + kept +
-                               QStringLiteral("' could not be read - ") + error.Description +
-                               QStringLiteral(", ") + QString::number(error.Number) +
-                               QStringLiteral(". The copy was left where it is."),
-                           MsgButtons::OK, MsgIcon::Exclamation, Title);
+            Dialogs.MsgBox(QCoreApplication::translate("RecoveryCommands",
+                                                       "The unsaved changes kept in '%1' could "
+                                                       "not be read - %2, %3. The copy was left "
+                                                       "where it is.")
+                               .arg(kept, error.Description, QString::number(error.Number)),
+                           MsgButtons::OK, MsgIcon::Exclamation, Title());
             continue;
         }
         const int answer =
-            Dialogs.Choose(Question(file), MsgIcon::Question, Title,
-                           {QStringLiteral("Restore"), QStringLiteral("Discard")}, Restore);
+            Dialogs.Choose(Question(file), MsgIcon::Question, Title(),
+                           {QCoreApplication::translate("RecoveryCommands", "Restore"),
+                            QCoreApplication::translate("RecoveryCommands", "Discard")},
+                           Restore);
         if (answer == Discard) {
             Store.Discard(copy);
         } else if (answer == Restore) {

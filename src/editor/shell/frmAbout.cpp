@@ -10,7 +10,7 @@
 
 frmAbout::frmAbout(QWidget* Parent) : QDialog(Parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About ") + ProgramInfo::Title());
+    setWindowTitle(tr("About %1").arg(ProgramInfo::Title()));
 
     auto* picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
@@ -32,7 +32,7 @@ frmAbout::frmAbout(QWidget* Parent) : QDialog(Parent) {
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
 
     auto* buttons = new QDialogButtonBox(this);
-    cmdOK = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    cmdOK = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -29,8 +29,10 @@
 #include "shell/ItemListView.h"
 #include "shell/ProgramInfo.h"
 #include "shell/RecoveryCommands.h"
+#include "shell/ReportView.h"
 #include "shell/frmAbout.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -52,8 +54,6 @@ static void InitEditorResources() {
 }
 
 namespace {
-
-const QString FileFilter = QStringLiteral("Quintor File (*.qtf)|*.qtf|All files (*.*)|*.*");
 
 // Design sizes, from twips at 15 to the pixel.
 constexpr int ClientWidth = 660;      // 9900 twips
@@ -138,7 +138,7 @@ void frmQTE::CreateTabs() {
     lvItems->setDefaultDropAction(Qt::MoveAction);
     lvItems->setDropIndicatorShown(true);
 
-    lvProp = new QTreeView;
+    lvProp = new ReportView;
     lvProp->setObjectName(QStringLiteral("lvProp"));
     lvProp->setRootIsDecorated(false);
     lvProp->setItemsExpandable(false);
@@ -157,16 +157,49 @@ void frmQTE::CreateTabs() {
     rtfHTML->setObjectName(QStringLiteral("rtfHTML"));
     rtfHTML->setFont(CodeFont());
     rtfHTML->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The source is there to be read: Tab goes on to the next control instead of typing.
+    rtfHTML->setTabChangesFocus(true);
 
     fraPreview = new QWidget;
     fraPreview->setObjectName(QStringLiteral("fraPreview"));
     auto* previewLayout = new QVBoxLayout(fraPreview);
     previewLayout->setContentsMargins(0, 0, 0, 0);
 
-    tabMain->addTab(TabPage(lvItems), QStringLiteral("&Icons"));
-    tabMain->addTab(TabPage(lvProp), QStringLiteral("&Properties"));
-    tabMain->addTab(TabPage(rtfHTML), QStringLiteral("&HTML"));
-    tabMain->addTab(TabPage(fraPreview), QStringLiteral("P&review"));
+    tabMain->addTab(TabPage(lvItems), tr("&Icons"));
+    tabMain->addTab(TabPage(lvProp), tr("&Properties"));
+    tabMain->addTab(TabPage(rtfHTML), tr("&HTML"));
+    tabMain->addTab(TabPage(fraPreview), tr("P&review"));
+    NameViews();
+}
+
+// Names and descriptions a screen reader gives the views, which show no caption of their
+// own (the tab above them names them for the eye).
+void frmQTE::NameViews() {
+    tabMain->setAccessibleName(tr("Views"));
+    lvItems->setAccessibleName(tr("Items"));
+    lvItems->setAccessibleDescription(
+        tr("The items and sections of the launcher page, in page order"));
+    lvProp->setAccessibleName(tr("Page properties"));
+    lvProp->setAccessibleDescription(tr("Press Enter to change the selected property"));
+    rtfHTML->setAccessibleName(tr("HTML source"));
+    rtfHTML->setAccessibleDescription(tr("The page as it would be built, for reading"));
+}
+
+// A property changed while the user is on its row (Enter on True/False) is announced: the
+// reader hears the row's cell with the new setting.
+void frmQTE::AnnouncePropertyChange(int Row) {
+    const QModelIndex current = lvProp->currentIndex();
+    if (!lvProp->hasFocus() || current.row() != Row)
+        return;
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(lvProp);
+    QAccessibleTableInterface* table = list ? list->tableInterface() : nullptr;
+    QAccessibleInterface* cell = table ? table->cellAt(Row, current.column()) : nullptr;
+    if (!cell)
+        return;
+    // The name cell carries the setting as its description, the setting cell as its name.
+    QAccessibleEvent changed(cell, current.column() == 0 ? QAccessible::DescriptionChanged
+                                                         : QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void frmQTE::ConnectCommands() {
@@ -202,7 +235,7 @@ void frmQTE::ConnectCommands() {
     for (const auto& [action, handler] : commands)
         connect(action, &QAction::triggered, this, handler);
 
-    // F1 anywhere in the window opens the help file, as Help, Contents does.
+    // F1 anywhere in the window opens the manual, as Help, Contents does.
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &frmQTE::OpenHelpFile);
 
@@ -231,6 +264,7 @@ void frmQTE::ConnectCommands() {
             [this](const QModelIndex& From) {
                 if (From.row() == 0)
                     CheckPageFile();
+                AnnouncePropertyChange(From.row());
             });
     connect(&Document, &LauncherDocument::PropertiesReset, this, [this] {
         lvProp->selectionModel()->clearSelection();
@@ -257,7 +291,6 @@ bool frmQTE::eventFilter(QObject* Watched, QEvent* Event) {
 
 void frmQTE::Form_Load(const QStringList& Arguments) {
     Document.APath = SystemPaths::ProgramFolder();
-    HelpFilePath = Document.APath + QStringLiteral("qtedit2.chm");
     Document.NextNew = 1;
     {
         const EditHistory::Pause quiet = Document.History.Suspend();
@@ -272,7 +305,7 @@ void frmQTE::Form_Load(const QStringList& Arguments) {
             LauncherFile::OpenFile(Document, path, false);
             AfterLoad();
         } catch (const AppError& error) {
-            ReportFailure(QStringLiteral("open"), path, QStringLiteral("Open Error"), error);
+            ReportFailure(OpenFailure(), path, tr("Open Error"), error);
             mnuFileNew_Click();
         }
     }
@@ -305,12 +338,15 @@ void frmQTE::closeEvent(QCloseEvent* Event) {
     Preview.Remove();
 }
 
-void frmQTE::ReportFailure(const QString& Action, const QString& Path, const QString& Title,
+QString frmQTE::OpenFailure() {
+    return tr("An error occurred when attempting to open the file '%1' - %2, %3");
+}
+
+// Message: the file (%1), the error's description (%2) and its number (%3).
+void frmQTE::ReportFailure(const QString& Message, const QString& Path, const QString& Title,
                            const AppError& Error) {
     Dialogs().MsgBox(
-        QStringLiteral("An error occurred when attempting to %1 the file '").arg(Action) +
-            NameInMessage(Path) + QStringLiteral("' - ") + Error.Description +
-            QStringLiteral(", ") + QString::number(Error.Number),
+        Message.arg(NameInMessage(Path), Error.Description, QString::number(Error.Number)),
         MsgButtons::OK, MsgIcon::Critical, Title);
 }
 
@@ -359,8 +395,8 @@ void frmQTE::mnuFileOpen_Click() {
     if (!LauncherFile::ChangeFile(Document, Dialogs(), [this] { mnuFileSave_Click(); }))
         return;
     FileDialogRequest request;
-    request.Title = QStringLiteral("Open a Quintor File");
-    request.Filter = LauncherFile::OpenFilter;
+    request.Title = tr("Open a Quintor File");
+    request.Filter = LauncherFile::OpenFilter();
     request.MustExist = true;
     const std::optional<QString> path = Dialogs().FileDialog(request);
     if (!path)
@@ -369,7 +405,7 @@ void frmQTE::mnuFileOpen_Click() {
         LauncherFile::OpenFile(Document, *path, false);
         AfterLoad();
     } catch (const AppError& error) {
-        ReportFailure(QStringLiteral("open"), *path, QStringLiteral("Open Error"), error);
+        ReportFailure(OpenFailure(), *path, tr("Open Error"), error);
     }
 }
 
@@ -388,8 +424,8 @@ void frmQTE::mnuFileSave_Click() {
 
 void frmQTE::mnuFileSaveAs_Click() {
     FileDialogRequest request;
-    request.Title = QStringLiteral("Save the Quintor File");
-    request.Filter = FileFilter;
+    request.Title = tr("Save the Quintor File");
+    request.Filter = LauncherFile::SaveFilter();
     request.FileName = LauncherFile::ProposedSaveName(Document);
     request.Save = true;
     request.ConfirmOverwrite = true;
@@ -399,7 +435,8 @@ void frmQTE::mnuFileSaveAs_Click() {
     try {
         LauncherFile::SaveFile(Document, *path);
     } catch (const AppError& error) {
-        ReportFailure(QStringLiteral("save"), *path, QStringLiteral("Save Error"), error);
+        ReportFailure(tr("An error occurred when attempting to save the file '%1' - %2, %3"), *path,
+                      tr("Save Error"), error);
     }
 }
 
@@ -558,20 +595,27 @@ void frmQTE::mnuHelpContents_Click() {
 }
 
 void frmQTE::OpenHelpFile() {
-    if (Tolvik::FileExists(HelpFilePath) && OpenWithDefaultApplication(HelpFilePath))
+    const SystemPaths::DataFile manual =
+        SystemPaths::FindData(ProgramInfo::ManualPage(), Document.APath);
+    if (!manual.Found) {
+        Dialogs().MsgBox(tr("The help file could not be opened. It was expected at '%1'.")
+                             .arg(NameInMessage(manual.Path)),
+                         MsgButtons::OK, MsgIcon::Information, LauncherDocument::ProgramTitle);
         return;
-    Dialogs().MsgBox(QStringLiteral("The help file could not be opened. It was expected at '") +
-                         NameInMessage(HelpFilePath) + QStringLiteral("'."),
-                     MsgButtons::OK, MsgIcon::Information, LauncherDocument::ProgramTitle);
+    }
+    const DefaultApplication::Result shown = DefaultApplication::OpenPage(manual.Path);
+    if (!shown.Started)
+        Dialogs().MsgBox(tr("The manual at '%1' could not be shown in a web browser: %2.")
+                             .arg(NameInMessage(manual.Path), shown.Reason),
+                         MsgButtons::OK, MsgIcon::Information, LauncherDocument::ProgramTitle);
 }
 
 void frmQTE::mnuHelpFeedback_Click() {
     if (OpenWithDefaultApplication(ProgramInfo::FeedbackLink()))
         return;
-    Dialogs().MsgBox(
-        QStringLiteral("No mail program could be started. Please send your feedback to ") +
-            ProgramInfo::FeedbackAddress() + QStringLiteral("."),
-        MsgButtons::OK, MsgIcon::Information, LauncherDocument::ProgramTitle);
+    Dialogs().MsgBox(tr("No mail program could be started. Please send your feedback to %1.")
+                         .arg(ProgramInfo::FeedbackAddress()),
+                     MsgButtons::OK, MsgIcon::Information, LauncherDocument::ProgramTitle);
 }
 
 void frmQTE::mnuHelpAbout_Click() {

@@ -15,7 +15,7 @@ class RecoveryStore;
 class ItemListView;
 class QMimeData;
 class QTabWidget;
-class QTreeView;
+class ReportView;
 
 // The editor's main window. It owns the one launcher document, shows its item rows
 // (lvItems) and property rows (lvProp), runs the menu and toolbar commands and keeps
@@ -51,9 +51,6 @@ public:
     QPlainTextEdit& HtmlView() override { return *rtfHTML; }
     QWidget& PreviewHost() override { return *fraPreview; }
     PreviewFolder& PreviewFiles() override { return Preview; }
-
-    // The help file F1 opens: APath + "qtedit2.chm".
-    QString HelpFile() const { return HelpFilePath; }
 
 public slots:
     void mnuFileNew_Click();
@@ -102,6 +99,8 @@ protected:
 
 private:
     void CreateTabs();
+    void NameViews();
+    void AnnouncePropertyChange(int Row);
     void ShowBrokenItems();
     void ConnectCommands();
     void AfterLoad();
@@ -115,7 +114,8 @@ private:
     void ShowTouched(const LauncherDocument::Touched& Where);
     void SelectRows(const QList<int>& Rows);
     void OpenHelpFile();
-    void ReportFailure(const QString& Action, const QString& Path, const QString& Title,
+    static QString OpenFailure();
+    void ReportFailure(const QString& Message, const QString& Path, const QString& Title,
                        const AppError& Error);
 
     LauncherDocument Document;
@@ -126,13 +126,12 @@ private:
     EditorActions A;
     QTabWidget* tabMain = nullptr;
     ItemListView* lvItems = nullptr;
-    QTreeView* lvProp = nullptr;
+    ReportView* lvProp = nullptr;
     QPlainTextEdit* rtfHTML = nullptr;
     QWidget* fraPreview = nullptr;
     int ShownTab = 0;
     // Whether the page "(HTML File)" names was there when last looked at.
     bool PageBuilt = false;
-    QString HelpFilePath;
     std::unique_ptr<RecoveryStore> Recovery;
     std::unique_ptr<RecoveryKeeper> RecoveryCopy;
 };

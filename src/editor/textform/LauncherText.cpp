@@ -10,6 +10,7 @@
 #include "properties/PropertyRules.h"
 #include "textform/YamlTree.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <yaml-cpp/yaml.h>
@@ -77,9 +78,11 @@ void RefuseUnkept(const QString& Value) {
             return;
     } catch (const YAML::Exception&) {
     }
-    throw AppError(QStringLiteral("The text form cannot keep the text '") + Value +
-                       QStringLiteral("': it holds a noncharacter of Unicode among characters "
-                                      "that must be escaped"),
+    throw AppError(QCoreApplication::translate("LauncherText",
+                                               "The text form cannot keep the text '%1': it "
+                                               "holds a noncharacter of Unicode among characters "
+                                               "that must be escaped")
+                       .arg(Value),
                    ErrNo::InvalidArgument);
 }
 
@@ -150,25 +153,27 @@ void Section(YAML::Emitter& Out, const QVector<LauncherItem>& Rows, qsizetype Ro
 // ---- Reading ---------------------------------------------------------------------------
 
 AppError AtLine(const YamlNode& Node, const QString& What) {
-    return AppError(QStringLiteral("Line %1: ").arg(Node.Line) + What, ErrNo::BadFileFormat);
+    return AppError(QCoreApplication::translate("LauncherText", "Line %1: %2")
+                        .arg(QString::number(Node.Line), What),
+                    ErrNo::BadFileFormat);
 }
 
 QString KindName(YamlNode::Kind Type) {
     switch (Type) {
     case YamlNode::Kind::Scalar:
-        return QStringLiteral("a text");
+        return QCoreApplication::translate("LauncherText", "a text");
     case YamlNode::Kind::Sequence:
-        return QStringLiteral("a list");
+        return QCoreApplication::translate("LauncherText", "a list");
     case YamlNode::Kind::Mapping:
         break;
     }
-    return QStringLiteral("a mapping");
+    return QCoreApplication::translate("LauncherText", "a mapping");
 }
 
 void Expect(const YamlNode& Node, YamlNode::Kind Type, const QString& What) {
     if (Node.Type != Type)
-        throw AtLine(Node, What + QStringLiteral(" must be ") + KindName(Type) +
-                               QStringLiteral(", not ") + KindName(Node.Type));
+        throw AtLine(Node, QCoreApplication::translate("LauncherText", "%1 must be %2, not %3")
+                               .arg(What, KindName(Type), KindName(Node.Type)));
 }
 
 const QString& ScalarOf(const YamlNode& Value, const QString& Key) {
@@ -182,8 +187,9 @@ QString BooleanOf(const YamlNode& Value, const QString& Key) {
         return TrueText;
     if (text == FalseText || text == QLatin1String("false"))
         return FalseText;
-    throw AtLine(Value, QLatin1Char('\'') + Key + QStringLiteral("' must be True or False, not '") +
-                            text + QLatin1Char('\''));
+    throw AtLine(Value,
+                 QCoreApplication::translate("LauncherText", "'%1' must be True or False, not '%2'")
+                     .arg(Key, text));
 }
 
 QString PropertyValue(const QString& Key, const QString& Name, const YamlNode& Value) {
@@ -195,9 +201,9 @@ QString PropertyValue(const QString& Key, const QString& Name, const YamlNode& V
     if (editor.EditorKind == Kind::Colour) {
         static const QRegularExpression colour(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
         if (!text.isEmpty() && !colour.match(text).hasMatch())
-            throw AtLine(Value, QLatin1Char('\'') + Key +
-                                    QStringLiteral("' must be a colour (#RRGGBB), not '") + text +
-                                    QLatin1Char('\''));
+            throw AtLine(Value, QCoreApplication::translate(
+                                    "LauncherText", "'%1' must be a colour (#RRGGBB), not '%2'")
+                                    .arg(Key, text));
     } else if (editor.EditorKind == Kind::Number) {
         // The property list's Delete key empties these two.
         const bool mayBeEmpty =
@@ -205,7 +211,7 @@ QString PropertyValue(const QString& Key, const QString& Name, const YamlNode& V
         if (!(mayBeEmpty && text.isEmpty()))
             if (const std::optional<QString> refusal =
                     PropertyRules::NumberRefusal(text, editor.Lower, editor.Upper, editor.Fraction))
-                throw AtLine(Value, QLatin1Char('\'') + Key + QStringLiteral("': ") + *refusal);
+                throw AtLine(Value, QStringLiteral("'%1': %2").arg(Key, *refusal));
     }
     return text;
 }
@@ -218,9 +224,11 @@ void ReadProperties(const YamlNode& Node, LauncherContent& Content) {
                QLatin1String(PropertyTable::At(pos)->Key) != key.Text)
             ++pos;
         if (pos > PropertyTable::Count)
-            throw AtLine(key, QStringLiteral("unknown property '") + key.Text +
-                                  QStringLiteral("' (the keys are P_TITLE, P_COLUMN and the "
-                                                 "others of a launcher file)"));
+            throw AtLine(key, QCoreApplication::translate(
+                                  "LauncherText",
+                                  "unknown property '%1' (the keys are P_TITLE, P_COLUMN "
+                                  "and the others of a launcher file)")
+                                  .arg(key.Text));
         const QString name = QString::fromLatin1(PropertyTable::At(pos)->Name);
         Content.Properties.append({name, PropertyValue(key.Text, name, value)});
     }
@@ -236,27 +244,30 @@ int CellOfKey(const QString& Key) {
 QString RunOf(const YamlNode& Value) {
     const QString& run = ScalarOf(Value, QStringLiteral("run"));
     if (!run.isEmpty() && !ItemFields::RunStyles().contains(run))
-        throw AtLine(Value, QStringLiteral("'") + run + QStringLiteral("' is not a run style (") +
-                                ItemFields::RunStyles().join(QStringLiteral(", ")) +
-                                QLatin1Char(')'));
+        throw AtLine(Value,
+                     QCoreApplication::translate("LauncherText", "'%1' is not a run style (%2)")
+                         .arg(run, ItemFields::RunStyles().join(QStringLiteral(", "))));
     return run;
 }
 
 LauncherItem ReadItem(const YamlNode& Node) {
-    Expect(Node, YamlNode::Kind::Mapping, QStringLiteral("an item"));
+    Expect(Node, YamlNode::Kind::Mapping, QCoreApplication::translate("LauncherText", "an item"));
     LauncherItem item;
     item[cellRun] = ItemFields::RunStyles().first();
     for (const auto& [key, value] : Node.Fields) {
         const int cell = CellOfKey(key.Text);
         if (cell < 0)
-            throw AtLine(key, QStringLiteral("unknown key '") + key.Text +
-                                  QStringLiteral("' in an item (description, command, "
-                                                 "parameters, start-in, icon, run, comments)"));
+            throw AtLine(key, QCoreApplication::translate(
+                                  "LauncherText", "unknown key '%1' in an item (description, "
+                                                  "command, parameters, start-in, icon, run, "
+                                                  "comments)")
+                                  .arg(key.Text));
         item[cell] = cell == cellRun ? RunOf(value) : ScalarOf(value, key.Text);
     }
     if (item.IsSection())
-        throw AtLine(Node, QStringLiteral("an item's description may not begin with SECTION: "
-                                          "(a section goes under 'sections')"));
+        throw AtLine(Node, QCoreApplication::translate(
+                               "LauncherText", "an item's description may not begin with "
+                                               "SECTION: (a section goes under 'sections')"));
     return item;
 }
 
@@ -272,15 +283,14 @@ QString SectionNumber(const YamlNode& Value, const QString& Key, QString (*Corre
                       int Min, int Max) {
     const QString& text = ScalarOf(Value, Key);
     if (Correct(text) != text)
-        throw AtLine(
-            Value, QLatin1Char('\'') + Key +
-                       QStringLiteral("' must be a number from %1 to %2, not '").arg(Min).arg(Max) +
-                       text + QLatin1Char('\''));
+        throw AtLine(Value, QCoreApplication::translate(
+                                "LauncherText", "'%1' must be a number from %2 to %3, not '%4'")
+                                .arg(Key, QString::number(Min), QString::number(Max), text));
     return text;
 }
 
 void ReadSection(const YamlNode& Node, QVector<LauncherItem>& Rows) {
-    Expect(Node, YamlNode::Kind::Mapping, QStringLiteral("a section"));
+    Expect(Node, YamlNode::Kind::Mapping, QCoreApplication::translate("LauncherText", "a section"));
     SectionDetails details;
     LauncherItem row;
     std::optional<QString> ownRow;
@@ -307,17 +317,20 @@ void ReadSection(const YamlNode& Node, QVector<LauncherItem>& Rows) {
         else if (CellOfKey(k) > cellDescription)
             row[CellOfKey(k)] = CellOfKey(k) == cellRun ? RunOf(value) : ScalarOf(value, k);
         else
-            throw AtLine(key, QStringLiteral("unknown key '") + k +
-                                  QStringLiteral("' in a section (name, columns, icon-size, "
-                                                 "icons-above, table-border, items)"));
+            throw AtLine(key, QCoreApplication::translate(
+                                  "LauncherText", "unknown key '%1' in a section (name, columns, "
+                                                  "icon-size, icons-above, table-border, items)")
+                                  .arg(k));
     }
     if (ownRow) {
         if (hasDetails)
-            throw AtLine(Node, QStringLiteral("a section gives either its 'row' or its name and "
-                                              "details, not both"));
+            throw AtLine(Node, QCoreApplication::translate(
+                                   "LauncherText", "a section gives either its 'row' or its "
+                                                   "name and details, not both"));
         row[cellDescription] = *ownRow;
         if (!row.IsSection())
-            throw AtLine(Node, QStringLiteral("a section's 'row' must begin with SECTION:"));
+            throw AtLine(Node, QCoreApplication::translate(
+                                   "LauncherText", "a section's 'row' must begin with SECTION:"));
     } else {
         row[cellDescription] = SectionRowText(details);
     }
@@ -366,10 +379,12 @@ QByteArray LauncherText::Write(const LauncherDocument& Doc) {
 
 LauncherContent LauncherText::Parse(const QByteArray& Bytes) {
     if (const int line = YamlTree::FirstInvalidUtf8Line(Bytes))
-        throw AppError(QStringLiteral("Line %1: the text is not UTF-8").arg(line),
-                       ErrNo::BadFileFormat);
+        throw AppError(
+            QCoreApplication::translate("LauncherText", "Line %1: the text is not UTF-8").arg(line),
+            ErrNo::BadFileFormat);
     const YamlNode root = YamlTree::Parse(Bytes);
-    Expect(root, YamlNode::Kind::Mapping, QStringLiteral("a launcher file"));
+    Expect(root, YamlNode::Kind::Mapping,
+           QCoreApplication::translate("LauncherText", "a launcher file"));
     LauncherContent content;
     content.OthersDefault = true;
     QVector<LauncherItem> sections;
@@ -385,9 +400,10 @@ LauncherContent LauncherText::Parse(const QByteArray& Bytes) {
             for (const YamlNode& section : value.Items)
                 ReadSection(section, sections);
         } else {
-            throw AtLine(key, QStringLiteral("unknown key '") + key.Text +
-                                  QStringLiteral("' (a launcher file has properties, items "
-                                                 "and sections)"));
+            throw AtLine(key, QCoreApplication::translate("LauncherText",
+                                                          "unknown key '%1' (a launcher file has "
+                                                          "properties, items and sections)")
+                                  .arg(key.Text));
         }
     }
     // The leading items come first whatever order the file names the two lists in.
@@ -398,16 +414,20 @@ LauncherContent LauncherText::Parse(const QByteArray& Bytes) {
 LauncherContent LauncherText::Read(const QString& Path) {
     const QFileInfo info(Path);
     if (Path.isEmpty() || !info.exists())
-        throw AppError(QStringLiteral("File not found"), ErrNo::FileNotFound);
+        throw AppError(QCoreApplication::translate("LauncherText", "File not found"),
+                       ErrNo::FileNotFound);
     if (!FileSystem::IsRegularFile(Path))
-        throw AppError(QStringLiteral("Path/File access error: the path is not a file"),
+        throw AppError(QCoreApplication::translate(
+                           "LauncherText", "Path/File access error: the path is not a file"),
                        ErrNo::PathFileAccess);
     if (info.size() > MaxBytes)
-        throw AppError(QStringLiteral("Invalid file format: the file is larger than %1 MB")
+        throw AppError(QCoreApplication::translate(
+                           "LauncherText", "Invalid file format: the file is larger than %1 MB")
                            .arg(MaxBytes / (1024 * 1024)),
                        ErrNo::BadFileFormat);
     const std::optional<QByteArray> bytes = FileSystem::ReadRegularFile(Path, MaxBytes);
     if (!bytes)
-        throw AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
+        throw AppError(QCoreApplication::translate("LauncherText", "Permission denied"),
+                       ErrNo::PermissionDenied);
     return Parse(*bytes);
 }

@@ -2,6 +2,7 @@
 
 #include "components/AppError.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <sstream>
@@ -11,7 +12,9 @@
 namespace {
 
 AppError AtLine(int Line, const QString& What) {
-    return AppError(QStringLiteral("Line %1: ").arg(Line) + What, ErrNo::BadFileFormat);
+    return AppError(
+        QCoreApplication::translate("YamlTree", "Line %1: %2").arg(QString::number(Line), What),
+        ErrNo::BadFileFormat);
 }
 
 // A text that begins with U+FEFF keeps it: the parser has dropped the stream's own mark.
@@ -44,8 +47,9 @@ public:
         Add(std::move(node));
     }
     void OnAlias(const YAML::Mark& Mark, YAML::anchor_t) override {
-        throw AtLine(LineOf(Mark), QStringLiteral("aliases (*name) are not used in a launcher "
-                                                  "file"));
+        throw AtLine(LineOf(Mark),
+                     QCoreApplication::translate(
+                         "YamlTree", "aliases (*name) are not used in a launcher file"));
     }
     void OnScalar(const YAML::Mark& Mark, const std::string& Tag, YAML::anchor_t Anchor,
                   const std::string& Value) override {
@@ -78,13 +82,15 @@ private:
     static void RefuseAnchor(const YAML::Mark& Mark, YAML::anchor_t Anchor) {
         if (Anchor != YAML::NullAnchor)
             throw AtLine(LineOf(Mark),
-                         QStringLiteral("anchors (&name) are not used in a launcher file"));
+                         QCoreApplication::translate(
+                             "YamlTree", "anchors (&name) are not used in a launcher file"));
     }
     // "?" marks a plain scalar, "!" a quoted one; anything else was written as a tag.
     static void RefuseTag(const YAML::Mark& Mark, const std::string& Tag) {
         if (!Tag.empty() && Tag != "?" && Tag != "!")
-            throw AtLine(LineOf(Mark), QStringLiteral("tags (") + QString::fromStdString(Tag) +
-                                           QStringLiteral(") are not used in a launcher file"));
+            throw AtLine(LineOf(Mark), QCoreApplication::translate(
+                                           "YamlTree", "tags (%1) are not used in a launcher file")
+                                           .arg(QString::fromStdString(Tag)));
     }
 
     void Open(const YAML::Mark& Mark, const std::string& Tag, YAML::anchor_t Anchor,
@@ -92,9 +98,10 @@ private:
         RefuseAnchor(Mark, Anchor);
         RefuseTag(Mark, Tag);
         if (static_cast<int>(Stack.size()) >= YamlNode::MaxDepth)
-            throw AtLine(LineOf(Mark), QStringLiteral("the file is nested more than %1 levels "
-                                                      "deep")
-                                           .arg(YamlNode::MaxDepth));
+            throw AtLine(LineOf(Mark),
+                         QCoreApplication::translate("YamlTree",
+                                                     "the file is nested more than %1 levels deep")
+                             .arg(YamlNode::MaxDepth));
         Level open;
         open.Node.Type = Type;
         open.Node.Line = LineOf(Mark);
@@ -120,11 +127,13 @@ private:
         }
         if (!parent.HasKey) {
             if (Node.Type != YamlNode::Kind::Scalar)
-                throw AtLine(Node.Line, QStringLiteral("a key must be a text"));
+                throw AtLine(Node.Line,
+                             QCoreApplication::translate("YamlTree", "a key must be a text"));
             for (const auto& field : parent.Node.Fields)
                 if (field.first.Text == Node.Text)
-                    throw AtLine(Node.Line, QStringLiteral("the key '") + Node.Text +
-                                                QStringLiteral("' is given twice"));
+                    throw AtLine(Node.Line, QCoreApplication::translate(
+                                                "YamlTree", "the key '%1' is given twice")
+                                                .arg(Node.Text));
             parent.Key = std::move(Node);
             parent.HasKey = true;
             return;
@@ -142,11 +151,14 @@ YamlNode YamlTree::Parse(const QByteArray& Utf8) {
     try {
         YAML::Parser parser(stream);
         if (!parser.HandleNextDocument(builder) || !builder.HasRoot)
-            throw AtLine(1, QStringLiteral("the file holds no launcher document"));
+            throw AtLine(
+                1, QCoreApplication::translate("YamlTree", "the file holds no launcher document"));
         TreeBuilder next;
         if (parser.HandleNextDocument(next))
-            throw AtLine(builder.Root.Line, QStringLiteral("a launcher file holds one document, "
-                                                           "this one holds several"));
+            throw AtLine(
+                builder.Root.Line,
+                QCoreApplication::translate(
+                    "YamlTree", "a launcher file holds one document, this one holds several"));
     } catch (const YAML::Exception& e) {
         throw AtLine(LineOf(e.mark), QString::fromStdString(e.msg));
     }

@@ -3,12 +3,14 @@
 #include "components/AppError.h"
 #include "components/platform/Launcher.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 ItemLink ItemLink::Decode(const QString& Fields) {
     const QStringList parts = Fields.split(QLatin1Char(','));
     if (parts.size() > 4)
-        throw AppError(QStringLiteral("Subscript out of range"), ErrNo::SubscriptOutOfRange);
+        throw AppError(QCoreApplication::translate("ItemLink", "Subscript out of range"),
+                       ErrNo::SubscriptOutOfRange);
     QString decoded[4];
     for (qsizetype i = 0; i < parts.size(); ++i)
         decoded[i] = DecodeField(parts[i]);

@@ -6,6 +6,7 @@
 #include "components/platform/ProgramFinder.h"
 #include "core/ItemLink.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -92,11 +93,13 @@ QStringList ItemLinkCheck::Check(const QStringList& Hrefs) {
         QStringList lines;
         if (item && !IsAddress(item->Command)) {
             if (!lookup.CommandFound(item->Command))
-                lines << QStringLiteral("The command was not found: ") +
-                             NameInMessage(item->Command);
+                lines << QCoreApplication::translate("ItemLinkCheck",
+                                                     "The command was not found: %1")
+                             .arg(NameInMessage(item->Command));
             if (!item->StartIn.isEmpty() && !lookup.FolderFound(item->StartIn))
-                lines << QStringLiteral("The start-in folder does not exist: ") +
-                             NameInMessage(item->StartIn);
+                lines << QCoreApplication::translate("ItemLinkCheck",
+                                                     "The start-in folder does not exist: %1")
+                             .arg(NameInMessage(item->StartIn));
         }
         missing.append(lines.join(QLatin1Char('\n')));
     }

@@ -15,8 +15,6 @@
 #include <QMimeDatabase>
 
 namespace {
-const QString LaunchErrorTitle = QStringLiteral("Launch Error");
-
 bool IsRunnerLink(const QString& Url) {
     return Url.left(3).compare(QLatin1String("qt:"), Qt::CaseInsensitive) == 0 ||
            Url.left(4).compare(QLatin1String("qtc:"), Qt::CaseInsensitive) == 0;
@@ -109,9 +107,9 @@ void LinkHandler::RunnerLinkActivated(const QString& Url, bool MainFrame) {
     // "open" is harmless anywhere and is the welcome page's way out.
     if (Url.toLower() == QLatin1String("qtc:open") || (MainFrame && ShowsOpenPage()))
         return ProcURL(Url);
-    Dialogs.MsgBox(QStringLiteral("Unable to execute command '") + NameInMessage(Url) +
-                       QStringLiteral("'.  Please open a file first."),
-                   MsgButtons::OK, MsgIcon::Exclamation, LaunchErrorTitle);
+    Dialogs.MsgBox(
+        tr("Unable to execute command '%1'.  Please open a file first.").arg(NameInMessage(Url)),
+        MsgButtons::OK, MsgIcon::Exclamation, tr("Launch Error"));
     Window.OpenDialog();
 }
 
@@ -158,12 +156,13 @@ bool LinkHandler::RunItem(const QString& Fields) {
 void LinkHandler::ReportLaunch(const QString& Command, const Launcher::Outcome& Outcome) {
     if (Outcome.Succeeded())
         return;
-    const QString why = Outcome.Code == Launcher::FileNotFound
-                            ? QStringLiteral("Please check that the file exists")
-                            : Outcome.Reason;
-    Dialogs.MsgBox(QStringLiteral("The command '") + NameInMessage(Command) +
-                       QStringLiteral("' could not be executed.  ") + why,
-                   MsgButtons::OK, MsgIcon::Critical, LaunchErrorTitle);
+    const QString name = NameInMessage(Command);
+    const QString text =
+        Outcome.Code == Launcher::FileNotFound
+            ? tr("The command '%1' could not be executed.  Please check that the file exists")
+                  .arg(name)
+            : tr("The command '%1' could not be executed.  %2").arg(name, Outcome.Reason);
+    Dialogs.MsgBox(text, MsgButtons::OK, MsgIcon::Critical, tr("Launch Error"));
 }
 
 void LinkHandler::RunCommand(const QString& Word) {
@@ -184,12 +183,13 @@ void LinkHandler::RunCommand(const QString& Word) {
 }
 
 void LinkHandler::ReportFailure(const QString& Word, const QString& Description, int Number) {
-    const QString failure = Description + QStringLiteral(", ") + QString::number(Number);
-    const QString text = Word == QLatin1String("edit")
-                             ? QStringLiteral("Unable to run: ") +
-                                   NameInMessage(EditorProgram(Window)) + QLatin1Char(' ') +
-                                   NameInMessage(Window.InfoValue(QStringLiteral("Source file"))) +
-                                   QStringLiteral(" - ") + failure
-                             : QStringLiteral("An error occurred: ") + failure;
-    Dialogs.MsgBox(text, MsgButtons::OK, MsgIcon::Critical, QStringLiteral("Run Error"));
+    const QString number = QString::number(Number);
+    const QString text =
+        Word == QLatin1String("edit")
+            ? tr("Unable to run: %1 %2 - %3, %4")
+                  .arg(NameInMessage(EditorProgram(Window)),
+                       NameInMessage(Window.InfoValue(QStringLiteral("Source file"))), Description,
+                       number)
+            : tr("An error occurred: %1, %2").arg(Description, number);
+    Dialogs.MsgBox(text, MsgButtons::OK, MsgIcon::Critical, tr("Run Error"));
 }

@@ -2,6 +2,7 @@
 
 #include "components/platform/Launcher.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QUrl>
 #include <functional>
@@ -15,6 +16,8 @@ class UserDialogs;
 // key press on a link starts anything; the engine's own navigations only ever show
 // local pages.
 class LinkHandler {
+    Q_DECLARE_TR_FUNCTIONS(LinkHandler)
+
 public:
     LinkHandler(RunnerWindow& Window, LaunchPort& Launch, UserDialogs& Dialogs);
 

@@ -231,7 +231,8 @@ window.quintorMatching = (function () {
         return;
     var links = window.quintorLinks;
     var matching = window.quintorMatching;
-    var bar = null; // {host, input, count} once made
+    var Texts = @FINDTEXTS@; // in the user's language, from the runner
+    var bar = null; // {host, input, count, found} once made
     var entries = null; // {link, cell, table, key, shown} of every item, in page order
     var searchable = null; // the entries' texts, made ready for matching
     var uses = []; // how much the user uses every entry (see learn)
@@ -443,6 +444,8 @@ window.quintorMatching = (function () {
         }
         filtering(narrowing);
         highlight(best);
+        if (bar && bar.host.isConnected)
+            announce();
         lastFilterMs = performance.now() - started;
     }
 
@@ -521,8 +524,23 @@ window.quintorMatching = (function () {
             matches[current].link.scrollIntoView({block: 'nearest', inline: 'nearest'});
         }
         if (bar)
-            bar.count.textContent = matches.length ? (current + 1) + ' of ' + matches.length
-                                                   : 'No match';
+            bar.count.textContent = matches.length ? position(current + 1, matches.length)
+                                                   : Texts.none;
+    }
+
+    function position(at, of) {
+        return Texts.position.replace(/%([12])/g, function (_, n) { return n === '1' ? at : of; });
+    }
+
+    // A screen reader hears how many items a search found, once the runner has said it in
+    // the user's words; an answer that comes after the next search is dropped.
+    var searches = 0;
+    function announce() {
+        var search = ++searches, made = bar;
+        links.foundText(matches.length, function (text) {
+            if (search === searches && made)
+                made.found.textContent = text;
+        });
     }
 
     // The next item in a direction: left and right in page order, up and down to the
@@ -559,14 +577,19 @@ window.quintorMatching = (function () {
         'input { flex: 0 1 28em; min-width: 6em; font: inherit; color: inherit; background: transparent;' +
         ' border: 1px solid var(--quintor-bar-border, GrayText); border-radius: 6px; padding: 5px 8px; }' +
         'input:focus { outline: 2px solid var(--quintor-accent, Highlight); outline-offset: 1px; }' +
-        '.count { white-space: nowrap; opacity: .8; }';
+        '.count { white-space: nowrap; opacity: .8; }' +
+        '.found { position: absolute; width: 1px; height: 1px; overflow: hidden; clip: rect(0 0 0 0); }';
 
     function makeBar() {
         var host = document.createElement('quintor-find');
         var root = host.attachShadow({mode: 'closed'});
         root.innerHTML = '<style>' + Style + '</style><div class="bar" role="search">' +
-            '<input type="search" aria-label="Find an item"><span class="count" aria-live="polite"></span></div>';
-        var made = {host: host, input: root.querySelector('input'), count: root.querySelector('.count')};
+            '<input type="search"><span class="count"></span>' +
+            '<span class="found" role="status" aria-live="polite"></span></div>';
+        var made = {host: host, root: root, input: root.querySelector('input'),
+                    count: root.querySelector('.count'), found: root.querySelector('.found')};
+        made.input.setAttribute('aria-label', Texts.label);
+        root.querySelector('.bar').setAttribute('aria-label', Texts.label);
         made.input.addEventListener('input', function () {
             filter(made.input.value);
             timeToPaint(lastFilterMs);
@@ -672,4 +695,6 @@ window.quintorMatching = (function () {
     // For a reload, which brings the bar back as it was: its text, or null when closed.
     window.quintorFinder.text = function () { return bar && bar.host.isConnected ? bar.input.value : null; };
     window.quintorFinder.find = function (text) { return open(text); };
+    // For tests: the bar as a screen reader finds it, while it is made.
+    window.quintorFinder.bar = function () { return bar ? bar.root : null; };
 })();

@@ -115,9 +115,14 @@
     window.addEventListener('click', activated, true);
     window.addEventListener('auxclick', activated, true);
 
-    // For the other scripts of this world (the find bar): a link the user chose by keyboard.
+    // For the other scripts of this world (the find bar): a link the user chose by keyboard,
+    // and the runner's words for how many items a search found (none before the channel).
     window.quintorLinks = {
         isRunnerLink: isRunnerLink,
+        foundText: function (count, answer) {
+            if (runner)
+                runner.foundText(count, answer);
+        },
         activate: function (link) {
             if (!follow(link))
                 link.click(); // a script's click: the engine follows it, we do not see it

@@ -1,6 +1,7 @@
 #include "BrowserPage.h"
 
 #include "components/PageLookScript.h"
+#include "ui/FindBarTexts.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -44,9 +45,9 @@ BrowserPage::BrowserPage(QWebEngineProfile* Profile, QObject* Parent)
     WatchActivations();
 }
 
-// The scripts that report the user's activations (and find items by typing) run in a
-// world of their own in every frame; the channel they report through exists in that
-// world of the page itself only. The page's look is added in the same world.
+// The scripts that report the user's activations (and find items by typing, and name the
+// items for a screen reader) run in a world of their own in every frame; the channel they report
+// through exists in that world of the page itself only. The page's look is added in the same world.
 void BrowserPage::WatchActivations() {
     QWebEngineScript script;
     script.setName(QStringLiteral("runner links"));
@@ -56,7 +57,9 @@ void BrowserPage::WatchActivations() {
     script.setSourceCode(ResourceText(QStringLiteral(":/qtwebchannel/qwebchannel.js")) +
                          ResourceText(QStringLiteral(":/runner/linkwatch.js"))
                              .replace(QLatin1String("@SECRET@"), Secret) +
-                         ResourceText(QStringLiteral(":/runner/finder.js")));
+                         ResourceText(QStringLiteral(":/runner/finder.js"))
+                             .replace(QLatin1String("@FINDTEXTS@"), FindBarTexts::Script()) +
+                         ResourceText(QStringLiteral(":/runner/itemnames.js")));
     scripts().insert(script);
 
     PageLook::AddTo(scripts());
@@ -64,6 +67,10 @@ void BrowserPage::WatchActivations() {
     auto* channel = new QWebChannel(this);
     channel->registerObject(QStringLiteral("runner"), new LinkBridge(this));
     setWebChannel(channel, QWebEngineScript::ApplicationWorld);
+}
+
+QString LinkBridge::foundText(int Count) const {
+    return FindBarTexts::Found(Count);
 }
 
 void BrowserPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel Level,

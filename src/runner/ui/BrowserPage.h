@@ -56,6 +56,8 @@ public:
     Q_INVOKABLE void activate(const QString& Href, const QString& Address) {
         emit Page->LinkActivated(Href, Address, true);
     }
+    // What the find bar has a screen reader say after a search, in the user's language.
+    Q_INVOKABLE QString foundText(int Count) const;
 
 private:
     BrowserPage* Page;

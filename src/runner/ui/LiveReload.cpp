@@ -41,7 +41,7 @@ LiveReload::LiveReload(RunnerWindow& Window, QWebEnginePage* Page, QStatusBar* S
 }
 
 QString LiveReload::GoneNote() {
-    return QStringLiteral("The page file is gone: shown as it was until it is back.");
+    return tr("The page file is gone: shown as it was until it is back.");
 }
 
 bool LiveReload::ShowsCurrentPage() const {

@@ -14,11 +14,14 @@
 #include "ui/WindowColours.h"
 #include "ui/WindowPlacement.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -35,15 +38,39 @@ static void InitRunnerResources() {
 }
 
 namespace {
-const QString OpenFilter =
-    QStringLiteral("HTML Files (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*");
+const QKeyCombination OpenKeys = Qt::CTRL | Qt::Key_O;
+
+// A screen reader hears the runner's window as a window, named as its caption.
+QAccessibleInterface* WindowAccessible(const QString& ClassName, QObject* Object) {
+    if (ClassName == QLatin1String("frmMain") && Object && Object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(Object), QAccessible::Window);
+    return nullptr;
+}
+
+// Every @NAME@ of the text replaced in one pass, so that a value is never searched again.
+QString FillIn(const QString& Template, const QHash<QString, QString>& Values) {
+    static const QRegularExpression field(QStringLiteral("@([A-Z]+)@"));
+    QString out;
+    qsizetype done = 0;
+    for (auto found = field.globalMatch(Template); found.hasNext();) {
+        const QRegularExpressionMatch match = found.next();
+        out += QStringView(Template).mid(done, match.capturedStart() - done);
+        out += Values.value(match.captured(1), match.captured());
+        done = match.capturedEnd();
+    }
+    out += QStringView(Template).mid(done);
+    return out;
+}
 } // namespace
 
 frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
     : QWidget(Parent), Dialogs(Dialogs), Links(*this, Launch, Dialogs) {
     InitRunnerResources();
+    static const bool accessible = (QAccessible::installFactory(WindowAccessible), true);
+    Q_UNUSED(accessible);
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("QT"));
+    setAccessibleName(QStringLiteral("Quintor"));
 
     BrowserEngine::FollowDesktopColourScheme();
     // Our own profile, in memory only: the engine keeps nothing between runs (the find
@@ -61,13 +88,17 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
     WB->setObjectName(QStringLiteral("WB"));
     WB->setPage(Page);
     WB->setContextMenuPolicy(Qt::NoContextMenu);
+    WB->setAccessibleName(tr("Launcher page"));
     txtEC = new QLineEdit(this);
     txtEC->setObjectName(QStringLiteral("txtEC"));
-    txtEC->setPlaceholderText(QStringLiteral("Parameters added to every item you start"));
-    txtEC->setToolTip(QStringLiteral("What you type here is added to the parameters of every "
-                                     "item you start from this page."));
+    txtEC->setPlaceholderText(tr("Parameters added to every item you start"));
+    txtEC->setToolTip(tr("What you type here is added to the parameters of every "
+                         "item you start from this page."));
+    txtEC->setAccessibleName(tr("Extra parameters"));
+    txtEC->setAccessibleDescription(txtEC->toolTip());
     stat = new QStatusBar(this);
     stat->setObjectName(QStringLiteral("stat"));
+    stat->setAccessibleName(tr("Status"));
     stat->setSizeGripEnabled(false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -92,8 +123,10 @@ frmMain::frmMain(UserDialogs& Dialogs, LaunchPort& Launch, QWidget* Parent)
     connect(Page, &QWebEnginePage::loadFinished, this, &frmMain::PageLoaded);
     Learning = std::make_unique<FindLearning>(*Page, UseHistoryFile::DefaultPath());
     Links.WatchStarts([this](const QString& Link) { Learning->Started(CurrentFile, Link); });
-    connect(Page, &QWebEnginePage::titleChanged, this,
-            [this](const QString& Title) { setWindowTitle(Title + QStringLiteral(" - Quintor")); });
+    connect(Page, &QWebEnginePage::titleChanged, this, [this](const QString& Title) {
+        setWindowTitle(Title + QStringLiteral(" - Quintor"));
+        setAccessibleName(windowTitle());
+    });
     connect(Page, &QWebEnginePage::linkHovered, this,
             [this](const QString& Url) { stat->showMessage(Url); });
 
@@ -110,7 +143,7 @@ void frmMain::AddShortcuts() {
     const auto add = [this](const QKeySequence& Keys, void (frmMain::*Command)()) {
         connect(new QShortcut(Keys, this), &QShortcut::activated, this, Command);
     };
-    add(QKeySequence(Qt::CTRL | Qt::Key_O), &frmMain::OpenDialog);
+    add(QKeySequence(OpenKeys), &frmMain::OpenDialog);
     add(QKeySequence(Qt::Key_F5), &frmMain::Refresh);
     add(QKeySequence(Qt::CTRL | Qt::Key_Q), &frmMain::CloseIfAllowed);
     add(QKeySequence(Qt::CTRL | Qt::Key_W), &frmMain::CloseIfAllowed);
@@ -132,8 +165,18 @@ QString frmMain::WelcomeHtml() {
         icon(QStringLiteral(":/runner/quintor.png"));
     if (!page.open(QIODevice::ReadOnly) || !icon.open(QIODevice::ReadOnly))
         return {};
-    return QString::fromUtf8(page.readAll())
-        .replace(QLatin1String("@ICON@"), QString::fromLatin1(icon.readAll().toBase64()));
+    const auto text = [](const QString& Text) { return Text.toHtmlEscaped(); };
+    return FillIn(
+        QString::fromUtf8(page.readAll()),
+        {{QStringLiteral("LANG"),
+          text(tr("en", "the language code of these translations, as a page's lang attribute"))},
+         {QStringLiteral("TITLE"), text(tr("Welcome!"))},
+         {QStringLiteral("ABOUT"), text(tr("Quintor shows a launcher page made with Quintor "
+                                           "Editor and starts the programs, documents and links "
+                                           "on it."))},
+         {QStringLiteral("OPEN"), text(tr("Open a launcher page…"))},
+         {QStringLiteral("KEYS"), text(QKeySequence(OpenKeys).toString(QKeySequence::NativeText))},
+         {QStringLiteral("ICON"), QString::fromLatin1(icon.readAll().toBase64())}});
 }
 
 void frmMain::Form_Load(const QStringList& Arguments) {
@@ -227,8 +270,9 @@ QString frmMain::ExtraCommandsText() const {
 
 void frmMain::OpenDialog() {
     FileDialogRequest request;
-    request.Title = QStringLiteral("Open a Quintor File");
-    request.Filter = OpenFilter;
+    request.Title = tr("Open a Quintor File");
+    request.Filter = tr("HTML Files") + QStringLiteral(" (*.htm;*.html)|*.htm;*.html|") +
+                     tr("All Files") + QStringLiteral(" (*.*)|*.*");
     request.FileName = LastOpened;
     request.MustExist = true;
     const std::optional<QString> chosen = Dialogs.FileDialog(request);

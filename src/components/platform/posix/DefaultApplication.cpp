@@ -3,6 +3,7 @@
 #include "components/platform/Launcher.h"
 #include "components/platform/posix/NativePath.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -61,14 +62,10 @@ DefaultApplication::Result Launch(GAppInfo* App, GList* Files, GList* Uris, int 
     return {true, QString(), context.Pid};
 }
 
-QString NoApplicationFor(const QString& What) {
-    return QStringLiteral("No application is set to open %1").arg(What);
-}
-
 DefaultApplication::Result OpenFile(const QString& Path, int ShowCommand) {
     const std::optional<QByteArray> native = NativePath(Path);
     if (!native)
-        return {false, QStringLiteral("No such file"), 0};
+        return {false, QCoreApplication::translate("DefaultApplication", "No such file"), 0};
     Ref<GFile> file(g_file_new_for_path(native->constData()));
     GError* error = nullptr;
     Ref<GFileInfo> info(g_file_query_info(file.Object, G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE,
@@ -79,10 +76,15 @@ DefaultApplication::Result OpenFile(const QString& Path, int ShowCommand) {
     Ref<GAppInfo> app(type ? g_app_info_get_default_for_type(type, FALSE) : nullptr);
     if (!app.Object) {
         gchar* description = type ? g_content_type_get_description(type) : nullptr;
-        const QString what = description ? QString::fromUtf8(description).toLower()
-                                         : QStringLiteral("this kind of file");
+        const QString reason =
+            description
+                ? QCoreApplication::translate("DefaultApplication",
+                                              "No application is set to open %1 files")
+                      .arg(QString::fromUtf8(description).toLower())
+                : QCoreApplication::translate("DefaultApplication",
+                                              "No application is set to open this kind of file");
         g_free(description);
-        return {false, NoApplicationFor(what + QStringLiteral(" files")), 0};
+        return {false, reason, 0};
     }
     GList files{file.Object, nullptr, nullptr};
     return Launch(app.Object, &files, nullptr, ShowCommand);
@@ -93,7 +95,10 @@ DefaultApplication::Result OpenAddress(const QUrl& Address, int ShowCommand) {
     Ref<GAppInfo> app(g_app_info_get_default_for_uri_scheme(scheme.constData()));
     if (!app.Object)
         return {false,
-                NoApplicationFor(QString::fromLatin1(scheme) + QStringLiteral(": addresses")), 0};
+                QCoreApplication::translate("DefaultApplication",
+                                            "No application is set to open %1: addresses")
+                    .arg(QString::fromLatin1(scheme)),
+                0};
     QByteArray uri = Address.toEncoded();
     GList uris{uri.data(), nullptr, nullptr};
     return Launch(app.Object, nullptr, &uris, ShowCommand);
@@ -103,16 +108,35 @@ DefaultApplication::Result OpenAddress(const QUrl& Address, int ShowCommand) {
 
 DefaultApplication::Result DefaultApplication::Open(const QString& Target, int ShowCommand) {
     if (Target.isEmpty())
-        return {false, QStringLiteral("Nothing was named"), 0};
+        return {false, QCoreApplication::translate("DefaultApplication", "Nothing was named"), 0};
     // A path that exists is a local file, even when it looks like "name:rest".
     if (QFileInfo::exists(Target))
         return OpenFile(QFileInfo(Target).absoluteFilePath(), ShowCommand);
     const QUrl url(Target, QUrl::TolerantMode);
     if (!url.isValid() || url.scheme().isEmpty())
-        return {false, QStringLiteral("It is neither a file nor an address"), 0};
+        return {false,
+                QCoreApplication::translate("DefaultApplication",
+                                            "It is neither a file nor an address"),
+                0};
     if (url.isLocalFile())
         return OpenFile(url.toLocalFile(), ShowCommand);
     return OpenAddress(url, ShowCommand);
+}
+
+DefaultApplication::Result DefaultApplication::OpenPage(const QString& Path) {
+    const std::optional<QByteArray> native = NativePath(QFileInfo(Path).absoluteFilePath());
+    if (!native || !QFileInfo(Path).isFile())
+        return {false, QStringLiteral("No such file"), 0};
+    GError* error = nullptr;
+    gchar* uri = g_filename_to_uri(native->constData(), nullptr, &error);
+    if (!uri)
+        return {false, TakeMessage(error), 0};
+    LaunchContext context(Launcher::Show::Normal);
+    const gboolean started = g_app_info_launch_default_for_uri(uri, context.Context.Object, &error);
+    g_free(uri);
+    if (!started)
+        return {false, TakeMessage(error), 0};
+    return {true, QString(), context.Pid};
 }
 
 bool OpenWithDefaultApplication(const QString& Target) {

@@ -4,6 +4,7 @@
 #include "components/AtomicFile.h"
 #include "components/NameInMessage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -152,9 +153,11 @@ QByteArray DesktopShortcut::Content(const ShortcutLink& Link) {
 
 QString DesktopShortcut::Create(const QString& Folder, const ShortcutLink& Link) {
     if (Folder.isEmpty() || !QFileInfo(Folder).isDir())
-        throw AppError(QStringLiteral("Path not found: the desktop folder '") +
-                           NameInMessage(Folder) + QStringLiteral("' does not exist"),
-                       ErrNo::PathFileAccess);
+        throw AppError(
+            QCoreApplication::translate("DesktopShortcut",
+                                        "Path not found: the desktop folder '%1' does not exist")
+                .arg(NameInMessage(Folder)),
+            ErrNo::PathFileAccess);
     const QString path = FilePath(Folder, Link);
     WriteFileAtomically(path, Content(Link));
     QFile file(path);
@@ -167,7 +170,8 @@ QString DesktopShortcut::Create(const QString& Folder, const ShortcutLink& Link)
     if (permissions & QFileDevice::ReadOther)
         permissions |= QFileDevice::ExeOther;
     if (!file.setPermissions(permissions))
-        throw AppError(QStringLiteral("Permission denied: ") + file.errorString(),
+        throw AppError(QCoreApplication::translate("DesktopShortcut", "Permission denied: %1")
+                           .arg(file.errorString()),
                        ErrNo::PermissionDenied);
     MarkTrusted(path);
     return path;

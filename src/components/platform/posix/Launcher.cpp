@@ -5,6 +5,7 @@
 #include "components/platform/DefaultApplication.h"
 #include "components/platform/WindowStyle.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -66,9 +67,9 @@ Launcher::Outcome OpenExisting(const QString& Path, const QString& Parameters,
     if (!info.isFile() || !info.isExecutable())
         return FromDefaultApplication(DefaultApplication::Open(Path, ShowCommand), ShowCommand);
     if (!Folder.isEmpty() && !QFileInfo(Folder).isDir())
-        return {
-            Launcher::PathNotFound,
-            QStringLiteral("The start-in folder '%1' does not exist").arg(NameInMessage(Folder))};
+        return {Launcher::PathNotFound,
+                QCoreApplication::translate("Launcher", "The start-in folder '%1' does not exist")
+                    .arg(NameInMessage(Folder))};
     const QString failure = Detach(Path, Launcher::SplitArguments(Parameters), Folder, ShowCommand);
     if (!failure.isEmpty())
         return {Launcher::AccessDenied, failure};
@@ -110,9 +111,11 @@ Launcher::Outcome Launcher::OpenDocument(const QString& Target, int ShowCommand)
 void Launcher::StartProgram(const QString& Program, const QStringList& Arguments, int ShowCommand) {
     const QFileInfo info(Program);
     if (!info.isFile())
-        throw AppError(QStringLiteral("File not found"), ErrNo::FileNotFound);
+        throw AppError(QCoreApplication::translate("Launcher", "File not found"),
+                       ErrNo::FileNotFound);
     if (!info.isExecutable() || !Detach(Program, Arguments, QString(), ShowCommand).isEmpty())
-        throw AppError(QStringLiteral("Permission denied"), ErrNo::PermissionDenied);
+        throw AppError(QCoreApplication::translate("Launcher", "Permission denied"),
+                       ErrNo::PermissionDenied);
 }
 
 QStringList Launcher::SplitArguments(const QString& Parameters) {

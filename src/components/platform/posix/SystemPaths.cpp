@@ -51,3 +51,19 @@ QString SystemPaths::UserDataFolder() {
     return Join(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
                 QStringLiteral("quintor"));
 }
+
+SystemPaths::DataFile SystemPaths::FindData(const QString& Relative, const QString& ProgramFolder) {
+    const QString beside = QDir::cleanPath(ProgramFolder + QStringLiteral("../share/") + Relative);
+    QStringList candidates{beside};
+    // A folder given relative would depend on where the program was started from.
+    QString dataDirs = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (dataDirs.isEmpty())
+        dataDirs = QStringLiteral("/usr/local/share:/usr/share");
+    for (const QString& folder : dataDirs.split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        if (QDir::isAbsolutePath(folder))
+            candidates << QDir::cleanPath(folder + QLatin1Char('/') + Relative);
+    for (const QString& candidate : candidates)
+        if (QFileInfo(candidate).isFile())
+            return {QDir::toNativeSeparators(candidate), true};
+    return {QDir::toNativeSeparators(beside), false};
+}

@@ -11,6 +11,7 @@
 #include "pagegen/modGenHTML.h"
 #include "shell/EditorContext.h"
 
+#include <QCoreApplication>
 #include <QLayout>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -21,10 +22,13 @@ namespace {
 constexpr int HtmlTab = 2;
 constexpr int PreviewTab = 3;
 
-void ShowError(EditorContext& Ctx, const QString& Text, const AppError& Error,
-               const QString& Title) {
-    Ctx.Dialogs().MsgBox(Text + QStringLiteral(" - ") + Error.Description + QStringLiteral(", ") +
-                             QString::number(Error.Number),
+// Message holds the error's description and number as %1 and %2, and Name, when there
+// is one, as %3.
+void ShowError(EditorContext& Ctx, const QString& Message, const AppError& Error,
+               const QString& Title, const QString& Name = QString()) {
+    const QString number = QString::number(Error.Number);
+    Ctx.Dialogs().MsgBox(Name.isNull() ? Message.arg(Error.Description, number)
+                                       : Message.arg(Error.Description, number, Name),
                          MsgButtons::OK, MsgIcon::Critical, Title);
 }
 
@@ -48,8 +52,11 @@ void ShowSource(EditorContext& Ctx) {
         page = GenHTML(Ctx.Doc(), false, QString());
     } catch (const AppError& e) {
         Ctx.HtmlView().clear();
-        ShowError(Ctx, QStringLiteral("An error occurred when attempting to generate the HTML"), e,
-                  QStringLiteral("HTML Error"));
+        ShowError(
+            Ctx,
+            QCoreApplication::translate(
+                "BuildCommands", "An error occurred when attempting to generate the HTML - %1, %2"),
+            e, QCoreApplication::translate("BuildCommands", "HTML Error"));
         return;
     }
     page.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -65,9 +72,11 @@ void ShowPreview(EditorContext& Ctx) {
         if (PreviewPane* pane = ExistingPane(Ctx))
             pane->Blank();
         ShowError(Ctx,
-                  QStringLiteral("An error occurred when attempting to preview the HTML file '") +
-                      NameInMessage(preview.PageFile()) + QLatin1Char('\''),
-                  e, QStringLiteral("Preview Error"));
+                  QCoreApplication::translate("BuildCommands",
+                                              "An error occurred when attempting to preview the "
+                                              "HTML file '%3' - %1, %2"),
+                  e, QCoreApplication::translate("BuildCommands", "Preview Error"),
+                  NameInMessage(preview.PageFile()));
         return;
     }
     Pane(Ctx).Navigate(QUrl::fromLocalFile(preview.PageFile()));
@@ -79,16 +88,20 @@ void mnuFileBuild_Click(EditorContext& Ctx) {
     LauncherDocument& doc = Ctx.Doc();
     UserDialogs& dialogs = Ctx.Dialogs();
     if (doc.Items.Count() == 0 &&
-        dialogs.MsgBox(QStringLiteral("There are no icons in the list.  Do you still want to build "
-                                      "the HTML file?"),
-                       MsgButtons::YesNo, MsgIcon::Question, QStringLiteral("No Items in List"),
+        dialogs.MsgBox(QCoreApplication::translate("BuildCommands",
+                                                   "There are no icons in the list.  Do you still "
+                                                   "want to build the HTML file?"),
+                       MsgButtons::YesNo, MsgIcon::Question,
+                       QCoreApplication::translate("BuildCommands", "No Items in List"),
                        MsgAnswer::No) != MsgAnswer::Yes)
         return;
 
     FileDialogRequest request;
-    request.Title = QStringLiteral("Build the HTML File");
-    request.Filter =
-        QStringLiteral("HTML Document (*.htm;*.html)|*.htm;*.html|All files (*.*)|*.*");
+    request.Title = QCoreApplication::translate("BuildCommands", "Build the HTML File");
+    request.Filter = QCoreApplication::translate("BuildCommands", "HTML Document") +
+                     QStringLiteral(" (*.htm;*.html)|*.htm;*.html|") +
+                     QCoreApplication::translate("BuildCommands", "All files") +
+                     QStringLiteral(" (*.*)|*.*");
     request.FileName = PageBuild::ProposedPagePath(doc);
     request.Save = true;
     request.ConfirmOverwrite = true;
@@ -101,13 +114,16 @@ void mnuFileBuild_Click(EditorContext& Ctx) {
         PageBuild::WritePage(doc, *path);
     } catch (const AppError& e) {
         ShowError(Ctx,
-                  QStringLiteral("An error occurred when attempting to build the HTML file '") +
-                      NameInMessage(*path) + QLatin1Char('\''),
-                  e, QStringLiteral("Build Error"));
+                  QCoreApplication::translate("BuildCommands",
+                                              "An error occurred when attempting to build the "
+                                              "HTML file '%3' - %1, %2"),
+                  e, QCoreApplication::translate("BuildCommands", "Build Error"),
+                  NameInMessage(*path));
         return;
     }
     {
-        const EditHistory::Step step = doc.History.Begin(QStringLiteral("Build"));
+        const EditHistory::Step step =
+            doc.History.Begin(QCoreApplication::translate("BuildCommands", "Build"));
         doc.WriteProp(QStringLiteral("(HTML File)"), *path);
     }
     Ctx.Checkmenus();
@@ -119,10 +135,12 @@ void mnuFileRun_Click(EditorContext& Ctx) {
         // The editor does not wait for the runner.
         Launcher::StartProgram(command.Program, command.Arguments, Launcher::Show::Normal);
     } catch (const AppError& e) {
-        ShowError(Ctx,
-                  QStringLiteral("An error occurred when running the command - '") +
-                      NameInMessage(command.CommandLine) + QLatin1Char('\''),
-                  e, QStringLiteral("Run Error"));
+        ShowError(
+            Ctx,
+            QCoreApplication::translate(
+                "BuildCommands", "An error occurred when running the command - '%3' - %1, %2"),
+            e, QCoreApplication::translate("BuildCommands", "Run Error"),
+            NameInMessage(command.CommandLine));
     }
 }
 

@@ -50,6 +50,7 @@ PreviewPane::PreviewPane(QWidget* Parent) : QWidget(Parent) {
     BrowserEngine::FollowDesktopColourScheme();
     WB = new QWebEngineView(this);
     WB->setObjectName(QStringLiteral("WB"));
+    WB->setAccessibleName(tr("Page preview"));
     Page = new PreviewPage(WB);
     InstallSchemeHandlers(Page->profile());
     WB->setPage(Page);

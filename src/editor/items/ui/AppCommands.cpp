@@ -12,6 +12,8 @@
 #include "items/ui/frmApps.h"
 #include "shell/EditorContext.h"
 
+#include <QCoreApplication>
+
 namespace AppCommands {
 
 namespace {
@@ -63,8 +65,9 @@ void mnuEditAddApps_Click(EditorContext& Ctx) {
                 ? items.Count() + 1
                 : ItemListOps::AddItemPosition(items.Count(), Ctx.SelectedRow(), false),
             dialog.ChosenRows(),
-            dialog.AddsByCategory() ? QStringLiteral("Add by category")
-                                    : QStringLiteral("Add from applications"));
+            dialog.AddsByCategory()
+                ? QCoreApplication::translate("AppCommands", "Add by category", "undo step")
+                : QCoreApplication::translate("AppCommands", "Add from applications", "undo step"));
 }
 
 void DropLinks(EditorContext& Ctx, int Pos, const QList<AppItems::Link>& Links) {
@@ -79,16 +82,22 @@ void DropLinks(EditorContext& Ctx, int Pos, const QList<AppItems::Link>& Links) 
             if (item.Made())
                 rows.append(item.Row);
             else
-                refused.append(NameInMessage(link.Url.toDisplayString(QUrl::PreferLocalFile)) +
-                               QStringLiteral(": ") + item.Refusal);
+                refused.append(
+                    QCoreApplication::translate("AppCommands", "%1: %2",
+                                                "what was dropped, why it was refused")
+                        .arg(NameInMessage(link.Url.toDisplayString(QUrl::PreferLocalFile)),
+                             item.Refusal));
         }
     }
     const int count = Ctx.Doc().Items.Count();
-    AddRows(Ctx, Pos >= 1 && Pos <= count ? Pos : count + 1, rows, QStringLiteral("Drop"));
+    AddRows(Ctx, Pos >= 1 && Pos <= count ? Pos : count + 1, rows,
+            QCoreApplication::translate("AppCommands", "Drop", "undo step"));
     if (!refused.isEmpty())
-        Ctx.Dialogs().MsgBox(QStringLiteral("These cannot become items:\n") +
-                                 refused.join(QLatin1Char('\n')),
-                             MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Drop Error"));
+        Ctx.Dialogs().MsgBox(
+            QCoreApplication::translate("AppCommands", "These cannot become items:\n%1")
+                .arg(refused.join(QLatin1Char('\n'))),
+            MsgButtons::OK, MsgIcon::Exclamation,
+            QCoreApplication::translate("AppCommands", "Drop Error"));
 }
 
 } // namespace AppCommands

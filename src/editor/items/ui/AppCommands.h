@@ -10,7 +10,7 @@ class LauncherDocument;
 // Items from the desktop: the applications picker and what is dropped on the item list.
 namespace AppCommands {
 
-// Edit, "Add from a&pplications...": the chosen applications go where Add puts an item,
+// Edit, "Add &from applications...": the chosen applications go where Add puts an item,
 // directly below the selected row (appended when none is selected); "Add by category"
 // appends them at the end, in a section for each category.
 void mnuEditAddApps_Click(EditorContext& Ctx);

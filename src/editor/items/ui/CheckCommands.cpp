@@ -9,6 +9,8 @@
 #include "items/ui/frmCheck.h"
 #include "shell/EditorContext.h"
 
+#include <QCoreApplication>
+
 namespace CheckCommands {
 
 namespace {
@@ -33,9 +35,11 @@ void mnuEditCheck_Click(EditorContext& Ctx, ItemChecker& Marks) {
     Ctx.ShowTab(0);
     const QList<frmCheck::Broken> broken = BrokenItems(Ctx.Doc().Items, Marks);
     if (broken.isEmpty()) {
-        Ctx.Dialogs().MsgBox(QStringLiteral("Every item's command, start-in folder and icon "
-                                            "were found."),
-                             MsgButtons::OK, MsgIcon::Information, QStringLiteral("Check Items"));
+        Ctx.Dialogs().MsgBox(
+            QCoreApplication::translate(
+                "CheckCommands", "Every item's command, start-in folder and icon were found."),
+            MsgButtons::OK, MsgIcon::Information,
+            QCoreApplication::translate("CheckCommands", "Check Items"));
         return;
     }
     Ctx.SelectRow(broken.first().Pos);

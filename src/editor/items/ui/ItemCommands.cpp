@@ -7,6 +7,8 @@
 #include "items/ui/frmSection.h"
 #include "shell/EditorContext.h"
 
+#include <QCoreApplication>
+
 namespace {
 // The current row when it names a row of the list, else 0.
 int CurrentRow(EditorContext& Ctx) {
@@ -71,14 +73,17 @@ void mnuEditDelete_Click(EditorContext& Ctx) {
     if (pos == 0)
         return;
     const MsgAnswer answer = Ctx.Dialogs().MsgBox(
-        QStringLiteral("Are you sure you want to delete the selected item?"), MsgButtons::YesNo,
-        MsgIcon::Question, QStringLiteral("Delete Icon(s)"));
+        QCoreApplication::translate("ItemCommands",
+                                    "Are you sure you want to delete the selected item?"),
+        MsgButtons::YesNo, MsgIcon::Question,
+        QCoreApplication::translate("ItemCommands", "Delete Icon(s)"));
     if (answer != MsgAnswer::Yes)
         return;
     const QList<int> selected = Ctx.SelectedRows();
     const EditHistory::Step step =
-        Ctx.Doc().History.Begin(Ctx.Doc().Items.IsSection(pos) ? QStringLiteral("Delete section")
-                                                               : QStringLiteral("Delete item"));
+        Ctx.Doc().History.Begin(Ctx.Doc().Items.IsSection(pos)
+                                    ? QCoreApplication::translate("ItemCommands", "Delete section")
+                                    : QCoreApplication::translate("ItemCommands", "Delete item"));
     Finish(Ctx, ItemListOps::DeleteRow(Ctx.Doc().Items, pos, selected));
 }
 
@@ -88,22 +93,26 @@ void mnuEditCopy_Click(EditorContext& Ctx) {
     const int pos = CurrentRow(Ctx);
     if (pos == 0)
         return;
-    const EditHistory::Step step = Ctx.Doc().History.Begin(QStringLiteral("Copy and paste"));
+    const EditHistory::Step step =
+        Ctx.Doc().History.Begin(QCoreApplication::translate("ItemCommands", "Copy and paste"));
     Finish(Ctx, ItemListOps::CopyRow(Ctx.Doc().Items, pos));
 }
 
 void DragRows(EditorContext& Ctx, const QList<int>& Rows, int Pos) {
     Ctx.ShowTab(0);
-    const EditHistory::Step step = Ctx.Doc().History.Begin(QStringLiteral("Drag and drop"));
+    const EditHistory::Step step =
+        Ctx.Doc().History.Begin(QCoreApplication::translate("ItemCommands", "Drag and drop"));
     Finish(Ctx, ItemListOps::DragRows(Ctx.Doc().Items, Rows, Pos));
 }
 
 void mnuEditMoveUp_Click(EditorContext& Ctx) {
-    RunOnCurrentRow(Ctx, &ItemListOps::MoveUp, QStringLiteral("Move up"));
+    RunOnCurrentRow(Ctx, &ItemListOps::MoveUp,
+                    QCoreApplication::translate("ItemCommands", "Move up"));
 }
 
 void mnuEditMoveDown_Click(EditorContext& Ctx) {
-    RunOnCurrentRow(Ctx, &ItemListOps::MoveDown, QStringLiteral("Move down"));
+    RunOnCurrentRow(Ctx, &ItemListOps::MoveDown,
+                    QCoreApplication::translate("ItemCommands", "Move down"));
 }
 
 } // namespace ItemCommands

@@ -7,17 +7,25 @@
 #include "items/Shortcut.h"
 #include "shell/EditorContext.h"
 
+#include <QCoreApplication>
+
 void ShortcutCommands::mnuFileShortcut_Click(EditorContext& Ctx) {
     try {
         Shortcut::Create(Ctx.Doc(), DesktopShortcut::DesktopFolder());
     } catch (const AppError& Error) {
         Ctx.Dialogs().MsgBox(
-            QStringLiteral("An error occurred when creating a shortcut on the Desktop - ") +
-                Error.Description + QStringLiteral(", ") + QString::number(Error.Number),
-            MsgButtons::OK, MsgIcon::Critical, QStringLiteral("Create Shortcut to Desktop Error"));
+            QCoreApplication::translate(
+                "ShortcutCommands",
+                "An error occurred when creating a shortcut on the Desktop - %1, %2",
+                "error description, error number")
+                .arg(Error.Description, QString::number(Error.Number)),
+            MsgButtons::OK, MsgIcon::Critical,
+            QCoreApplication::translate("ShortcutCommands", "Create Shortcut to Desktop Error"));
         return;
     }
-    Ctx.Dialogs().MsgBox(QStringLiteral("A shortcut was successfully created on the Desktop"),
-                         MsgButtons::OK, MsgIcon::Information,
-                         QStringLiteral("Create Shortcut on Desktop"));
+    Ctx.Dialogs().MsgBox(
+        QCoreApplication::translate("ShortcutCommands",
+                                    "A shortcut was successfully created on the Desktop"),
+        MsgButtons::OK, MsgIcon::Information,
+        QCoreApplication::translate("ShortcutCommands", "Create Shortcut on Desktop"));
 }

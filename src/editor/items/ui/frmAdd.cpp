@@ -55,8 +55,8 @@ void frmAdd::BuildControls() {
         button->setToolTip(Tip);
         return button;
     };
-    const QString fileTip = QStringLiteral("Browse for File");
-    const QString folderTip = QStringLiteral("Browse for Folder");
+    const QString fileTip = tr("Browse for File");
+    const QString folderTip = tr("Browse for Folder");
 
     txtDesc = edit("txtDesc");
     txtCom = edit("txtCom");
@@ -71,7 +71,8 @@ void frmAdd::BuildControls() {
     cmdI1 = browse("cmdI1", QStyle::SP_FileIcon, fileTip);
     cmdI2 = browse("cmdI2", QStyle::SP_DirIcon, folderTip);
     cmbRun = Named(new QComboBox(this), "cmbRun");
-    cmbRun->addItems(RunStyles());
+    for (const QString& style : RunStyles())
+        cmbRun->addItem(RunStyleCaption(style), style);
     txtComments = edit("txtComments");
 
     imgIcon = Named(new QLabel(this), "imgIcon");
@@ -93,34 +94,31 @@ void frmAdd::BuildControls() {
             grid->addWidget(Folder, row, 3);
         ++row;
     };
-    addRow(QStringLiteral("* &Description:"), txtDesc);
-    addRow(QStringLiteral("* &Command:"), txtCom, cmdC1, cmdC2);
-    addRow(QStringLiteral("&Parameters:"), txtParam, cmdP1, cmdP2);
-    addRow(QStringLiteral("&Start in:"), txtSI, nullptr, cmdS2);
-    addRow(QStringLiteral("&Icon:"), txtIcon, cmdI1, cmdI2);
+    addRow(tr("* &Description:"), txtDesc);
+    addRow(tr("* &Command:"), txtCom, cmdC1, cmdC2);
+    addRow(tr("&Parameters:"), txtParam, cmdP1, cmdP2);
+    addRow(tr("&Start in:"), txtSI, nullptr, cmdS2);
+    addRow(tr("&Icon:"), txtIcon, cmdI1, cmdI2);
     grid->addWidget(imgIcon, row - 1, 4, 2, 1, Qt::AlignCenter);
-    addRow(QStringLiteral("&Run:"), cmbRun);
-    addRow(QStringLiteral("Co&mments:"), txtComments);
+    addRow(tr("&Run:"), cmbRun);
+    addRow(tr("Co&mments:"), txtComments);
     grid->setColumnStretch(1, 1);
     grid->setColumnMinimumWidth(1, 300);
 
-    lblStar = Named(new QLabel(QStringLiteral("* - mandatory field"), this), "lblStar");
+    lblStar = Named(new QLabel(tr("* - mandatory field"), this), "lblStar");
 
-    fraQT = Named(new QGroupBox(QStringLiteral("Link to &Quintor file"), this), "fraQT");
-    cmdQT = browse("cmdQT", QStyle::SP_FileDialogContentsView,
-                   QStringLiteral("Browse for Quintor File"));
-    chkQTNewWin = Named(new QCheckBox(QStringLiteral("&Open in new window"), fraQT), "chkQTNewWin");
+    fraQT = Named(new QGroupBox(tr("Link to &Quintor file"), this), "fraQT");
+    cmdQT = browse("cmdQT", QStyle::SP_FileDialogContentsView, tr("Browse for Quintor File"));
+    chkQTNewWin = Named(new QCheckBox(tr("&Open in new window"), fraQT), "chkQTNewWin");
     auto* frame = new QHBoxLayout(fraQT);
     cmdQT->setParent(fraQT);
     frame->addWidget(cmdQT);
     frame->addWidget(chkQTNewWin);
     frame->addStretch();
 
-    chkAddBottom =
-        Named(new QCheckBox(QStringLiteral("Add item at &bottom of list"), this), "chkAddBottom");
+    chkAddBottom = Named(new QCheckBox(tr("Add item at &bottom of list"), this), "chkAddBottom");
     chkAddBottom->setChecked(true);
-    chkClear =
-        Named(new QCheckBox(QStringLiteral("Clear &TextBoxes after adding"), this), "chkClear");
+    chkClear = Named(new QCheckBox(tr("Clear &TextBoxes after adding"), this), "chkClear");
     chkClear->setChecked(true);
     auto* checks = new QVBoxLayout;
     checks->addWidget(chkAddBottom);
@@ -131,10 +129,10 @@ void frmAdd::BuildControls() {
     middle->addLayout(checks);
     middle->addStretch();
 
-    cmdAdd = Named(new QPushButton(QStringLiteral("Add"), this), "cmdAdd");
+    cmdAdd = Named(new QPushButton(tr("Add"), this), "cmdAdd");
     cmdAdd->setDefault(true);
-    cmdAddClose = Named(new QPushButton(QStringLiteral("Add a&nd close"), this), "cmdAddClose");
-    cmdCancel = Named(new QPushButton(QStringLiteral("Close"), this), "cmdCancel");
+    cmdAddClose = Named(new QPushButton(tr("Add a&nd close"), this), "cmdAddClose");
+    cmdCancel = Named(new QPushButton(tr("Close"), this), "cmdCancel");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(lblStar);
     buttons->addStretch();
@@ -156,6 +154,7 @@ void frmAdd::BuildControls() {
 
     for (QLineEdit* field : {txtDesc, txtCom, txtParam, txtSI, txtIcon, txtComments})
         field->installEventFilter(this);
+    NameBrowseButtons();
 
     connect(cmdAdd, &QPushButton::clicked, this, &frmAdd::AddEdit);
     connect(cmdAddClose, &QPushButton::clicked, this, &frmAdd::cmdAddClose_Click);
@@ -163,29 +162,42 @@ void frmAdd::BuildControls() {
     connect(cmdQT, &QToolButton::clicked, this, &frmAdd::cmdQT_Click);
     connect(txtIcon, &QLineEdit::textChanged, this, &frmAdd::txtIcon_Change);
 
-    connect(cmdC1, &QToolButton::clicked, this, [this] {
-        FD(QStringLiteral("Browse for Command"), FileKinds::ProgramsFilter(), txtCom, false);
-    });
-    connect(cmdC2, &QToolButton::clicked, this, [this] {
-        DD(QStringLiteral("&Choose a Drive/Folder for the command:"), txtCom, false);
-    });
+    connect(cmdC1, &QToolButton::clicked, this,
+            [this] { FD(tr("Browse for Command"), FileKinds::ProgramsFilter(), txtCom, false); });
+    connect(cmdC2, &QToolButton::clicked, this,
+            [this] { DD(tr("&Choose a Drive/Folder for the command:"), txtCom, false); });
     connect(cmdP1, &QToolButton::clicked, this,
-            [this] { FD(QStringLiteral("Browse for Parameter"), QString(), txtParam, true); });
-    connect(cmdP2, &QToolButton::clicked, this, [this] {
-        DD(QStringLiteral("&Choose a Drive/Folder for the parameters:"), txtParam, true);
-    });
+            [this] { FD(tr("Browse for Parameter"), QString(), txtParam, true); });
+    connect(cmdP2, &QToolButton::clicked, this,
+            [this] { DD(tr("&Choose a Drive/Folder for the parameters:"), txtParam, true); });
     connect(cmdS2, &QToolButton::clicked, this,
-            [this] { DD(QStringLiteral("&Choose a Start In Drive/Folder:"), txtSI, false); });
-    connect(cmdI1, &QToolButton::clicked, this, [this] {
-        FD(QStringLiteral("Choose an Icon"), FileKinds::IconsFilter(), txtIcon, false);
-    });
+            [this] { DD(tr("&Choose a Start In Drive/Folder:"), txtSI, false); });
+    connect(cmdI1, &QToolButton::clicked, this,
+            [this] { FD(tr("Choose an Icon"), FileKinds::IconsFilter(), txtIcon, false); });
     connect(cmdI2, &QToolButton::clicked, this,
-            [this] { DD(QStringLiteral("&Choose a Drive/Folder for the icon:"), txtIcon, false); });
+            [this] { DD(tr("&Choose a Drive/Folder for the icon:"), txtIcon, false); });
+}
+
+// The browse buttons show a picture alone; their tooltips say "file" or "folder" but not
+// for which field, which is what a reader needs to hear.
+void frmAdd::NameBrowseButtons() {
+    const std::pair<QToolButton*, QString> names[] = {
+        {cmdC1, tr("Browse for the command")},
+        {cmdC2, tr("Choose a folder for the command")},
+        {cmdP1, tr("Browse for a file for the parameters")},
+        {cmdP2, tr("Choose a folder for the parameters")},
+        {cmdS2, tr("Choose the start-in folder")},
+        {cmdI1, tr("Browse for the icon")},
+        {cmdI2, tr("Choose a folder for the icon")},
+        {cmdQT, tr("Browse for a Quintor file to link to")},
+    };
+    for (const auto& [button, name] : names)
+        button->setAccessibleName(name);
 }
 
 void frmAdd::Form_Load() {
     if (!Ctx.Doc().EIcon) {
-        setWindowTitle(QStringLiteral("Add an Icon"));
+        setWindowTitle(tr("Add an Icon"));
         cmbRun->setCurrentIndex(0);
         return;
     }
@@ -194,8 +206,8 @@ void frmAdd::Form_Load() {
     const int pos = Ctx.SelectedRow();
     EditRow = pos >= 1 && pos <= items.Count() ? pos : 0;
     const LauncherItem row = EditRow ? items.Row(EditRow) : LauncherItem();
-    setWindowTitle(QStringLiteral("Edit Icon ") + row[cellDescription]);
-    cmdAdd->setText(QStringLiteral("&Edit"));
+    setWindowTitle(tr("Edit Icon %1").arg(row[cellDescription]));
+    cmdAdd->setText(tr("&Edit"));
     cmdAddClose->setEnabled(false);
     cmdAddClose->setVisible(false);
     chkClear->setVisible(false);
@@ -210,21 +222,20 @@ void frmAdd::Form_Load() {
 }
 
 void frmAdd::ShowRun(const QString& Run) {
-    int index = cmbRun->findText(Run, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    int index = cmbRun->findData(Run, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
     // A Run text from elsewhere (a column swap, say) is shown and kept as it is.
     if (index < 0) {
-        cmbRun->addItem(Run);
+        cmbRun->addItem(Run, Run);
         index = cmbRun->count() - 1;
     }
     cmbRun->setCurrentIndex(index);
 }
 
 void frmAdd::AddEdit() {
-    const QString mode = Ctx.Doc().EIcon ? QStringLiteral("Edit") : QStringLiteral("Add");
     const Check check = CheckFields(txtDesc->text(), txtCom->text());
     if (!check.Passed()) {
         Ctx.Dialogs().MsgBox(check.Message, MsgButtons::OK, MsgIcon::Exclamation,
-                             mode + QStringLiteral(" Error"));
+                             Ctx.Doc().EIcon ? tr("Edit Error") : tr("Add Error"));
         (check.Focus == Field::Description ? txtDesc : txtCom)->setFocus();
         UnloadMe = false;
         return;
@@ -232,11 +243,10 @@ void frmAdd::AddEdit() {
     txtIcon->setText(RemoveQuotes(txtIcon->text()));
 
     LauncherDocument& doc = Ctx.Doc();
-    const EditHistory::Step step =
-        doc.History.Begin(doc.EIcon ? QStringLiteral("Edit item") : QStringLiteral("Add item"));
+    const EditHistory::Step step = doc.History.Begin(doc.EIcon ? tr("Edit item") : tr("Add item"));
     const LauncherItem row =
         RowFromFields(txtDesc->text(), txtCom->text(), txtParam->text(), txtSI->text(),
-                      txtIcon->text(), cmbRun->currentText(), txtComments->text());
+                      txtIcon->text(), cmbRun->currentData().toString(), txtComments->text());
     if (doc.EIcon) {
         if (EditRow >= 1 && EditRow <= doc.Items.Count())
             doc.Items.SetRow(EditRow, row);
@@ -338,8 +348,7 @@ QString frmAdd::RunnerProgram() const {
 }
 
 void frmAdd::cmdQT_Click() {
-    const QString FN = FD(QStringLiteral("Browse for Quintor HTML File"), QLatin1String(HtmlFilter),
-                          txtCom, false);
+    const QString FN = FD(tr("Browse for Quintor HTML File"), HtmlFilter(), txtCom, false);
     if (FN.isEmpty())
         return;
     ClearForm();

@@ -60,6 +60,7 @@ protected:
 
 private:
     void BuildControls();
+    void NameBrowseButtons();
     void Form_Load();
     void cmdAddClose_Click();
     void cmdQT_Click();

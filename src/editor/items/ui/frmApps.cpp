@@ -35,12 +35,27 @@ protected:
         Option->decorationSize = QSize(IconSide, IconSide);
     }
 };
+// The list's current row follows the search box while the user types there. That is no
+// move of the focus: a reader must stay in the box, so the list announces its current
+// row only while it has the focus itself.
+class CandidateList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void currentChanged(const QModelIndex& Current, const QModelIndex& Previous) override {
+        if (hasFocus())
+            QListWidget::currentChanged(Current, Previous);
+        else
+            QAbstractItemView::currentChanged(Current, Previous);
+    }
+};
 } // namespace
 
 frmApps::frmApps(const QList<Candidate>& Candidates, QWidget* Parent)
     : QDialog(Parent), Candidates(Candidates) {
     setObjectName(QStringLiteral("frmApps"));
-    setWindowTitle(QStringLiteral("Add from Applications"));
+    setWindowTitle(tr("Add from Applications"));
     BuildControls();
     FillList();
     ShowChosenCount();
@@ -48,15 +63,17 @@ frmApps::frmApps(const QList<Candidate>& Candidates, QWidget* Parent)
 }
 
 void frmApps::BuildControls() {
-    auto* lblSearch = new QLabel(QStringLiteral("&Search:"), this);
+    auto* lblSearch = new QLabel(tr("&Search:"), this);
     txtSearch = new QLineEdit(this);
     txtSearch->setObjectName(QStringLiteral("txtSearch"));
-    txtSearch->setPlaceholderText(QStringLiteral("Name, kind, keyword or description"));
+    txtSearch->setPlaceholderText(tr("Name, kind, keyword or description"));
     txtSearch->setClearButtonEnabled(true);
     lblSearch->setBuddy(txtSearch);
 
-    lvApps = new QListWidget(this);
+    lvApps = new CandidateList(this);
     lvApps->setObjectName(QStringLiteral("lvApps"));
+    lvApps->setAccessibleName(tr("Applications"));
+    lvApps->setAccessibleDescription(tr("Choose one or more; each one chosen becomes an item"));
     lvApps->setIconSize(QSize(IconSide, IconSide));
     lvApps->setItemDelegate(new AppRowDelegate(lvApps));
     lvApps->setSelectionMode(QAbstractItemView::MultiSelection);
@@ -66,14 +83,13 @@ void frmApps::BuildControls() {
     lblChosen->setObjectName(QStringLiteral("lblChosen"));
 
     auto* buttons = new QDialogButtonBox(this);
-    cmdByCategory =
-        buttons->addButton(QStringLiteral("Add by &category"), QDialogButtonBox::ActionRole);
+    cmdByCategory = buttons->addButton(tr("Add by &category"), QDialogButtonBox::ActionRole);
     cmdByCategory->setObjectName(QStringLiteral("cmdByCategory"));
     cmdByCategory->setAutoDefault(false);
-    cmdOK = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    cmdOK = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdCancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    cmdCancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
 
     auto* search = new QHBoxLayout;
@@ -111,8 +127,7 @@ void frmApps::FillList() {
             // Listed, so nobody wonders where it went, but greyed and not to be chosen.
             entry->setFlags(Qt::ItemIsEnabled);
             entry->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
-            entry->setToolTip(QStringLiteral("This application cannot be added: ") + item.Refusal +
-                              QLatin1Char('.'));
+            entry->setToolTip(tr("This application cannot be added: %1.").arg(item.Refusal));
         }
     }
 }
@@ -165,8 +180,8 @@ void frmApps::ShowCurrent(QListWidgetItem* Current, QListWidgetItem* Previous) {
 }
 
 void frmApps::ShowChosenCount() {
-    lblChosen->setText(Chosen.isEmpty() ? QStringLiteral("Choose one or more applications.")
-                                        : QStringLiteral("%1 chosen").arg(Chosen.size()));
+    lblChosen->setText(Chosen.isEmpty() ? tr("Choose one or more applications.")
+                                        : tr("%n chosen", nullptr, int(Chosen.size())));
 }
 
 void frmApps::cmdOK_Click() {

@@ -11,19 +11,21 @@
 frmCheck::frmCheck(EditorContext& Ctx, const QList<Broken>& Items, QWidget* Parent)
     : QDialog(Parent), Ctx(Ctx), Items(Items) {
     setObjectName(QStringLiteral("frmCheck"));
-    setWindowTitle(QStringLiteral("Check Items"));
+    setWindowTitle(tr("Check Items"));
     auto* caption =
-        new QLabel(QStringLiteral("%1 item(s) will not work as they are. Choose one to select it:")
-                       .arg(Items.size()),
+        new QLabel(tr("%n item(s) will not work as they are. Choose one to select it:", nullptr,
+                      int(Items.size())),
                    this);
     lstBroken = new QListWidget(this);
     lstBroken->setObjectName(QStringLiteral("lstBroken"));
+    lstBroken->setAccessibleName(tr("Items that will not work"));
+    lstBroken->setAccessibleDescription(tr("Press Enter to select the item in the list"));
     caption->setBuddy(lstBroken);
     for (const Broken& item : Items)
         lstBroken->addItem(item.Text);
     lstBroken->setCurrentRow(0);
     auto* buttons = new QDialogButtonBox(this);
-    cmdClose = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    cmdClose = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption);

@@ -13,26 +13,27 @@
 
 frmImport::frmImport(EditorContext& Ctx, QWidget* Parent) : QDialog(Parent), Ctx(Ctx) {
     setObjectName(QStringLiteral("frmImport"));
-    setWindowTitle(QStringLiteral("Import Quintor File Items"));
+    setWindowTitle(tr("Import Quintor File Items"));
 
     txtFile = new QLineEdit(this);
     txtFile->setObjectName(QStringLiteral("txtFile"));
     txtFile->setMinimumWidth(300);
     cmdBrowse = new QPushButton(QStringLiteral("..."), this);
+    cmdBrowse->setAccessibleName(tr("Browse for the Quintor file"));
     cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     cmdBrowse->setFixedWidth(cmdBrowse->fontMetrics().horizontalAdvance(QStringLiteral("....")) +
                              16);
     txtSection = new QLineEdit(this);
     txtSection->setObjectName(QStringLiteral("txtSection"));
-    cmdImport = new QPushButton(QStringLiteral("Import"), this);
+    cmdImport = new QPushButton(tr("Import"), this);
     cmdImport->setObjectName(QStringLiteral("cmdImport"));
     cmdImport->setDefault(true);
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
-    auto* lblFile = new QLabel(QStringLiteral("&File name:"), this);
+    auto* lblFile = new QLabel(tr("&File name:"), this);
     lblFile->setBuddy(txtFile);
-    auto* lblSection = new QLabel(QStringLiteral("New &section name (optional):"), this);
+    auto* lblSection = new QLabel(tr("New &section name (optional):"), this);
     lblSection->setBuddy(txtSection);
 
     auto* fields = new QGridLayout;
@@ -62,9 +63,10 @@ frmImport::frmImport(EditorContext& Ctx, QWidget* Parent) : QDialog(Parent), Ctx
 
 void frmImport::cmdBrowse_Click() {
     FileDialogRequest request;
-    request.Title = QStringLiteral("Choose an Quintor File to Import");
-    request.Filter = LauncherFile::FileFilter +
-                     QStringLiteral("|Bookmarks (*.html *.htm)|*.html;*.htm|All files (*.*)|*.*");
+    request.Title = tr("Choose an Quintor File to Import");
+    request.Filter = LauncherFile::FileFilter() + QLatin1Char('|') + tr("Bookmarks") +
+                     QStringLiteral(" (*.html *.htm)|*.html;*.htm|") + tr("All files") +
+                     QStringLiteral(" (*.*)|*.*");
     if (const auto chosen = Ctx.Dialogs().FileDialog(request))
         txtFile->setText(*chosen);
 }

@@ -19,7 +19,7 @@
 namespace {
 
 QCheckBox* ColumnBox(const char* Name, const char* Caption, QWidget* Parent) {
-    auto* box = new QCheckBox(QString::fromLatin1(Caption), Parent);
+    auto* box = new QCheckBox(frmReplace::tr(Caption), Parent);
     box->setObjectName(QString::fromLatin1(Name));
     return box;
 }
@@ -28,36 +28,36 @@ QCheckBox* ColumnBox(const char* Name, const char* Caption, QWidget* Parent) {
 
 frmReplace::frmReplace(EditorContext& Ctx, QWidget* Parent) : QDialog(Parent, Qt::Tool), Ctx(Ctx) {
     setObjectName(QStringLiteral("frmReplace"));
-    setWindowTitle(QStringLiteral("Replace"));
+    setWindowTitle(tr("Replace"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    lblFind = new QLabel(QStringLiteral("Fi&nd what:"), this);
+    lblFind = new QLabel(tr("Fi&nd what:"), this);
     lblFind->setObjectName(QStringLiteral("lblFind"));
     txtFind = new QLineEdit(this);
     txtFind->setObjectName(QStringLiteral("txtFind"));
     txtFind->setMinimumWidth(220);
     lblFind->setBuddy(txtFind);
-    lblReplace = new QLabel(QStringLiteral("Re&place with:"), this);
+    lblReplace = new QLabel(tr("Re&place with:"), this);
     lblReplace->setObjectName(QStringLiteral("lblReplace"));
     txtReplace = new QLineEdit(this);
     txtReplace->setObjectName(QStringLiteral("txtReplace"));
     lblReplace->setBuddy(txtReplace);
-    chkCase = new QCheckBox(QStringLiteral("Match &case"), this);
+    chkCase = new QCheckBox(tr("Match &case"), this);
     chkCase->setObjectName(QStringLiteral("chkCase"));
-    cmdReplace = new QPushButton(QStringLiteral("Replace &All"), this);
+    cmdReplace = new QPushButton(tr("Replace &All"), this);
     cmdReplace->setObjectName(QStringLiteral("cmdReplace"));
     cmdReplace->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
 
-    fraColumns = new QGroupBox(QStringLiteral("Replace in Columns"), this);
+    fraColumns = new QGroupBox(tr("Replace in Columns"), this);
     fraColumns->setObjectName(QStringLiteral("fraColumns"));
-    chkDescription = ColumnBox("chkDescription", "&Description", fraColumns);
-    chkCommand = ColumnBox("chkCommand", "Co&mmand", fraColumns);
-    chkParameters = ColumnBox("chkParameters", "Parame&ters", fraColumns);
-    chkStartIn = ColumnBox("chkStartIn", "&Start In", fraColumns);
-    chkIcon = ColumnBox("chkIcon", "&Icon", fraColumns);
-    chkComments = ColumnBox("chkComments", "C&omments", fraColumns);
+    chkDescription = ColumnBox("chkDescription", QT_TR_NOOP("&Description"), fraColumns);
+    chkCommand = ColumnBox("chkCommand", QT_TR_NOOP("Co&mmand"), fraColumns);
+    chkParameters = ColumnBox("chkParameters", QT_TR_NOOP("Parame&ters"), fraColumns);
+    chkStartIn = ColumnBox("chkStartIn", QT_TR_NOOP("&Start In"), fraColumns);
+    chkIcon = ColumnBox("chkIcon", QT_TR_NOOP("&Icon"), fraColumns);
+    chkComments = ColumnBox("chkComments", QT_TR_NOOP("C&omments"), fraColumns);
     auto* columns = new QVBoxLayout(fraColumns);
     for (QCheckBox* box :
          {chkDescription, chkCommand, chkParameters, chkStartIn, chkIcon, chkComments})
@@ -110,7 +110,7 @@ void frmReplace::cmdReplace_Click() {
     for (const auto& [box, cell] : boxes)
         if (box->isChecked())
             request.Cells.append(cell);
-    const EditHistory::Step step = Ctx.Doc().History.Begin(QStringLiteral("Replace"));
+    const EditHistory::Step step = Ctx.Doc().History.Begin(tr("Replace", "undo step"));
     if (ColumnReplace::ReplaceAll(Ctx.Doc().Items, request))
         Ctx.Checkmenus();
 }

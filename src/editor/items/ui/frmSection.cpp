@@ -17,7 +17,7 @@
 
 frmSection::frmSection(EditorContext& Ctx, QWidget* Parent) : QDialog(Parent), Ctx(Ctx) {
     setObjectName(QStringLiteral("frmSection"));
-    setWindowTitle(QStringLiteral("Add Section"));
+    setWindowTitle(tr("Add Section"));
 
     const auto makeEdit = [this](const char* Name, const QString& Text) {
         auto* edit = new QLineEdit(Text, this);
@@ -27,22 +27,22 @@ frmSection::frmSection(EditorContext& Ctx, QWidget* Parent) : QDialog(Parent), C
     txtName = makeEdit("txtName", QString());
     txtColumns = makeEdit("txtColumns", QStringLiteral("5"));
     txtIconSize = makeEdit("txtIconSize", QStringLiteral("32"));
-    chkIconsAbove = new QCheckBox(QStringLiteral("Icons &above"), this);
+    chkIconsAbove = new QCheckBox(tr("Icons &above"), this);
     chkIconsAbove->setObjectName(QStringLiteral("chkIconsAbove"));
     chkIconsAbove->setChecked(true);
-    chkTableBorder = new QCheckBox(QStringLiteral("&Table border"), this);
+    chkTableBorder = new QCheckBox(tr("&Table border"), this);
     chkTableBorder->setObjectName(QStringLiteral("chkTableBorder"));
-    cmdAdd = new QPushButton(QStringLiteral("Add"), this);
+    cmdAdd = new QPushButton(tr("Add"), this);
     cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
     cmdAdd->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Name:"), txtName);
-    form->addRow(QStringLiteral("&Columns (1 minimum):"), txtColumns);
-    form->addRow(QStringLiteral("Icon &size (16 minimum):"), txtIconSize);
+    form->addRow(tr("&Name:"), txtName);
+    form->addRow(tr("&Columns (1 minimum):"), txtColumns);
+    form->addRow(tr("Icon &size (16 minimum):"), txtIconSize);
     form->addRow(QString(), chkIconsAbove);
     form->addRow(QString(), chkTableBorder);
     auto* buttons = new QDialogButtonBox(this);
@@ -76,7 +76,7 @@ void frmSection::Form_Load() {
     const QString s =
         EditRow >= 1 && EditRow <= items.Count() ? items.Cell(EditRow, cellDescription) : QString();
     const QString name = SectDetails(s, 1);
-    setWindowTitle(QStringLiteral("Edit Section ") + name);
+    setWindowTitle(tr("Edit Section %1").arg(name));
     // A detail the row text does not hold leaves its field as it starts.
     const auto readText = [&s](QLineEdit* Field, int P) {
         if (const auto detail = FindSectDetail(s, P))
@@ -94,7 +94,7 @@ void frmSection::Form_Load() {
     };
     readFlag(chkIconsAbove, SectDetails(s, 4));
     readFlag(chkTableBorder, SectDetails(s, 5));
-    cmdAdd->setText(QStringLiteral("Edit"));
+    cmdAdd->setText(tr("Edit"));
 }
 
 bool frmSection::eventFilter(QObject* Watched, QEvent* Event) {
@@ -128,8 +128,8 @@ void frmSection::cmdAdd_Click() {
     const QString text = SectionRowText(details);
 
     LauncherDocument& doc = Ctx.Doc();
-    const EditHistory::Step step = doc.History.Begin(EditMode ? QStringLiteral("Edit section")
-                                                              : QStringLiteral("Add section"));
+    const EditHistory::Step step =
+        doc.History.Begin(EditMode ? tr("Edit section") : tr("Add section"));
     if (EditMode) {
         if (EditRow >= 1 && EditRow <= doc.Items.Count())
             doc.Items.SetCell(EditRow, cellDescription, text);

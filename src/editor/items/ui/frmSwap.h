@@ -36,6 +36,8 @@ public:
     int SecondColumn() const { return Second; }
 
 private:
+    void FollowVisualOrder();
+
     EditorContext& Ctx;
     ColumnOps::Operation Op = ColumnOps::opSwap;
     int First = 0;

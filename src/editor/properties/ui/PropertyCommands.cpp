@@ -12,6 +12,7 @@
 #include "properties/ui/frmPMTB.h"
 #include "shell/EditorContext.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace PropertyCommands {
@@ -33,8 +34,11 @@ void Toggle(EditorContext& Ctx, int ListPos) {
         return;
     // The page's edit command opens the launcher file, so the page must know its path.
     const MsgAnswer answer = Ctx.Dialogs().MsgBox(
-        QStringLiteral("This property requires that the file is saved.  Do you want to save now?"),
-        MsgButtons::YesNo, MsgIcon::Question, QStringLiteral("Save File"));
+        QCoreApplication::translate("PropertyCommands",
+                                    "This property requires that the file is saved.  Do you "
+                                    "want to save now?"),
+        MsgButtons::YesNo, MsgIcon::Question,
+        QCoreApplication::translate("PropertyCommands", "Save File"));
     if (answer == MsgAnswer::Yes)
         Ctx.FileSave();
     // A save that was cancelled or failed leaves no file to name: the same as "No".
@@ -44,9 +48,9 @@ void Toggle(EditorContext& Ctx, int ListPos) {
 
 void Title(EditorContext& Ctx, int ListPos) {
     LauncherDocument& doc = Ctx.Doc();
-    const std::optional<QString> answer =
-        Ctx.Dialogs().InputBox(QStringLiteral("Type the window title:"), QStringLiteral("Title"),
-                               doc.Props.At(ListPos).Setting);
+    const std::optional<QString> answer = Ctx.Dialogs().InputBox(
+        QCoreApplication::translate("PropertyCommands", "Type the window title:"),
+        RowName(Ctx, ListPos), doc.Props.At(ListPos).Setting);
     if (!answer || answer->isEmpty())
         return;
     doc.WriteProp(RowName(Ctx, ListPos), *answer);
@@ -135,8 +139,8 @@ void Dispatch(EditorContext& Ctx, int ListPos) {
 QString StepName(EditorContext& Ctx, int ListPos) {
     const QString& name = RowName(Ctx, ListPos);
     if (PropertyEditors::For(name).EditorKind == PropertyEditors::Kind::Font)
-        return QStringLiteral("Font");
-    return QStringLiteral("Edit property '%1'").arg(name);
+        return QCoreApplication::translate("PropertyCommands", "Font");
+    return QCoreApplication::translate("PropertyCommands", "Edit property '%1'").arg(name);
 }
 
 bool ValidRow(EditorContext& Ctx, int ListPos) {
@@ -156,7 +160,7 @@ void NumBox(EditorContext& Ctx, int ListPos, const QString& Cap, int LowerNum, i
     if (const std::optional<QString> refusal =
             PropertyRules::NumberRefusal(*answer, LowerNum, UpperNum, Fraction)) {
         Ctx.Dialogs().MsgBox(*refusal, MsgButtons::OK, MsgIcon::Exclamation,
-                             name + QStringLiteral(" Error"));
+                             QCoreApplication::translate("PropertyCommands", "%1 Error").arg(name));
         return;
     }
     doc.WriteProp(name, *answer);
@@ -166,12 +170,15 @@ void PFile(EditorContext& Ctx, int ListPos, bool HTMLFile, const QString& DTitle
            const QString& FPattern, bool FileUrl) {
     FileDialogRequest browse;
     browse.Title = DTitle;
-    browse.Filter = FPattern + QStringLiteral("|All Files (*.*)|*.*");
+    browse.Filter = FPattern + QStringLiteral("|") +
+                    QCoreApplication::translate("PropertyCommands", "All Files") +
+                    QStringLiteral(" (*.*)|*.*");
     // The first row of the list is the page to build: a place to save, not a file to open.
     browse.Save = ListPos == 1;
     browse.MustExist = !browse.Save;
-    const QString description = HTMLFile ? QStringLiteral("&HTML File Location:")
-                                         : RowName(Ctx, ListPos) + QStringLiteral(":");
+    const QString description =
+        HTMLFile ? QCoreApplication::translate("PropertyCommands", "&HTML File Location:")
+                 : RowName(Ctx, ListPos) + QStringLiteral(":");
     const QList<PageThemes::Theme> themes = RowName(Ctx, ListPos) == QLatin1String("Style sheet")
                                                 ? PageThemes::Installed()
                                                 : QList<PageThemes::Theme>();
@@ -218,11 +225,14 @@ void mnuEditProperty_Click(EditorContext& Ctx) {
 void mnuEditReset_Click(EditorContext& Ctx) {
     Ctx.ShowTab(PropertiesTab);
     const MsgAnswer answer = Ctx.Dialogs().MsgBox(
-        QStringLiteral("Are you sure you want to reset the properties?"), MsgButtons::YesNo,
-        MsgIcon::Question, QStringLiteral("Reset Properties"));
+        QCoreApplication::translate("PropertyCommands",
+                                    "Are you sure you want to reset the properties?"),
+        MsgButtons::YesNo, MsgIcon::Question,
+        QCoreApplication::translate("PropertyCommands", "Reset Properties"));
     if (answer != MsgAnswer::Yes)
         return;
-    const EditHistory::Step step = Ctx.Doc().History.Begin(QStringLiteral("Reset properties"));
+    const EditHistory::Step step = Ctx.Doc().History.Begin(
+        QCoreApplication::translate("PropertyCommands", "Reset properties"));
     Ctx.Doc().Propulate();
     Ctx.SetPropertyCommandEnabled(false);
     Ctx.Checkmenus();

@@ -1,5 +1,6 @@
 #include "PropertyWindowParts.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -9,7 +10,8 @@ QHBoxLayout* PropertyWindowParts::OkCancelRow(QDialog& Window, const QString& Ok
     cmdOK = new QPushButton(OkCaption, &Window);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), &Window);
+    cmdCancel =
+        new QPushButton(QCoreApplication::translate("PropertyWindowParts", "Cancel"), &Window);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     QObject::connect(cmdCancel, &QPushButton::clicked, &Window, &QDialog::reject);
     auto* row = new QHBoxLayout;

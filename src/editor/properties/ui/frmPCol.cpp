@@ -15,7 +15,7 @@ frmPCol::frmPCol(LauncherDocument& Doc, int ListPos, const QColor& SwatchDefault
                  UserDialogs& Dialogs, QWidget* Parent)
     : QDialog(Parent), Doc(Doc), ListPos(ListPos), SwatchDefault(SwatchDefault), Dialogs(Dialogs) {
     setObjectName(QStringLiteral("frmPCol"));
-    setWindowTitle(QStringLiteral("Colour Picker"));
+    setWindowTitle(tr("Colour Picker"));
 
     lblDesc = new QLabel(Doc.Props.At(ListPos).Name + QStringLiteral(":"), this);
     lblDesc->setObjectName(QStringLiteral("lblDesc"));
@@ -28,12 +28,11 @@ frmPCol::frmPCol(LauncherDocument& Doc, int ListPos, const QColor& SwatchDefault
     picCol->setFrameShape(QFrame::Panel);
     picCol->setFrameShadow(QFrame::Sunken);
     picCol->setAutoFillBackground(true);
-    cmdChoose = new QPushButton(QStringLiteral("C&hoose colour..."), this);
+    cmdChoose = new QPushButton(tr("C&hoose colour..."), this);
     cmdChoose->setObjectName(QStringLiteral("cmdChoose"));
-    cmdDefault = new QPushButton(QStringLiteral("&Default colour"), this);
+    cmdDefault = new QPushButton(tr("&Default colour"), this);
     cmdDefault->setObjectName(QStringLiteral("cmdDefault"));
-    QHBoxLayout* buttons =
-        PropertyWindowParts::OkCancelRow(*this, QStringLiteral("OK"), cmdOK, cmdCancel);
+    QHBoxLayout* buttons = PropertyWindowParts::OkCancelRow(*this, tr("OK"), cmdOK, cmdCancel);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(lblDesc, 0, 0, 1, 2);

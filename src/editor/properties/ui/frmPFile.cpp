@@ -17,7 +17,7 @@ frmPFile::frmPFile(LauncherDocument& Doc, int ListPos, const QString& Descriptio
     : QDialog(Parent), Doc(Doc), ListPos(ListPos), Browse(Browse), FileUrl(FileUrl),
       Dialogs(Dialogs), Themes(Themes) {
     setObjectName(QStringLiteral("frmPFile"));
-    setWindowTitle(QStringLiteral("Choose File"));
+    setWindowTitle(tr("Choose File"));
 
     lblDesc = new QLabel(Description, this);
     lblDesc->setObjectName(QStringLiteral("lblDesc"));
@@ -26,11 +26,11 @@ frmPFile::frmPFile(LauncherDocument& Doc, int ListPos, const QString& Descriptio
     txtFile->setMinimumWidth(360);
     lblDesc->setBuddy(txtFile);
     cmdBrowse = new QPushButton(QStringLiteral("..."), this);
+    cmdBrowse->setAccessibleName(tr("Browse for the file"));
     cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     cmdBrowse->setFixedWidth(cmdBrowse->fontMetrics().horizontalAdvance(QStringLiteral("....")) +
                              16);
-    QHBoxLayout* buttons =
-        PropertyWindowParts::OkCancelRow(*this, QStringLiteral("OK"), cmdOK, cmdCancel);
+    QHBoxLayout* buttons = PropertyWindowParts::OkCancelRow(*this, tr("OK"), cmdOK, cmdCancel);
     auto* grid = new QGridLayout(this);
     grid->addWidget(lblDesc, 0, 0, 1, 3);
     grid->addWidget(txtFile, 1, 0);
@@ -38,10 +38,10 @@ frmPFile::frmPFile(LauncherDocument& Doc, int ListPos, const QString& Descriptio
     if (!Themes.isEmpty()) {
         cmbTheme = new QComboBox(this);
         cmbTheme->setObjectName(QStringLiteral("cmbTheme"));
-        cmbTheme->setPlaceholderText(QStringLiteral("Theme"));
-        cmbTheme->setAccessibleName(QStringLiteral("Theme"));
+        cmbTheme->setPlaceholderText(tr("Theme"));
+        cmbTheme->setAccessibleName(tr("Theme"));
         for (const PageThemes::Theme& theme : Themes)
-            cmbTheme->addItem(theme.Name);
+            cmbTheme->addItem(PageThemes::ShownName(theme.Name));
         grid->addWidget(cmbTheme, 1, 2);
         connect(cmbTheme, &QComboBox::activated, this, &frmPFile::cmbTheme_Activated);
         connect(txtFile, &QLineEdit::textChanged, this, &frmPFile::ShowTheme);

@@ -4,6 +4,7 @@
 #include "document/LauncherDocument.h"
 #include "properties/PropertyRules.h"
 #include "properties/ui/PropertyWindowParts.h"
+#include "shell/CtrlTabLeaves.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,7 +15,7 @@
 frmPMTB::frmPMTB(LauncherDocument& Doc, int ListPos, QWidget* Parent)
     : QDialog(Parent), Doc(Doc), ListPos(ListPos) {
     setObjectName(QStringLiteral("frmPMTB"));
-    setWindowTitle(QStringLiteral("Text Editor"));
+    setWindowTitle(tr("Text Editor"));
 
     lblDesc = new QLabel(this);
     lblDesc->setObjectName(QStringLiteral("lblDesc"));
@@ -24,8 +25,10 @@ frmPMTB::frmPMTB(LauncherDocument& Doc, int ListPos, QWidget* Parent)
     txtMTB->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtMTB->setMinimumSize(480, 240);
     lblDesc->setBuddy(txtMTB);
-    QHBoxLayout* buttons =
-        PropertyWindowParts::OkCancelRow(*this, QStringLiteral("&OK"), cmdOK, cmdCancel);
+    // Tab is part of HTML text: it types a tab, and Ctrl+Tab leaves the box.
+    new CtrlTabLeaves(*txtMTB);
+    txtMTB->setAccessibleDescription(tr("Tab types a tab; Ctrl+Tab moves on to the buttons"));
+    QHBoxLayout* buttons = PropertyWindowParts::OkCancelRow(*this, tr("&OK"), cmdOK, cmdCancel);
     auto* grid = new QGridLayout(this);
     grid->addWidget(lblDesc, 0, 0);
     grid->addWidget(txtMTB, 1, 0);
