@@ -1,8 +1,10 @@
-// Type to find on a page of 10,000 everyday-looking items in a hundred sections, with a
-// history of starts to rank by: the time the runner's own script takes per keystroke,
-// matching, ranking and the page's new layout included, for queries with typos, initials
-// and several words, typed and taken back again. Also the slowest of the slices that show
-// or hide the rest of the items afterwards. Budget: 16 ms at the 99th percentile.
+// Type to find on pages of 1,000 and 10,000 everyday-looking items in sections of a
+// hundred, with a history of starts to rank by: what a keystroke costs until the page shows
+// its result, for queries with typos, initials and several words, typed and taken back
+// again. That is the keystroke's own task (matching, ranking, the items shown or hidden),
+// the slices of items changed before the next frame, and that frame's style, layout and
+// paint; not the wait for the frame. Also the slowest of the slices that show or hide the
+// rest of the items afterwards. Budget: 16 ms at the 99th percentile on 10,000 items.
 #include "components/dialogs/ScriptedUserDialogs.h"
 #include "core/LaunchPort.h"
 #include "core/UseHistory.h"
@@ -14,6 +16,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QLocale>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -22,9 +25,11 @@
 #include <QWebEngineView>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <optional>
 
 namespace {
-constexpr int Items = 10000;
+constexpr int PerSection = 100;
 // Rounds of typing every query; QUINTOR_BENCH_ROUNDS sets another number.
 const int Rounds = qEnvironmentVariableIsSet("QUINTOR_BENCH_ROUNDS")
                        ? qEnvironmentVariableIntValue("QUINTOR_BENCH_ROUNDS")
@@ -47,16 +52,16 @@ QString LinkOf(int N) {
     return QStringLiteral("qt:/usr/bin/program-%1,--start,/tmp").arg(N);
 }
 
-QString TenThousandInSections() {
+QString ItemsInSections(int Items) {
     QRandomGenerator random(26);
     LauncherDocument doc;
-    doc.WriteProp(QStringLiteral("Title"), QStringLiteral("Ten thousand"));
+    doc.WriteProp(QStringLiteral("Title"), QStringLiteral("%1 items").arg(Items));
     QVector<LauncherItem> rows;
     for (int n = 1; n <= Items; ++n) {
-        if (n % 100 == 1)
+        if (n % PerSection == 1)
             rows.append(LauncherItem{{{QStringLiteral("SECTION:Part %1;Columns:5;Icon size:32;"
                                                       "Icons above:True;Table border:False")
-                                           .arg(n / 100 + 1),
+                                           .arg(n / PerSection + 1),
                                        {},
                                        {},
                                        {},
@@ -78,32 +83,93 @@ QString TenThousandInSections() {
     return GenHTML(doc, false, {});
 }
 
-// Starts of 2,000 of the page's items over the last months.
-void WriteHistory(const QString& Path, const QString& Page) {
+// Starts of a fifth of the page's items over the last months.
+void RecordStarts(UseHistory& History, const QString& Page, int Items) {
     QRandomGenerator random(14);
-    UseHistory history;
     const qint64 now = QDateTime::currentSecsSinceEpoch();
-    for (int n = 0; n < 5000; ++n)
-        history.Record(UseHistory::PageKey(Page), LinkOf(int(random.bounded(2000)) * 5 + 1),
+    for (int n = 0; n < Items / 2; ++n)
+        History.Record(UseHistory::PageKey(Page), LinkOf(int(random.bounded(Items / 5)) * 5 + 1),
                        now - qint64(random.bounded(90 * 24 * 3600)));
-    TestFiles::Write(Path, history.ToText());
 }
 
-// A figure the runner's own script keeps, in its own world.
+// What the runner's own script answers, in its own world. The answer may come after a
+// wait given up on: it goes to a state of its own, never to a frame that is gone.
+QVariant FinderAnswer(QWebEnginePage* Page, const QString& Call) {
+    const auto answer = std::make_shared<std::optional<QVariant>>();
+    Page->runJavaScript(QStringLiteral("window.quintorFinder.") + Call,
+                        QWebEngineScript::ApplicationWorld,
+                        [answer](const QVariant& v) { *answer = v; });
+    if (!QTest::qWaitFor([&] { return answer->has_value(); }, 30000)) {
+        std::fprintf(stderr, "the page did not answer %s\n", qPrintable(Call));
+        std::exit(1);
+    }
+    return **answer;
+}
+
 double FinderFigure(QWebEnginePage* Page, const QString& Name) {
-    double ms = -1;
-    bool done = false;
-    Page->runJavaScript(QStringLiteral("window.quintorFinder.%1()").arg(Name),
-                        QWebEngineScript::ApplicationWorld, [&](const QVariant& v) {
-                            ms = v.toDouble();
-                            done = true;
-                        });
-    (void)QTest::qWaitFor([&] { return done; }, 10000);
-    return ms;
+    return FinderAnswer(Page, Name + QStringLiteral("()")).toDouble();
 }
 
 double Percentile(const std::vector<double>& Sorted, double Fraction) {
     return Sorted[std::min(Sorted.size() - 1, size_t(double(Sorted.size()) * Fraction))];
+}
+
+struct Figures {
+    std::vector<double> ToPaint, Task, Ranking;
+    double SlowestSlice = 0;
+};
+
+// The queries typed into the runner showing Page, a key at a time and taken back again.
+Figures TypeQueries(const QString& Page) {
+    ScriptedUserDialogs dialogs;
+    SystemLaunchPort launch;
+    frmMain window(dialogs, launch);
+    auto* view = window.findChild<QWebEngineView*>(QStringLiteral("WB"));
+    window.resize(1000, 800);
+    window.show();
+    QSignalSpy loaded(view->page(), &QWebEnginePage::loadFinished);
+    window.Form_Load({Page});
+    if (!loaded.wait(60000)) {
+        std::fprintf(stderr, "the page did not load\n");
+        std::exit(1);
+    }
+    QTest::qWait(500);
+    QWebEnginePage* page = view->page();
+    const QStringList queries = {"visual studio", "termnal", "vsc",    "photo edit",
+                                 "mangaer",       "disk 12", "wrtier", "cm"};
+    Figures figures;
+    const auto measure = [&] {
+        QTest::qWait(60);
+        double toPaint = -1;
+        // A window that draws no frame leaves it at -1: the benchmark says so.
+        if (!QTest::qWaitFor(
+                [&] { return (toPaint = FinderFigure(page, QStringLiteral("lastKeyMs"))) >= 0; },
+                10000)) {
+            std::fprintf(stderr, "no frame was drawn after a keystroke\n");
+            std::exit(1);
+        }
+        figures.ToPaint.push_back(toPaint);
+        figures.Task.push_back(FinderFigure(page, QStringLiteral("lastFilterMs")));
+        figures.Ranking.push_back(FinderFigure(page, QStringLiteral("lastRankMs")));
+    };
+    for (int round = 0; round < Rounds; ++round) {
+        for (const QString& query : queries) {
+            for (const QChar c : query) {
+                QTest::keyClick(view->focusProxy(), c.toLatin1());
+                measure();
+            }
+            for (qsizetype i = 0; i < query.size(); ++i) {
+                QTest::keyClick(view->focusProxy(), Qt::Key_Backspace);
+                measure();
+            }
+            QTest::keyClick(view->focusProxy(), Qt::Key_Escape);
+            QTest::qWait(300); // every item back
+        }
+    }
+    figures.SlowestSlice = FinderFigure(page, QStringLiteral("slowestSliceMs"));
+    for (auto* times : {&figures.ToPaint, &figures.Task, &figures.Ranking})
+        std::sort(times->begin(), times->end());
+    return figures;
 }
 } // namespace
 
@@ -112,53 +178,28 @@ int main(int argc, char* argv[]) {
     qputenv("XDG_STATE_HOME", dir.filePath(QStringLiteral("state")).toUtf8());
     BrowserPage::RegisterSchemes();
     QApplication app(argc, argv);
-    const QString page = dir.filePath(QStringLiteral("TenThousand.htm"));
-    TestFiles::Write(page, TenThousandInSections().toUtf8());
-    WriteHistory(dir.filePath(QStringLiteral("state/quintor/history")), page);
-    ScriptedUserDialogs dialogs;
-    SystemLaunchPort launch;
-    frmMain window(dialogs, launch);
-    auto* View = window.findChild<QWebEngineView*>(QStringLiteral("WB"));
-    window.resize(1000, 800);
-    window.show();
-    QSignalSpy loaded(View->page(), &QWebEnginePage::loadFinished);
-    window.Form_Load({page});
-    if (!loaded.wait(60000))
-        return 1;
-    QTest::qWait(500);
-    QWidget* view = View->focusProxy();
-    const QStringList queries = {"visual studio", "termnal", "vsc",    "photo edit",
-                                 "mangaer",       "disk 12", "wrtier", "cm"};
-    std::vector<double> times, ranking;
-    const auto measure = [&] {
-        QTest::qWait(60);
-        times.push_back(FinderFigure(View->page(), QStringLiteral("lastFilterMs")));
-        ranking.push_back(FinderFigure(View->page(), QStringLiteral("lastRankMs")));
-    };
-    for (int round = 0; round < Rounds; ++round) {
-        for (const QString& query : queries) {
-            for (const QChar c : query) {
-                QTest::keyClick(view, c.toLatin1());
-                measure();
-            }
-            for (qsizetype i = 0; i < query.size(); ++i) {
-                QTest::keyClick(view, Qt::Key_Backspace);
-                measure();
-            }
-            QTest::keyClick(view, Qt::Key_Escape);
-            QTest::qWait(300); // every item back
-        }
+    UseHistory history;
+    const QList<int> sizes = {1000, 10000};
+    for (const int items : sizes) {
+        const QString page = dir.filePath(QStringLiteral("Items%1.htm").arg(items));
+        TestFiles::Write(page, ItemsInSections(items).toUtf8());
+        RecordStarts(history, page, items);
     }
-    const double slowestSlice = FinderFigure(View->page(), QStringLiteral("slowestSliceMs"));
-    std::sort(times.begin(), times.end());
-    std::sort(ranking.begin(), ranking.end());
-    std::printf("find per keystroke on 10,000 items, ranking included: median %.2f ms, 90th "
-                "percentile %.2f ms, 99th percentile %.2f ms, worst %.2f ms over %zu keystrokes "
-                "(budget 16 ms at the 99th percentile); of which matching and ranking: median "
-                "%.2f ms, 99th percentile %.2f ms; slowest slice of items shown or hidden "
-                "%.2f ms\n",
-                Percentile(times, 0.5), Percentile(times, 0.9), Percentile(times, 0.99),
-                times.back(), times.size(), Percentile(ranking, 0.5), Percentile(ranking, 0.99),
-                slowestSlice);
+    TestFiles::Write(dir.filePath(QStringLiteral("state/quintor/history")), history.ToText());
+    for (const int items : sizes) {
+        const Figures f = TypeQueries(dir.filePath(QStringLiteral("Items%1.htm").arg(items)));
+        const auto& t = f.ToPaint;
+        std::printf("find per keystroke on %s items, until the page shows the result: median "
+                    "%.2f ms, 90th percentile %.2f ms, 99th percentile %.2f ms, worst %.2f ms "
+                    "over %zu keystrokes (budget 16 ms at the 99th percentile on 10,000); of "
+                    "which the keystroke's own task: median %.2f ms, 99th percentile %.2f ms; "
+                    "matching and ranking: median %.2f ms, 99th percentile %.2f ms; slowest "
+                    "slice of items shown or hidden afterwards %.2f ms\n",
+                    qPrintable(QLocale(QLocale::English).toString(items)), Percentile(t, 0.5),
+                    Percentile(t, 0.9), Percentile(t, 0.99), t.back(), t.size(),
+                    Percentile(f.Task, 0.5), Percentile(f.Task, 0.99), Percentile(f.Ranking, 0.5),
+                    Percentile(f.Ranking, 0.99), f.SlowestSlice);
+        std::fflush(stdout);
+    }
     return 0;
 }

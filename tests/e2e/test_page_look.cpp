@@ -34,6 +34,30 @@ const QString Overlaps = R"((function () {
     }).map(e => e.textContent);
 })())";
 
+// Sections whose drawing is contained (clipped to their own box).
+const QString ContainedSections = "Array.from(document.querySelectorAll('body > table'))"
+                                  ".filter(t => getComputedStyle(t).contentVisibility === 'auto')"
+                                  ".length";
+
+// Every card shown in a contained section whose highlight outline would reach beyond the
+// section's padding box, where the containment clips.
+const QString OutlinesCut = R"((function () {
+    return Array.from(document.querySelectorAll('td > a')).filter(function (a) {
+        var table = a.closest('table'), section = getComputedStyle(table);
+        if (!a.getClientRects().length || section.contentVisibility !== 'auto')
+            return false;
+        a.setAttribute('data-quintor-current', '');
+        var look = getComputedStyle(a);
+        var reach = parseFloat(look.outlineWidth) + parseFloat(look.outlineOffset);
+        a.removeAttribute('data-quintor-current');
+        var r = a.getBoundingClientRect(), box = table.getBoundingClientRect();
+        return r.left - reach < box.left + parseFloat(section.borderLeftWidth) ||
+            r.right + reach > box.right - parseFloat(section.borderRightWidth) ||
+            r.top - reach < box.top + parseFloat(section.borderTopWidth) ||
+            r.bottom + reach > box.bottom - parseFloat(section.borderBottomWidth);
+    }).map(a => a.textContent);
+})())";
+
 const QString Shown = "Array.from(document.querySelectorAll('td > a'))"
                       ".filter(a => a.getClientRects().length).length";
 
@@ -180,6 +204,28 @@ private slots:
             const QVariantMap card = v.toMap();
             QCOMPARE(card["w"].toDouble(), byText[card["text"].toString()]["w"].toDouble());
         }
+    }
+
+    // Sections of cards are laid out only near the view, and so contained: no card moves for
+    // it, and the highlight's outline around a card at a section's edge is drawn whole,
+    // not cut off where the section ends. Real tables and bordered sections are left as
+    // they are.
+    void sectionsAwayFromTheViewChangeNothingSeen_data() {
+        Texts({"Theme", "Props", "Contained"});
+        Row("icons above", "Light", "|Columns=3", "1");
+        Row("icons beside", "Dark", "|Columns=3|Icons above=False|Icon size=24", "1");
+        Row("no style sheet", "", "|Columns=4", "1");
+        Row("bordered", "System", "|Columns=4|Table border=True", "0");
+        Row("own style sheet", "", "|Style sheet=plain.css", "0");
+    }
+    void sectionsAwayFromTheViewChangeNothingSeen() {
+        QVERIFY(Opens(Build("Contained.htm", Mixed(), Fetch("Props") + Theme(Fetch("Theme")))));
+        QTRY_COMPARE(Eval(ContainedSections).toInt(), Fetch("Contained").toInt());
+        QCOMPARE(Eval(OutlinesCut).toStringList(), QStringList());
+        const QVariantList contained = Eval(Cards).toList();
+        Eval("document.querySelectorAll('body > table').forEach(t => t.removeAttribute('style'))");
+        QCOMPARE(Eval(ContainedSections).toInt(), 0);
+        QCOMPARE(Eval(Cards).toList(), contained);
     }
 
     // The found item keeps the focus and stays in view while a thousand items come back

@@ -188,6 +188,27 @@ private slots:
         Type("fi");
         QTRY_COMPARE(Highlighted(), QStringLiteral("Files"));
     }
+
+    // A query taken over before the last one had shown or hidden every item (which it does
+    // a slice at a time) still shows what it finds, also in a section the last one hid.
+    void aQueryTakenOverMidwayShowsItsMatches() {
+        QVector<Item> items = {{"SECTION:Fruit;Columns:4;Icon size:32;Icons above:True;"
+                                "Table border:False"}};
+        for (int n = 1; n <= 1200; ++n)
+            items.append(Item{QString("Apple %1").arg(n), "/usr/bin/true"});
+        items.append(Item{"Kiwi", "/usr/bin/true"});
+        items.append(Item{"SECTION:Animals;Columns:4;Icon size:32;Icons above:True;"
+                          "Table border:False"});
+        items.append(Item{"Zebra", "/usr/bin/true"});
+        Key(Qt::Key_Escape);
+        QVERIFY(Shows(Build("Midway.htm", items)));
+        Eval("window.quintorFinder.find('zebra') && window.quintorFinder.find('kiwi')");
+        QTRY_COMPARE(Visible(), QStringList{"Kiwi"});
+        QCOMPARE(Eval("Array.from(document.querySelectorAll('h2'))"
+                      ".filter(h => h.getClientRects().length).map(h => h.textContent)")
+                     .toStringList(),
+                 QStringList{"Fruit"});
+    }
 };
 
 int main(int argc, char* argv[]) {

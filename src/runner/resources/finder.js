@@ -244,11 +244,13 @@ window.quintorMatching = (function () {
     var current = -1; // index into matches
     var pending = []; // items to be shown or hidden still, in page order
     var settling = null; // the item to bring into view once every item is back
-    var ChangesPerSlice = 1200; // a tenth of it for items in view
+    var ChangesPerSlice = 1200; // a tenth of it for items of a section laid out at once
     var KeptWords = 32;
+    var OutlineRoom = 6; // px, more than a focus outline reaches beyond a card's cell
     var lastFilterMs = 0;
     var lastRankMs = 0;
     var slowestSliceMs = 0;
+    var lastKey = {ms: 0}; // what the last keystroke cost until its result was painted
 
     // A task of its own for Work, after what is queued now. Timers do not run where the
     // page's scripts are off, which they always are here; messages do, and a minimised
@@ -306,10 +308,59 @@ window.quintorMatching = (function () {
         }));
         entries.forEach(function (e) {
             if (e.table && !sections.has(e.table))
-                sections.set(e.table, {heading: headingOf(e.table), shown: true, wanted: true});
+                sections.set(e.table, {heading: headingOf(e.table), shown: true, wanted: true,
+                                       lazy: false});
         });
         launcherPage = entries.some(function (e) { return links.isRunnerLink(e.link); });
+        if (launcherPage)
+            whenStyled(layOutNearViewOnly);
         applyUses();
+    }
+
+    // The page's own style sheets may come after its content: its sections take their
+    // shape from them.
+    function whenStyled(Work) {
+        if (document.readyState === 'complete')
+            Work();
+        else
+            window.addEventListener('load', Work, {once: true});
+    }
+
+    // A section of cards away from the view is neither laid out nor painted, nor its
+    // items' styles worked out, when the find bar shows or hides them: it takes the size it
+    // had when the page was shown (not the size it last had, which the engine would watch
+    // in every section, and complain of in the page's log). The containment that allows
+    // this clips what is drawn beyond the section, so it is given room for the focus
+    // outlines of its edge cards, taken back from its margins: nothing moves. Only the
+    // theme's grid of cards, and not a section with a border, whose room would show.
+    // Everything is read before anything is written.
+    function layOutNearViewOnly() {
+        var Sides = ['top', 'right', 'bottom', 'left'];
+        var grids = [];
+        sections.forEach(function (section, table) {
+            var look = getComputedStyle(table);
+            if (look.display !== 'flex' || parseFloat(look.borderTopWidth) > 0)
+                return;
+            var px = function (property) { return parseFloat(look.getPropertyValue(property)); };
+            var box = table.getBoundingClientRect();
+            grids.push({
+                table: table, section: section,
+                padding: Sides.map(function (side) { return px('padding-' + side); }),
+                margin: Sides.map(function (side) { return px('margin-' + side); }),
+                width: box.width - px('padding-left') - px('padding-right'),
+                height: box.height - px('padding-top') - px('padding-bottom')
+            });
+        });
+        grids.forEach(function (grid) {
+            var style = grid.table.style;
+            Sides.forEach(function (side, i) {
+                style.setProperty('padding-' + side, grid.padding[i] + OutlineRoom + 'px');
+                style.setProperty('margin-' + side, grid.margin[i] - OutlineRoom + 'px');
+            });
+            style.setProperty('contain-intrinsic-size', grid.width + 'px ' + grid.height + 'px');
+            style.setProperty('content-visibility', 'auto');
+            grid.section.lazy = true;
+        });
     }
 
     // The runner's word on how much each link of this page is used: [[link, weight], ...].
@@ -344,11 +395,15 @@ window.quintorMatching = (function () {
         return before && before.localName === 'h2' ? before : null;
     }
 
+    // Hidden by a mark that counts only while the bar filters: an empty bar shows every
+    // item at once, and the marks wait for the next query, which changes only those that
+    // differ.
     function show(node, visible) {
-        if (visible)
-            node.style.removeProperty('display');
-        else
-            node.style.display = 'none';
+        node.toggleAttribute('data-quintor-hidden', !visible);
+    }
+
+    function filtering(on) {
+        document.documentElement.toggleAttribute('data-quintor-finding', on);
     }
 
     // Only what changes is touched, a slice at a time from the top of the page down: the
@@ -372,23 +427,42 @@ window.quintorMatching = (function () {
                 best = matches.length;
             matches.push(entries[n]);
         });
-        sections.forEach(function (section) { section.wanted = false; });
-        entries.forEach(function (e, n) {
-            if (hit[n])
-                sections.get(e.table).wanted = true;
-            if (!hit[n] !== !e.shown)
-                pending.push(e);
-        });
-        changeSlice();
+        var narrowing = matches.length < entries.length;
+        if (narrowing) {
+            sections.forEach(function (section) { section.wanted = section.changing = false; });
+            entries.forEach(function (e, n) {
+                var section = sections.get(e.table);
+                if (hit[n])
+                    section.wanted = true;
+                if (!hit[n] !== !e.shown) {
+                    pending.push(e);
+                    section.changing = true;
+                }
+            });
+            showUnchangedSections(sections);
+            changeSlice();
+        }
+        filtering(narrowing);
         highlight(best);
         if (bar && bar.host.isConnected)
             announce();
-        document.body.getBoundingClientRect(); // the layout is part of the cost
         lastFilterMs = performance.now() - started;
     }
 
-    // Items that change within a section that is hidden cost next to nothing: they count
-    // a tenth.
+    // A section whose items all stay as they are, as when a query was taken over before
+    // the last one had changed them all, comes or goes now: no item of its brings it.
+    function showUnchangedSections(all) {
+        all.forEach(function (section, table) {
+            if (section.changing || section.wanted === section.shown)
+                return;
+            show(table, section.shown = section.wanted);
+            if (section.heading)
+                show(section.heading, section.wanted);
+        });
+    }
+
+    // Items that change within a section that is hidden, or laid out only near the view,
+    // cost next to nothing: they count a tenth.
     function changeSlice() {
         var done = 0, cost = 0;
         for (; done < pending.length && cost < ChangesPerSlice; ++done) {
@@ -400,7 +474,7 @@ window.quintorMatching = (function () {
                     show(section.heading, section.wanted);
             }
             show(e.cell, e.shown = !e.shown);
-            cost += section.shown ? 10 : 1;
+            cost += section.shown && !section.lazy ? 10 : 1;
         }
         pending.splice(0, done);
         if (pending.length)
@@ -408,10 +482,29 @@ window.quintorMatching = (function () {
                 var started = performance.now();
                 changeSlice();
                 document.body.getBoundingClientRect();
-                slowestSliceMs = Math.max(slowestSliceMs, performance.now() - started);
+                var ms = performance.now() - started;
+                slowestSliceMs = Math.max(slowestSliceMs, ms);
+                lastKey.beforePaint += lastKey.painting ? 0 : ms;
                 settle();
             });
     }
+
+    // For the benchmark: a keystroke's cost until the page shows its result is its own
+    // task, the slices that run before the next frame, and that frame's style, layout and
+    // paint: from its animation callbacks to the first task after it. The wait for the
+    // frame itself is no one's work.
+    function timeToPaint(taskMs) {
+        var key = lastKey = {ms: -1, beforePaint: 0, painting: false};
+        requestAnimationFrame(function () {
+            var frameStarted = performance.now();
+            key.painting = true;
+            painted.port1.onmessage = function () {
+                key.ms = taskMs + key.beforePaint + performance.now() - frameStarted;
+            };
+            painted.port2.postMessage(null);
+        });
+    }
+    var painted = new MessageChannel();
 
     // Items coming back above the found one push it down: it is brought into the middle
     // of the view when they all are back, not before.
@@ -497,7 +590,10 @@ window.quintorMatching = (function () {
                     count: root.querySelector('.count'), found: root.querySelector('.found')};
         made.input.setAttribute('aria-label', Texts.label);
         root.querySelector('.bar').setAttribute('aria-label', Texts.label);
-        made.input.addEventListener('input', function () { filter(made.input.value); });
+        made.input.addEventListener('input', function () {
+            filter(made.input.value);
+            timeToPaint(lastFilterMs);
+        });
         made.input.addEventListener('keydown', barKey);
         return made;
     }
@@ -518,6 +614,7 @@ window.quintorMatching = (function () {
         bar.input.focus();
         filter(text);
         lastFilterMs = performance.now() - started; // the items read as well
+        timeToPaint(lastFilterMs);
         return true;
     }
 
@@ -578,16 +675,19 @@ window.quintorMatching = (function () {
     document.addEventListener('DOMContentLoaded', function () {
         var style = document.createElement('style');
         style.textContent = 'td > a:focus-visible { outline: 2px solid Highlight; outline-offset: 2px; }' +
-            'a[data-quintor-current] { outline: 3px solid var(--quintor-accent, Highlight); outline-offset: 2px; }';
+            'a[data-quintor-current] { outline: 3px solid var(--quintor-accent, Highlight); outline-offset: 2px; }' +
+            'html[data-quintor-finding] [data-quintor-hidden] { display: none !important; }';
         (document.head || document.documentElement).appendChild(style);
         later(readItems);
     });
 
-    // For the benchmark: the last filter's cost in milliseconds, ranking and layout
-    // included, the ranking's share of it, and the slowest slice of items coming back.
+    // For the benchmark, in milliseconds: the last keystroke's cost until its result was
+    // painted (-1 until then), of its own task, and of the ranking in it; and the slowest
+    // slice of items shown or hidden afterwards.
     // The runner teaches the finder which items the user starts most (learn).
     window.quintorFinder = {
         learn: learn,
+        lastKeyMs: function () { return lastKey.ms; },
         lastFilterMs: function () { return lastFilterMs; },
         lastRankMs: function () { return lastRankMs; },
         slowestSliceMs: function () { return slowestSliceMs; }
