@@ -7,6 +7,7 @@
 #include "items/ui/ItemCommands.h"
 #include "items/ui/frmAdd.h"
 #include "support/DialogLines.h"
+#include "support/SpokenLanguage.h"
 #include "support/TestFiles.h"
 
 #include <QtWidgets>
@@ -29,8 +30,7 @@ class TestItemsLanguage : public QObject {
 
 private slots:
     void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(UiLanguage::Install({"components", "qtedit2"}),
+        QCOMPARE(SpeakLanguage(QStringLiteral("de_DE"), {"components", "qtedit2"}),
                  QStringList({"components", "qtedit2"}));
     }
 

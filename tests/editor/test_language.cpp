@@ -9,6 +9,7 @@
 #include "properties/PropertyRules.h"
 #include "shell/frmQTE.h"
 #include "support/DialogLines.h"
+#include "support/SpokenLanguage.h"
 #include "support/TestFiles.h"
 #include "textform/LauncherText.h"
 
@@ -20,14 +21,8 @@ Q_DECLARE_METATYPE(Compose)
 
 namespace {
 
-// Only this test's catalogues: the previous language's go first.
 void UseLanguage(const QString& Name) {
-    for (QTranslator* old : qApp->findChildren<QTranslator*>()) {
-        QCoreApplication::removeTranslator(old);
-        delete old;
-    }
-    QLocale::setDefault(QLocale(Name));
-    UiLanguage::Install({QStringLiteral("components"), QStringLiteral("qtedit2")});
+    SpeakLanguage(Name, {QStringLiteral("components"), QStringLiteral("qtedit2")});
 }
 
 QString ErrorOf(const std::function<void()>& Action) {
@@ -89,7 +84,8 @@ private slots:
         auto* tabs = editor.Window.findChild<QTabWidget*>("tabMain");
         QCOMPARE(tabs->tabText(0) + '|' + tabs->tabText(3), "&Symbole|&Vorschau");
         LauncherDocument& doc = editor.Window.Doc();
-        QCOMPARE(doc.Items.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "Beschreibung");
+        QCOMPARE(doc.Items.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 "Beschreibung");
         QCOMPARE(doc.Props.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), "Wert");
 
         // A property edited: its prompt, and the step the Undo command then offers.
