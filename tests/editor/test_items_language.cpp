@@ -54,6 +54,10 @@ private slots:
                  "Exclamation OK Fehler beim Hinzufügen: Sie müssen für diesen Eintrag eine "
                  "Beschreibung eingeben");
         QCOMPARE(ctx.Document.Items.Cell(1, cellRun), "Hidden");
+        // The list shows the word in German too, and gives the stored word to edit.
+        const QModelIndex run = ctx.Document.Items.index(0, cellRun);
+        QCOMPARE(run.data(Qt::DisplayRole).toString(), "Verborgen");
+        QCOMPARE(run.data(Qt::EditRole).toString(), "Hidden");
     }
 
     // Editing shows a stored word of ours in German and any other as it stands, and an

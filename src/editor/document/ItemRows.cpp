@@ -2,6 +2,7 @@
 
 #include "document/EditHistory.h"
 #include "document/ShownText.h"
+#include "items/ItemFields.h"
 #include "items/Sections.h"
 
 #include <optional>
@@ -95,7 +96,11 @@ QVariant ItemRows::data(const QModelIndex& Index, int Role) const {
     if (!Index.isValid() || (Role != Qt::DisplayRole && Role != Qt::EditRole))
         return {};
     const QString& cell = Rows[Index.row()][Index.column()];
-    return Role == Qt::DisplayRole ? ShownText(cell) : cell;
+    if (Role == Qt::EditRole)
+        return cell;
+    // A run style of ours is shown in the user's language; the file keeps its own word.
+    return Index.column() == cellRun ? ItemFields::RunStyleCaption(ShownText(cell))
+                                     : ShownText(cell);
 }
 
 // What a screen reader is given: a section row by the name the list shows in bold, said to
