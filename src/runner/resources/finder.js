@@ -359,8 +359,19 @@ window.quintorMatching = (function () {
             });
             style.setProperty('contain-intrinsic-size', grid.width + 'px ' + grid.height + 'px');
             style.setProperty('content-visibility', 'auto');
+            // Shaped after the view was scrolled, the section would be taken by the
+            // engine's scroll anchoring to have moved by that room, and the view with it.
+            style.setProperty('overflow-anchor', 'none');
             grid.section.lazy = true;
         });
+        afterFrames(2, function () {
+            grids.forEach(function (grid) { grid.table.style.removeProperty('overflow-anchor'); });
+        });
+    }
+
+    // Work once the engine has drawn Count more frames.
+    function afterFrames(Count, Work) {
+        requestAnimationFrame(Count > 1 ? function () { afterFrames(Count - 1, Work); } : Work);
     }
 
     // The runner's word on how much each link of this page is used: [[link, weight], ...].
@@ -695,6 +706,8 @@ window.quintorMatching = (function () {
     // For a reload, which brings the bar back as it was: its text, or null when closed.
     window.quintorFinder.text = function () { return bar && bar.host.isConnected ? bar.input.value : null; };
     window.quintorFinder.find = function (text) { return open(text); };
+    // For a reload too, before it scrolls back: the sections take their final shape first.
+    window.quintorFinder.ready = function () { readItems(); };
     // For tests: the bar as a screen reader finds it, while it is made.
     window.quintorFinder.bar = function () { return bar ? bar.root : null; };
 })();

@@ -21,6 +21,7 @@ const QString SaveView =
                    " return [window.scrollX, window.scrollY, f && f.text ? f.text() : null]; })()");
 const QString RestoreView =
     QStringLiteral("(function (v) { var f = window.quintorFinder;"
+                   " if (f && f.ready) f.ready();"
                    " if (typeof v[2] === 'string' && f && f.find) f.find(v[2]);"
                    " window.scrollTo(v[0], v[1]); })(%1)");
 } // namespace
