@@ -13,7 +13,9 @@ using namespace RunnerHarness;
 namespace {
 const QString VisibleSections = "Array.from(document.querySelectorAll('h2'))"
                                 ".filter(h => h.getClientRects().length).length";
-const QString HasBar = "document.querySelector('quintor-find') !== null";
+// The find bar's band shows (it waits in the page, of no height, while it is closed).
+const QString HasBar = "(b => b !== null && b.getBoundingClientRect().height > 0)"
+                       "(document.querySelector('quintor-find'))";
 
 } // namespace
 

@@ -312,9 +312,28 @@ window.quintorMatching = (function () {
                                        lazy: false});
         });
         launcherPage = entries.some(function (e) { return links.isRunnerLink(e.link); });
-        if (launcherPage)
+        if (launcherPage) {
             whenStyled(layOutNearViewOnly);
+            placeBar();
+            whenStyled(function () { afterFrames(1, warmUpSoon); });
+        }
         applyUses();
+    }
+
+    // Matching runs once on words of the page's own, in a task of its own once the page
+    // is shown: the engine has compiled it then, and the user's first keystrokes do not
+    // wait for that. Not when the user has begun to search.
+    function warmUpSoon() {
+        var idle = new MessageChannel();
+        idle.port1.onmessage = function () {
+            if (kept.size || barShown())
+                return;
+            var word = searchable.words[0] || 'a';
+            [word.charAt(0), word.slice(0, 2), word.slice(0, 3) + 'q', word + 'q'].forEach(function (w) {
+                matching.rank(searchable, w, uses);
+            });
+        };
+        idle.port2.postMessage(null);
     }
 
     // The page's own style sheets may come after its content: its sections take their
@@ -455,7 +474,7 @@ window.quintorMatching = (function () {
         }
         filtering(narrowing);
         highlight(best);
-        if (bar && bar.host.isConnected)
+        if (barShown())
             announce();
         lastFilterMs = performance.now() - started;
     }
@@ -532,11 +551,28 @@ window.quintorMatching = (function () {
         current = index;
         if (current >= 0 && matches[current]) {
             matches[current].link.setAttribute('data-quintor-current', '');
-            matches[current].link.scrollIntoView({block: 'nearest', inline: 'nearest'});
+            followInNextFrame();
         }
         if (bar)
             bar.count.textContent = matches.length ? position(current + 1, matches.length)
                                                    : Texts.none;
+    }
+
+    // The view follows the highlight, and leaves room for the band, in the next frame,
+    // where the engine lays the page out anyway: a keystroke's own task never waits for a
+    // layout of thousands of items, and many keystrokes before a frame cost one.
+    var following = false;
+    function followInNextFrame() {
+        if (following)
+            return;
+        following = true;
+        requestAnimationFrame(function () {
+            following = false;
+            if (barShown())
+                document.documentElement.style.scrollPaddingTop = bar.host.offsetHeight + 'px';
+            if (current >= 0 && matches[current])
+                matches[current].link.scrollIntoView({block: 'nearest', inline: 'nearest'});
+        });
     }
 
     function position(at, of) {
@@ -581,6 +617,7 @@ window.quintorMatching = (function () {
     // A band across the top of the page, before its body: the page moves down to make room,
     // and the band stays at the top while the page scrolls under it.
     var Style = ':host { all: initial; display: block; position: sticky; top: 0; z-index: 2147483647; }' +
+        ':host([hidden]) .bar { display: none; }' +
         '.bar { display: flex; gap: 10px; align-items: center; padding: 8px 1.25rem;' +
         ' font: 14px system-ui, sans-serif; box-shadow: 0 1px 6px rgba(0,0,0,.18);' +
         ' background: var(--quintor-bar-background, Canvas); color: var(--quintor-bar-text, CanvasText);' +
@@ -609,20 +646,32 @@ window.quintorMatching = (function () {
         return made;
     }
 
+    // The bar waits in the page from the time the page is ready, as a band of no height
+    // while it is closed: put in the page, or given a box, on a keystroke, it would make the
+    // engine build the page's boxes again before the bar could take the focus.
+    function placeBar() {
+        bar = makeBar();
+        bar.host.hidden = true;
+        document.documentElement.insertBefore(bar.host, document.body);
+    }
+
+    function barShown() {
+        return bar !== null && !bar.host.hidden;
+    }
+
     function open(text) {
         var started = performance.now();
         readItems();
         if (!launcherPage)
             return false;
-        bar = bar || makeBar();
         settling = null;
-        if (!bar.host.isConnected) {
-            document.documentElement.insertBefore(bar.host, document.body);
+        if (!barShown()) {
+            bar.host.hidden = false;
             // What is scrolled into view is never left under the band.
-            document.documentElement.style.scrollPaddingTop = bar.host.offsetHeight + 'px';
+            followInNextFrame();
         }
         bar.input.value = text;
-        bar.input.focus();
+        bar.input.focus({preventScroll: true});
         filter(text);
         lastFilterMs = performance.now() - started; // the items read as well
         timeToPaint(lastFilterMs);
@@ -634,8 +683,8 @@ window.quintorMatching = (function () {
         var found = current >= 0 && matches[current] ? matches[current].link : null;
         filter('');
         highlight(-1);
-        if (bar && bar.host.isConnected) {
-            bar.host.remove();
+        if (barShown()) {
+            bar.host.hidden = true;
             document.documentElement.style.removeProperty('scroll-padding-top');
         }
         if (found) {
@@ -704,7 +753,7 @@ window.quintorMatching = (function () {
         slowestSliceMs: function () { return slowestSliceMs; }
     };
     // For a reload, which brings the bar back as it was: its text, or null when closed.
-    window.quintorFinder.text = function () { return bar && bar.host.isConnected ? bar.input.value : null; };
+    window.quintorFinder.text = function () { return barShown() ? bar.input.value : null; };
     window.quintorFinder.find = function (text) { return open(text); };
     // For a reload too, before it scrolls back: the sections take their final shape first.
     window.quintorFinder.ready = function () { readItems(); };

@@ -15,7 +15,8 @@ namespace {
 // How long the page may take to say how it is shown before it is reloaded without that.
 constexpr int SaveWaitMs = 150;
 
-// Run in the runner's own script world: the page's own scripts never run.
+// Run in the runner's own script world: the page's own scripts never run. The view goes
+// back where it was in the next frame, after the find bar has brought its highlight into view.
 const QString SaveView =
     QStringLiteral("(function () { var f = window.quintorFinder;"
                    " return [window.scrollX, window.scrollY, f && f.text ? f.text() : null]; })()");
@@ -23,7 +24,7 @@ const QString RestoreView =
     QStringLiteral("(function (v) { var f = window.quintorFinder;"
                    " if (f && f.ready) f.ready();"
                    " if (typeof v[2] === 'string' && f && f.find) f.find(v[2]);"
-                   " window.scrollTo(v[0], v[1]); })(%1)");
+                   " requestAnimationFrame(function () { window.scrollTo(v[0], v[1]); }); })(%1)");
 } // namespace
 
 LiveReload::LiveReload(RunnerWindow& Window, QWebEnginePage* Page, QStatusBar* Status)
