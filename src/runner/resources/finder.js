@@ -315,25 +315,29 @@ window.quintorMatching = (function () {
         if (launcherPage) {
             whenStyled(layOutNearViewOnly);
             placeBar();
-            whenStyled(function () { afterFrames(1, warmUpSoon); });
+            whenStyled(function () { afterFrames(1, function () { inTaskOfItsOwn(warmUp); }); });
         }
         applyUses();
     }
 
-    // Matching runs once on words of the page's own, in a task of its own once the page
-    // is shown: the engine has compiled it then, and the user's first keystrokes do not
-    // wait for that. Not when the user has begun to search.
-    function warmUpSoon() {
-        var idle = new MessageChannel();
-        idle.port1.onmessage = function () {
-            if (kept.size || barShown())
-                return;
-            var word = searchable.words[0] || 'a';
-            [word.charAt(0), word.slice(0, 2), word.slice(0, 3) + 'q', word + 'q'].forEach(function (w) {
-                matching.rank(searchable, w, uses);
-            });
-        };
-        idle.port2.postMessage(null);
+    // Matching runs once on words of the page's own, after the page is shown: the engine
+    // has compiled it then, and the user's first keystrokes do not wait for that. Not when
+    // the user has begun to search.
+    function warmUp() {
+        if (kept.size || barShown())
+            return;
+        var word = searchable.words[0] || 'a';
+        [word.charAt(0), word.slice(0, 2), word.slice(0, 3) + 'q', word + 'q'].forEach(function (w) {
+            matching.rank(searchable, w, uses);
+        });
+    }
+
+    // Work that waits for nothing else in the queue, and that nothing waits for (unlike
+    // later, which keeps one task at a time for the items still to change).
+    function inTaskOfItsOwn(Work) {
+        var task = new MessageChannel();
+        task.port1.onmessage = function () { Work(); };
+        task.port2.postMessage(null);
     }
 
     // The page's own style sheets may come after its content: its sections take their
@@ -738,7 +742,10 @@ window.quintorMatching = (function () {
             'a[data-quintor-current] { outline: 3px solid var(--quintor-accent, Highlight); outline-offset: 2px; }' +
             'html[data-quintor-finding] [data-quintor-hidden] { display: none !important; }';
         (document.head || document.documentElement).appendChild(style);
-        later(readItems);
+        // Once the page is shown: reading thousands of items (and shaping the sections, which
+        // lays the page out) before that would hold the page back from the user. A key
+        // typed sooner reads them itself.
+        whenStyled(function () { afterFrames(1, function () { inTaskOfItsOwn(readItems); }); });
     });
 
     // For the benchmark, in milliseconds: the last keystroke's cost until its result was
