@@ -191,6 +191,38 @@ private slots:
         QTRY_COMPARE(Highlighted(), QStringLiteral("Files"));
     }
 
+    // The bar waits in every launcher page while it is closed. A page's own style sheet may
+    // spread its element over the whole view, and its labels may name any field: Tab never
+    // reaches the bar, a click on it starts nothing and opens nothing, and once the user
+    // types, Enter starts the highlighted item and nothing else.
+    void aPageCannotReachTheWaitingBar() {
+        const QString header =
+            "<style>quintor-find { all: unset !important; display: block !important;"
+            " position: fixed !important; inset: 0 !important; height: 100vh !important; }"
+            "</style><label for=\"q\">Search</label><label>Name <input id=\"q\"></label>";
+        Key(Qt::Key_Escape);
+        QVERIFY(Shows(Build("Grabs.htm", {{"Apple", Recorder, "apple"}, {"Pear", Recorder, "pear"}},
+                            {}, header)));
+        const QString onBar = "document.activeElement.localName === 'quintor-find'";
+        for (int tab = 0; tab < 8; ++tab) {
+            Key(Qt::Key_Tab);
+            QVERIFY(!Eval(onBar).toBool());
+        }
+        ClickOn("document.querySelector('h1')");
+        ClickOn("document.querySelector('label')");
+        QVERIFY(!Eval(onBar).toBool());
+        QCOMPARE(Eval("window.quintorFinder.text()"), QVariant());
+        Key(Qt::Key_Return);
+        QTest::qWait(500);
+        QCOMPARE(R->Port.Calls, QStringList());
+        ClickOn("document.querySelector('h1')");
+        Type("pear");
+        QTRY_COMPARE(Highlighted(), QStringLiteral("Pear"));
+        Key(Qt::Key_Return);
+        QVERIFY(Launched("pear"));
+        QCOMPARE(R->Port.Calls.size(), 1);
+    }
+
     // A query taken over before the last one had shown or hidden every item (which it does
     // a slice at a time) still shows what it finds, also in a section the last one hid.
     void aQueryTakenOverMidwayShowsItsMatches() {
