@@ -194,7 +194,8 @@ private slots:
     // The bar waits in every launcher page while it is closed. A page's own style sheet may
     // spread its element over the whole view, and its labels may name any field: Tab never
     // reaches the bar, a click on it starts nothing and opens nothing, and once the user
-    // types, Enter starts the highlighted item and nothing else.
+    // types, Enter starts the highlighted item and nothing else, and with nothing found it
+    // does nothing.
     void aPageCannotReachTheWaitingBar() {
         const QString header =
             "<style>quintor-find { all: unset !important; display: block !important;"
@@ -215,6 +216,15 @@ private slots:
         Key(Qt::Key_Return);
         QTest::qWait(500);
         QCOMPARE(R->Port.Calls, QStringList());
+        // With nothing found, Enter submits nothing: the page stays as it is, the bar open.
+        ClickOn("document.querySelector('h1')");
+        Type("xyzzy");
+        QTRY_COMPARE(Eval("window.quintorFinder.text()"), QVariant("xyzzy"));
+        Key(Qt::Key_Return);
+        QTest::qWait(500);
+        QCOMPARE(Eval("window.quintorFinder.text() + location.search"), QVariant("xyzzy"));
+        QCOMPARE(R->Port.Calls, QStringList());
+        Key(Qt::Key_Escape);
         ClickOn("document.querySelector('h1')");
         Type("pear");
         QTRY_COMPARE(Highlighted(), QStringLiteral("Pear"));

@@ -629,17 +629,26 @@ window.quintorMatching = (function () {
         'input { flex: 0 1 28em; min-width: 6em; font: inherit; color: inherit; background: transparent;' +
         ' border: 1px solid var(--quintor-bar-border, GrayText); border-radius: 6px; padding: 5px 8px; }' +
         'input:focus { outline: 2px solid var(--quintor-accent, Highlight); outline-offset: 1px; }' +
+        'form { display: contents; }' +
         '.count { white-space: nowrap; opacity: .8; }' +
         '.found { position: absolute; width: 1px; height: 1px; overflow: hidden; clip: rect(0 0 0 0); }';
 
+    // The field has a form of its own, which never goes anywhere: a field in no form, once
+    // typed in, makes the engine look through every element of the page for the page's
+    // other formless fields each time the focus moves (for its form filling), which costs
+    // a keystroke that opens the bar 10 ms and more on 10,000 items.
     function makeBar() {
         var host = document.createElement('quintor-find');
         var root = host.attachShadow({mode: 'closed'});
         root.innerHTML = '<style>' + Style + '</style><div class="bar" role="search">' +
-            '<input type="search"><span class="count"></span>' +
+            '<form method="dialog"><input type="search" autocomplete="off"></form>' +
+            '<span class="count"></span>' +
             '<span class="found" role="status" aria-live="polite"></span></div>';
         var made = {host: host, root: root, input: root.querySelector('input'),
                     count: root.querySelector('.count'), found: root.querySelector('.found')};
+        root.querySelector('form').addEventListener('submit', function (event) {
+            event.preventDefault();
+        });
         made.input.setAttribute('aria-label', Texts.label);
         root.querySelector('.bar').setAttribute('aria-label', Texts.label);
         made.input.addEventListener('input', function () {
