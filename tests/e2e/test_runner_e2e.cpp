@@ -394,6 +394,50 @@ private slots:
         QTRY_COMPARE(Highlighted(), QStringLiteral("Item 100"));
     }
 
+    // The arrows go to the nearest item that way, across sections and far down the page:
+    // from the item with the focus, or from the highlight while the bar finds.
+    void arrowsGoToTheNearestItemThatWay_data() {
+        Texts({"Query", "From", "Key", "To"});
+        Row("down a row", "", "Item 7", "Down", "Item 12");
+        Row("up a row", "", "Item 12", "Up", "Item 7");
+        Row("right", "", "Item 7", "Right", "Item 8");
+        Row("left", "", "Item 7", "Left", "Item 6");
+        Row("down into the next section", "", "Item 98", "Down", "Item 103");
+        Row("up into the section before", "", "Item 103", "Up", "Item 98");
+        Row("right into the next section", "", "Item 1000", "Right", "Émile's Editor");
+        Row("down, far down the page", "", "Item 903", "Down", "Item 908");
+        Row("up, far down the page", "", "Item 908", "Up", "Item 903");
+        Row("down among matches", "tool-10", "Item 10", "Down", "Item 101");
+        Row("right among matches", "tool-10", "Item 10", "Right", "Item 100");
+    }
+    void arrowsGoToTheNearestItemThatWay() {
+        QVERIFY(OpensThousand());
+        const QMap<QString, Qt::Key> keys = {{"Down", Qt::Key_Down},
+                                             {"Up", Qt::Key_Up},
+                                             {"Right", Qt::Key_Right},
+                                             {"Left", Qt::Key_Left}};
+        const QString focused = "document.activeElement.textContent";
+        ClickOn("document.querySelector('h1')");
+        if (Fetch("Query").isEmpty()) {
+            // Again until it holds: the click that gave the view the focus may come after.
+            QTRY_COMPARE(Eval("(function () { Array.from(document.querySelectorAll('td > a'))"
+                              ".find(a => a.textContent === '" +
+                              Fetch("From") +
+                              "').focus();"
+                              " return " +
+                              focused + "; })()")
+                             .toString(),
+                         Fetch("From"));
+            Key(keys[Fetch("Key")]);
+            QTRY_COMPARE(Eval(focused).toString(), Fetch("To"));
+        } else {
+            Type(Fetch("Query"));
+            QTRY_COMPARE(Highlighted(), Fetch("From"));
+            Key(keys[Fetch("Key")]);
+            QTRY_COMPARE(Highlighted(), Fetch("To"));
+        }
+    }
+
     // Typing into the extra-commands box is not a search; Ctrl+F is; a page without item
     // links gets no bar.
     void barOpensOnlyWhereItBelongs() {
