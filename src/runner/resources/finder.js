@@ -541,12 +541,13 @@ window.quintorMatching = (function () {
     }
 
     // For the benchmark: a keystroke's cost until the page shows its result is its own
-    // task, the layout of what it changed, the slices that run before the next frame, and the style, layout and paint of
-    // the frames that follow until one has next to nothing left to do (a section scrolled
-    // into view is drawn only in the frame after the one that scrolled). A frame counts
-    // from its first animation callback to the first task after it; the waits for frames
-    // are no one's work. Begun as the keystroke is, before anything of it asks for a
-    // frame, whose animation callbacks run in the order they were asked for.
+    // task, the layout of what it changed, the slices that run before the next frame, and
+    // the style, layout and paint of the frames that follow until one has next to nothing
+    // left to do (a section scrolled into view is drawn only in the frame after the one
+    // that scrolled). A frame counts from its first animation callback to the first task
+    // after it; the waits for frames are no one's work. Begun as the keystroke is, before
+    // anything of it asks for a frame, whose animation callbacks run in the order they
+    // were asked for.
     function timeToPaint() {
         var key = lastKey = {ms: -1, taskMs: 0, layoutMs: 0, beforePaint: 0, painting: false};
         var framesMs = 0;
@@ -570,8 +571,8 @@ window.quintorMatching = (function () {
 
     // By the time the next frame begins, the engine has laid out what a keystroke changed,
     // between tasks of ours, where no figure saw it: up to 35 ms for items coming back on
-    // 10,000. Laid out at the end of the keystroke's task instead, once all the same, it
-    // counts as the keystroke's.
+    // 10,000. Laid out at the end of the keystroke's task instead (the same work, done
+    // once), it counts as the keystroke's.
     function layOutChanges(key) {
         var started = performance.now();
         document.documentElement.getBoundingClientRect();
